@@ -1,0 +1,45 @@
+// The game's windows by name: three scenes, three balloons, three menus and the small list windows.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace tolmark {
+
+enum class Window {
+  frmShop,
+  frmField,
+  frmArms,
+  frmMessage,
+  frmYes,
+  frmNo,
+  frmMenu,
+  frmFMenu,
+  frmAMenu,
+  frmShopItem,
+  frmStatus,
+  frmList,
+  frmOrder,
+  frmFStatus,
+  frmFItem,
+  frmABuy,
+  frmASell,
+};
+
+inline constexpr int kWindowCount = 17;
+
+// The window's name as the game and its transcripts write it ("frmShop", ...).
+std::string_view WindowName(Window w);
+std::optional<Window> WindowFromName(std::string_view name);
+
+constexpr bool IsSceneWindow(Window w) {
+  return w == Window::frmShop || w == Window::frmField || w == Window::frmArms;
+}
+constexpr bool IsBalloonWindow(Window w) {
+  return w == Window::frmMessage || w == Window::frmYes || w == Window::frmNo;
+}
+
+// Every window of the game carries this caption; the watchdog tells its own windows by it.
+inline constexpr std::string_view kGameCaption = "+++ Tolmark2 +++";
+
+}  // namespace tolmark
