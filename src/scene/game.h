@@ -1,0 +1,38 @@
+// The game object: owns nothing but the state, and drives it with the desktop and the chance
+// it is given. Every input of the player arrives here through DesktopEvents.
+#pragma once
+
+#include "model/game_state.h"
+#include "model/random.h"
+#include "present/desktop.h"
+
+namespace tolmark {
+
+class Game final : public DesktopEvents {
+ public:
+  Game(Desktop& desktop, Random& random);
+  ~Game() override;
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
+
+  // Starts the program: the shop start-up (or the refusal of a second copy).
+  void Start();
+
+  GameState& State() { return state_; }
+  const GameState& State() const { return state_; }
+
+  // DesktopEvents
+  void MouseDown(Window window, int button) override;
+  void KeyDown(Window window, int keyCode) override;
+  void TimerTick(Window scene, Timer timer) override;
+  void MenuChosen(std::string_view item) override;
+  void ListMouseDown(Window window, int row, int button) override;
+  void DoubleClick(Window window) override;
+
+ private:
+  GameState state_;
+  Desktop& desktop_;
+  Random& random_;
+};
+
+}  // namespace tolmark
