@@ -1,0 +1,174 @@
+// Stock and bag rules: packed lists of one entry per weapon kind, in order of first arrival.
+#include "model/inventory.h"
+
+#include <algorithm>
+#include <span>
+#include <utility>
+
+#include "model/weapons.h"
+
+namespace tolmark {
+namespace {
+
+// Most pieces of one weapon the shop keeps after a home-coming.
+constexpr std::int32_t kMostPiecesStocked = 50;
+
+// Stock full: the trade step that tried to add a new kind turns the piece away.
+constexpr std::int32_t kStockFullAction = 5;
+
+bool IsWeaponIndex(std::int32_t index) { return index >= 0 && index < kWeaponCount; }
+
+// The used part of a packed list; a count out of range never reaches past the array.
+template <std::size_t N>
+std::span<StockEntry> Used(std::array<StockEntry, N>& entries, std::int32_t count) {
+  return std::span<StockEntry>(entries).first(
+      static_cast<std::size_t>(std::clamp<std::int32_t>(count, 0, static_cast<std::int32_t>(N))));
+}
+
+template <std::size_t N>
+std::span<const StockEntry> Used(const std::array<StockEntry, N>& entries, std::int32_t count) {
+  return std::span<const StockEntry>(entries).first(
+      static_cast<std::size_t>(std::clamp<std::int32_t>(count, 0, static_cast<std::int32_t>(N))));
+}
+
+// The first entry holding the weapon, or nullptr.
+template <typename Entry>
+Entry* FindEntry(std::span<Entry> used, std::int32_t weapon) {
+  const auto it = std::find_if(used.begin(), used.end(),
+                               [weapon](const StockEntry& e) { return e.WeaponId == weapon; });
+  return it == used.end() ? nullptr : &*it;
+}
+
+// Takes one piece of the weapon out of a packed list; the last piece removes the entry and the
+// later entries move down one place. Returns whether a piece was there.
+template <std::size_t N>
+bool TakeOnePiece(std::array<StockEntry, N>& entries, std::int32_t& count, std::int32_t weapon) {
+  const std::span<StockEntry> used = Used(entries, count);
+  StockEntry* entry = FindEntry(used, weapon);
+  if (entry == nullptr) return false;
+  if (entry->Count > 1) {
+    --entry->Count;
+    return true;
+  }
+  std::move(entry + 1, used.data() + used.size(), entry);
+  used.back() = StockEntry{};
+  count = static_cast<std::int32_t>(used.size()) - 1;
+  return true;
+}
+
+std::string NameOf(const GameState& s, std::int32_t weapon) {
+  return IsWeaponIndex(weapon) ? s.Catalogue[static_cast<std::size_t>(weapon)].Name
+                               : std::string();
+}
+
+// One lot of a carried weapon goes into the stock, or is turned away with a discard line.
+void MergeLot(GameState& s, std::int32_t weapon, std::int32_t pieces,
+              const DiscardLineSink& sayDiscard) {
+  if (!IsWeaponIndex(weapon) || pieces < 1) return;
+  const auto sayTooMany = [&] {
+    if (sayDiscard) sayDiscard(NameOf(s, weapon) + "は、これ以上要らないな。残念だが捨ててしまおう…");
+  };
+
+  if (StockEntry* entry = FindEntry(Used(s.ShopStock, s.StockCount), weapon)) {
+    if (entry->Count + pieces <= kMostPiecesStocked) {
+      entry->Count += pieces;
+    } else {
+      entry->Count = kMostPiecesStocked;
+      sayTooMany();
+    }
+    return;
+  }
+
+  if (s.StockCount >= s.StockCapacity || s.StockCount >= kWeaponCount) {
+    // The weapon was in the hero's hands, so it counts as owned even though it is lost.
+    MarkCollected(s, weapon);
+    if (sayDiscard) sayDiscard("倉庫が一杯なようだ。" + NameOf(s, weapon) + "は、残念だが捨ててしまおう…");
+    return;
+  }
+
+  // A bag can carry more than 50 of a kind; the stock still keeps no more than 50.
+  s.ShopStock[static_cast<std::size_t>(s.StockCount)] =
+      StockEntry{weapon, std::min(pieces, kMostPiecesStocked)};
+  ++s.StockCount;
+  MarkCollected(s, weapon);
+  if (pieces > kMostPiecesStocked) sayTooMany();
+}
+
+}  // namespace
+
+void AddOneToStock(GameState& s) {
+  const std::int32_t weapon = s.CurrentItem;
+  if (!IsWeaponIndex(weapon)) return;
+  if (StockEntry* entry = FindEntry(Used(s.ShopStock, s.StockCount), weapon)) {
+    ++entry->Count;
+    return;
+  }
+  if (s.StockCount >= s.StockCapacity || s.StockCount >= kWeaponCount) {
+    s.PendingAction = kStockFullAction;
+    return;
+  }
+  s.ShopStock[static_cast<std::size_t>(s.StockCount)] = StockEntry{weapon, 1};
+  ++s.StockCount;
+  MarkCollected(s, weapon);
+}
+
+void RemoveOneFromStock(GameState& s) { TakeOnePiece(s.ShopStock, s.StockCount, s.CurrentItem); }
+
+void AddOneToBag(GameState& s) {
+  const std::int32_t weapon = s.CurrentItem;
+  if (!IsWeaponIndex(weapon)) return;
+  if (StockEntry* entry = FindEntry(Used(s.Bag, s.BagCount), weapon)) {
+    ++entry->Count;
+  } else {
+    // One entry per kind: 61 kinds never fill the 101 places.
+    if (s.BagCount < 0 || s.BagCount >= kBagSlots) return;
+    s.Bag[static_cast<std::size_t>(s.BagCount)] = StockEntry{weapon, 1};
+    ++s.BagCount;
+  }
+  ++s.BagPieces;
+}
+
+void RemoveOneFromBag(GameState& s) {
+  if (TakeOnePiece(s.Bag, s.BagCount, s.CurrentItem)) --s.BagPieces;
+}
+
+void MarkCollected(GameState& s, int index) {
+  if (IsWeaponIndex(index)) s.Collected[static_cast<std::size_t>(index)] = kTrue;
+}
+
+Flag OrderReadyInBag(const GameState& s) {
+  const std::span<const StockEntry> bag = Used(s.Bag, s.BagCount);
+  bool anyWanted = false;
+  for (const OrderEntry& row : s.RoyalOrder) {
+    if (row.Wanted <= 0) continue;
+    const StockEntry* entry = FindEntry(bag, row.WeaponId);
+    if (entry == nullptr || entry->Count < row.Wanted) return kFalse;
+    anyWanted = true;
+  }
+  return AsFlag(anyWanted);
+}
+
+Flag ElementalSetOwned(GameState& s) {
+  for (const std::int32_t weapon : kElementalWeapons) {
+    s.SpecialItem = weapon;
+    if (FindEntry(Used(s.ShopStock, s.StockCount), weapon) == nullptr &&
+        FindEntry(Used(s.Bag, s.BagCount), weapon) == nullptr) {
+      return kFalse;
+    }
+  }
+  return kTrue;
+}
+
+void MergeTripGoods(GameState& s, const DiscardLineSink& sayDiscard) {
+  for (const StockEntry& lot : Used(std::as_const(s.Bag), s.BagCount)) {
+    MergeLot(s, lot.WeaponId, lot.Count, sayDiscard);
+  }
+
+  const std::int32_t purchases = std::clamp<std::int32_t>(s.TownPurchaseCount, 0, kPurchaseRows);
+  for (std::int32_t i = 0; i < purchases; ++i) {
+    const PurchaseEntry& row = s.TownPurchases[static_cast<std::size_t>(i)];
+    MergeLot(s, row.WeaponId, row.Count, sayDiscard);
+  }
+}
+
+}  // namespace tolmark

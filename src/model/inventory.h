@@ -1,0 +1,46 @@
+// The shop stock and the travel bag: piece-by-piece changes, ownership checks, home-coming merge.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "model/game_state.h"
+
+namespace tolmark {
+
+// Most piece-by-piece rules act on the weapon in CurrentItem.
+
+// One piece of CurrentItem enters the stock. A new kind with no entry left sets PendingAction 5
+// (stock full) and changes nothing else; a new kind that fits is marked collected.
+void AddOneToStock(GameState& s);
+
+// One piece of CurrentItem leaves the stock; its last piece removes the entry, order kept.
+void RemoveOneFromStock(GameState& s);
+
+// One piece of CurrentItem enters the bag. The bag's capacity is the caller's test.
+void AddOneToBag(GameState& s);
+
+// One piece of CurrentItem leaves the bag; nothing happens when the bag has none.
+void RemoveOneFromBag(GameState& s);
+
+// The weapon has been owned at least once.
+void MarkCollected(GameState& s, int index);
+
+// -1 when the bag holds every royal-order weapon still wanted, in the wanted number; 0 when
+// something is missing or nothing is wanted any more.
+Flag OrderReadyInBag(const GameState& s);
+
+// -1 when each elemental weapon is in the stock or in the bag. SpecialItem is left at the last
+// weapon looked at, which names the missing one on failure.
+Flag ElementalSetOwned(GameState& s);
+
+// Receives each finished discard line of the home-coming; the scene says it through the hero,
+// pumps and pauses 2000 ms.
+using DiscardLineSink = std::function<void(const std::string& line)>;
+
+// Home-coming: the bag and then the town purchases go into the stock. Nothing stocked grows past
+// 50 pieces and a full stock takes no new kind; each turned-away lot is one discard line. The bag
+// and the purchase list themselves are left for the shop start to empty.
+void MergeTripGoods(GameState& s, const DiscardLineSink& sayDiscard);
+
+}  // namespace tolmark
