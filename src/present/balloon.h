@@ -37,7 +37,9 @@ struct BalloonGeometry {
 };
 
 // textWidthUnits is the measured text width (a whole number of pixels, in units); side 0 has
-// the tail bottom-left, side 1 bottom-right.
+// the tail bottom-left, side 1 bottom-right. Unit positions become pixels by integer division.
+// Throws std::invalid_argument for a side other than 0 or 1, a negative width or a factor
+// that is not positive.
 BalloonGeometry ComputeBalloon(std::int32_t textWidthUnits, int side, int unitsPerPixelX,
                                int unitsPerPixelY);
 
