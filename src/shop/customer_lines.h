@@ -1,0 +1,46 @@
+// The nine customers' words: one table keyed by picture, buy or sell, and step code.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/game_state.h"
+
+namespace tolmark {
+
+// The values a line may carry, written as plain digits (or the weapon's name).
+enum class Insert : std::uint8_t { Text, WeaponName, Price, HP, Amount };
+
+struct LinePiece {
+  Insert insert = Insert::Text;
+  std::string_view text;
+};
+
+struct CustomerLineRow {
+  std::int32_t picture;
+  bool buys;          // the customer buys from the shop (else he sells to it)
+  std::int32_t code;  // PendingAction the line is spoken at
+  bool heroSpeaks;    // only the rich lady's payment line is the merchant's own
+  std::array<LinePiece, 5> pieces;
+  std::int32_t next;  // PendingAction after the line
+};
+
+// A finished line, ready for the balloon.
+struct SpokenLine {
+  std::string text;
+  bool heroSpeaks = false;
+  std::int32_t next = 0;
+};
+
+// The line of the customer at the counter (VisitorPicture, CustomerBuys) for PendingAction,
+// with the weapon's name, ItemPrice, HP and DealAmount filled in; none when he has nothing to
+// say at that code.
+std::optional<SpokenLine> CustomerLineFor(const GameState& s);
+
+// The row behind it, for tests and tools.
+const CustomerLineRow* FindCustomerLine(std::int32_t picture, bool buys, std::int32_t code);
+
+}  // namespace tolmark

@@ -1,0 +1,55 @@
+// The story visitors' conversations as tables: step code, speaker, line, next code.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace tolmark {
+
+enum class StorySpeaker : std::uint8_t { Visitor, Hero };
+
+// A plain line of talk. Codes that do more than talk (a question, a branch, the enlargement
+// night, handing over weapons, the end of the visit) are not rows: the event's step function
+// performs them.
+struct StoryRow {
+  std::int32_t code;
+  StorySpeaker speaker;
+  std::string_view text;
+  std::int32_t next;
+};
+
+using StoryScript = std::span<const StoryRow>;
+
+// The conversation of a story visit: event 1 (with StoryState 1 the errand, with 3 the hammer
+// delivered), 2 enlarging the shop, 3 the royal order, 4 collecting the holy-beast weapons,
+// 5 the strongest sword. Empty for anything else.
+StoryScript StoryScriptFor(std::int32_t eventCode, std::int32_t storyState);
+
+// The row of that code, or none.
+const StoryRow* FindStoryRow(StoryScript script, std::int32_t code);
+
+// The code at which each conversation ends its visit.
+std::int32_t StoryEndCode(std::int32_t eventCode, std::int32_t storyState);
+
+// Lines said at the codes that do more than talk.
+namespace story_line {
+inline constexpr std::string_view kEnlargeCost = "カリムかかるが、どうする？";
+inline constexpr std::string_view kEnlargeYes = "お！そうか？！じゃあ、善は急げだ";
+inline constexpr std::string_view kEnlargeNo = "そうかい？じゃあ、また来るよ";
+inline constexpr std::string_view kGoToBed = "今日は、もう寝るとするか…";
+inline constexpr std::string_view kNightPassed = "―――そして夜が明けた";
+inline constexpr std::string_view kItIsDone = "ブームさん、出来たぜ！";
+inline constexpr std::string_view kMoreRoom = "店における商品の個数が増えた！";
+inline constexpr std::string_view kNextPrice = "次は100万カリムで請け負うぜ！";
+inline constexpr std::string_view kNoBigger = "もうこれ以上は大きく出来ないようだな";
+inline constexpr std::string_view kWeaponsMissing = "武器が足りないじゃないか！";
+inline constexpr std::string_view kTooManySuffix = "は、これ以上要らないな。残念だが捨ててしまおう…";
+}  // namespace story_line
+
+// The five holy-beast weapons the carpenter forges the strongest sword from, and that sword.
+inline constexpr std::array<std::int32_t, 5> kHolyBeastWeapons = {18, 19, 38, 39, 58};
+inline constexpr std::int32_t kStrongestSword = 59;
+
+}  // namespace tolmark
