@@ -21,4 +21,7 @@ struct PictureBitmap {
 // The bitmap of picture 0..173.
 const PictureBitmap& PictureBitmapOf(int index);
 
+// False while an index still shows a plain stand-in block instead of its drawing.
+bool PictureIsDrawn(int index);
+
 }  // namespace tolmark
