@@ -1,0 +1,136 @@
+#include "save/save_file.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/resource.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "save_fixtures.h"
+
+namespace tolmark {
+namespace {
+
+namespace fs = std::filesystem;
+using testing_save::kNewGameFirstLine;
+using testing_save::kNewGameSecondLine;
+using testing_save::NewGame;
+
+const std::string kNewGameFile = kNewGameFirstLine + "\r\n" + kNewGameSecondLine + "\r\n";
+
+// Each test works in a folder of its own, like the game in its current folder.
+class SaveFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::path(::testing::TempDir()) / "tolmark-save-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    folder_ = pattern;
+    path_ = folder_ / "Tolmark.dat";
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  static std::string Contents(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+  static void Put(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+  }
+  std::vector<std::string> FolderNames() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder_)) names.push_back(entry.path().filename());
+    return names;
+  }
+
+  fs::path folder_;
+  fs::path path_;
+};
+
+TEST_F(SaveFile, NewGameIsWrittenByteForByteAndReplacesAnOlderSave) {
+  Put(path_, "an older and much longer save file that must disappear entirely\r\n");
+  GameState s = NewGame();
+  ASSERT_TRUE(WriteSaveFile(s, path_).ok);
+  EXPECT_EQ(Contents(path_), kNewGameFile);
+  EXPECT_EQ(FolderNames(), std::vector<std::string>{"Tolmark.dat"});
+}
+
+TEST_F(SaveFile, NegativeGoldIsSavedAsZeroAndTheGameKeepsZero) {
+  GameState s = NewGame();
+  s.Gold = -250;
+  ASSERT_TRUE(WriteSaveFile(s, path_).ok);
+  EXPECT_EQ(s.Gold, 0);
+  EXPECT_EQ(Contents(path_).substr(26, 10), "uuuuuuuuuu");
+}
+
+TEST_F(SaveFile, ReadingSetsTheLoadFlag) {
+  Put(path_, kNewGameFile);
+  GameState s;
+  s.LoadSucceeded = kFalse;
+  EXPECT_EQ(ReadSaveFile(s, path_), LoadResult::kAccepted);
+  EXPECT_EQ(s.LoadSucceeded, kTrue);
+  testing_save::ExpectSameSavedFields(s, NewGame());
+
+  Put(path_, "uuuXf\r\n" + kNewGameSecondLine + "\r\n");
+  EXPECT_EQ(ReadSaveFile(s, path_), LoadResult::kRejected);
+  EXPECT_EQ(s.LoadSucceeded, kFalse);
+}
+
+TEST_F(SaveFile, AFileThatCannotBeReadTakesNothingOver) {
+  for (const fs::path& path : {folder_ / "missing.dat", folder_}) {
+    GameState s = NewGame();
+    s.LoadSucceeded = kTrue;
+    EXPECT_EQ(ReadSaveFile(s, path), LoadResult::kUnreadable) << path;
+    EXPECT_EQ(s.LoadSucceeded, kFalse);
+    testing_save::ExpectSameSavedFields(s, NewGame());
+  }
+}
+
+TEST_F(SaveFile, AFailedWriteKeepsTheOldFileAndSaysSo) {
+  fs::create_directory(folder_ / "is-a-folder");
+  const fs::path cases[] = {folder_ / "is-a-folder", folder_ / "no-such-folder" / "Tolmark.dat"};
+  for (const fs::path& path : cases) {
+    GameState s = NewGame();
+    const FileWriteResult result = WriteSaveFile(s, path);
+    EXPECT_FALSE(result.ok) << path;
+    EXPECT_FALSE(result.error.empty());
+  }
+  EXPECT_TRUE(fs::is_directory(folder_ / "is-a-folder"));
+  EXPECT_EQ(FolderNames(), std::vector<std::string>{"is-a-folder"});  // no temporary left behind
+}
+
+// A full disk, played by a file-size limit: the new save stops half way.
+TEST_F(SaveFile, AFullDiskKeepsTheOldSave) {
+  const std::string old_save = kNewGameFile;
+  Put(path_, old_save);
+
+  rlimit saved{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto old_handler = ::signal(SIGXFSZ, SIG_IGN);
+  rlimit tight = saved;
+  tight.rlim_cur = 100;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tight), 0);
+
+  GameState s = NewGame();
+  s.Gold = 123456;
+  const FileWriteResult result = WriteSaveFile(s, path_);
+
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  ::signal(SIGXFSZ, old_handler);
+
+  EXPECT_FALSE(result.ok);
+  EXPECT_EQ(Contents(path_), old_save);
+  EXPECT_EQ(FolderNames(), std::vector<std::string>{"Tolmark.dat"});
+
+  ASSERT_TRUE(WriteSaveFile(s, path_).ok);  // with room again the save goes through
+  GameState loaded;
+  ASSERT_EQ(ReadSaveFile(loaded, path_), LoadResult::kAccepted);
+  EXPECT_EQ(loaded.Gold, 123456);
+}
+
+}  // namespace
+}  // namespace tolmark
