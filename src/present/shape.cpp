@@ -25,7 +25,9 @@ class BandBuilder {
       return;
     }
     if (top == lastBottom_ && runs == lastRuns_) {
-      for (std::size_t i = bandStart_; i < shape_.rects.size(); ++i) shape_.rects[i].bottom = bottom;
+      for (std::size_t i = bandStart_; i < shape_.rects.size(); ++i) {
+        shape_.rects[i].bottom = bottom;
+      }
     } else {
       bandStart_ = shape_.rects.size();
       for (const Run& r : runs) shape_.rects.push_back({r.left, top, r.right, bottom});

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "present/shapes.h"
+#include "shape_mirror.h"
 
 namespace tolmark {
 namespace {
@@ -17,12 +18,6 @@ std::vector<std::string> Draw(const Shape& shape, int width, int height) {
     rows.push_back(row);
   }
   return rows;
-}
-
-Shape Mirrored(const Shape& shape, int width) {
-  std::vector<PixelRect> rects;
-  for (const PixelRect& r : shape.rects) rects.push_back({width - r.right, r.top, width - r.left, r.bottom});
-  return ShapeFromRects(rects);
 }
 
 const std::vector<std::string> kTailCap = {
