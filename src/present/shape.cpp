@@ -1,6 +1,7 @@
 // Building shapes in band form: from a bitmap, from loose rectangles, and moving them.
 #include <algorithm>
 #include <climits>
+#include <stdexcept>
 
 #include "art/pictures.h"
 #include "present/shapes.h"
@@ -59,6 +60,11 @@ class BandBuilder {
 }  // namespace
 
 Shape ShapeFromBitmap(const PictureBitmap& bitmap) {
+  if (bitmap.width < 0 || bitmap.height < 0 ||
+      bitmap.pixels.size() != static_cast<std::size_t>(bitmap.width) *
+                                  static_cast<std::size_t>(bitmap.height)) {
+    throw std::invalid_argument("bitmap size does not match its pixels");
+  }
   BandBuilder builder;
   std::vector<Run> runs;
   for (int y = 0; y < bitmap.height; ++y) {

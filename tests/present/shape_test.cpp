@@ -1,6 +1,7 @@
 // Shapes from bitmaps and rectangles: which pixels count, the band form, moving.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <vector>
 
 #include "art/pictures.h"
@@ -45,6 +46,14 @@ TEST(Shape, AllBackgroundGivesAnEmptyShape) {
   const Shape shape = ShapeFromBitmap(PictureBitmap{4, 3, pixels});
   EXPECT_TRUE(shape.rects.empty());
   EXPECT_TRUE(shape.bounds.Empty());
+}
+
+TEST(Shape, BitmapWhoseSizeDisagreesWithItsPixelsIsRefused) {
+  const std::vector<std::uint32_t> pixels(12, kBlack);
+  for (const auto& [width, height] : {std::pair{4, 4}, {5, 3}, {-4, -3}}) {
+    EXPECT_THROW(ShapeFromBitmap(PictureBitmap{width, height, pixels}), std::invalid_argument)
+        << width << "x" << height;
+  }
 }
 
 TEST(Shape, UnionOfRectanglesIsCanonical) {
