@@ -1,0 +1,63 @@
+// Living cost, closing penalty, game-over losses and the shop's enlargement.
+#include "shop/day.h"
+
+#include <algorithm>
+
+#include "model/numbers.h"
+#include "model/progression.h"
+#include "shop/deal.h"
+
+namespace tolmark {
+
+void ChargeLivingCost(GameState& s) {
+  if (s.Gold < s.DealAmount) {
+    s.DealAmount = s.Gold;
+    s.Gold = 0;
+  } else {
+    s.Gold -= s.DealAmount;
+  }
+}
+
+void CancelVisitForClosing(GameState& s, Random& random) {
+  s.PendingAction = 0;
+  s.ScenePhase = 0;
+  s.Answer = 9999;
+  s.EventActive = kFalse;
+  std::int32_t weight = Int(random.Rnd() * (s.Level + 1));
+  s.DealReputation = weight == 0 ? 1 : weight;
+  weight = Int(random.Rnd() * (s.Level + 1));
+  const std::int32_t r = weight == 0 ? 1 : weight;
+  s.Reputation = std::max(s.Reputation - (s.DealReputation + r) * 2, 0);
+}
+
+std::int32_t GameOverPenalty(const GameState& s) {
+  switch (s.ShopRank) {
+    case 1:
+      return (s.Level * 50 + 300) * 2;
+    case 2:
+      return (s.Level * 150 + 10000) * 2;
+    default:
+      return (s.Level * 300 + 50000) * 2;
+  }
+}
+
+void ApplyGameOverLosses(GameState& s) {
+  s.Reputation = std::max(IntDiv(s.Reputation, 2), 0);
+  s.Gold = std::max(s.Gold - GameOverPenalty(s), 0);
+  s.HP = s.MaxHP;
+  s.ScenePhase = 0;
+  AddCapped(s, 1, CappedKind::DefeatsCount);
+}
+
+void EnlargeShop(GameState& s) {
+  if (s.ShopRank == 1) {
+    s.ShopRank = 2;
+    s.StockCapacity = 35;
+  } else {
+    s.ShopRank = 3;
+    s.StockCapacity = 60;
+  }
+  s.Gold -= s.DealAmount;
+}
+
+}  // namespace tolmark

@@ -1,0 +1,159 @@
+// Trade arithmetic: drawn weapons and prices, payments, stock moves, reputation and HP.
+#include "shop/deal.h"
+
+#include <algorithm>
+
+#include "model/inventory.h"
+#include "model/numbers.h"
+#include "model/progression.h"
+
+namespace tolmark {
+namespace {
+
+constexpr std::int32_t kMaxReputation = 999;
+constexpr std::int32_t kMaxPiecesPerWeapon = 50;
+constexpr std::int32_t kPriest = 60;
+constexpr std::int32_t kTravellingMerchant = 26;
+constexpr std::int32_t kRichLady = 90;
+
+// A weight of 1..Level drawn as Int(Rnd × (Level + 1)) with 0 counting as 1.
+std::int32_t DrawLevelWeight(const GameState& s, Random& random) {
+  const std::int32_t r = Int(random.Rnd() * (s.Level + 1));
+  return r == 0 ? 1 : r;
+}
+
+void GainReputation(GameState& s, std::int32_t amount) {
+  s.Reputation = std::min(s.Reputation + amount, kMaxReputation);
+}
+
+void LoseReputation(GameState& s, std::int32_t amount) {
+  s.Reputation = std::max(s.Reputation - amount, 0);
+}
+
+const StockEntry* StockEntryOf(const GameState& s, std::int32_t weapon) {
+  for (std::int32_t i = 0; i < s.StockCount; ++i) {
+    if (s.ShopStock[static_cast<std::size_t>(i)].WeaponId == weapon) {
+      return &s.ShopStock[static_cast<std::size_t>(i)];
+    }
+  }
+  return nullptr;
+}
+
+bool InRange(std::int32_t b, std::int32_t low, std::int32_t high) { return b >= low && b <= high; }
+
+}  // namespace
+
+std::int32_t DrawBroughtWeapon(std::int32_t chapter, Random& random) {
+  std::int32_t b = 0;
+  switch (chapter) {
+    case 1:
+      b = Int(random.Rnd() * 13);
+      break;
+    case 2:
+      do {
+        b = Int(random.Rnd() * 33);
+      } while (InRange(b, 13, 19));
+      break;
+    case 3:
+    case 4:
+      do {
+        b = Int(random.Rnd() * 53);
+      } while (InRange(b, 13, 19) || InRange(b, 33, 39));
+      break;
+    default:
+      break;
+  }
+  return b;
+}
+
+void PrepareDeal(GameState& s, Random& random) {
+  bool buyer = s.CustomerBuys != kFalse;
+  if (!buyer) {
+    s.CurrentItem = DrawBroughtWeapon(s.Chapter, random);
+    const StockEntry* held = StockEntryOf(s, s.CurrentItem);
+    if (held != nullptr && held->Count == kMaxPiecesPerWeapon) {
+      s.CustomerBuys = kTrue;
+      buyer = true;
+    } else {
+      const std::int32_t p = s.Catalogue[static_cast<std::size_t>(s.CurrentItem)].Price;
+      s.ItemPrice = Int(random.Rnd() * (IntDiv(p, 2) + 1)) + IntDiv(p, 4);
+      if (s.AutoMode == kTrue) s.ItemPrice = Int(s.ItemPrice * 1.1);
+    }
+  }
+  if (buyer) {
+    const std::int32_t row = Int(random.Rnd() * s.StockCount);
+    s.CurrentItem = s.ShopStock[static_cast<std::size_t>(row)].WeaponId;
+    const std::int32_t price = s.Catalogue[static_cast<std::size_t>(s.CurrentItem)].Price;
+    s.ItemPrice = s.AutoMode == kTrue ? Int(price * 0.9) : price;
+  }
+  s.DealReputation = DrawLevelWeight(s, random);
+}
+
+void SellToCustomer(GameState& s, Random& random) {
+  s.Answer = 0;
+  if (Int(random.Rnd() * 51) == 0) {
+    s.PendingAction = 40;
+    if (s.VisitorPicture == kRichLady) {
+      s.DealAmount = Int(random.Rnd() * s.ItemPrice) + 1;
+      AddCapped(s, s.DealAmount, CappedKind::Gold);
+      RemoveOneFromStock(s);
+    }
+  } else {
+    s.PendingAction = 50;
+    RemoveOneFromStock(s);
+    AddCapped(s, s.ItemPrice, CappedKind::Gold);
+    GainReputation(s, s.DealReputation);
+  }
+  AddCapped(s, 1, CappedKind::SalesCount);
+  PayDealHP(s, random);
+}
+
+void BuyFromCustomer(GameState& s, Random& random) {
+  s.Answer = 0;
+  if (s.Gold < s.ItemPrice) {
+    s.PendingAction = 40;
+    switch (s.VisitorPicture) {
+      case kTravellingMerchant:
+        s.Gold = 0;
+        AddOneToStock(s);  // a full stock leaves code 5 pending for the next click
+        break;
+      case kPriest:
+        AddOneToStock(s);
+        break;
+      case kRichLady:
+        s.DealAmount = LivingCost(s);
+        AddCapped(s, s.DealAmount, CappedKind::Gold);
+        break;
+      default:
+        break;
+    }
+  } else {
+    s.PendingAction = 50;
+    AddOneToStock(s);
+    if (s.PendingAction == 5) return;  // turned away before anything is paid
+    s.Gold -= s.ItemPrice;
+    GainReputation(s, s.DealReputation);
+  }
+  AddCapped(s, 1, CappedKind::PurchasesCount);
+  PayDealHP(s, random);
+}
+
+void RefuseDeal(GameState& s, Random& random) {
+  s.Answer = 0;
+  AddCapped(s, 1, CappedKind::RefusalsCount);
+  s.PendingAction = 60;
+  const std::int32_t r = DrawLevelWeight(s, random);
+  LoseReputation(s, (s.DealReputation + r) * 2);
+}
+
+void TurnAwayForNoRoom(GameState& s) {
+  LoseReputation(s, s.Level * 3);
+  s.PendingAction = 60;
+}
+
+std::int32_t LivingCost(const GameState& s) {
+  const std::int32_t rankPart = s.ShopRank == 1 ? 300 : s.ShopRank == 2 ? 1000 : 5000;
+  return s.Level * 50 + rankPart;
+}
+
+}  // namespace tolmark

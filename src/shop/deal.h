@@ -1,0 +1,34 @@
+// The arithmetic of one trade at the counter: which weapon, what price, what each answer moves.
+#pragma once
+
+#include "model/game_state.h"
+#include "model/random.h"
+
+namespace tolmark {
+
+// The weapon a selling customer brings in this chapter: 0..12, then 20..32, then 40..52.
+std::int32_t DrawBroughtWeapon(std::int32_t chapter, Random& random);
+
+// Prepares an ordinary customer's deal: CurrentItem, ItemPrice (a tenth kinder to the customer
+// in automatic play) and DealReputation. A seller whose weapon the shop already holds 50 of
+// turns into a buyer.
+void PrepareDeal(GameState& s, Random& random);
+
+// The outcome of a "yes", as the next step code: 40 money short, 50 done, 5 no room.
+// The buyer pays (one in 51 cannot; the rich lady then pays what she has), the piece leaves
+// the stock, and the sale costs HP either way.
+void SellToCustomer(GameState& s, Random& random);
+// The merchant buys the customer's piece, or, short of money, takes what the customer offers
+// instead. A new kind with no free row is turned away (code 5) before anything is paid.
+void BuyFromCustomer(GameState& s, Random& random);
+
+// "No": the refusal is counted and costs reputation; code 60.
+void RefuseDeal(GameState& s, Random& random);
+
+// A piece that found no room: reputation lost, code 60.
+void TurnAwayForNoRoom(GameState& s);
+
+// The money the rich lady gives a merchant who cannot pay her, and the cost of one night.
+std::int32_t LivingCost(const GameState& s);
+
+}  // namespace tolmark

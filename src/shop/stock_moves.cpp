@@ -1,0 +1,95 @@
+// Lots moved between the stock and the wagon or the carpenter.
+#include "shop/stock_moves.h"
+
+#include <algorithm>
+
+#include "model/inventory.h"
+#include "shop/story_scripts.h"
+
+namespace tolmark {
+namespace {
+
+constexpr std::int32_t kMaxPiecesPerWeapon = 50;
+
+std::int32_t StockRowOf(const GameState& s, std::int32_t weapon) {
+  for (std::int32_t i = 0; i < s.StockCount; ++i) {
+    if (s.ShopStock[static_cast<std::size_t>(i)].WeaponId == weapon) return i;
+  }
+  return -1;
+}
+
+void RemoveStockRow(GameState& s, std::int32_t row) {
+  for (std::int32_t i = row; i + 1 < s.StockCount; ++i) {
+    s.ShopStock[static_cast<std::size_t>(i)] = s.ShopStock[static_cast<std::size_t>(i + 1)];
+  }
+  --s.StockCount;
+  s.ShopStock[static_cast<std::size_t>(s.StockCount)] = StockEntry{};
+}
+
+}  // namespace
+
+std::int32_t LoadWagon(GameState& s) {
+  s.SavedBagCapacity = s.BagCapacity;
+  s.BagCapacity = kWagonLoadLimit;
+  s.BagPieces = 0;
+  s.BagCount = 0;
+  for (const OrderEntry& order : s.RoyalOrder) {
+    if (order.Wanted != 0) {
+      const std::int32_t row = StockRowOf(s, order.WeaponId);
+      if (row >= 0) {
+        StockEntry& stock = s.ShopStock[static_cast<std::size_t>(row)];
+        StockEntry& load = s.Bag[static_cast<std::size_t>(s.BagCount)];
+        load = StockEntry{order.WeaponId, 0};
+        ++s.BagCount;
+        const std::int32_t room = s.BagCapacity - s.BagPieces;
+        const std::int32_t wanted = std::min(order.Wanted, stock.Count);
+        if (wanted <= room) {
+          load.Count = wanted;
+          s.BagPieces += wanted;
+          if (wanted == stock.Count) {
+            RemoveStockRow(s, row);
+          } else {
+            stock.Count -= wanted;
+          }
+        } else {
+          load.Count = room;
+          stock.Count -= room;
+          s.BagPieces = s.BagCapacity;
+        }
+      }
+    }
+    if (s.BagPieces == s.BagCapacity) break;
+  }
+  return s.BagPieces;
+}
+
+bool TakeHolyBeastWeapons(GameState& s) {
+  for (std::int32_t weapon : kHolyBeastWeapons) {
+    if (StockRowOf(s, weapon) < 0) return false;
+  }
+  for (std::int32_t weapon : kHolyBeastWeapons) {
+    RemoveStockRow(s, StockRowOf(s, weapon));
+  }
+  return true;
+}
+
+std::optional<std::string> AddStrongestSword(GameState& s) {
+  const std::int32_t row = StockRowOf(s, kStrongestSword);
+  if (row >= 0) {
+    StockEntry& entry = s.ShopStock[static_cast<std::size_t>(row)];
+    if (entry.Count + 1 > kMaxPiecesPerWeapon) {
+      entry.Count = kMaxPiecesPerWeapon;
+      return s.Catalogue[static_cast<std::size_t>(kStrongestSword)].Name +
+             std::string(story_line::kTooManySuffix);
+    }
+    ++entry.Count;
+    return std::nullopt;
+  }
+  if (s.StockCount >= static_cast<std::int32_t>(s.ShopStock.size())) return std::nullopt;
+  s.ShopStock[static_cast<std::size_t>(s.StockCount)] = StockEntry{kStrongestSword, 1};
+  ++s.StockCount;
+  MarkCollected(s, kStrongestSword);
+  return std::nullopt;
+}
+
+}  // namespace tolmark
