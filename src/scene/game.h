@@ -5,6 +5,7 @@
 #include "model/game_state.h"
 #include "model/random.h"
 #include "present/desktop.h"
+#include "scene/scenes.h"
 
 namespace tolmark {
 
@@ -33,6 +34,7 @@ class Game final : public DesktopEvents {
   GameState state_;
   Desktop& desktop_;
   Random& random_;
+  Scenes scenes_;  // what every scene routine works on: the three above and the menus
 };
 
 }  // namespace tolmark

@@ -1,0 +1,147 @@
+// Talk balloons and answer balloons; in automatic play each balloon waits, then ticks its scene.
+#include "scene/dialogue.h"
+
+#include <string>
+
+#include "field/field_operations.h"
+#include "scene/dispatch.h"
+#include "shop/shop_tick.h"
+
+namespace tolmark {
+namespace {
+
+void CloseBalloons(Desktop& desk) {
+  desk.CloseWindow(Window::frmMessage);
+  desk.CloseWindow(Window::frmYes);
+  desk.CloseWindow(Window::frmNo);
+}
+
+bool InShopTalk(const GameState& s) {
+  return InShop(s) && s.PendingAction >= 1 && s.PendingAction <= 299;
+}
+
+bool InFieldTalk(const GameState& s) {
+  return InField(s) && ((s.PendingAction >= 1 && s.PendingAction <= 219) ||
+                        (s.PendingAction >= 300 && s.PendingAction <= 399));
+}
+
+void FocusScene(Scenes& c) { c.desk.Focus(CurrentScene(c.s)); }
+
+// Where the field balloon stands beside the hero, in pixels from HeroX.
+int FieldBalloonOffset(const GameState& s, bool heroSpeaks, bool rightOfHero) {
+  const bool wagon = s.WagonHired != kFalse;
+  if (heroSpeaks) return (rightOfHero ? 30 : 20) + (wagon ? 15 : 0);
+  if (s.VisitorPicture == 96) return rightOfHero ? 100 : 70;
+  if (wagon) return rightOfHero ? 102 : 82;
+  return rightOfHero ? 70 : 50;
+}
+
+}  // namespace
+
+void Say(Scenes& c, std::string_view text, Flag atCounter) {
+  GameState& s = c.s;
+  if (s.MessageBusy == kTrue) return;
+  s.MessageBusy = kTrue;
+  CloseBalloons(c.desk);
+
+  const std::int32_t x = atCounter == kTrue ? 1800 : 1000;
+  const std::int32_t y = s.HeroY - c.PxY(5);
+  c.desk.ShowTalk(Window::frmMessage, text, x, y, 0);
+
+  if (s.AutoMode == kTrue && InShopTalk(s)) {
+    // Clear the busy mark first: the tick below shows the next line from inside this call.
+    s.TickFromDialogue = kTrue;
+    s.MessageBusy = kFalse;
+    c.desk.Pump();
+    c.desk.Sleep(s.MessagePause);
+    ShopTick(c);
+  }
+  FocusScene(c);
+  s.MessageBusy = kFalse;
+}
+
+void SayInField(Scenes& c, std::string_view text, Flag heroSpeaks) {
+  GameState& s = c.s;
+  if (s.MessageBusy == kTrue) return;
+  s.MessageBusy = kTrue;
+  CloseBalloons(c.desk);
+
+  const bool rightOfHero = s.HeroX < s.BalloonSideX;
+  const int side = rightOfHero ? 0 : 1;
+  const std::int32_t x = s.HeroX + c.PxX(FieldBalloonOffset(s, heroSpeaks == kTrue, rightOfHero));
+  const std::int32_t y = s.HeroY - c.PxY(5);
+  c.desk.ShowTalk(Window::frmMessage, text, x, y, side);
+
+  if (s.AutoMode == kTrue) {
+    if (s.FixedWaitMessage == kTrue) {
+      c.desk.Pump();
+      c.desk.Sleep(2000);
+    } else if (InFieldTalk(s)) {
+      s.TickFromDialogue = kTrue;
+      s.MessageBusy = kFalse;
+      c.desk.Pump();
+      c.desk.Sleep(s.MessagePause);
+      FieldTick(c);
+    }
+  }
+  s.MessageBusy = kFalse;
+  c.desk.Focus(Window::frmField);
+}
+
+void AskYesNo(Scenes& c, std::string_view yesText, std::string_view noText) {
+  GameState& s = c.s;
+  if (s.MessageBusy == kTrue) return;
+  s.MessageBusy = kTrue;
+  CloseBalloons(c.desk);
+
+  const bool shop = InShop(s);
+  const bool wagonInField = InField(s) && s.WagonHired != kFalse;
+  const std::int32_t y = s.HeroY - c.PxY(5);
+
+  std::int32_t yesX = s.HeroX + c.PxX(shop ? 10 : 17);
+  int yesSide = 1;
+  std::int32_t yesY = y;
+  // Near the left screen edge both balloons open to the right, the yes balloon higher.
+  if (yesX < c.PxX(shop ? 50 : 55)) {
+    yesSide = 0;
+    yesY = s.HeroY - c.PxY(20);
+  }
+  std::int32_t noX = s.HeroX + c.PxX(shop ? 20 : 27);
+  if (wagonInField) {
+    yesX += c.PxX(18);
+    noX += c.PxX(18);
+  }
+  c.desk.ShowTalk(Window::frmYes, std::string(yesText) + "(Y)", yesX, yesY, yesSide);
+  c.desk.ShowTalk(Window::frmNo, std::string(noText) + "(N)", noX, y, 0);
+
+  if (s.AutoMode == kTrue && (InShopTalk(s) || InFieldTalk(s))) {
+    s.AwaitingAnswer = kTrue;
+    s.AutoAnswerPending = kTrue;
+    s.MessageBusy = kFalse;
+    c.desk.Pump();
+    c.desk.Sleep(s.MessagePause);
+    if (InShop(s)) {
+      ShopTick(c);
+    } else {
+      FieldTick(c);
+    }
+  }
+  s.MessageBusy = kFalse;
+  FocusScene(c);
+}
+
+void GiveAnswer(Scenes& c, std::int16_t code, bool manual) {
+  GameState& s = c.s;
+  if (s.InterruptPrompt != kFalse) {
+    s.InterruptAnswer = code;
+  } else {
+    s.Answer = code;
+  }
+  s.AwaitingAnswer = kFalse;
+  c.desk.CloseWindow(Window::frmYes);
+  c.desk.CloseWindow(Window::frmNo);
+  s.PendingAction += 1;
+  if (SceneIsCurrent(s)) Dispatch(c, 1, manual);
+}
+
+}  // namespace tolmark

