@@ -1,8 +1,17 @@
 // The hero tells each lot he has to throw away as the carried goods are stocked.
 #include "scene/home_coming.h"
 
+#include "model/inventory.h"
+#include "scene/dialogue.h"
+
 namespace tolmark {
 
-void MergeCarriedGoods(Scenes&) {}
+void MergeCarriedGoods(Scenes& c) {
+  MergeTripGoods(c.s, [&c](const std::string& line) {
+    Say(c, line, kTrue);
+    c.desk.Pump();
+    c.desk.Sleep(2000);
+  });
+}
 
 }  // namespace tolmark

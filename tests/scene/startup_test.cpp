@@ -1,0 +1,52 @@
+// Shop start-up in its branches: first start, second copy, home-coming, carried home fainted.
+#include <gtest/gtest.h>
+
+#include "recording_desktop.h"
+#include "scene/game.h"
+
+namespace tolmark {
+namespace {
+
+struct StartFixture : ::testing::Test {
+  RecordingDesktop desk;
+  ScriptedRandom rnd;
+  Game game{desk, rnd};
+  GameState& s = game.State();
+};
+
+TEST_F(StartFixture, FirstStartDrawsTheClosedShopAndSetsUpANewGame) {
+  game.Start();
+  EXPECT_EQ(desk.With("frame"),
+            std::vector<std::string>{"frame frmShop 57@1500,15690 44@1275,15615"});
+  EXPECT_EQ(s.SceneName, "frmShop");
+  EXPECT_EQ(s.StartingUp, kFalse);
+  EXPECT_EQ(s.Gold, 1000);
+  EXPECT_EQ(s.StockCount, 3);
+  EXPECT_EQ(s.HeroFrame, 2);
+  EXPECT_EQ(desk.TimerPeriod(Window::frmShop, Timer::Timer1), 1000);
+  EXPECT_EQ(desk.TimerPeriod(Window::frmShop, Timer::Timer2), 0);
+  EXPECT_FALSE(desk.ended);
+}
+
+TEST_F(StartFixture, SecondCopyIsRefusedWithTheTwoLineMessageAndEnds) {
+  desk.anotherCopy = true;
+  game.Start();
+  EXPECT_EQ(desk.With("msgbox"),
+            std::vector<std::string>{
+                "msgbox \"多重起動起動防止システム作動！\r\nゲームを強制終了します！\" error"});
+  EXPECT_TRUE(desk.With("frame").empty());
+  EXPECT_TRUE(desk.open.empty());
+  EXPECT_TRUE(desk.ended);
+}
+
+TEST_F(StartFixture, ShopRecreatedDuringATripDoesNothing) {
+  for (std::int16_t entry : {2, 6}) {
+    desk.Clear();
+    s.SceneEntry = entry;
+    game.Start();
+    EXPECT_TRUE(desk.lines.empty()) << "entry " << entry;
+  }
+}
+
+}  // namespace
+}  // namespace tolmark
