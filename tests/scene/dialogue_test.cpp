@@ -1,0 +1,188 @@
+// Balloons and prompts: placement, dropped requests, the answer protocol and automatic play.
+#include <gtest/gtest.h>
+
+#include "recording_desktop.h"
+#include "scene/dialogue.h"
+#include "scene/keys.h"
+#include "scene/scenes.h"
+
+namespace tolmark {
+namespace {
+
+struct DialogueFixture : ::testing::Test {
+  GameState s;
+  RecordingDesktop desk;
+  ScriptedRandom rnd;
+  Scenes c{s, desk, rnd, {}};
+
+  void InShopAtTheCounter() {
+    s.SceneName = "frmShop";
+    s.HeroX = 1500;
+    s.HeroY = 15690;
+    s.ShopOpen = kTrue;
+    s.EventActive = kTrue;
+    s.ScenePhase = 21;
+    desk.open.insert(Window::frmShop);
+  }
+  void InFieldAt(std::int32_t heroX, std::int32_t balloonSideX) {
+    s.SceneName = "frmField";
+    s.HeroX = heroX;
+    s.HeroY = 15690;
+    s.BalloonSideX = balloonSideX;
+    desk.open.insert(Window::frmField);
+  }
+};
+
+TEST_F(DialogueFixture, ShopBalloonsStandAtFixedPlacesWhateverTheHero) {
+  InShopAtTheCounter();
+  s.HeroX = 9000;
+  Say(c, "いらっしゃい", kTrue);
+  Say(c, "これをくれ", kFalse);
+  EXPECT_EQ(desk.With("talk"),
+            (std::vector<std::string>{"talk frmMessage 0 1800 15615 \"いらっしゃい\"",
+                                      "talk frmMessage 0 1000 15615 \"これをくれ\""}));
+  EXPECT_EQ(s.MessageBusy, kFalse);
+}
+
+TEST_F(DialogueFixture, RequestWhileABalloonIsBeingBuiltIsDroppedWithoutATrace) {
+  InShopAtTheCounter();
+  s.MessageBusy = kTrue;
+  Say(c, "a", kTrue);
+  SayInField(c, "b", kTrue);
+  AskYesNo(c, "する", "しない");
+  EXPECT_TRUE(desk.lines.empty());
+  EXPECT_EQ(s.MessageBusy, kTrue);
+}
+
+TEST_F(DialogueFixture, FieldBalloonSideAndOffsetFollowTheSpeaker) {
+  struct Row {
+    std::int32_t heroX;
+    bool wagon;
+    std::int32_t visitor;
+    Flag heroSpeaks;
+    const char* line;
+  };
+  // BalloonSideX 6000: heroes left of it talk to the right (side 0), others to the left.
+  const Row rows[] = {
+      {3000, false, 60, kTrue, "talk frmMessage 0 3450 15615 \"x\""},
+      {3000, true, 60, kTrue, "talk frmMessage 0 3675 15615 \"x\""},
+      {3000, true, 96, kFalse, "talk frmMessage 0 4500 15615 \"x\""},
+      {3000, true, 60, kFalse, "talk frmMessage 0 4530 15615 \"x\""},
+      {3000, false, 60, kFalse, "talk frmMessage 0 4050 15615 \"x\""},
+      {6000, false, 60, kTrue, "talk frmMessage 1 6300 15615 \"x\""},
+      {6000, true, 60, kTrue, "talk frmMessage 1 6525 15615 \"x\""},
+      {6000, false, 96, kFalse, "talk frmMessage 1 7050 15615 \"x\""},
+      {6000, true, 60, kFalse, "talk frmMessage 1 7230 15615 \"x\""},
+      {6000, false, 60, kFalse, "talk frmMessage 1 6750 15615 \"x\""},
+  };
+  for (const Row& r : rows) {
+    desk.Clear();
+    InFieldAt(r.heroX, 6000);
+    s.WagonHired = AsFlag(r.wagon);
+    s.VisitorPicture = r.visitor;
+    SayInField(c, "x", r.heroSpeaks);
+    EXPECT_EQ(desk.With("talk"), std::vector<std::string>{r.line}) << r.line;
+  }
+}
+
+TEST_F(DialogueFixture, AnswerPairOpensLeftAndRightOfTheHeroOrBothRightNearTheEdge) {
+  struct Row {
+    const char* scene;
+    std::int32_t heroX;
+    bool wagon;
+    std::vector<std::string> talk;
+  };
+  const Row rows[] = {
+      {"frmShop", 1500, false,
+       {"talk frmYes 1 1650 15615 \"する(Y)\"", "talk frmNo 0 1800 15615 \"しない(N)\""}},
+      {"frmShop", 500, false,
+       {"talk frmYes 0 650 15390 \"する(Y)\"", "talk frmNo 0 800 15615 \"しない(N)\""}},
+      {"frmField", 3000, false,
+       {"talk frmYes 1 3255 15615 \"する(Y)\"", "talk frmNo 0 3405 15615 \"しない(N)\""}},
+      {"frmField", 3000, true,
+       {"talk frmYes 1 3525 15615 \"する(Y)\"", "talk frmNo 0 3675 15615 \"しない(N)\""}},
+      // The edge test is made before the wagon's shift.
+      {"frmField", 500, true,
+       {"talk frmYes 0 1025 15390 \"する(Y)\"", "talk frmNo 0 1175 15615 \"しない(N)\""}},
+      {"frmArms", 3000, true,
+       {"talk frmYes 1 3255 15615 \"する(Y)\"", "talk frmNo 0 3405 15615 \"しない(N)\""}},
+  };
+  for (const Row& r : rows) {
+    desk.Clear();
+    s.SceneName = r.scene;
+    s.HeroX = r.heroX;
+    s.HeroY = 15690;
+    s.WagonHired = AsFlag(r.wagon);
+    AskYesNo(c, "する", "しない");
+    EXPECT_EQ(desk.With("talk"), r.talk) << r.scene << " " << r.heroX;
+  }
+}
+
+TEST_F(DialogueFixture, AnswerGoesToTheInterruptingCommandWhenItAsked) {
+  InShopAtTheCounter();
+  s.PendingAction = 41;
+  s.InterruptPrompt = kTrue;
+  s.AwaitingAnswer = kTrue;
+  GiveAnswer(c, kAnswerNo, false);
+  EXPECT_EQ(s.InterruptAnswer, kAnswerNo);
+  EXPECT_EQ(s.Answer, 0);
+  EXPECT_EQ(s.PendingAction, 42);
+  EXPECT_EQ(s.AwaitingAnswer, kFalse);
+}
+
+TEST_F(DialogueFixture, AutomaticPlayAdvancesTheShopTalkAfterThePause) {
+  InShopAtTheCounter();
+  s.AutoMode = kTrue;
+  s.MessagePause = 500;
+  s.PendingAction = 200;  // a talk code no trade step uses
+  Say(c, "line", kFalse);
+  EXPECT_EQ(desk.With("sleep"), std::vector<std::string>{"sleep 500"});
+  // The tick saw the request and handed it on as an automatic click.
+  EXPECT_EQ(s.TickFromDialogue, kFalse);
+  EXPECT_EQ(s.AutoMode, kTrue);
+  EXPECT_EQ(s.MessageBusy, kFalse);
+}
+
+TEST_F(DialogueFixture, AutomaticPlayAnswersYesInTheShopAndNoInTheField) {
+  InShopAtTheCounter();
+  s.AutoMode = kTrue;
+  s.PendingAction = 199;  // codes no trade step uses, so nothing else reacts to the answer
+  AskYesNo(c, "売る", "売らない");
+  EXPECT_EQ(s.Answer, kAnswerYes);
+  EXPECT_EQ(s.PendingAction, 200);
+  EXPECT_EQ(s.AutoAnswerPending, kFalse);
+  EXPECT_EQ(s.AutoMode, kTrue);  // an automatic answer keeps automatic play on
+
+  InFieldAt(3000, 6000);
+  s.Answer = 0;
+  s.PendingAction = 109;
+  AskYesNo(c, "乗る", "乗らない");
+  EXPECT_EQ(s.Answer, kAnswerNo);
+  EXPECT_EQ(s.PendingAction, 110);
+  EXPECT_EQ(s.AutoMode, kTrue);
+}
+
+TEST_F(DialogueFixture, OutsideTheTalkCodesAutomaticPlayDoesNotAnswer) {
+  InShopAtTheCounter();
+  s.AutoMode = kTrue;
+  s.PendingAction = 901;
+  AskYesNo(c, "する", "しない");
+  EXPECT_TRUE(desk.With("sleep").empty());
+  EXPECT_EQ(s.PendingAction, 901);
+}
+
+TEST_F(DialogueFixture, KeyAnswerEndsAutomaticPlayAndOtherKeysDoNotAnswer) {
+  InShopAtTheCounter();
+  s.AutoMode = kTrue;
+  s.AwaitingAnswer = kTrue;
+  s.PendingAction = 199;
+  KeyPressed(c, kKeyG, true);
+  EXPECT_EQ(s.PendingAction, 199);
+  KeyPressed(c, kKeyY, true);
+  EXPECT_EQ(s.Answer, kAnswerYes);
+  EXPECT_EQ(s.PendingAction, 200);
+  EXPECT_EQ(s.AutoMode, kFalse);
+}
+
+}  // namespace
+}  // namespace tolmark
