@@ -11,7 +11,8 @@ namespace tolmark {
 
 enum class LoadResult {
   kAccepted,    // every saved field taken over
-  kRejected,    // a letter outside its alphabet, a bad yes/no digit, or more stock than the shop holds
+  kRejected,    // a letter outside its alphabet, a bad yes/no digit, more stock than the shop
+                // holds, or a file far longer than any save
   kUnreadable,  // the file could not be read at all; nothing was taken over
 };
 

@@ -13,13 +13,18 @@
 namespace tolmark {
 namespace {
 
-// The file's whole content, or nothing when it cannot be read (missing, a folder, no right).
+// A real save is a few hundred bytes; reading stops well past that, so a huge file planted
+// in its place cannot exhaust memory. Anything longer is no save of this game.
+inline constexpr std::size_t kLongestPlausibleSave = 64 * 1024;
+
+// The file's content up to one byte past the plausible size, or nothing when it cannot be
+// read (missing, a folder, no right to read).
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
   std::string text;
   char buffer[4096];
-  for (;;) {
+  while (text.size() <= kLongestPlausibleSave) {
     const ssize_t got = ::read(fd, buffer, sizeof buffer);
     if (got == 0) break;
     if (got < 0) {
@@ -44,6 +49,7 @@ LoadResult ReadSaveFile(GameState& s, const std::filesystem::path& path) {
   s.LoadSucceeded = kFalse;
   const std::optional<std::string> text = ReadWholeFile(path);
   if (!text) return LoadResult::kUnreadable;
+  if (text->size() > kLongestPlausibleSave) return LoadResult::kRejected;
 
   const LoadResult result = DecodeSaveFile(*text, s);
   s.LoadSucceeded = AsFlag(result == LoadResult::kAccepted);

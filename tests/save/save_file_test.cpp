@@ -80,6 +80,15 @@ TEST_F(SaveFile, ReadingSetsTheLoadFlag) {
   EXPECT_EQ(s.LoadSucceeded, kFalse);
 }
 
+TEST_F(SaveFile, AHugeFileIsRefusedWithoutTakingAnythingOver) {
+  // Valid letters all through, so only its size can give it away.
+  Put(path_, std::string(2 * 1024 * 1024, 'h') + "\r\n" + kNewGameSecondLine + "\r\n");
+  GameState s = NewGame();
+  EXPECT_EQ(ReadSaveFile(s, path_), LoadResult::kRejected);
+  EXPECT_EQ(s.LoadSucceeded, kFalse);
+  testing_save::ExpectSameSavedFields(s, NewGame());
+}
+
 TEST_F(SaveFile, AFileThatCannotBeReadTakesNothingOver) {
   for (const fs::path& path : {folder_ / "missing.dat", folder_}) {
     GameState s = NewGame();
