@@ -108,7 +108,7 @@ void SellToCustomer(GameState& s, Random& random) {
   PayDealHP(s, random);
 }
 
-void BuyFromCustomer(GameState& s, Random& random) {
+bool BuyFromCustomer(GameState& s, Random& random) {
   s.Answer = 0;
   if (s.Gold < s.ItemPrice) {
     s.PendingAction = 40;
@@ -130,12 +130,13 @@ void BuyFromCustomer(GameState& s, Random& random) {
   } else {
     s.PendingAction = 50;
     AddOneToStock(s);
-    if (s.PendingAction == 5) return;  // turned away before anything is paid
+    if (s.PendingAction == 5) return false;  // turned away before anything is paid
     s.Gold -= s.ItemPrice;
     GainReputation(s, s.DealReputation);
   }
   AddCapped(s, 1, CappedKind::PurchasesCount);
   PayDealHP(s, random);
+  return true;
 }
 
 void RefuseDeal(GameState& s, Random& random) {

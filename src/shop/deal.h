@@ -19,8 +19,10 @@ void PrepareDeal(GameState& s, Random& random);
 // the stock, and the sale costs HP either way.
 void SellToCustomer(GameState& s, Random& random);
 // The merchant buys the customer's piece, or, short of money, takes what the customer offers
-// instead. A new kind with no free row is turned away (code 5) before anything is paid.
-void BuyFromCustomer(GameState& s, Random& random);
+// instead. Returns false when a bought piece of a new kind found no free row: it is turned
+// away at once (code 5) before anything is paid or counted. A gift that finds no room leaves
+// code 5 pending instead and returns true.
+bool BuyFromCustomer(GameState& s, Random& random);
 
 // "No": the refusal is counted and costs reputation; code 60.
 void RefuseDeal(GameState& s, Random& random);

@@ -44,6 +44,8 @@ inline constexpr std::string_view kItIsDone = "ブームさん、出来たぜ！
 inline constexpr std::string_view kMoreRoom = "店における商品の個数が増えた！";
 inline constexpr std::string_view kNextPrice = "次は100万カリムで請け負うぜ！";
 inline constexpr std::string_view kNoBigger = "もうこれ以上は大きく出来ないようだな";
+inline constexpr std::string_view kGoodWork = "いい仕事をさせてもらったよ";
+inline constexpr std::string_view kTryTheDemons = "力試しに入ってみたらどうだ？";
 inline constexpr std::string_view kWeaponsMissing = "武器が足りないじゃないか！";
 inline constexpr std::string_view kTooManySuffix = "は、これ以上要らないな。残念だが捨ててしまおう…";
 }  // namespace story_line

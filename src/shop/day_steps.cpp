@@ -1,0 +1,133 @@
+// Opening, closing (asking first when a customer waits), sleeping and fainting.
+#include <string>
+
+#include "scene/dialogue.h"
+#include "scene/dispatch.h"
+#include "scene/startup.h"
+#include "shop/day.h"
+#include "shop/deal.h"
+#include "shop/shop_commands.h"
+#include "shop/shop_draw.h"
+#include "shop/shop_operations.h"
+
+namespace tolmark {
+namespace {
+
+// The shop shuts: closed board, nobody at the counter, the tick stopped.
+void CloseTheShop(Scenes& c) {
+  GameState& s = c.s;
+  s.ShopSign = 44;
+  DrawShop(c, ShopFrame::MerchantAndBoard);
+  c.desk.CloseWindow(Window::frmMessage);
+  s.VisitorPicture = 99999;
+  s.PendingAction = 0;
+  s.EventActive = kFalse;
+  s.AutoMode = kFalse;
+  s.CommandBusy = kFalse;
+  c.desk.SetTimer(Window::frmShop, Timer::Timer1, 0);
+  s.InterruptPrompt = kFalse;
+  s.ShopOpen = kFalse;
+}
+
+}  // namespace
+
+void OpenShop(Scenes& c) {
+  GameState& s = c.s;
+  s.ShopSign = 99;
+  DrawShop(c, ShopFrame::MerchantAndBoard);
+  s.ShopOpen = kTrue;
+  c.desk.SetTimer(Window::frmShop, Timer::Timer1, s.TickInterval);
+  c.desk.Focus(Window::frmShop);
+  if (s.OrderListOpen == kTrue) {
+    s.OrderListOpen = kFalse;
+    c.desk.CloseWindow(Window::frmOrder);
+  }
+}
+
+void StartClosing(Scenes& c) {
+  GameState& s = c.s;
+  s.AwaitingAnswer = kFalse;
+  s.CommandBusy = kTrue;
+  s.SavedAction = 0;
+  s.Answer = 0;
+  if (s.EventActive == kTrue) s.SavedAction = s.PendingAction;
+  s.PendingAction = 500;
+  c.desk.Focus(Window::frmShop);
+  ShopClose(c);
+}
+
+void ShopClose(Scenes& c) {
+  GameState& s = c.s;
+  if (s.EventActive == kTrue) {
+    if (s.PendingAction == 500) {
+      s.InterruptPrompt = kTrue;
+      for (Window w : {Window::frmMessage, Window::frmYes, Window::frmNo}) c.desk.CloseWindow(w);
+      s.PendingAction = 501;
+      Say(c, "客がいるのに閉店するのか？評判が落ちるぞ", kTrue);
+      return;
+    }
+    if (s.PendingAction == 501) {
+      s.InterruptAnswer = 0;
+      s.AwaitingAnswer = kTrue;
+      c.desk.Focus(Window::frmShop);
+      AskYesNo(c, "閉店する", "閉店しない");
+      return;
+    }
+    if (s.InterruptAnswer == 89) {
+      CancelVisitForClosing(s, c.rnd);
+      RefreshOpenWindows(c);
+      CloseTheShop(c);
+      return;
+    }
+    if (s.InterruptAnswer == 78) {
+      s.Answer = 0;
+      s.PendingAction = 0;
+      s.InterruptPrompt = kFalse;
+      s.CommandBusy = kFalse;
+      c.desk.CloseWindow(Window::frmMessage);
+      // A customer who had made his request makes it again; one still walking walks on.
+      const std::int32_t saved = s.SavedAction;
+      s.PendingAction = (saved >= 2 && saved <= 4) ? 1 : saved;
+      Dispatch(c, 1, true);
+      return;
+    }
+    return;
+  }
+  CloseTheShop(c);
+}
+
+void StartSleeping(Scenes& c) {
+  GameState& s = c.s;
+  s.CommandBusy = kTrue;
+  s.DealAmount = LivingCost(s);
+  s.PendingAction = 300;
+  c.desk.Focus(Window::frmShop);
+  Sleeping(c);
+}
+
+void Sleeping(Scenes& c) {
+  GameState& s = c.s;
+  switch (s.PendingAction) {
+    case 300:
+      s.PendingAction = 301;
+      Say(c, "体力が全快した！", kTrue);
+      return;
+    case 301:
+      ChargeLivingCost(s);
+      s.PendingAction = 302;
+      Say(c, "生活費として" + std::to_string(s.DealAmount) + "カリムかかったようだ", kTrue);
+      return;
+    case 302:
+      // HP comes back only once both lines have been read.
+      s.PendingAction = 0;
+      s.HP = s.MaxHP;
+      s.CommandBusy = kFalse;
+      RefreshOpenWindows(c);
+      c.desk.CloseWindow(Window::frmMessage);
+      return;
+    default:
+      return;
+  }
+}
+
+}  // namespace tolmark

@@ -1,0 +1,100 @@
+// Saving and loading from the shop: the question, the prompt, the file, and the hero's word.
+#include <filesystem>
+
+#include "save/save_file.h"
+#include "scene/dialogue.h"
+#include "scene/startup.h"
+#include "shop/shop_commands.h"
+#include "shop/shop_operations.h"
+
+namespace tolmark {
+namespace {
+
+bool SaveFileExists() {
+  std::error_code ignored;
+  return std::filesystem::exists(std::filesystem::path(kSaveFileName), ignored);
+}
+
+void Line(Scenes& c, std::string_view text, std::int32_t next) {
+  c.s.PendingAction = next;
+  Say(c, text, kTrue);
+}
+
+// The game ends on a refused file: no partial load may be played on.
+void EndOnRefusedFile(Scenes& c) {
+  c.desk.CloseWindow(Window::frmMessage);
+  c.desk.MessageBox(kModifiedSaveMessage, false);
+  c.desk.UnloadAllExcept(Window::frmShop);
+  CloseSceneWindow(c, Window::frmShop);
+  c.desk.EndProgram();
+}
+
+}  // namespace
+
+void StartRecord(Scenes& c, bool save) {
+  GameState& s = c.s;
+  s.CommandBusy = kTrue;
+  s.SaveChosen = AsFlag(save);
+  s.PendingAction = 600;
+  c.desk.Focus(Window::frmShop);
+  SaveORLoad(c);
+}
+
+void SaveORLoad(Scenes& c) {
+  GameState& s = c.s;
+  const bool saving = s.SaveChosen == kTrue;
+  switch (s.PendingAction) {
+    case 600:
+      if (!saving) {
+        Line(c, "ロードするのか？", 601);
+      } else if (SaveFileExists()) {
+        Line(c, "前のセーブデータが上書きされるが、いいのか？", 601);
+      } else {
+        Line(c, "セーブするのか？", 601);
+      }
+      return;
+    case 601:
+      s.Answer = 0;
+      s.AwaitingAnswer = kTrue;
+      c.desk.Focus(Window::frmShop);
+      if (saving) {
+        AskYesNo(c, "セーブする", "セーブしない");
+      } else {
+        AskYesNo(c, "ロードする", "ロードしない");
+      }
+      return;
+    default:
+      break;
+  }
+  if (s.Answer != 89) {
+    // A "no", or the click after the result line: the command is over.
+    s.Answer = 0;
+    s.PendingAction = 0;
+    s.CommandBusy = kFalse;
+    c.desk.CloseWindow(Window::frmMessage);
+    return;
+  }
+  s.Answer = 0;
+  if (saving) {
+    // A write that failed (full disk, no permission) keeps the old file and must say so.
+    const FileWriteResult written = WriteSaveFile(s, std::filesystem::path(kSaveFileName));
+    Say(c, written ? "セーブしたぞ！" : "セーブに失敗したようだ…", kTrue);
+    return;
+  }
+  const LoadResult loaded = ReadSaveFile(s, std::filesystem::path(kSaveFileName));
+  RefreshOpenWindows(c);
+  switch (loaded) {
+    case LoadResult::kAccepted:
+      Say(c, "ロードしたぞ！", kTrue);
+      return;
+    case LoadResult::kUnreadable:
+      // Nothing was taken over: the game goes on as it was.
+      Say(c, "ロードに失敗したようだ…", kTrue);
+      return;
+    case LoadResult::kRejected:
+      EndOnRefusedFile(c);
+      return;
+  }
+}
+
+}  // namespace tolmark

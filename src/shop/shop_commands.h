@@ -1,0 +1,25 @@
+// The shop's menu commands and the steps they start, beside the operations the dispatcher calls.
+#pragma once
+
+#include "scene/scenes.h"
+
+namespace tolmark {
+
+// "開店": the board turns to open and customers may come.
+void OpenShop(Scenes& c);
+// "閉店": closes at once, or asks first when a customer stands at the counter.
+void StartClosing(Scenes& c);
+// "寝る": the night with its living cost.
+void StartSleeping(Scenes& c);
+// "仕入れ" to destination 1..4 (4 only in the last chapter).
+void StartTrip(Scenes& c, std::int32_t destination);
+// "セーブ" (save true) and "ロード".
+void StartRecord(Scenes& c, bool save);
+
+// The visit is over: the visitor turns and walks out, the last line stays meanwhile.
+void VisitorLeaves(Scenes& c);
+
+// Opens the window when closed, closes it when open, then focuses the shop.
+void ToggleShopWindow(Scenes& c, Window window);
+
+}  // namespace tolmark

@@ -1,0 +1,90 @@
+// Setting out on a trip: the castle trip's wagon offer and loading, then the road.
+#include "scene/dialogue.h"
+#include "scene/startup.h"
+#include "shop/shop_commands.h"
+#include "shop/shop_operations.h"
+#include "shop/stock_moves.h"
+
+namespace tolmark {
+namespace {
+
+constexpr std::int32_t kCastle = 3;
+
+void Line(Scenes& c, std::string_view text, std::int32_t next) {
+  c.s.PendingAction = next;
+  Say(c, text, kTrue);
+}
+
+void Depart(Scenes& c) { HandOverShopToField(c); }
+
+void DepartOnFoot(Scenes& c) {
+  c.s.WagonHired = kFalse;
+  Depart(c);
+}
+
+}  // namespace
+
+void StartTrip(Scenes& c, std::int32_t destination) {
+  GameState& s = c.s;
+  s.CommandBusy = kTrue;
+  s.Destination = destination;
+  if (destination == kCastle) s.PendingAction = 400;
+  c.desk.Focus(Window::frmShop);
+  Stocking(c);
+}
+
+void Stocking(Scenes& c) {
+  GameState& s = c.s;
+  switch (s.PendingAction) {
+    case 400:
+      if (s.Gold < kWagonFee) break;
+      // After the ending there is no order left to carry.
+      if (s.GameCleared == kTrue) {
+        DepartOnFoot(c);
+        return;
+      }
+      Line(c, "国に荷物を届ける為に荷馬車を使おうか？", 401);
+      return;
+    case 401:
+      Line(c, "荷馬車を雇うのに、10万カリム掛かるがどうする？", 402);
+      return;
+    case 402:
+      s.Answer = 0;
+      s.AwaitingAnswer = kTrue;
+      c.desk.Focus(Window::frmShop);
+      AskYesNo(c, "使う", "使わない");
+      return;
+    case 431:
+      if (LoadWagon(s) == 0) {
+        Line(c, "ん？注文されている物が店にないようだ", 440);
+        return;
+      }
+      s.Gold -= kWagonFee;
+      s.BagCapacity = kWagonBagCapacity;
+      s.WagonHired = kTrue;
+      Depart(c);
+      return;
+    case 440:
+      Line(c, "馬車を借りる必要がないな", 441);
+      return;
+    case 441:
+      s.BagCapacity = s.SavedBagCapacity;
+      DepartOnFoot(c);
+      return;
+    default:
+      break;
+  }
+  if (s.Answer == 89) {
+    s.Answer = 0;
+    for (Window w : {Window::frmList, Window::frmShopItem, Window::frmStatus, Window::frmOrder}) {
+      c.desk.CloseWindow(w);
+    }
+    s.ItemListOpen = s.StatusOpen = s.CollectionListOpen = s.OrderListOpen = kFalse;
+    Line(c, "店にある品で注文されていた物を持って行こう", 431);
+    return;
+  }
+  if (s.Answer == 78) s.Answer = 0;
+  DepartOnFoot(c);
+}
+
+}  // namespace tolmark

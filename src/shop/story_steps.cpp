@@ -1,0 +1,182 @@
+// The story visitors at the counter: one line per click, and the few steps that do more.
+#include <string>
+
+#include "model/numbers.h"
+#include "scene/dialogue.h"
+#include "scene/startup.h"
+#include "shop/day.h"
+#include "shop/shop_draw.h"
+#include "shop/shop_operations.h"
+#include "shop/stock_moves.h"
+#include "shop/story_scripts.h"
+
+namespace tolmark {
+namespace {
+
+constexpr int kWalkingPeriodMs = 100;
+constexpr int kNightMs = 1500;
+constexpr int kDiscardPauseMs = 2000;
+
+void Line(Scenes& c, StorySpeaker speaker, std::string_view text, std::int32_t next) {
+  c.s.PendingAction = next;
+  Say(c, text, speaker == StorySpeaker::Hero ? kTrue : kFalse);
+}
+
+void EndVisit(Scenes& c) {
+  c.desk.CloseWindow(Window::frmMessage);
+  c.s.PendingAction = 0;
+  c.desk.SetTimer(Window::frmShop, Timer::Timer1, kWalkingPeriodMs);
+  c.s.ScenePhase = 30;
+  c.s.StartingUp = kFalse;
+}
+
+void AskQuestion(Scenes& c, std::string_view yes, std::string_view no) {
+  c.s.Answer = 0;
+  c.s.AwaitingAnswer = kTrue;
+  c.desk.Focus(Window::frmShop);
+  AskYesNo(c, yes, no);
+}
+
+// The enlargement: its price, the question, the night the carpenter works through.
+bool EnlargementStep(Scenes& c) {
+  GameState& s = c.s;
+  switch (s.PendingAction) {
+    case 702:
+      Line(c, StorySpeaker::Visitor, FormatThousands(s.DealAmount) + std::string(story_line::kEnlargeCost),
+           703);
+      return true;
+    case 703:
+      AskQuestion(c, "する", "しない");
+      return true;
+    case 704:
+      if (s.Answer == 89) {
+        s.Answer = 0;
+        Line(c, StorySpeaker::Visitor, story_line::kEnlargeYes, 711);
+      } else if (s.Answer == 78) {
+        s.Answer = 0;
+        Line(c, StorySpeaker::Visitor, story_line::kEnlargeNo, 718);
+      }
+      return true;
+    case 713:
+      s.ShopSign = 44;
+      DrawShop(c, ShopFrame::MerchantAndBoard);
+      Line(c, StorySpeaker::Hero, story_line::kGoToBed, 714);
+      return true;
+    case 714:
+      // The night of the works restores HP without any living cost.
+      c.desk.HideWindow(Window::frmShop);
+      s.HP = s.MaxHP;
+      Say(c, story_line::kNightPassed, kTrue);
+      c.desk.Sleep(kNightMs);
+      c.desk.ShowWindow(Window::frmShop);
+      s.ShopSign = 99;
+      DrawShop(c, ShopFrame::WithVisitor);
+      Line(c, StorySpeaker::Visitor, story_line::kItIsDone, 715);
+      return true;
+    case 715:
+      EnlargeShop(s);
+      RefreshOpenWindows(c);
+      Line(c, StorySpeaker::Hero, story_line::kMoreRoom, 716);
+      return true;
+    case 716:
+      Line(c, StorySpeaker::Visitor, s.ShopRank == 2 ? story_line::kNextPrice : story_line::kNoBigger,
+           717);
+      return true;
+    case 718:
+      EndVisit(c);
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool HolyBeastStep(Scenes& c) {
+  GameState& s = c.s;
+  if (s.PendingAction == 705) {
+    if (TakeHolyBeastWeapons(s)) {
+      s.StoryState = 8;
+      RefreshOpenWindows(c);
+      EndVisit(c);
+    } else {
+      s.StoryState = 6;
+      Line(c, StorySpeaker::Visitor, story_line::kWeaponsMissing, 706);
+    }
+    return true;
+  }
+  if (s.PendingAction == 707) {
+    EndVisit(c);
+    return true;
+  }
+  return false;
+}
+
+bool StrongestSwordStep(Scenes& c) {
+  GameState& s = c.s;
+  switch (s.PendingAction) {
+    case 703:
+      Line(c, StorySpeaker::Visitor, story_line::kGoodWork, s.Chapter == 3 ? 710 : 730);
+      return true;
+    case 713:
+      s.Chapter = 4;
+      Line(c, StorySpeaker::Visitor, story_line::kTryTheDemons, 730);
+      return true;
+    case 731:
+      if (const auto thrownAway = AddStrongestSword(s)) {
+        Say(c, *thrownAway, kTrue);
+        c.desk.Pump();
+        c.desk.Sleep(kDiscardPauseMs);
+      }
+      s.StoryState = 6;
+      RefreshOpenWindows(c);
+      EndVisit(c);
+      return true;
+    default:
+      return false;
+  }
+}
+
+// The steps of the current event that do more than talk; false when the code is plain talk.
+bool EventAction(Scenes& c) {
+  GameState& s = c.s;
+  const std::int32_t code = s.PendingAction;
+  switch (s.EventCode) {
+    case 1:
+      if (code != StoryEndCode(1, s.StoryState)) return false;
+      if (s.StoryState == 3) {
+        s.Chapter = 2;
+        s.StoryState = 4;
+      }
+      EndVisit(c);
+      return true;
+    case 2:
+      return EnlargementStep(c);
+    case 3:
+      if (code != 721) return false;
+      s.Chapter = 3;
+      s.StoryState = 6;
+      EndVisit(c);
+      return true;
+    case 4:
+      return HolyBeastStep(c);
+    case 5:
+      return StrongestSwordStep(c);
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+void EventStart(Scenes& c) {
+  GameState& s = c.s;
+  if (s.StartingUp == kTrue) return;  // a click pumped in while a step is still running
+  s.StartingUp = kTrue;
+  if (!EventAction(c)) {
+    if (const StoryRow* row = FindStoryRow(StoryScriptFor(s.EventCode, s.StoryState), s.PendingAction)) {
+      Line(c, row->speaker, row->text, row->next);
+    }
+  }
+  s.StartingUp = kFalse;
+}
+
+}  // namespace tolmark

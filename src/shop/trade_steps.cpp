@@ -1,0 +1,155 @@
+// A customer's visit, step by step: arrival, request, answer, reaction, experience, leaving.
+#include "model/progression.h"
+#include "present/shapes.h"
+#include "scene/dialogue.h"
+#include "scene/dispatch.h"
+#include "scene/startup.h"
+#include "shop/arrival.h"
+#include "shop/customer_lines.h"
+#include "shop/day.h"
+#include "shop/deal.h"
+#include "shop/shop_commands.h"
+#include "shop/shop_draw.h"
+#include "shop/shop_operations.h"
+
+namespace tolmark {
+namespace {
+
+constexpr int kWalkingPeriodMs = 100;
+constexpr std::int32_t kEntranceX = -32;
+constexpr int kDarkShopMs = 1000;
+
+// The merchant fainted at the counter: money and reputation are lost, the shop goes dark.
+// (The field has a GameOver of its own; this one stays inside the shop.)
+void GameOver(Scenes& c) {
+  GameState& s = c.s;
+  ApplyGameOverLosses(s);
+  s.ShopSign = 44;
+  DrawShop(c, ShopFrame::BoardOnly);
+  c.desk.Sleep(kDarkShopMs);
+  Say(c, "ふぅ…評判とお金が減ったようだ。働きすぎには気をつけないとな…", kTrue);
+  DrawShop(c, ShopFrame::MerchantAndBoard);
+  RefreshOpenWindows(c);
+}
+
+// The merchant turns a piece away for lack of room; the customer's parting line follows.
+void NoRoom(Scenes& c) {
+  TurnAwayForNoRoom(c.s);
+  Say(c, "悪いが、店が狭くて置く場所がないんだ", kTrue);
+}
+
+// The customer's line at the current code, if he has one. The next code is set before the
+// balloon: in automatic play the balloon itself runs the next step.
+void SpeakCustomerLine(Scenes& c) {
+  const auto line = CustomerLineFor(c.s);
+  if (!line) return;
+  c.s.PendingAction = line->next;
+  Say(c, line->text, line->heroSpeaks ? kTrue : kFalse);
+}
+
+}  // namespace
+
+void VisitorLeaves(Scenes& c) {
+  RefreshOpenWindows(c);
+  c.s.PendingAction = 0;
+  c.desk.SetTimer(Window::frmShop, Timer::Timer1, kWalkingPeriodMs);
+  c.s.ScenePhase = 30;
+}
+
+void TimerEvent(Scenes& c) {
+  GameState& s = c.s;
+  if (!VisitorComes(c.rnd, s.Reputation)) return;
+  if (!ChooseVisitor(s, c.rnd)) return;
+  s.VisitorX = kEntranceX;
+  s.VisitorY = c.desk.WorkAreaHeight() - PictureHeight(s.VisitorPicture);
+  s.VisitorFrame = 2;
+  s.ScenePhase = 10;
+}
+
+void BuyANDSellItem(Scenes& c) {
+  GameState& s = c.s;
+  if (s.EventCode != 0) {
+    if (s.AutoMode == kTrue) {
+      s.ShopSign = 99;
+      RedrawShopWithVisitor(c);
+    }
+    s.PendingAction = 700;
+    EventStart(c);
+    return;
+  }
+  PrepareDeal(s, c.rnd);
+  BuyANDSell(c);
+}
+
+void BuyANDSell(Scenes& c) {
+  GameState& s = c.s;
+  const bool buyer = s.CustomerBuys != kFalse;
+  if (s.PendingAction == 0) return;
+
+  if (s.PendingAction == 2) {
+    s.Answer = 0;
+    s.AwaitingAnswer = kTrue;
+    c.desk.Focus(Window::frmShop);
+    AskYesNo(c, buyer ? "売る" : "買う", buyer ? "売らない" : "買わない");
+    return;
+  }
+
+  bool answeredYes = false;
+  if (s.Answer == kAnswerYes) {
+    if (buyer) {
+      SellToCustomer(s, c.rnd);
+    } else if (!BuyFromCustomer(s, c.rnd)) {
+      NoRoom(c);
+      return;
+    }
+    RefreshOpenWindows(c);
+    answeredYes = true;
+  } else if (s.Answer == kAnswerNo) {
+    RefuseDeal(s, c.rnd);
+  } else if (s.PendingAction == 5) {
+    // A gift that found no room: turned away on the click after it.
+    NoRoom(c);
+    return;
+  }
+
+  if (answeredYes && s.HeroFainted == kTrue) {
+    s.HeroFainted = kFalse;
+    s.PendingAction = 72;
+    s.AutoMode = kFalse;
+    Say(c, "め……めまいが………", kTrue);
+    return;
+  }
+
+  switch (s.PendingAction) {
+    case 70:
+      GainExperience(s, c.rnd);
+      RefreshOpenWindows(c);
+      if (s.LevelUpPending == kTrue) {
+        s.LevelUpPending = kFalse;
+        s.PendingAction = 71;
+        Say(c, "レベルアップ！", kTrue);
+        return;
+      }
+      VisitorLeaves(c);
+      return;
+    case 71:
+      c.desk.CloseWindow(Window::frmMessage);
+      VisitorLeaves(c);
+      return;
+    case 72:
+      GameOver(c);
+      s.PendingAction = 73;
+      return;
+    case 73:
+      c.desk.CloseWindow(Window::frmMessage);
+      s.EventActive = kFalse;
+      s.PendingAction = 500;
+      ShopClose(c);
+      return;
+    default:
+      break;
+  }
+  SpeakCustomerLine(c);
+}
+
+}  // namespace tolmark
