@@ -217,16 +217,21 @@ void PictureBook::Read(std::string_view text, std::string_view origin) {
           d.At(tx, ty) = c;
         }
       }
-    } else if (op == "paste" && words.size() == 4) {
+    } else if ((op == "paste" || op == "put") && words.size() == 4) {
+      // paste lets the sprite's background show what lies beneath; put covers it.
+      const bool opaque = op == "put";
       const Drawing& sprite = lookup(words[1]);
       const int left = number(words[2]);
       const int top = number(words[3]);
       for (int y = 0; y < sprite.height; ++y) {
         for (int x = 0; x < sprite.width; ++x) {
           const char c = sprite.At(x, y);
-          if (c == kBackgroundChar) continue;
+          if (c == kBackgroundChar && !opaque) continue;
           const int tx = left + x;
           const int ty = top + y;
+          if (opaque && (tx < 0 || ty < 0 || tx >= d.width || ty >= d.height)) {
+            Fail(origin, lineNo, "put reaches outside the drawing");
+          }
           if (tx < 0 || ty < 0 || tx >= d.width || ty >= d.height) {
             Fail(origin, lineNo, "pasted figure pixels fall outside the drawing");
           }

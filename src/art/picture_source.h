@@ -1,5 +1,5 @@
 // Reads the text form of the pictures: a master palette and drawings built from rows and
-// derivations (copy, mirror, replaced rows, shifted bands, pasted sprites, recolouring).
+// derivations (copy, mirror, replaced rows, shifted bands, pasted or put sprites, recolouring).
 #pragma once
 
 #include <array>
