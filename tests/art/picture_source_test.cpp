@@ -37,7 +37,8 @@ TEST(PictureSource, DerivationsBuildOnEarlierDrawings) {
       "sprite bob 4x3\nfrom base\nshift 1 1 0 1\n"
       "sprite stamp 2x1\nR.\n"
       "sprite pasted 4x3\nfrom base\npaste stamp 2 0\npaste stamp 0 1\n"
-      "sprite swapped 4x3\nfrom base\nrecolour KR RK\n",
+      "sprite swapped 4x3\nfrom base\nrecolour KR RK\n"
+      "sprite put 4x3\nfrom base\nput stamp 0 0\n",
       "test.pix");
   struct Case {
     const char* name;
@@ -51,6 +52,7 @@ TEST(PictureSource, DerivationsBuildOnEarlierDrawings) {
       {"bob", "....\n.KS.\nKKR.\n"},
       {"pasted", "KSR.\nRR..\nKK..\n"},
       {"swapped", "RS..\n.K..\nRR..\n"},
+      {"put", "R...\n.R..\nKK..\n"},
   };
   for (const Case& c : cases) {
     const Drawing* d = book.Sprite(c.name);
@@ -89,6 +91,7 @@ TEST(PictureSource, FaultsNameTheirLine) {
       {"sprite a 2x1\nmirror\nKK\n", "test.pix:3: pixel rows after a derivation need"},
       {"sprite a 2x1\nK.\nshift 1 0\nshift 1 0\n", "test.pix:4: shift pushes figure pixels out"},
       {"sprite a 2x1\nK.\nsprite b 2x1\npaste a 1 1\n", "test.pix:4: pasted figure pixels fall"},
+      {"sprite a 2x1\nK.\nsprite b 2x1\nput a 1 0\n", "test.pix:4: put reaches outside"},
       {"sprite a 2x1\nrecolour KZ\n", "test.pix:2: recolour takes pairs"},
       {"sprite a 2x1\nrows 1\n", "test.pix:2: row out of range"},
       {"sprite a 2x1\nflip 1\n", "test.pix:2: unknown instruction"},
