@@ -134,31 +134,32 @@ TEST_F(DialogueFixture, AutomaticPlayAdvancesTheShopTalkAfterThePause) {
   InShopAtTheCounter();
   s.AutoMode = kTrue;
   s.MessagePause = 500;
-  s.PendingAction = 200;  // a talk code no trade step uses
+  s.PendingAction = 40;
   Say(c, "line", kFalse);
-  EXPECT_EQ(desk.With("sleep"), std::vector<std::string>{"sleep 500"});
-  // The tick saw the request and handed it on as an automatic click.
+  // The pause comes first; the tick then hands the request on as an automatic click.
+  ASSERT_FALSE(desk.With("sleep").empty());
+  EXPECT_EQ(desk.With("sleep").front(), "sleep 500");
   EXPECT_EQ(s.TickFromDialogue, kFalse);
-  EXPECT_EQ(s.AutoMode, kTrue);
   EXPECT_EQ(s.MessageBusy, kFalse);
 }
 
+// The answers are routed to the interrupting command's slot here so that no trade or road step
+// consumes them before they are looked at.
 TEST_F(DialogueFixture, AutomaticPlayAnswersYesInTheShopAndNoInTheField) {
   InShopAtTheCounter();
   s.AutoMode = kTrue;
-  s.PendingAction = 199;  // codes no trade step uses, so nothing else reacts to the answer
+  s.InterruptPrompt = kTrue;
+  s.PendingAction = 41;
   AskYesNo(c, "売る", "売らない");
-  EXPECT_EQ(s.Answer, kAnswerYes);
-  EXPECT_EQ(s.PendingAction, 200);
+  EXPECT_EQ(s.InterruptAnswer, kAnswerYes);
   EXPECT_EQ(s.AutoAnswerPending, kFalse);
   EXPECT_EQ(s.AutoMode, kTrue);  // an automatic answer keeps automatic play on
 
   InFieldAt(3000, 6000);
-  s.Answer = 0;
-  s.PendingAction = 109;
+  s.InterruptAnswer = 0;
+  s.PendingAction = 101;
   AskYesNo(c, "乗る", "乗らない");
-  EXPECT_EQ(s.Answer, kAnswerNo);
-  EXPECT_EQ(s.PendingAction, 110);
+  EXPECT_EQ(s.InterruptAnswer, kAnswerNo);
   EXPECT_EQ(s.AutoMode, kTrue);
 }
 
@@ -172,15 +173,20 @@ TEST_F(DialogueFixture, OutsideTheTalkCodesAutomaticPlayDoesNotAnswer) {
 }
 
 TEST_F(DialogueFixture, KeyAnswerEndsAutomaticPlayAndOtherKeysDoNotAnswer) {
+  // The end question is open.
   InShopAtTheCounter();
+  s.EventActive = kFalse;
   s.AutoMode = kTrue;
+  s.InterruptPrompt = kTrue;
   s.AwaitingAnswer = kTrue;
-  s.PendingAction = 199;
+  s.PendingAction = 901;
   KeyPressed(c, kKeyG, true);
-  EXPECT_EQ(s.PendingAction, 199);
-  KeyPressed(c, kKeyY, true);
-  EXPECT_EQ(s.Answer, kAnswerYes);
-  EXPECT_EQ(s.PendingAction, 200);
+  KeyPressed(c, kKeyEnter, true);
+  EXPECT_EQ(s.PendingAction, 901);
+  KeyPressed(c, kKeyN, true);
+  EXPECT_EQ(s.InterruptAnswer, kAnswerNo);
+  EXPECT_EQ(s.AwaitingAnswer, kFalse);
+  EXPECT_EQ(s.PendingAction, 0);
   EXPECT_EQ(s.AutoMode, kFalse);
 }
 
