@@ -1,0 +1,60 @@
+// Parsing and printing of weapon:count lists.
+#include "headless/entry_list.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace tolmark {
+namespace {
+
+bool ParseInt(std::string_view text, std::int64_t& out) {
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
+  return !text.empty() && ec == std::errc() && end == text.data() + text.size();
+}
+
+}  // namespace
+
+std::optional<std::vector<StockEntry>> ParseEntryList(std::string_view text,
+                                                      std::size_t maxEntries, std::string* error) {
+  std::vector<StockEntry> entries;
+  if (text == "-") return entries;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    const std::size_t comma = std::min(text.find(',', start), text.size());
+    const std::string_view item = text.substr(start, comma - start);
+    const std::size_t colon = item.find(':');
+    std::int64_t weapon = -1;
+    std::int64_t count = 0;
+    if (colon == std::string_view::npos || !ParseInt(item.substr(0, colon), weapon) ||
+        !ParseInt(item.substr(colon + 1), count) || weapon < 0 || weapon >= kWeaponCount ||
+        count < 1 || count > 99999) {
+      *error = "'" + std::string(item) + "' is not weapon:count (weapon 0..60, count 1..99999)";
+      return std::nullopt;
+    }
+    entries.push_back({static_cast<std::int32_t>(weapon), static_cast<std::int32_t>(count)});
+    start = comma + 1;
+  }
+  if (entries.size() > maxEntries) {
+    *error = std::to_string(entries.size()) + " entries, at most " + std::to_string(maxEntries) +
+             " fit";
+    return std::nullopt;
+  }
+  return entries;
+}
+
+std::string FormatEntryList(std::span<const StockEntry> entries) {
+  if (entries.empty()) return "-";
+  std::string text;
+  for (const StockEntry& e : entries) {
+    if (!text.empty()) text += ',';
+    text += std::to_string(e.WeaponId) + ':' + std::to_string(e.Count);
+  }
+  return text;
+}
+
+std::span<const StockEntry> UsedEntriesOf(std::span<const StockEntry> all, std::int32_t count) {
+  const auto used = static_cast<std::size_t>(std::clamp<std::int64_t>(count, 0, all.size()));
+  return all.first(used);
+}
+
+}  // namespace tolmark

@@ -1,0 +1,46 @@
+// Argument readers shared by the script commands.
+#include "headless/script_args.h"
+
+#include <charconv>
+
+#include "headless/script_error.h"
+
+namespace tolmark {
+
+void RequireArgs(std::span<const ScriptToken> args, std::size_t min, std::size_t max,
+                 std::string_view form) {
+  if (args.size() < min || args.size() > max) {
+    throw ScriptError("expected: " + std::string(form));
+  }
+}
+
+std::int64_t IntegerArg(const ScriptToken& arg, std::int64_t min, std::int64_t max,
+                        std::string_view what) {
+  std::int64_t value = 0;
+  const std::string& t = arg.text;
+  const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), value);
+  if (t.empty() || ec != std::errc() || end != t.data() + t.size() || value < min ||
+      value > max) {
+    throw ScriptError(std::string(what) + " must be a whole number from " +
+                      std::to_string(min) + " to " + std::to_string(max) + ", not '" + t + "'");
+  }
+  return value;
+}
+
+Window WindowArg(const ScriptToken& arg) {
+  const auto window = WindowFromName(arg.text);
+  if (!window) throw ScriptError("no window named '" + arg.text + "'");
+  return *window;
+}
+
+std::string FileNameArg(const ScriptToken& arg) {
+  const std::string& name = arg.text;
+  // The game's files live in the current folder; a script never reaches outside it.
+  if (name.empty() || name == "." || name == ".." ||
+      name.find_first_of(std::string_view("/\\\0", 3)) != std::string::npos) {
+    throw ScriptError("'" + name + "' is not a bare file name");
+  }
+  return name;
+}
+
+}  // namespace tolmark

@@ -1,0 +1,91 @@
+// Runs a tolmark-sim script: the whole game against the headless desktop, set up, driven and
+// checked line by line.
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <ostream>
+#include <span>
+#include <string>
+
+#include "headless/headless_desktop.h"
+#include "headless/script_line.h"
+#include "model/random.h"
+#include "scene/game.h"
+
+namespace tolmark {
+
+class ScriptRunner {
+ public:
+  // Exit statuses of tolmark-sim.
+  static constexpr int kAllHeld = 0;
+  static constexpr int kExpectFailed = 1;
+  static constexpr int kScriptError = 2;
+
+  // The transcript goes to `transcript`, script errors to `errors`.
+  ScriptRunner(std::ostream& transcript, std::ostream& errors);
+  ScriptRunner(const ScriptRunner&) = delete;
+  ScriptRunner& operator=(const ScriptRunner&) = delete;
+
+  // Runs the script to its end, to the program's end or to the first script error.
+  int Run(std::istream& script);
+
+  HeadlessDesktop& Desktop() { return desktop_; }
+  Game& TheGame() { return game_; }
+
+ private:
+  using Args = std::span<const ScriptToken>;
+  struct Command {
+    std::string_view name;
+    void (ScriptRunner::*run)(Args);
+  };
+
+  void RunLine(const std::vector<ScriptToken>& tokens);
+  void Fail(const std::string& what);
+  void AfterInput();
+  void RequireRunning() const;
+
+  // Set-up.
+  void Screen(Args args);
+  void Seed(Args args);
+  void QueueRandom(Args args);
+  void OtherCopy(Args args);
+  void Start(Args args);
+  void Set(Args args);
+  void Stock(Args args);
+  void Bag(Args args);
+  void Collected(Args args);
+  void File(Args args);
+  // Input.
+  void Click(Args args);
+  void Key(Args args);
+  void MenuItemChosen(Args args);
+  void ListClick(Args args);
+  void DoubleClick(Args args);
+  void Tick(Args args);
+  void RunFor(Args args);
+  void Foreground(Args args);
+  // Checks (script_checks.cpp).
+  void Expect(Args args);
+  void State(Args args);
+  void ExpectField(Args args);
+  void ExpectTalk(Args args);
+  void ExpectAsk(Args args);
+  void ExpectWindow(Args args, bool open);
+  void ExpectEntries(Args args, bool stock);
+  void ExpectFile(Args args);
+  void ExpectNoFile(Args args);
+
+  static const std::array<Command, 20>& Commands();
+
+  std::ostream& errors_;
+  HeadlessDesktop desktop_;
+  ScriptedRandom random_;
+  Game game_;
+  int line_ = 0;
+  bool started_ = false;
+  bool failed_ = false;
+  bool stopped_ = false;
+};
+
+}  // namespace tolmark

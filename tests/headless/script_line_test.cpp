@@ -1,0 +1,48 @@
+// Splitting script lines: separators, quotes, escapes, comments and malformed lines.
+#include "headless/script_line.h"
+
+#include <gtest/gtest.h>
+
+namespace tolmark {
+namespace {
+
+ScriptToken Bare(std::string text) { return {std::move(text), false}; }
+ScriptToken Quoted(std::string text) { return {std::move(text), true}; }
+
+TEST(ScriptLine, SplitsArgumentsAndUnescapesQuotedOnes) {
+  const struct {
+    std::string line;
+    std::vector<ScriptToken> tokens;
+  } cases[] = {
+      {"", {}},
+      {"   \t ", {}},
+      {"# a comment \"unclosed", {}},
+      {"  # indented comment", {}},
+      {"click frmShop right", {Bare("click"), Bare("frmShop"), Bare("right")}},
+      {"set  Gold\t500 ", {Bare("set"), Bare("Gold"), Bare("500")}},
+      {R"(expect talk "いらっしゃい、ませ")", {Bare("expect"), Bare("talk"), Quoted("いらっしゃい、ませ")}},
+      {R"(x "a \"b\" \\ c")", {Bare("x"), Quoted("a \"b\" \\ c")}},
+      {R"(x "\r\n" "\x41\x0a\xFF")", {Bare("x"), Quoted("\r\n"), Quoted("A\n\xFF")}},
+      {R"(x "" "-" -)", {Bare("x"), Quoted(""), Quoted("-"), Bare("-")}},
+      {"x a#b", {Bare("x"), Bare("a#b")}},
+      {R"(x back\slash)", {Bare("x"), Bare("back\\slash")}},
+  };
+  for (const auto& c : cases) {
+    std::string error;
+    const auto tokens = SplitScriptLine(c.line, &error);
+    ASSERT_TRUE(tokens) << c.line << ": " << error;
+    EXPECT_EQ(*tokens, c.tokens) << c.line;
+  }
+}
+
+TEST(ScriptLine, RefusesMalformedQuotesAndEscapes) {
+  for (const char* line : {R"(x "open)", R"(x "a\q")", R"(x "\x4")", R"(x "\xZZ")",
+                           R"(x "ends\)", R"(x "a"b)", R"(x a"b")"}) {
+    std::string error;
+    EXPECT_FALSE(SplitScriptLine(line, &error)) << line;
+    EXPECT_FALSE(error.empty()) << line;
+  }
+}
+
+}  // namespace
+}  // namespace tolmark
