@@ -94,8 +94,10 @@ void BuyANDSell(Scenes& c) {
     return;
   }
 
+  // The answer is read only at the code the prompt raised the step to.
+  const bool answered = s.PendingAction == 3;
   bool answeredYes = false;
-  if (s.Answer == kAnswerYes) {
+  if (answered && s.Answer == kAnswerYes) {
     if (buyer) {
       SellToCustomer(s, c.rnd);
     } else if (!BuyFromCustomer(s, c.rnd)) {
@@ -104,7 +106,7 @@ void BuyANDSell(Scenes& c) {
     }
     RefreshOpenWindows(c);
     answeredYes = true;
-  } else if (s.Answer == kAnswerNo) {
+  } else if (answered && s.Answer == kAnswerNo) {
     RefuseDeal(s, c.rnd);
   } else if (s.PendingAction == 5) {
     // A gift that found no room: turned away on the click after it.
