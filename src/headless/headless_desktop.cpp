@@ -9,6 +9,9 @@
 namespace tolmark {
 namespace {
 
+// The longest caption the desktop reports.
+constexpr std::size_t kCaptionLimit = 128;
+
 std::string_view TimerName(Timer timer) { return timer == Timer::Timer1 ? "Timer1" : "Timer2"; }
 
 void AppendMenuItems(std::string& line, const std::vector<MenuItem>& items) {
@@ -45,6 +48,17 @@ HeadlessDesktop::HeadlessDesktop(std::ostream& transcript) : out_(transcript) {}
 void HeadlessDesktop::WriteLine(std::string_view line) {
   out_ << line << '\n';
   out_.flush();
+}
+
+void HeadlessDesktop::SetForegroundCaption(std::string_view caption) {
+  caption = caption.substr(0, caption.find('\0'));
+  std::size_t characters = 0;
+  std::size_t end = 0;
+  for (; end < caption.size(); ++end) {
+    const bool startsCharacter = (static_cast<unsigned char>(caption[end]) & 0xC0) != 0x80;
+    if (startsCharacter && ++characters > kCaptionLimit) break;
+  }
+  foregroundCaption_ = std::string(caption.substr(0, end));
 }
 
 // ---- Driving. ----
@@ -134,7 +148,12 @@ const std::string& HeadlessDesktop::BalloonText(Window balloon) const {
 
 const ListContent* HeadlessDesktop::ListOf(Window window) const {
   const WindowState& state = StateOf(window);
-  return state.open && state.list ? &*state.list : nullptr;
+  return IsOpen(window) && state.list ? &*state.list : nullptr;
+}
+
+const LabelContent* HeadlessDesktop::LabelsOf(Window window) const {
+  const WindowState& state = StateOf(window);
+  return IsOpen(window) && state.labels ? &*state.labels : nullptr;
 }
 
 const std::vector<PlacedPicture>& HeadlessDesktop::ShownFrame(Window scene) const {
@@ -178,6 +197,7 @@ void HeadlessDesktop::ShowTalk(Window balloon, std::string_view text, std::int32
   // every line, so `open` lines for them would only repeat it.
   WindowState& state = StateOf(balloon);
   state.open = true;
+  state.hidden = false;
   state.balloonText = std::string(text);
   WriteLine("talk " + std::string(WindowName(balloon)) + ' ' + std::to_string(side) + ' ' +
             std::to_string(x) + ' ' + std::to_string(y) + ' ' + QuoteText(text));
@@ -197,22 +217,39 @@ void HeadlessDesktop::Open(Window window) {
   if (!IsBalloonWindow(window)) WriteLine("open " + std::string(WindowName(window)));
 }
 
-void HeadlessDesktop::Close(Window window, std::string_view verb) {
+void HeadlessDesktop::Close(Window window) {
   WindowState& state = StateOf(window);
   if (!state.open) return;
   state = WindowState{};
   if (IsSceneWindow(window)) timers_.StopAll(window);
   if (focused_ == window) focused_.reset();
-  WriteLine(std::string(verb) + ' ' + std::string(WindowName(window)));
+  WriteLine("close " + std::string(WindowName(window)));
 }
 
-bool HeadlessDesktop::IsOpen(Window window) const { return StateOf(window).open; }
+bool HeadlessDesktop::IsOpen(Window window) const {
+  return StateOf(window).open && !StateOf(window).hidden;
+}
 
-void HeadlessDesktop::ShowWindow(Window window) { Open(window); }
+void HeadlessDesktop::ShowWindow(Window window) {
+  WindowState& state = StateOf(window);
+  if (state.open && state.hidden) {
+    state.hidden = false;
+    WriteLine("show " + std::string(WindowName(window)));
+  }
+  Open(window);
+}
 
-void HeadlessDesktop::HideWindow(Window window) { Close(window, "hide"); }
+// A hidden window stays loaded: it keeps its frame and its timers, and it keeps the program
+// alive, as a window taken off screen for a while does on a real desktop.
+void HeadlessDesktop::HideWindow(Window window) {
+  WindowState& state = StateOf(window);
+  if (!state.open || state.hidden) return;
+  state.hidden = true;
+  if (focused_ == window) focused_.reset();
+  WriteLine("hide " + std::string(WindowName(window)));
+}
 
-void HeadlessDesktop::CloseWindow(Window window) { Close(window, "close"); }
+void HeadlessDesktop::CloseWindow(Window window) { Close(window); }
 
 bool HeadlessDesktop::Focus(Window window) {
   if (!IsOpen(window)) return false;
@@ -228,7 +265,7 @@ void HeadlessDesktop::UnloadAllExcept(Window keep) {
 }
 
 void HeadlessDesktop::BringToFront(Window window) {
-  Open(window);
+  ShowWindow(window);
   WriteLine("front " + std::string(WindowName(window)));
 }
 
@@ -243,6 +280,7 @@ void HeadlessDesktop::ShowList(Window window, const Placement& /*place*/,
                                const ListContent& content) {
   Open(window);
   StateOf(window).list = content;
+  StateOf(window).labels.reset();
   WriteLine(RowsLine(window, content.rows));
 }
 
@@ -250,6 +288,7 @@ void HeadlessDesktop::ShowLabels(Window window, const Placement& /*place*/,
                                  const LabelContent& content) {
   Open(window);
   StateOf(window).list.reset();
+  StateOf(window).labels = content;
   std::vector<std::vector<std::string>> rows;
   for (const auto& [label, value] : content.rows) rows.push_back({label, value});
   WriteLine(RowsLine(window, rows));

@@ -43,7 +43,8 @@ class HeadlessDesktop final : public Desktop {
 
   // Set-up. The work area is the whole screen.
   void SetScreen(const HeadlessScreen& screen) { screen_ = screen; }
-  void SetForegroundCaption(std::string caption) { foregroundCaption_ = std::move(caption); }
+  // Read back as a desktop reports a caption: cut at the first NUL, at most 128 characters.
+  void SetForegroundCaption(std::string_view caption);
   void SetAnotherCopyRunning(bool running) { anotherCopy_ = running; }
 
   // Driving the game from outside.
@@ -72,6 +73,8 @@ class HeadlessDesktop final : public Desktop {
   void ForgetMenu() { lastMenu_.reset(); }
   // The rows of a list window shown with ShowList; nullptr for any other or a closed window.
   const ListContent* ListOf(Window window) const;
+  // The rows of a label window shown with ShowLabels; nullptr for any other or a closed window.
+  const LabelContent* LabelsOf(Window window) const;
   const std::vector<PlacedPicture>& ShownFrame(Window scene) const;
   std::optional<Window> Focused() const { return focused_; }
 
@@ -111,9 +114,11 @@ class HeadlessDesktop final : public Desktop {
 
  private:
   struct WindowState {
-    bool open = false;
+    bool open = false;    // loaded: shown, or hidden for a while
+    bool hidden = false;  // off screen but alive, its timers running
     std::string balloonText;
     std::optional<ListContent> list;
+    std::optional<LabelContent> labels;
     std::vector<PlacedPicture> drawing;  // pictures since the last ShowScene
     std::vector<PlacedPicture> shown;    // the frame on screen
   };
@@ -121,7 +126,7 @@ class HeadlessDesktop final : public Desktop {
   WindowState& StateOf(Window w) { return windows_[static_cast<std::size_t>(w)]; }
   const WindowState& StateOf(Window w) const { return windows_[static_cast<std::size_t>(w)]; }
   void Open(Window window);
-  void Close(Window window, std::string_view verb);
+  void Close(Window window);
   void DeliverTick(Window scene, Timer timer);
   void DeliverInput(const HeadlessInput& input);
   bool Live() const { return sink_ != nullptr && !endRequested_ && !ended_; }

@@ -89,6 +89,9 @@ int ScriptRunner::Run(std::istream& script) {
     } catch (const ScriptError& e) {
       errors_ << "tolmark-sim: line " << line_ << ": " << e.what() << '\n';
       return kScriptError;
+    } catch (const std::exception& e) {
+      errors_ << "tolmark-sim: line " << line_ << ": the game failed: " << e.what() << '\n';
+      return kGameFailed;
     }
   }
   return failed_ ? kExpectFailed : kAllHeld;

@@ -21,6 +21,8 @@ class ScriptRunner {
   static constexpr int kAllHeld = 0;
   static constexpr int kExpectFailed = 1;
   static constexpr int kScriptError = 2;
+  // The game itself failed (an exception escaped it): a fault to mend, not a script's.
+  static constexpr int kGameFailed = 3;
 
   // The transcript goes to `transcript`, script errors to `errors`.
   ScriptRunner(std::ostream& transcript, std::ostream& errors);

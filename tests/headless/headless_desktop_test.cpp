@@ -168,9 +168,26 @@ TEST(HeadlessTranscript, WritesTheFixedLineFormats) {
                    "front frmStatus",
                    "hide frmStatus",
                    "close frmMessage",
-                   "close frmShopItem"}));
+                   "close frmShopItem",
+                   "close frmStatus"}));
   EXPECT_EQ(f.desk.ShownFrame(Window::frmShop).size(), 0u);
   EXPECT_TRUE(f.desk.IsOpen(Window::frmShop));
+}
+
+TEST(HeadlessWindows, AHiddenWindowIsOffScreenButKeepsItsTimersAndTheProgramAlive) {
+  Fixture f;
+  f.desk.ShowWindow(Window::frmShop);
+  f.desk.SetTimer(Window::frmShop, Timer::Timer1, 1000);
+  f.desk.HideWindow(Window::frmShop);
+  EXPECT_FALSE(f.desk.IsOpen(Window::frmShop));
+  EXPECT_FALSE(f.desk.Focus(Window::frmShop));
+  EXPECT_FALSE(f.desk.CheckEnded());
+  f.desk.RunFor(1000);
+  f.desk.ShowWindow(Window::frmShop);
+  EXPECT_TRUE(f.desk.IsOpen(Window::frmShop));
+  EXPECT_EQ(f.events.log, (Lines{"1000 frmShop t1"}));
+  EXPECT_EQ(f.Lines(), (Lines{"open frmShop", "timer frmShop Timer1 1000", "hide frmShop",
+                              "show frmShop"}));
 }
 
 TEST(HeadlessTranscript, TheProgramEndsOnRequestOrWhenNoWindowIsLeft) {
@@ -188,6 +205,17 @@ TEST(HeadlessTranscript, TheProgramEndsOnRequestOrWhenNoWindowIsLeft) {
   EXPECT_TRUE(b.desk.CheckEnded());
   b.desk.Deliver({HeadlessInput::Kind::MouseDown, Window::frmShop, 1, 0, {}});
   EXPECT_TRUE(b.events.log.empty());  // nothing reaches an ended program
+}
+
+TEST(HeadlessWindows, TheForegroundCaptionIsCutAsADesktopReportsIt) {
+  Fixture f;
+  EXPECT_EQ(f.desk.ForegroundCaption(), "+++ Tolmark2 +++");
+  f.desk.SetForegroundCaption(std::string("Term\0inal", 9));
+  EXPECT_EQ(f.desk.ForegroundCaption(), "Term");
+  std::string wide;
+  for (int i = 0; i < 130; ++i) wide += "端";
+  f.desk.SetForegroundCaption(wide);
+  EXPECT_EQ(f.desk.ForegroundCaption(), wide.substr(0, 128 * 3));
 }
 
 TEST(HeadlessMetrics, ScreenUnitsAndTheStandInFontWidth) {
