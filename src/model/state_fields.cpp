@@ -257,9 +257,6 @@ concept Record = Is<T, WeaponRecord> || Is<T, StockEntry> || Is<T, OrderEntry> |
                  Is<T, MarketEntry> || Is<T, PurchaseEntry> || Is<T, MonsterRecord> ||
                  Is<T, GameState>;
 
-template <class>
-inline constexpr bool kUnhandled = false;
-
 // ---- JSON. ----
 
 // The length of the valid UTF-8 sequence at the start of text, 0 when it is not valid.
@@ -365,7 +362,7 @@ void AppendJson(std::string& out, const T& value) {
     });
     out += '}';
   } else {
-    static_assert(kUnhandled<V>, "a field type the state table cannot print");
+    static_assert(sizeof(V) == 0, "a field type the state table cannot print");
   }
 }
 
@@ -490,7 +487,7 @@ bool Resolve(T&& value, std::span<const Step> rest, const std::string& where, Ta
     } else if constexpr (std::is_same_v<V, Window>) {
       out = Target{FieldKind::Window, nullptr, nullptr, nullptr, &value};
     } else {
-      static_assert(kUnhandled<V>, "a field type the state table cannot reach");
+      static_assert(sizeof(V) == 0, "a field type the state table cannot reach");
     }
     return true;
   }

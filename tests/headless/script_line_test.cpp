@@ -1,6 +1,8 @@
 // Splitting script lines: separators, quotes, escapes, comments and malformed lines.
 #include "headless/script_line.h"
 
+#include "headless/transcript_text.h"
+
 #include <gtest/gtest.h>
 
 namespace tolmark {
@@ -41,6 +43,22 @@ TEST(ScriptLine, RefusesMalformedQuotesAndEscapes) {
     std::string error;
     EXPECT_FALSE(SplitScriptLine(line, &error)) << line;
     EXPECT_FALSE(error.empty()) << line;
+  }
+}
+
+// A text the transcript quotes reads back as the same text when a script quotes it that way,
+// so any balloon line of a transcript can be pasted into an expect.
+TEST(ScriptLine, ReadsBackWhatTheTranscriptQuotes) {
+  std::string everyByte;
+  for (int b = 0; b < 256; ++b) everyByte += static_cast<char>(b);
+  for (const std::string& text :
+       {std::string(), std::string("終了するが、いいのか？"), std::string("\"\\\r\n"),
+        std::string("a\0b", 3), std::string("\xE3\x81"), everyByte}) {
+    std::string error;
+    const auto tokens = SplitScriptLine("expect talk " + QuoteText(text), &error);
+    ASSERT_TRUE(tokens) << error;
+    ASSERT_EQ(tokens->size(), 3u);
+    EXPECT_EQ((*tokens)[2], Quoted(text));
   }
 }
 

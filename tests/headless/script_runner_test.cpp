@@ -3,6 +3,7 @@
 #include "headless/script_runner.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <sstream>
@@ -22,8 +23,8 @@ class ScriptRunnerTest : public ::testing::Test {
   void SetUp() override {
     home_ = std::filesystem::current_path();
     folder_ = std::filesystem::temp_directory_path() /
-              ("tolmark-sim-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+              ("tolmark-sim-test-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(folder_);
     std::filesystem::create_directories(folder_);
     std::filesystem::current_path(folder_);
