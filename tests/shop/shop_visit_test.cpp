@@ -1,4 +1,5 @@
-// A customer's visit played through the game object on a recording desktop.
+// Story visits played through the game object on a recording desktop, where the exact order
+// of balloons and pauses matters.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -31,29 +32,34 @@ class ShopVisit : public ::testing::Test {
   }
 };
 
-TEST_F(ShopVisit, PriestBuysTheWoodenSwordAndLeaves) {
+TEST_F(ShopVisit, SwordThrownAwayWithFiftyInStockAndClicksDuringThePauseDoNothing) {
   game.Start();
+  s.Chapter = 4;
+  s.StoryState = 8;
+  s.StockCount = 1;
+  s.ShopStock[0] = {59, 50};
   game.MenuChosen("mopen");
-  ASSERT_EQ(s.ShopOpen, kTrue);
-  // Arrival roll 946 of 1000 at reputation 10, the priest, h, a buyer; row 0, weight 1.
-  Queue({0.9465, 0.0, 0.5, 0.5, 0.0, 0.0});
+  Queue({0.95, 0.0, 0.1});  // arrival, the customer replaced, h = 1
   TickUntilCounter();
-  ASSERT_EQ(s.ScenePhase, 21);
-  EXPECT_EQ(LastTalk(), "こんにちは！木刀が欲しいのですが");
+  ASSERT_EQ(s.EventCode, 5);
+  for (int i = 0; i < 4; ++i) game.MouseDown(Window::frmShop, 1);
+  EXPECT_EQ(LastTalk(), "じゃあ、帰るよ");
+  // A click pumped in while the merchant pauses over the thrown-away sword changes nothing.
+  desk.onPump.push_back([this] { game.MouseDown(Window::frmShop, 1); });
+  desk.Clear();
   game.MouseDown(Window::frmShop, 1);
-  EXPECT_EQ(desk.With("talk frmYes").size(), 1u);
-  Queue({0.5, 0.0});  // the customer can pay; the deal costs 1 HP
-  game.MouseDown(Window::frmYes, 1);
-  EXPECT_EQ(LastTalk(), "ありがとう。これが欲しかったんです。残りHP：34");
-  EXPECT_EQ(s.Gold, 1010);
-  EXPECT_EQ(s.ShopStock[0].Count, 2);
-  EXPECT_EQ(s.SalesCount, 1);
-  Queue({0.0});  // one experience point
-  game.MouseDown(Window::frmShop, 1);
-  EXPECT_EQ(s.Experience, 1);
+  const std::vector<std::string> want = {
+      "talk frmMessage 0 1800 15615 \"五輪の剣は、これ以上要らないな。残念だが捨ててしまおう…\"",
+      "sleep 2000"};
+  std::vector<std::string> got;
+  for (const std::string& line : desk.lines) {
+    if (line.starts_with("talk") || line.starts_with("sleep")) got.push_back(line);
+  }
+  EXPECT_EQ(got, want);
+  EXPECT_EQ(s.ShopStock[0].Count, 50);
+  EXPECT_EQ(s.StoryState, 6);
   EXPECT_EQ(s.ScenePhase, 30);
-  EXPECT_EQ(s.PendingAction, 0);
-  EXPECT_EQ(rnd.Queued(), 0u);
+  EXPECT_EQ(s.StartingUp, kFalse);
 }
 
 }  // namespace
