@@ -238,6 +238,26 @@ void PictureBook::Read(std::string_view text, std::string_view origin) {
           d.At(tx, ty) = c;
         }
       }
+    } else if (op == "outline" && words.size() == 2 && words[1].size() == 1) {
+      // Rims the figure: every figure pixel beside the background (or the drawing's edge)
+      // takes the outline colour, so a creature can be drawn as fills alone.
+      const char rim = words[1][0];
+      if (!palette_.Has(rim) || rim == kBackgroundChar) {
+        Fail(origin, lineNo, "outline takes one figure colour");
+      }
+      const Drawing before = d;
+      auto open = [&](int x, int y) {
+        return x < 0 || y < 0 || x >= d.width || y >= d.height ||
+               before.At(x, y) == kBackgroundChar;
+      };
+      for (int y = 0; y < d.height; ++y) {
+        for (int x = 0; x < d.width; ++x) {
+          if (before.At(x, y) == kBackgroundChar) continue;
+          if (open(x - 1, y) || open(x + 1, y) || open(x, y - 1) || open(x, y + 1)) {
+            d.At(x, y) = rim;
+          }
+        }
+      }
     } else if (op == "recolour" && words.size() >= 2) {
       std::array<char, 128> map{};
       for (int c = 0; c < 128; ++c) map[static_cast<std::size_t>(c)] = static_cast<char>(c);

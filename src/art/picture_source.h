@@ -1,5 +1,6 @@
 // Reads the text form of the pictures: a master palette and drawings built from rows and
-// derivations (copy, mirror, replaced rows, shifted bands, pasted or put sprites, recolouring).
+// derivations (copy, mirror, replaced rows, shifted bands, pasted or put sprites, recolouring,
+// an outline drawn round the figure).
 #pragma once
 
 #include <array>

@@ -38,7 +38,8 @@ TEST(PictureSource, DerivationsBuildOnEarlierDrawings) {
       "sprite stamp 2x1\nR.\n"
       "sprite pasted 4x3\nfrom base\npaste stamp 2 0\npaste stamp 0 1\n"
       "sprite swapped 4x3\nfrom base\nrecolour KR RK\n"
-      "sprite put 4x3\nfrom base\nput stamp 0 0\n",
+      "sprite put 4x3\nfrom base\nput stamp 0 0\n"
+      "sprite blob 4x3\n.SS.\nSSSS\nSRSS\noutline K\n",
       "test.pix");
   struct Case {
     const char* name;
@@ -53,6 +54,8 @@ TEST(PictureSource, DerivationsBuildOnEarlierDrawings) {
       {"pasted", "KSR.\nRR..\nKK..\n"},
       {"swapped", "RS..\n.K..\nRR..\n"},
       {"put", "R...\n.R..\nKK..\n"},
+      // Only pixels beside the background or the drawing's edge take the outline.
+      {"blob", ".KK.\nKSSK\nKKKK\n"},
   };
   for (const Case& c : cases) {
     const Drawing* d = book.Sprite(c.name);
@@ -93,6 +96,7 @@ TEST(PictureSource, FaultsNameTheirLine) {
       {"sprite a 2x1\nK.\nsprite b 2x1\npaste a 1 1\n", "test.pix:4: pasted figure pixels fall"},
       {"sprite a 2x1\nK.\nsprite b 2x1\nput a 1 0\n", "test.pix:4: put reaches outside"},
       {"sprite a 2x1\nrecolour KZ\n", "test.pix:2: recolour takes pairs"},
+      {"sprite a 2x1\noutline .\n", "test.pix:2: outline takes one figure colour"},
       {"sprite a 2x1\nrows 1\n", "test.pix:2: row out of range"},
       {"sprite a 2x1\nflip 1\n", "test.pix:2: unknown instruction"},
       {"picture 174\n", "test.pix:1: no picture 174"},
