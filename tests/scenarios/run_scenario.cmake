@@ -16,7 +16,9 @@ string(REGEX REPLACE "\\.sim$" ".expected" expected_file ${SCRIPT})
 if(EXISTS ${expected_file})
   file(READ ${expected_file} expected)
   if(NOT transcript STREQUAL expected)
+    execute_process(COMMAND diff -u ${expected_file} ${WORK_DIR}.transcript
+      OUTPUT_VARIABLE difference)
     message(FATAL_ERROR "the transcript differs from ${expected_file}\n"
-      "(it is kept in ${WORK_DIR}.transcript)\n--- transcript ---\n${transcript}")
+      "(it is kept in ${WORK_DIR}.transcript)\n${difference}")
   endif()
 endif()
