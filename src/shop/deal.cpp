@@ -83,7 +83,9 @@ void PrepareDeal(GameState& s, Random& random) {
   if (buyer) {
     const std::int32_t row = Int(random.Rnd() * s.StockCount);
     s.CurrentItem = s.ShopStock[static_cast<std::size_t>(row)].WeaponId;
-    const std::int32_t price = s.Catalogue[static_cast<std::size_t>(s.CurrentItem)].Price;
+    // Only a tampered save holds a weapon number outside the catalogue; it sells for nothing.
+    const bool known = s.CurrentItem >= 0 && s.CurrentItem < kWeaponCount;
+    const std::int32_t price = known ? s.Catalogue[static_cast<std::size_t>(s.CurrentItem)].Price : 0;
     s.ItemPrice = s.AutoMode == kTrue ? Int(price * 0.9) : price;
   }
   s.DealReputation = DrawLevelWeight(s, random);

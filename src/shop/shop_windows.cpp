@@ -1,6 +1,7 @@
 // Loading the stock list, status, collection list and royal order windows of the shop.
 #include "shop/shop_windows.h"
 
+#include <algorithm>
 #include <string>
 
 #include "model/numbers.h"
@@ -45,8 +46,14 @@ Placement OrderListPlacement(const ScreenMetrics& m) {
 ListContent StockListContent(const GameState& s) {
   ListContent list;
   list.columns = {{"名前", 2000}, {"個数", 1000}, {"売値", 1000}};
-  for (std::int32_t i = 0; i < s.StockCount; ++i) {
+  const std::int32_t rows = std::clamp<std::int32_t>(s.StockCount, 0, kWeaponCount);
+  for (std::int32_t i = 0; i < rows; ++i) {
     const StockEntry& entry = s.ShopStock[static_cast<std::size_t>(i)];
+    // A weapon number no catalogue row has (only a tampered save holds one) lists as unknown.
+    if (entry.WeaponId < 0 || entry.WeaponId >= kWeaponCount) {
+      list.rows.push_back({kUnknownName, FormatThousands(entry.Count), "0"});
+      continue;
+    }
     const WeaponRecord& weapon = s.Catalogue[static_cast<std::size_t>(entry.WeaponId)];
     list.rows.push_back({weapon.Name, FormatThousands(entry.Count), FormatThousands(weapon.Price)});
   }

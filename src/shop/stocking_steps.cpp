@@ -74,7 +74,9 @@ void Stocking(Scenes& c) {
     default:
       break;
   }
-  if (s.Answer == 89) {
+  // The wagon question's answer is read only at the code the prompt raised the step to.
+  const bool answered = s.PendingAction == 403;
+  if (answered && s.Answer == 89) {
     s.Answer = 0;
     for (Window w : {Window::frmList, Window::frmShopItem, Window::frmStatus, Window::frmOrder}) {
       c.desk.CloseWindow(w);
@@ -83,7 +85,7 @@ void Stocking(Scenes& c) {
     Line(c, "店にある品で注文されていた物を持って行こう", 431);
     return;
   }
-  if (s.Answer == 78) s.Answer = 0;
+  if (answered && s.Answer == 78) s.Answer = 0;
   DepartOnFoot(c);
 }
 

@@ -53,6 +53,10 @@ TEST(ShopWindows, StockListFormatsCountsAndPricesAndKeepsTheSelection) {
     s.SelectedRow = c.selected;
     EXPECT_EQ(StockListContent(s).selectedRow, c.shown) << c.selected;
   }
+  // A weapon number outside the catalogue (a tampered save) is listed as unknown.
+  s.ShopStock[1] = {63, 2};
+  EXPECT_EQ(StockListContent(s).rows[1], (std::vector<std::string>{"？　？　？　？　？", "2", "0"}));
+
   s.StockCount = 0;
   EXPECT_TRUE(StockListContent(s).rows.empty());
   EXPECT_EQ(StockListContent(s).selectedRow, 0);
