@@ -1,0 +1,62 @@
+// The balloon's look comes entirely from the geometry the game computes: caps and body give
+// the shape, the outline parts and the two edge lines are painted black over the white body.
+#include "qt/balloon_window.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "qt/balloon_font.h"
+#include "qt/shape_region.h"
+#include "qt/x11_desktop.h"
+
+namespace tolmark {
+
+BalloonWindow::BalloonWindow(Window id, InputRouter& router)
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint),
+      id_(id),
+      router_(router) {
+  setWindowTitle(QStringLiteral("MakeRGNTalkWindowTitle"));
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAttribute(Qt::WA_NoSystemBackground);
+  // The keys belong to the scene: a balloon appearing must not take the focus from it.
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  setFont(BalloonFont());
+  x11::SkipTaskbarAndPager(winId());
+}
+
+void BalloonWindow::Build(const BalloonGeometry& geometry, const QString& text,
+                          const QPoint& topLeft) {
+  geometry_ = geometry;
+  text_ = text;
+  setGeometry(QRect(topLeft, QSize(geometry.widthPixels, geometry.heightPixels)));
+  const QRegion shape = RegionOf(geometry.shape);
+  if (shape.isEmpty()) {
+    clearMask();
+  } else {
+    setMask(shape);
+  }
+  update();
+}
+
+void BalloonWindow::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), Qt::white);
+  for (const PlacedPart& part : geometry_.outlines) {
+    QRegion outline = RegionOf(PictureShapeOf(part.part));
+    outline.translate(part.x, part.y);
+    for (const QRect& r : outline) p.fillRect(r, Qt::black);
+  }
+  for (const HLine& line : geometry_.lines) {
+    if (line.x1 > line.x0) p.fillRect(QRect(line.x0, line.y, line.x1 - line.x0, 1), Qt::black);
+  }
+  p.setPen(Qt::black);
+  p.setFont(font());
+  p.drawText(QPoint(geometry_.textX, geometry_.textY + p.fontMetrics().ascent()), text_);
+}
+
+void BalloonWindow::mousePressEvent(QMouseEvent* event) {
+  const int button = GameButton(event->button());
+  if (button != 0) router_.RouteMouseDown(id_, button);
+}
+
+}  // namespace tolmark

@@ -1,0 +1,31 @@
+// A talk balloon: white body, black outline with its tail, black text, shaped to its outline.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include "present/balloon.h"
+#include "present/window.h"
+#include "qt/input_router.h"
+
+namespace tolmark {
+
+class BalloonWindow final : public QWidget {
+ public:
+  BalloonWindow(Window id, InputRouter& router);
+
+  // Builds the balloon for the geometry and text and moves it to its top-left pixel.
+  void Build(const BalloonGeometry& geometry, const QString& text, const QPoint& topLeft);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  Window id_;
+  InputRouter& router_;
+  BalloonGeometry geometry_;
+  QString text_;
+};
+
+}  // namespace tolmark

@@ -1,0 +1,119 @@
+// Both kinds are small captioned tool windows; the game owns their contents and refills them
+// whenever its state changes, so they keep nothing of their own.
+#include "qt/list_window.h"
+
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMouseEvent>
+
+#include "qt/x11_desktop.h"
+
+namespace tolmark {
+namespace {
+
+constexpr Qt::WindowFlags kSmallWindowFlags = Qt::Tool | Qt::WindowTitleHint |
+                                              Qt::CustomizeWindowHint;
+
+QString Caption() {
+  return QString::fromUtf8(kGameCaption.data(), static_cast<int>(kGameCaption.size()));
+}
+
+QString Text(const std::string& s) {
+  return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
+}
+
+}  // namespace
+
+QRect UnitScale::ToPixels(const Placement& place) const {
+  return QRect(place.x / unitsPerPixelX, place.y / unitsPerPixelY,
+               place.width / unitsPerPixelX, place.height / unitsPerPixelY);
+}
+
+ListWindow::ListWindow(Window id, InputRouter& router)
+    : QTreeWidget(nullptr), id_(id), router_(router) {
+  setWindowFlags(kSmallWindowFlags);
+  setWindowTitle(Caption());
+  setRootIsDecorated(false);
+  setUniformRowHeights(true);
+  setAllColumnsShowFocus(true);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  header()->setStretchLastSection(false);
+  header()->setSectionsMovable(false);
+  x11::SkipTaskbarAndPager(winId());
+}
+
+void ListWindow::Fill(const ListContent& content, const UnitScale& scale) {
+  clear();
+  setColumnCount(static_cast<int>(content.columns.size()));
+  QStringList titles;
+  for (const ListColumn& column : content.columns) titles << Text(column.title);
+  setHeaderLabels(titles);
+  for (int i = 0; i < static_cast<int>(content.columns.size()); ++i) {
+    setColumnWidth(i, content.columns[static_cast<std::size_t>(i)].width / scale.unitsPerPixelX);
+  }
+  QList<QTreeWidgetItem*> items;
+  for (const auto& row : content.rows) {
+    auto* item = new QTreeWidgetItem;
+    for (int c = 0; c < static_cast<int>(row.size()); ++c) {
+      item->setText(c, Text(row[static_cast<std::size_t>(c)]));
+    }
+    items << item;
+  }
+  addTopLevelItems(items);
+  if (content.selectedRow >= 1 && content.selectedRow <= items.size()) {
+    setCurrentItem(items[content.selectedRow - 1]);
+  } else {
+    clearSelection();
+  }
+}
+
+bool ListWindow::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress) {
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    const int button = GameButton(mouse->button());
+    if (button != 0) {
+      QTreeWidgetItem* item = itemAt(mouse->position().toPoint());
+      const int row = item ? indexOfTopLevelItem(item) + 1 : 0;
+      // The list takes its own selection first, as list views do, then the game hears of it.
+      const bool handled = QTreeWidget::viewportEvent(event);
+      router_.RouteListMouseDown(id_, row, button);
+      return handled;
+    }
+  } else if (event->type() == QEvent::MouseButtonDblClick) {
+    router_.RouteDoubleClick(id_);
+    return true;
+  }
+  return QTreeWidget::viewportEvent(event);
+}
+
+LabelWindow::LabelWindow(Window id, InputRouter& router)
+    : QWidget(nullptr, kSmallWindowFlags), id_(id), router_(router) {
+  setWindowTitle(Caption());
+  auto* grid = new QGridLayout(this);
+  grid->setContentsMargins(6, 4, 6, 4);
+  grid->setVerticalSpacing(2);
+  x11::SkipTaskbarAndPager(winId());
+}
+
+void LabelWindow::Fill(const LabelContent& content) {
+  auto* grid = static_cast<QGridLayout*>(layout());
+  while (QLayoutItem* item = grid->takeAt(0)) {
+    delete item->widget();
+    delete item;
+  }
+  int row = 0;
+  for (const auto& [label, value] : content.rows) {
+    grid->addWidget(new QLabel(Text(label), this), row, 0);
+    auto* valueLabel = new QLabel(Text(value), this);
+    valueLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(valueLabel, row, 1);
+    ++row;
+  }
+  grid->setRowStretch(row, 1);
+}
+
+void LabelWindow::mouseDoubleClickEvent(QMouseEvent*) { router_.RouteDoubleClick(id_); }
+
+}  // namespace tolmark

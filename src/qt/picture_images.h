@@ -1,0 +1,12 @@
+// The game's pictures as images ready to paint: the background colour turned see-through.
+#pragma once
+
+#include <QImage>
+
+namespace tolmark {
+
+// Picture 0..173 with every pixel of exactly the background colour made transparent, so that
+// painting it over the canvas touches only the pixels of its shape. Built on first use.
+const QImage& PictureImage(int picture);
+
+}  // namespace tolmark

@@ -1,0 +1,391 @@
+// QtDesktop: the game's windows, timers, pauses and services on a real desktop.
+#include "qt/qt_desktop.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QEventLoop>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScreen>
+#include <algorithm>
+#include <functional>
+
+#include "model/numbers.h"
+#include "present/balloon.h"
+#include "present/shapes.h"
+#include "qt/balloon_font.h"
+#include "qt/balloon_window.h"
+#include "qt/scene_window.h"
+#include "qt/shape_region.h"
+#include "qt/x11_desktop.h"
+
+namespace tolmark {
+namespace {
+
+QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+
+std::size_t Index(Window w) { return static_cast<std::size_t>(w); }
+
+bool IsMenuWindow(Window w) {
+  return w == Window::frmMenu || w == Window::frmFMenu || w == Window::frmAMenu;
+}
+
+int UnitsPerPixel(qreal dotsPerInch) {
+  return dotsPerInch > 0 ? std::max(1, Round(1440.0 / dotsPerInch)) : 15;
+}
+
+void FillMenu(QMenu& menu, const std::vector<MenuItem>& items,
+              const std::function<void(const std::string&)>& chosen) {
+  for (const MenuItem& item : items) {
+    QString caption = Text(item.caption);
+    caption.replace(QLatin1Char('&'), QStringLiteral("&&"));  // no mnemonics in the game's menus
+    QAction* action = nullptr;
+    if (!item.children.empty()) {
+      QMenu* sub = menu.addMenu(caption);
+      FillMenu(*sub, item.children, chosen);
+      action = sub->menuAction();
+    } else {
+      action = menu.addAction(caption);
+      const std::string name = item.name;
+      QObject::connect(action, &QAction::triggered, &menu, [chosen, name] { chosen(name); });
+    }
+    action->setCheckable(item.checked);
+    action->setChecked(item.checked);
+    action->setEnabled(item.enabled);
+    action->setVisible(item.visible);
+  }
+}
+
+}  // namespace
+
+QtDesktop::QtDesktop(std::unique_ptr<SingleCopyLock> lock) : lock_(std::move(lock)) {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  twipsX_ = UnitsPerPixel(screen ? screen->logicalDotsPerInchX() : 96.0);
+  twipsY_ = UnitsPerPixel(screen ? screen->logicalDotsPerInchY() : 96.0);
+  for (std::size_t s = 0; s < timers_.size(); ++s) {
+    for (std::size_t t = 0; t < 2; ++t) {
+      timers_[s][t] = std::make_unique<SceneTimer>();
+      const auto scene = static_cast<Window>(s);
+      const auto timer = t == 0 ? Timer::Timer1 : Timer::Timer2;
+      connect(&timers_[s][t]->timer, &QTimer::timeout, this, [this, scene, timer] {
+        Tick(scene, timer);
+      });
+    }
+  }
+  ReadWorkArea();
+  // Panels move and monitors come and go: the floor follows the desktop's work area.
+  auto reread = [this] { QTimer::singleShot(0, this, [this] { ReadWorkArea(); }); };
+  auto watchScreen = [this, reread](QScreen* s) {
+    if (!s) return;
+    connect(s, &QScreen::availableGeometryChanged, this, reread);
+    connect(s, &QScreen::geometryChanged, this, reread);
+  };
+  watchScreen(screen);
+  connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, [watchScreen, reread](QScreen* s) {
+    watchScreen(s);
+    reread();
+  });
+  x11::WatchWorkAreas(reread);
+}
+
+QtDesktop::~QtDesktop() {
+  for (auto& w : windows_) delete w.data();
+}
+
+QRect QtDesktop::ScreenRect() const {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+}
+
+qreal QtDesktop::PixelRatio() const {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->devicePixelRatio() : 1.0;
+}
+
+void QtDesktop::ReadWorkArea() {
+  const QRect screen = ScreenRect();
+  const qreal ratio = PixelRatio();
+  QRect area;
+  const QRect device(QPoint(qRound(screen.x() * ratio), qRound(screen.y() * ratio)),
+                     screen.size() * ratio);
+  if (auto published = x11::PublishedWorkArea(device)) {
+    area = QRect(QPoint(qRound(published->x() / ratio), qRound(published->y() / ratio)),
+                 published->size() / ratio);
+  } else if (QScreen* s = QGuiApplication::primaryScreen()) {
+    area = s->availableGeometry();
+  }
+  int floor = area.isEmpty() ? screen.height() : area.y() + area.height() - screen.y();
+  if (floor <= 0 || floor > screen.height()) floor = screen.height();
+  if (floor == floorPixels_) return;
+  floorPixels_ = floor;
+  for (std::size_t s = 0; s < 3; ++s) {
+    if (auto* scene = dynamic_cast<SceneWindow*>(windows_[s].data())) {
+      scene->Resize(screen.topLeft(), QSize(screen.width(), floorPixels_), ratio);
+    }
+  }
+}
+
+int QtDesktop::ScreenWidthPixels() const { return ScreenRect().width(); }
+
+std::int32_t QtDesktop::WorkAreaHeight() const { return floorPixels_ * twipsY_; }
+
+QWidget* QtDesktop::Widget(Window window) const { return windows_[Index(window)].data(); }
+
+SceneWindow& QtDesktop::Scene(Window scene) {
+  auto& slot = windows_[Index(scene)];
+  auto* existing = dynamic_cast<SceneWindow*>(slot.data());
+  if (existing) return *existing;
+  auto* created = new SceneWindow(scene, *this);
+  slot = created;
+  const QRect screen = ScreenRect();
+  created->Begin(screen.topLeft(), QSize(screen.width(), floorPixels_), PixelRatio(), 1);
+  return *created;
+}
+
+void QtDesktop::BeginScene(Window scene, int mode) {
+  if (!IsSceneWindow(scene)) return;
+  const QRect screen = ScreenRect();
+  Scene(scene).Begin(screen.topLeft(), QSize(screen.width(), floorPixels_), PixelRatio(), mode);
+}
+
+void QtDesktop::DrawPicture(Window scene, int picture, std::int32_t x, std::int32_t y) {
+  if (!IsSceneWindow(scene)) return;
+  const QRegion shape = RegionOf(PictureShape(picture, x, y, twipsX_, twipsY_));
+  Scene(scene).Draw(picture, IntDiv(x, twipsX_), IntDiv(y, twipsY_), shape);
+}
+
+void QtDesktop::ShowScene(Window scene) {
+  if (!IsSceneWindow(scene)) return;
+  Scene(scene).Present();
+  Pump();
+}
+
+std::int32_t QtDesktop::TextWidth(std::string_view text) const {
+  return QFontMetrics(BalloonFont()).horizontalAdvance(Text(text)) * twipsX_;
+}
+
+void QtDesktop::ShowTalk(Window balloon, std::string_view text, std::int32_t x, std::int32_t y,
+                         int side) {
+  if (!IsBalloonWindow(balloon)) return;
+  const BalloonGeometry geometry = ComputeBalloon(TextWidth(text), side, twipsX_, twipsY_);
+  const UnitPoint topLeft = BalloonTopLeft(geometry, x, y, side);
+  auto& slot = windows_[Index(balloon)];
+  auto* window = dynamic_cast<BalloonWindow*>(slot.data());
+  if (!window) {
+    window = new BalloonWindow(balloon, *this);
+    slot = window;
+  }
+  const QPoint at = ScreenRect().topLeft() +
+                    QPoint(IntDiv(topLeft.x, twipsX_), IntDiv(topLeft.y, twipsY_));
+  window->Build(geometry, Text(text), at);
+  window->show();
+  window->raise();
+  Pump();
+}
+
+bool QtDesktop::IsOpen(Window window) const { return Widget(window) != nullptr; }
+
+void QtDesktop::ShowWindow(Window window) {
+  if (IsSceneWindow(window)) {
+    // A scene shows itself with its first frame: before it, it would cover the whole screen.
+    SceneWindow& scene = Scene(window);
+    if (scene.HasShownFrame()) scene.show();
+    return;
+  }
+  if (QWidget* w = Widget(window); w && !IsMenuWindow(window)) w->show();
+}
+
+void QtDesktop::HideWindow(Window window) {
+  if (QWidget* w = Widget(window)) w->hide();
+}
+
+void QtDesktop::CloseWindow(Window window) {
+  if (IsSceneWindow(window)) StopTimers(window);
+  QWidget* w = Widget(window);
+  if (!w) return;
+  windows_[Index(window)] = nullptr;
+  w->hide();
+  // The window may be the one whose event is being handled right now.
+  w->deleteLater();
+}
+
+bool QtDesktop::Focus(Window window) {
+  QWidget* w = Widget(window);
+  if (!w || !w->isVisible() || IsMenuWindow(window)) return false;
+  w->activateWindow();
+  return true;
+}
+
+void QtDesktop::UnloadAllExcept(Window keep) {
+  for (int i = 0; i < kWindowCount; ++i) {
+    const auto w = static_cast<Window>(i);
+    if (w != keep) CloseWindow(w);
+  }
+}
+
+void QtDesktop::BringToFront(Window window) {
+  QWidget* w = Widget(window);
+  if (!w || IsMenuWindow(window)) return;
+  if (auto* scene = dynamic_cast<SceneWindow*>(w); scene && !scene->HasShownFrame()) return;
+  w->show();
+  // Raised once, not pinned: the next window the user picks may cover the game again.
+  w->raise();
+  x11::RestackAbove(w->winId());
+}
+
+std::string QtDesktop::ForegroundCaption() {
+  if (x11::Available()) return x11::FocusedWindowCaption();
+  QWidget* active = QApplication::activeWindow();
+  return active ? active->windowTitle().left(128).toStdString() : std::string();
+}
+
+void QtDesktop::PopupMenu(Window menuWindow, const Menu& menu) {
+  if (!IsMenuWindow(menuWindow)) return;
+  if (menu_) menu_->deleteLater();
+  auto* popup = new QMenu;
+  FillMenu(*popup, menu.items, [this](const std::string& name) {
+    if (!Blocked()) sink_->MenuChosen(name);
+  });
+  connect(popup, &QMenu::aboutToHide, this, [this, menuWindow, popup] {
+    if (windows_[Index(menuWindow)].data() == popup) windows_[Index(menuWindow)] = nullptr;
+  });
+  menu_ = popup;
+  windows_[Index(menuWindow)] = popup;
+  popup->popup(QCursor::pos());
+}
+
+void QtDesktop::ShowList(Window window, const Placement& place, const ListContent& content) {
+  auto* list = dynamic_cast<ListWindow*>(Widget(window));
+  if (!list) {
+    CloseWindow(window);
+    list = new ListWindow(window, *this);
+    windows_[Index(window)] = list;
+  }
+  list->Fill(content, Scale());
+  list->setGeometry(Scale().ToPixels(place).translated(ScreenRect().topLeft()));
+  list->show();
+}
+
+void QtDesktop::ShowLabels(Window window, const Placement& place, const LabelContent& content) {
+  auto* labels = dynamic_cast<LabelWindow*>(Widget(window));
+  if (!labels) {
+    CloseWindow(window);
+    labels = new LabelWindow(window, *this);
+    windows_[Index(window)] = labels;
+  }
+  labels->Fill(content);
+  labels->setGeometry(Scale().ToPixels(place).translated(ScreenRect().topLeft()));
+  labels->show();
+}
+
+void QtDesktop::MessageBox(std::string_view text, bool errorIcon) {
+  QString body = Text(text);
+  body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  QMessageBox box(errorIcon ? QMessageBox::Critical : QMessageBox::NoIcon,
+                  Text(kGameCaption), body, QMessageBox::Ok);
+  // The game waits for the answer: its windows hear nothing meanwhile.
+  ++pauses_;
+  box.exec();
+  --pauses_;
+  DeliverMissedTicks();
+}
+
+QtDesktop::SceneTimer& QtDesktop::TimerOf(Window scene, Timer timer) {
+  return *timers_[Index(scene)][timer == Timer::Timer1 ? 0 : 1];
+}
+
+const QtDesktop::SceneTimer& QtDesktop::TimerOf(Window scene, Timer timer) const {
+  return *timers_[Index(scene)][timer == Timer::Timer1 ? 0 : 1];
+}
+
+void QtDesktop::SetTimer(Window scene, Timer timer, int periodMs) {
+  if (!IsSceneWindow(scene) || ending_) return;
+  SceneTimer& t = TimerOf(scene, timer);
+  t.periodMs = std::max(0, periodMs);
+  t.missed = false;
+  if (t.periodMs > 0) {
+    t.timer.start(t.periodMs);
+  } else {
+    t.timer.stop();
+  }
+}
+
+int QtDesktop::TimerPeriod(Window scene, Timer timer) const {
+  return IsSceneWindow(scene) ? TimerOf(scene, timer).periodMs : 0;
+}
+
+void QtDesktop::StopTimers(Window scene) {
+  for (Timer timer : {Timer::Timer1, Timer::Timer2}) {
+    SceneTimer& t = TimerOf(scene, timer);
+    t.timer.stop();
+    t.periodMs = 0;
+    t.missed = false;
+  }
+}
+
+void QtDesktop::Tick(Window scene, Timer timer) {
+  if (Blocked()) {
+    TimerOf(scene, timer).missed = true;
+    return;
+  }
+  sink_->TimerTick(scene, timer);
+}
+
+void QtDesktop::DeliverMissedTicks() {
+  if (pauses_ > 0) return;
+  for (Window scene : {Window::frmShop, Window::frmField, Window::frmArms}) {
+    for (Timer timer : {Timer::Timer1, Timer::Timer2}) {
+      SceneTimer& t = TimerOf(scene, timer);
+      if (!t.missed) continue;
+      t.missed = false;
+      // Like a desktop that keeps one pending tick per timer: it arrives once the game is idle.
+      QTimer::singleShot(0, this, [this, scene, timer] {
+        if (TimerOf(scene, timer).periodMs > 0) Tick(scene, timer);
+      });
+    }
+  }
+}
+
+void QtDesktop::Pump() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void QtDesktop::Sleep(int ms) {
+  if (ms <= 0) return;
+  // Input and ticks wait, but the event loop keeps running for everything else: painting and
+  // the window manager's liveness pings, so the game is never reported as hanging.
+  ++pauses_;
+  QEventLoop pause;
+  QTimer::singleShot(ms, &pause, &QEventLoop::quit);
+  pause.exec(QEventLoop::ExcludeUserInputEvents);
+  --pauses_;
+  DeliverMissedTicks();
+}
+
+bool QtDesktop::AnotherCopyRunning() { return lock_->AnotherCopyRunning(); }
+
+void QtDesktop::EndProgram() {
+  ending_ = true;
+  for (Window scene : {Window::frmShop, Window::frmField, Window::frmArms}) StopTimers(scene);
+  for (int i = 0; i < kWindowCount; ++i) CloseWindow(static_cast<Window>(i));
+  // Queued: the program ends once the game's call has returned to the event loop.
+  QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void QtDesktop::RouteMouseDown(Window window, int button) {
+  if (!Blocked()) sink_->MouseDown(window, button);
+}
+
+void QtDesktop::RouteKeyDown(Window window, int keyCode) {
+  if (!Blocked()) sink_->KeyDown(window, keyCode);
+}
+
+void QtDesktop::RouteListMouseDown(Window window, int row, int button) {
+  if (!Blocked()) sink_->ListMouseDown(window, row, button);
+}
+
+void QtDesktop::RouteDoubleClick(Window window) {
+  if (!Blocked()) sink_->DoubleClick(window);
+}
+
+}  // namespace tolmark

@@ -1,0 +1,109 @@
+// The real desktop: the game's windows as shaped Qt windows on X11.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QRect>
+#include <QTimer>
+#include <array>
+#include <memory>
+
+#include "present/desktop.h"
+#include "qt/input_router.h"
+#include "qt/list_window.h"
+#include "qt/single_copy_lock.h"
+
+class QMenu;
+class QWidget;
+
+namespace tolmark {
+
+class SceneWindow;
+class BalloonWindow;
+
+class QtDesktop final : public QObject, public Desktop, private InputRouter {
+ public:
+  // Needs a QApplication. The lock decides whether another copy runs (tests pass their own).
+  explicit QtDesktop(std::unique_ptr<SingleCopyLock> lock = std::make_unique<SingleCopyLock>());
+  ~QtDesktop() override;
+
+  void SetEventSink(DesktopEvents* sink) override { sink_ = sink; }
+
+  int TwipsPerPixelX() const override { return twipsX_; }
+  int TwipsPerPixelY() const override { return twipsY_; }
+  int ScreenWidthPixels() const override;
+  std::int32_t WorkAreaHeight() const override;
+
+  void BeginScene(Window scene, int mode) override;
+  void DrawPicture(Window scene, int picture, std::int32_t x, std::int32_t y) override;
+  void ShowScene(Window scene) override;
+
+  void ShowTalk(Window balloon, std::string_view text, std::int32_t x, std::int32_t y,
+                int side) override;
+  std::int32_t TextWidth(std::string_view text) const override;
+
+  bool IsOpen(Window window) const override;
+  void ShowWindow(Window window) override;
+  void HideWindow(Window window) override;
+  void CloseWindow(Window window) override;
+  bool Focus(Window window) override;
+  void UnloadAllExcept(Window keep) override;
+  void BringToFront(Window window) override;
+  std::string ForegroundCaption() override;
+
+  void PopupMenu(Window menuWindow, const Menu& menu) override;
+  void ShowList(Window window, const Placement& place, const ListContent& content) override;
+  void ShowLabels(Window window, const Placement& place, const LabelContent& content) override;
+  void MessageBox(std::string_view text, bool errorIcon) override;
+
+  void SetTimer(Window scene, Timer timer, int periodMs) override;
+  int TimerPeriod(Window scene, Timer timer) const override;
+
+  void Pump() override;
+  void Sleep(int ms) override;
+
+  bool AnotherCopyRunning() override;
+  void EndProgram() override;
+
+  // The floor in logical pixels from the top of the screen, as last read.
+  int FloorPixels() const { return floorPixels_; }
+
+ private:
+  struct SceneTimer {
+    QTimer timer;
+    int periodMs = 0;
+    bool missed = false;  // a tick fell into a pause; it is delivered once the pause ends
+  };
+
+  // InputRouter: input reaches the game only while it is not paused.
+  void RouteMouseDown(Window window, int button) override;
+  void RouteKeyDown(Window window, int keyCode) override;
+  void RouteListMouseDown(Window window, int row, int button) override;
+  void RouteDoubleClick(Window window) override;
+
+  bool Blocked() const { return sink_ == nullptr || pauses_ > 0; }
+  SceneWindow& Scene(Window scene);
+  SceneTimer& TimerOf(Window scene, Timer timer);
+  const SceneTimer& TimerOf(Window scene, Timer timer) const;
+  void Tick(Window scene, Timer timer);
+  void DeliverMissedTicks();
+  void StopTimers(Window scene);
+  void ReadWorkArea();
+  QRect ScreenRect() const;
+  qreal PixelRatio() const;
+  QWidget* Widget(Window window) const;
+  UnitScale Scale() const { return UnitScale{twipsX_, twipsY_}; }
+
+  DesktopEvents* sink_ = nullptr;
+  std::unique_ptr<SingleCopyLock> lock_;
+  int twipsX_ = 15;
+  int twipsY_ = 15;
+  int floorPixels_ = 0;
+  int pauses_ = 0;
+  bool ending_ = false;
+  std::array<QPointer<QWidget>, kWindowCount> windows_{};
+  std::array<std::array<std::unique_ptr<SceneTimer>, 2>, 3> timers_{};
+  QPointer<QMenu> menu_;
+};
+
+}  // namespace tolmark

@@ -1,0 +1,244 @@
+// X11 through the xcb connection Qt already has open; every reply may be missing because the
+// window it asks about can vanish at any moment, so each one is checked.
+#include "qt/x11_desktop.h"
+
+#include <QAbstractNativeEventFilter>
+#include <algorithm>
+#include <QByteArray>
+#include <QGuiApplication>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <vector>
+#include <xcb/xcb.h>
+
+namespace tolmark::x11 {
+namespace {
+
+xcb_connection_t* Connection() {
+  auto* app = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+  return app ? app->connection() : nullptr;
+}
+
+xcb_window_t Root(xcb_connection_t* c) {
+  return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+}
+
+struct FreeDeleter {
+  void operator()(void* p) const { std::free(p); }
+};
+template <typename T>
+using Reply = std::unique_ptr<T, FreeDeleter>;
+
+xcb_atom_t Atom(xcb_connection_t* c, const char* name, bool onlyIfExists = false) {
+  const auto cookie = xcb_intern_atom(c, onlyIfExists ? 1 : 0,
+                                      static_cast<std::uint16_t>(std::strlen(name)), name);
+  Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(c, cookie, nullptr));
+  return reply ? reply->atom : XCB_ATOM_NONE;
+}
+
+// The raw bytes of a property, empty when the window or the property is gone.
+struct Property {
+  xcb_atom_t type = XCB_ATOM_NONE;
+  int format = 0;
+  QByteArray bytes;
+};
+
+Property ReadProperty(xcb_connection_t* c, xcb_window_t w, xcb_atom_t property,
+                      xcb_atom_t type = XCB_GET_PROPERTY_TYPE_ANY) {
+  Property result;
+  if (property == XCB_ATOM_NONE) return result;
+  const auto cookie = xcb_get_property(c, 0, w, property, type, 0, 4096);
+  xcb_generic_error_t* error = nullptr;
+  Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(c, cookie, &error));
+  std::free(error);
+  if (!reply || reply->type == XCB_ATOM_NONE) return result;
+  result.type = reply->type;
+  result.format = reply->format;
+  const int length = xcb_get_property_value_length(reply.get());
+  result.bytes = QByteArray(static_cast<const char*>(xcb_get_property_value(reply.get())), length);
+  return result;
+}
+
+std::vector<std::uint32_t> Cardinals(const Property& p) {
+  std::vector<std::uint32_t> values;
+  if (p.format != 32) return values;
+  values.resize(static_cast<std::size_t>(p.bytes.size()) / 4);
+  std::memcpy(values.data(), p.bytes.constData(), values.size() * 4);
+  return values;
+}
+
+std::optional<std::uint32_t> CurrentDesktop(xcb_connection_t* c) {
+  const auto v = Cardinals(ReadProperty(c, Root(c), Atom(c, "_NET_CURRENT_DESKTOP", true),
+                                        XCB_ATOM_CARDINAL));
+  if (v.empty()) return std::nullopt;
+  return v[0];
+}
+
+// A caption cut at its first NUL and at 128 characters, as the game compares captions.
+std::string Caption(const QString& text) {
+  QString cut = text.left(text.indexOf(QChar(0)) < 0 ? text.size() : text.indexOf(QChar(0)));
+  return cut.left(128).toStdString();
+}
+
+std::optional<std::string> WindowName(xcb_connection_t* c, xcb_window_t w) {
+  const Property utf8 = ReadProperty(c, w, Atom(c, "_NET_WM_NAME", true), Atom(c, "UTF8_STRING"));
+  if (!utf8.bytes.isEmpty()) return Caption(QString::fromUtf8(utf8.bytes));
+  const Property legacy = ReadProperty(c, w, XCB_ATOM_WM_NAME);
+  if (legacy.type == XCB_ATOM_NONE) return std::nullopt;
+  // WM_NAME is Latin-1 (STRING) or, from modern clients, often UTF-8 in disguise.
+  if (legacy.type == XCB_ATOM_STRING) return Caption(QString::fromLatin1(legacy.bytes));
+  return Caption(QString::fromUtf8(legacy.bytes));
+}
+
+xcb_window_t Parent(xcb_connection_t* c, xcb_window_t w) {
+  Reply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(c, xcb_query_tree(c, w), nullptr));
+  return tree ? tree->parent : XCB_WINDOW_NONE;
+}
+
+bool Intersect(const QRect& a, const QRect& b) { return a.intersects(b); }
+
+}  // namespace
+
+bool Available() { return Connection() != nullptr; }
+
+void SkipTaskbarAndPager(WId window) {
+  xcb_connection_t* c = Connection();
+  if (!c) return;
+  const xcb_atom_t state = Atom(c, "_NET_WM_STATE");
+  const xcb_atom_t add[] = {Atom(c, "_NET_WM_STATE_SKIP_TASKBAR"),
+                            Atom(c, "_NET_WM_STATE_SKIP_PAGER")};
+  // Appended, not replaced: Qt merges its own states into this list when it maps the window.
+  xcb_change_property(c, XCB_PROP_MODE_APPEND, static_cast<xcb_window_t>(window), state,
+                      XCB_ATOM_ATOM, 32, 2, add);
+  xcb_flush(c);
+}
+
+std::string FocusedWindowCaption() {
+  xcb_connection_t* c = Connection();
+  if (!c) return {};
+  const xcb_window_t root = Root(c);
+  const auto active = Cardinals(ReadProperty(c, root, Atom(c, "_NET_ACTIVE_WINDOW", true),
+                                             XCB_ATOM_WINDOW));
+  if (!active.empty() && active[0] != XCB_WINDOW_NONE) {
+    return WindowName(c, active[0]).value_or(std::string());
+  }
+  // No window manager publishes the active window: ask the server who has the focus and
+  // climb to the first ancestor that carries a name.
+  Reply<xcb_get_input_focus_reply_t> focus(
+      xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+  if (!focus) return {};
+  xcb_window_t w = focus->focus;
+  for (int depth = 0; depth < 32 && w != XCB_WINDOW_NONE && w != XCB_INPUT_FOCUS_POINTER_ROOT &&
+                      w != root;
+       ++depth) {
+    if (auto name = WindowName(c, w)) return *name;
+    w = Parent(c, w);
+  }
+  return {};
+}
+
+void RestackAbove(WId window) {
+  xcb_connection_t* c = Connection();
+  if (!c) return;
+  xcb_client_message_event_t event{};
+  event.response_type = XCB_CLIENT_MESSAGE;
+  event.format = 32;
+  event.window = static_cast<xcb_window_t>(window);
+  event.type = Atom(c, "_NET_RESTACK_WINDOW");
+  event.data.data32[0] = 2;  // source: a pager, whose requests window managers honour
+  event.data.data32[1] = XCB_WINDOW_NONE;
+  event.data.data32[2] = XCB_STACK_MODE_ABOVE;
+  xcb_send_event(c, 0, Root(c),
+                 XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                 reinterpret_cast<const char*>(&event));
+  xcb_flush(c);
+}
+
+std::optional<QRect> PublishedWorkArea(const QRect& monitor) {
+  xcb_connection_t* c = Connection();
+  if (!c) return std::nullopt;
+  const std::uint32_t desktop = CurrentDesktop(c).value_or(0);
+  // Per-monitor work areas (published by GNOME and others): x, y, width, height per monitor.
+  const QByteArray perMonitor = "_GTK_WORKAREAS_D" + QByteArray::number(desktop);
+  const auto areas = Cardinals(ReadProperty(c, Root(c), Atom(c, perMonitor.constData(), true),
+                                            XCB_ATOM_CARDINAL));
+  for (std::size_t i = 0; i + 3 < areas.size(); i += 4) {
+    const QRect area(static_cast<int>(areas[i]), static_cast<int>(areas[i + 1]),
+                     static_cast<int>(areas[i + 2]), static_cast<int>(areas[i + 3]));
+    if (Intersect(area, monitor)) return area.intersected(monitor);
+  }
+  // The desktop-wide work area: one rectangle per virtual desktop.
+  const auto whole = Cardinals(ReadProperty(c, Root(c), Atom(c, "_NET_WORKAREA", true),
+                                            XCB_ATOM_CARDINAL));
+  const std::size_t at = static_cast<std::size_t>(desktop) * 4;
+  if (at + 3 < whole.size()) {
+    const QRect area(static_cast<int>(whole[at]), static_cast<int>(whole[at + 1]),
+                     static_cast<int>(whole[at + 2]), static_cast<int>(whole[at + 3]));
+    const QRect onMonitor = area.intersected(monitor);
+    if (!onMonitor.isEmpty()) return onMonitor;
+  }
+  return std::nullopt;
+}
+
+namespace {
+
+constexpr int kWatchedDesktops = 16;
+
+class WorkAreaWatcher final : public QAbstractNativeEventFilter {
+ public:
+  WorkAreaWatcher(xcb_connection_t* c, std::function<void()> changed)
+      : root_(Root(c)),
+        workArea_(Atom(c, "_NET_WORKAREA")),
+        currentDesktop_(Atom(c, "_NET_CURRENT_DESKTOP")),
+        changed_(std::move(changed)) {
+    // Add property changes to whatever this client already listens to on the root window.
+    Reply<xcb_get_window_attributes_reply_t> attributes(
+        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, root_), nullptr));
+    const std::uint32_t mask =
+        (attributes ? attributes->your_event_mask : 0) | XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_change_window_attributes(c, root_, XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(c);
+    for (int d = 0; d < kWatchedDesktops; ++d) {
+      const QByteArray name = "_GTK_WORKAREAS_D" + QByteArray::number(d);
+      perMonitor_.push_back(Atom(c, name.constData()));
+    }
+  }
+
+  bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+    if (type != "xcb_generic_event_t") return false;
+    auto* event = static_cast<xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY) return false;
+    auto* notify = reinterpret_cast<xcb_property_notify_event_t*>(event);
+    if (notify->window != root_) return false;
+    if (notify->atom == workArea_ || notify->atom == currentDesktop_ || IsPerMonitor(notify->atom)) {
+      changed_();
+    }
+    return false;
+  }
+
+ private:
+  bool IsPerMonitor(xcb_atom_t atom) const {
+    return std::find(perMonitor_.begin(), perMonitor_.end(), atom) != perMonitor_.end();
+  }
+
+  xcb_window_t root_;
+  xcb_atom_t workArea_;
+  xcb_atom_t currentDesktop_;
+  std::function<void()> changed_;
+  std::vector<xcb_atom_t> perMonitor_;  // interned once: root properties change often
+};
+
+}  // namespace
+
+void WatchWorkAreas(std::function<void()> changed) {
+  xcb_connection_t* c = Connection();
+  if (!c) return;
+  // Lives as long as the application that filters events through it.
+  static WorkAreaWatcher* watcher = nullptr;
+  if (watcher) return;
+  watcher = new WorkAreaWatcher(c, std::move(changed));
+  qGuiApp->installNativeEventFilter(watcher);
+}
+
+}  // namespace tolmark::x11

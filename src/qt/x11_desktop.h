@@ -1,0 +1,32 @@
+// The few X11 conversations Qt does not hold for us: task-bar hints, the focused window's
+// caption, restacking and the work areas the desktop publishes.
+#pragma once
+
+#include <QRect>
+#include <QWindow>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace tolmark::x11 {
+
+// Whether the application talks to an X server (directly or through XWayland).
+bool Available();
+
+// Keeps a not yet mapped window out of the task bar and the pager.
+void SkipTaskbarAndPager(WId window);
+
+// The caption of the window holding the focus, "" when there is none or it vanished.
+std::string FocusedWindowCaption();
+
+// Asks the window manager to put the window above its siblings, as a pager would.
+void RestackAbove(WId window);
+
+// The usable rectangle of the monitor whose geometry is given (device pixels), as the
+// desktop publishes it: per-monitor work areas first, then the desktop-wide work area.
+std::optional<QRect> PublishedWorkArea(const QRect& monitorDevicePixels);
+
+// Calls back whenever the desktop republishes its work areas (a panel moved, a monitor came).
+void WatchWorkAreas(std::function<void()> changed);
+
+}  // namespace tolmark::x11
