@@ -34,7 +34,7 @@ xcb_atom_t Atom(xcb_connection_t* c, const char* name, bool onlyIfExists = false
   const auto cookie = xcb_intern_atom(c, onlyIfExists ? 1 : 0,
                                       static_cast<std::uint16_t>(std::strlen(name)), name);
   Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(c, cookie, nullptr));
-  return reply ? reply->atom : XCB_ATOM_NONE;
+  return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
 // The raw bytes of a property, empty when the window or the property is gone.
@@ -93,7 +93,7 @@ std::optional<std::string> WindowName(xcb_connection_t* c, xcb_window_t w) {
 
 xcb_window_t Parent(xcb_connection_t* c, xcb_window_t w) {
   Reply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(c, xcb_query_tree(c, w), nullptr));
-  return tree ? tree->parent : XCB_WINDOW_NONE;
+  return tree ? tree->parent : xcb_window_t{XCB_WINDOW_NONE};
 }
 
 bool Intersect(const QRect& a, const QRect& b) { return a.intersects(b); }

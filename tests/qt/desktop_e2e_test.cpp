@@ -1,0 +1,266 @@
+// The game on a real (virtual) X display: what the player sees and where his clicks land.
+// One display and one running game serve the whole suite; the tests run in order and leave
+// the screen as they found it, except the last, which opens the shop.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <sstream>
+#include <thread>
+
+#include "child_process.h"
+#include "screenshot.h"
+
+namespace tolmark::testing {
+namespace {
+
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+constexpr int kScreenWidth = 800;
+constexpr int kScreenHeight = 600;
+constexpr int kFloor = 560;  // a 40-pixel panel at the bottom, published as the work area
+constexpr std::uint32_t kRoot = 0x3366CC;
+// Where the merchant (34 x 34 at x 100) and his board (15 x 41, 15 left and 5 up) stand.
+struct Box {
+  int x0, y0, x1, y1;
+  bool Contains(int x, int y) const { return x >= x0 && x < x1 && y >= y0 && y < y1; }
+};
+constexpr Box kMerchant{100, kFloor - 34, 134, kFloor};
+constexpr Box kBoard{85, kFloor - 39, 100, kFloor + 2};
+constexpr Box kFigures{85, kFloor - 39, 134, kFloor + 2};
+constexpr Box kTarget{500, 200, 560, 240};  // the plain window lying under the scene window
+
+bool HaveTool(const std::string& name) {
+  return Run({"sh", "-c", "command -v " + name + " >/dev/null"}).status == 0;
+}
+
+class Desktop : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    for (const char* tool : {"Xvfb", "xdotool", "import", "xsetroot", "xprop"}) {
+      if (!HaveTool(tool)) {
+        missing_ = std::string(tool) + " is not installed (scripts/install-deps)";
+        return;
+      }
+    }
+    work_ = fs::temp_directory_path() / ("tolmark2-desktop-" + std::to_string(getpid()));
+    fs::remove_all(work_);
+    for (const char* sub : {"home", "run", "play", "data", "shots"}) fs::create_directories(work_ / sub);
+    chmod((work_ / "run").c_str(), 0700);
+
+    // Xvfb picks a free display number itself and writes it to the pipe.
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    ChildProcess::Options serverOptions;
+    serverOptions.passFd = fds[1];
+    server_ = std::make_unique<ChildProcess>(
+        std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
+                                 std::to_string(kScreenWidth) + "x" +
+                                     std::to_string(kScreenHeight) + "x24",
+                                 "-nolisten", "tcp"},
+        serverOptions);
+    close(fds[1]);
+    std::string number;
+    char c;
+    while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
+    close(fds[0]);
+    ASSERT_FALSE(number.empty()) << "Xvfb did not start";
+    display_ = ":" + number;
+
+    X({"xsetroot", "-solid", "#3366cc"});
+    X({"xprop", "-root", "-f", "_NET_WORKAREA", "32c", "-set", "_NET_WORKAREA",
+       "0, 0, " + std::to_string(kScreenWidth) + ", " + std::to_string(kFloor)});
+
+    ChildProcess::Options targetOptions = Env();
+    targetOptions.captureOutput = true;
+    target_ = std::make_unique<ChildProcess>(
+        std::vector<std::string>{CLICK_TARGET_PATH, std::to_string(kTarget.x0),
+                                 std::to_string(kTarget.y0), std::to_string(kTarget.x1 - kTarget.x0),
+                                 std::to_string(kTarget.y1 - kTarget.y0), "22aa22"},
+        targetOptions);
+    ASSERT_EQ(target_->ReadLine(10s).value_or(""), "mapped");
+
+    game_ = StartGame();
+    ASSERT_TRUE(WaitFor([] { return Shot("start").CountOther(kMerchant.x0, kMerchant.y0,
+                                                              kMerchant.x1, kMerchant.y1, kRoot) > 0; },
+                        20s))
+        << "the merchant never appeared";
+  }
+
+  static void TearDownTestSuite() {
+    game_.reset();
+    target_.reset();
+    server_.reset();
+    if (!work_.empty()) fs::remove_all(work_);
+  }
+
+  void SetUp() override {
+    if (!missing_.empty()) GTEST_SKIP() << missing_;
+    ASSERT_TRUE(game_ && game_->Running()) << "the game is not running";
+  }
+
+  static ChildProcess::Options Env() {
+    ChildProcess::Options options;
+    options.env = {{"DISPLAY", display_},
+                   {"HOME", (work_ / "home").string()},
+                   {"XDG_RUNTIME_DIR", (work_ / "run").string()},
+                   {"XDG_DATA_HOME", (work_ / "data").string()},
+                   {"QT_QPA_PLATFORM", "xcb"}};
+    options.folder = (work_ / "play").string();
+    return options;
+  }
+
+  static std::unique_ptr<ChildProcess> StartGame() {
+    return std::make_unique<ChildProcess>(std::vector<std::string>{TOLMARK2_PATH}, Env());
+  }
+
+  static RunResult X(std::vector<std::string> argv) { return Run(std::move(argv), Env()); }
+
+  static Screenshot Shot(const std::string& name) {
+    return TakeScreenshot(display_, (work_ / "shots" / (name + ".png")).string());
+  }
+
+  static bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < deadline) {
+      if (condition()) return true;
+      std::this_thread::sleep_for(100ms);
+    }
+    return condition();
+  }
+
+  // Pixels off the figures and off the plain window that do not show the root colour.
+  static int StrayPixels(const Screenshot& shot) {
+    int stray = 0;
+    for (int y = 0; y < shot.height; ++y) {
+      for (int x = 0; x < shot.width; ++x) {
+        if (!kFigures.Contains(x, y) && !kTarget.Contains(x, y) && shot.At(x, y) != kRoot) ++stray;
+      }
+    }
+    return stray;
+  }
+
+  // A pixel of the merchant's own figure, where a click reaches the game.
+  static std::pair<int, int> MerchantPixel(const Screenshot& shot) {
+    for (int y = kMerchant.y1 - 1; y >= kMerchant.y0; --y) {
+      for (int x = kMerchant.x0 + 10; x < kMerchant.x1; ++x) {
+        if (shot.At(x, y) != kRoot) return {x, y};
+      }
+    }
+    return {-1, -1};
+  }
+
+  void RightClickMerchant() {
+    const auto [x, y] = MerchantPixel(Shot("before-right-click"));
+    ASSERT_GE(x, 0);
+    X({"xdotool", "mousemove", std::to_string(x), std::to_string(y), "click", "3"});
+  }
+
+  inline static std::string missing_;
+  inline static fs::path work_;
+  inline static std::string display_;
+  inline static std::unique_ptr<ChildProcess> server_;
+  inline static std::unique_ptr<ChildProcess> target_;
+  inline static std::unique_ptr<ChildProcess> game_;
+};
+
+TEST_F(Desktop, MerchantAndClosedBoardStandOnTheWorkAreaFloorAtTheLeft) {
+  const Screenshot shot = Shot("shop-closed");
+  ASSERT_EQ(shot.width, kScreenWidth);
+  EXPECT_GT(shot.CountOther(kMerchant.x0, kMerchant.y0, kMerchant.x1, kMerchant.y1, kRoot), 200);
+  EXPECT_GT(shot.CountOther(kBoard.x0, kBoard.y0, kBoard.x1, kBoard.y1, kRoot), 100);
+  // Figures stand on the work area's floor: nothing of them in the panel's rows below it
+  // (the board's two lowest rows excepted, it is taller than the merchant).
+  EXPECT_EQ(shot.CountOther(0, kFloor + 2, kScreenWidth, kScreenHeight, kRoot), 0);
+  // The screen-wide scene window is see-through everywhere else.
+  EXPECT_EQ(StrayPixels(shot), 0);
+}
+
+TEST_F(Desktop, ClickOnSeeThroughPartReachesTheWindowBelow) {
+  X({"xdotool", "mousemove", "530", "220", "click", "1"});
+  EXPECT_EQ(target_->ReadLine(5s).value_or("no press"), "press 530 220");
+}
+
+TEST_F(Desktop, RightClickOnMerchantOpensTheMenu) {
+  RightClickMerchant();
+  EXPECT_TRUE(WaitFor([] { return StrayPixels(Shot("menu")) > 2000; }, 10s))
+      << "no menu appeared beside the merchant";
+  X({"xdotool", "key", "Escape"});
+  EXPECT_TRUE(WaitFor([] { return StrayPixels(Shot("menu-closed")) == 0; }, 10s));
+}
+
+TEST_F(Desktop, SecondCopyShowsTheRefusalAndEndsWhileTheFirstRuns) {
+  auto second = StartGame();
+  std::string box;
+  ASSERT_TRUE(WaitFor([&] {
+    box = X({"xdotool", "search", "--onlyvisible", "--pid", std::to_string(second->Pid())}).output;
+    return !box.empty();
+  }, 20s)) << "the second copy showed no window";
+  box = box.substr(0, box.find('\n'));
+  EXPECT_EQ(X({"xdotool", "getwindowname", box}).output, "+++ Tolmark2 +++\n");
+  Shot("refusal");
+  X({"xdotool", "windowfocus", "--sync", box, "key", "Return"});
+  EXPECT_EQ(second->WaitExit(10s), std::optional<int>(0)) << "the second copy did not end";
+  EXPECT_TRUE(game_->Running());
+  EXPECT_TRUE(WaitFor([] {
+    const Screenshot shot = Shot("after-refusal");
+    return StrayPixels(shot) == 0 &&
+           shot.CountOther(kMerchant.x0, kMerchant.y0, kMerchant.x1, kMerchant.y1, kRoot) > 200;
+  }, 10s)) << "the first copy's shop changed";
+}
+
+// Which menu entries the keyboard passes before "開店": the headless runner shows the same
+// menu the game builds. Empty when this build has no shop command to open the shop.
+std::optional<int> StepsToOpenShop() {
+  const fs::path script = fs::temp_directory_path() / ("tolmark2-open-" + std::to_string(getpid()) + ".sim");
+  {
+    std::ofstream out(script);
+    out << "start\nclick frmShop right\nmenu mopen\nexpect ShopOpen -1\n";
+  }
+  const RunResult result = Run({TOLMARK_SIM_PATH, script.string()});
+  fs::remove(script);
+  if (result.status != 0) return std::nullopt;
+  std::istringstream lines(result.output);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("menu menu ", 0) != 0) continue;
+    std::istringstream items(line.substr(10));
+    int steps = 0;
+    for (std::string item; items >> item;) {
+      const auto colon = item.find(':');
+      const std::string flags = item.substr(colon + 1);
+      const bool reachable = flags.find('v') != std::string::npos && flags.find('e') != std::string::npos;
+      if (reachable) ++steps;
+      if (item.substr(0, colon) == "mopen") return steps;
+    }
+  }
+  return std::nullopt;
+}
+
+TEST_F(Desktop, OpeningTheShopFromTheMenuChangesTheBoard) {
+  const auto steps = StepsToOpenShop();
+  if (!steps) GTEST_SKIP() << "the shop command 開店 (mopen) is not in this build yet";
+  const Screenshot before = Shot("board-closed");
+  RightClickMerchant();
+  ASSERT_TRUE(WaitFor([] { return StrayPixels(Shot("menu-open-shop")) > 2000; }, 10s));
+  for (int i = 0; i < *steps; ++i) X({"xdotool", "key", "Down"});
+  X({"xdotool", "key", "Return"});
+  EXPECT_TRUE(WaitFor([&] {
+    const Screenshot after = Shot("board-open");
+    for (int y = kBoard.y0; y < kBoard.y1; ++y) {
+      for (int x = kBoard.x0; x < kBoard.x1; ++x) {
+        if (after.At(x, y) != before.At(x, y)) return true;
+      }
+    }
+    return false;
+  }, 10s)) << "the board still shows 閉店";
+}
+
+}  // namespace
+}  // namespace tolmark::testing

@@ -1,0 +1,30 @@
+// The whole X screen as pixels, taken the way a user would: `import -window root`.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tolmark::testing {
+
+struct Screenshot {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;  // 0xRRGGBB, row-major
+
+  std::uint32_t At(int x, int y) const {
+    return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                  static_cast<std::size_t>(x)];
+  }
+  // How many pixels of the rectangle [x0, x1) x [y0, y1) differ from the colour.
+  int CountOther(int x0, int y0, int x1, int y1, std::uint32_t colour) const;
+};
+
+// Takes a screenshot of the display and keeps a copy at savePath (any format import writes).
+// An empty picture when it failed.
+Screenshot TakeScreenshot(const std::string& display, const std::string& savePath);
+
+// Reads a binary PPM (P6, maxval 255).
+Screenshot ReadPpm(const std::string& bytes);
+
+}  // namespace tolmark::testing
