@@ -118,13 +118,9 @@ void QtDesktop::ReadWorkArea() {
   }
   int floor = area.isEmpty() ? screen.height() : area.y() + area.height() - screen.y();
   if (floor <= 0 || floor > screen.height()) floor = screen.height();
-  if (floor == floorPixels_) return;
+  // Scenes read the floor when they start and size their window with each new picture; a
+  // window shrunk under figures that still stand on the old floor would cut them off.
   floorPixels_ = floor;
-  for (std::size_t s = 0; s < 3; ++s) {
-    if (auto* scene = dynamic_cast<SceneWindow*>(windows_[s].data())) {
-      scene->Resize(screen.topLeft(), QSize(screen.width(), floorPixels_), ratio);
-    }
-  }
 }
 
 int QtDesktop::ScreenWidthPixels() const { return ScreenRect().width(); }

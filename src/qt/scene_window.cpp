@@ -55,11 +55,6 @@ void SceneWindow::Begin(const QPoint& origin, const QSize& size, qreal pixelRati
   pendingShape_ = QRegion();
 }
 
-void SceneWindow::Resize(const QPoint& origin, const QSize& size, qreal pixelRatio) {
-  setGeometry(QRect(origin, size));
-  EnsureCanvas(size, pixelRatio);
-}
-
 void SceneWindow::Draw(int picture, int xPixels, int yPixels, const QRegion& shape) {
   if (!framePending_) {
     // A new frame starts from an empty canvas; only the part used by earlier frames needs it.

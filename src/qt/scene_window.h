@@ -23,8 +23,6 @@ class SceneWindow final : public QWidget {
   void Draw(int picture, int xPixels, int yPixels, const QRegion& shape);
   // The frame becomes what the window shows and where it takes clicks.
   void Present();
-  // Follows a new floor or screen size without losing what is shown.
-  void Resize(const QPoint& origin, const QSize& size, qreal pixelRatio);
 
   bool HasShownFrame() const { return shownFrame_; }
 

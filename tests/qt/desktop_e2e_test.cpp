@@ -38,7 +38,7 @@ constexpr Box kFigures{85, kFloor - 39, 134, kFloor + 2};
 constexpr Box kTarget{500, 200, 560, 240};  // the plain window lying under the scene window
 
 bool HaveTool(const std::string& name) {
-  return Run({"sh", "-c", "command -v " + name + " >/dev/null"}).status == 0;
+  return testing::Run({"sh", "-c", "command -v " + name + " >/dev/null"}).status == 0;
 }
 
 class Desktop : public ::testing::Test {
@@ -52,7 +52,10 @@ class Desktop : public ::testing::Test {
     }
     work_ = fs::temp_directory_path() / ("tolmark2-desktop-" + std::to_string(getpid()));
     fs::remove_all(work_);
-    for (const char* sub : {"home", "run", "play", "data", "shots"}) fs::create_directories(work_ / sub);
+    for (const char* sub : {"home", "run", "play", "data"}) fs::create_directories(work_ / sub);
+    // Screenshots stay after the run, beside the test, for a look when something failed.
+    shots_ = fs::current_path() / "desktop-shots";
+    fs::create_directories(shots_);
     chmod((work_ / "run").c_str(), 0700);
 
     // Xvfb picks a free display number itself and writes it to the pipe.
@@ -75,7 +78,16 @@ class Desktop : public ::testing::Test {
     display_ = ":" + number;
 
     X({"xsetroot", "-solid", "#3366cc"});
-    X({"xprop", "-root", "-f", "_NET_WORKAREA", "32c", "-set", "_NET_WORKAREA",
+    // Xvfb keeps showing a black root whatever xsetroot asks, so a plain window of the root
+    // colour is laid over the whole screen first, under everything else.
+    ChildProcess::Options backdropOptions = Env();
+    backdropOptions.captureOutput = true;
+    backdrop_ = std::make_unique<ChildProcess>(
+        std::vector<std::string>{CLICK_TARGET_PATH, "0", "0", std::to_string(kScreenWidth),
+                                 std::to_string(kScreenHeight), "3366cc"},
+        backdropOptions);
+    ASSERT_EQ(backdrop_->ReadLine(10s).value_or(""), "mapped");
+    X({"xprop", "-root", "-f", "_NET_WORKAREA", "32cccc", "-set", "_NET_WORKAREA",
        "0, 0, " + std::to_string(kScreenWidth) + ", " + std::to_string(kFloor)});
 
     ChildProcess::Options targetOptions = Env();
@@ -97,6 +109,7 @@ class Desktop : public ::testing::Test {
   static void TearDownTestSuite() {
     game_.reset();
     target_.reset();
+    backdrop_.reset();
     server_.reset();
     if (!work_.empty()) fs::remove_all(work_);
   }
@@ -121,10 +134,12 @@ class Desktop : public ::testing::Test {
     return std::make_unique<ChildProcess>(std::vector<std::string>{TOLMARK2_PATH}, Env());
   }
 
-  static RunResult X(std::vector<std::string> argv) { return Run(std::move(argv), Env()); }
+  static RunResult X(std::vector<std::string> argv) {
+    return testing::Run(std::move(argv), Env());
+  }
 
   static Screenshot Shot(const std::string& name) {
-    return TakeScreenshot(display_, (work_ / "shots" / (name + ".png")).string());
+    return TakeScreenshot(display_, (shots_ / (name + ".png")).string());
   }
 
   static bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
@@ -165,8 +180,10 @@ class Desktop : public ::testing::Test {
 
   inline static std::string missing_;
   inline static fs::path work_;
+  inline static fs::path shots_;
   inline static std::string display_;
   inline static std::unique_ptr<ChildProcess> server_;
+  inline static std::unique_ptr<ChildProcess> backdrop_;
   inline static std::unique_ptr<ChildProcess> target_;
   inline static std::unique_ptr<ChildProcess> game_;
 };
@@ -219,12 +236,13 @@ TEST_F(Desktop, SecondCopyShowsTheRefusalAndEndsWhileTheFirstRuns) {
 // Which menu entries the keyboard passes before "開店": the headless runner shows the same
 // menu the game builds. Empty when this build has no shop command to open the shop.
 std::optional<int> StepsToOpenShop() {
+  if (std::string(TOLMARK_SIM_PATH).empty()) return std::nullopt;
   const fs::path script = fs::temp_directory_path() / ("tolmark2-open-" + std::to_string(getpid()) + ".sim");
   {
     std::ofstream out(script);
     out << "start\nclick frmShop right\nmenu mopen\nexpect ShopOpen -1\n";
   }
-  const RunResult result = Run({TOLMARK_SIM_PATH, script.string()});
+  const RunResult result = testing::Run({TOLMARK_SIM_PATH, script.string()});
   fs::remove(script);
   if (result.status != 0) return std::nullopt;
   std::istringstream lines(result.output);

@@ -45,7 +45,7 @@ Screenshot TakeScreenshot(const std::string& display, const std::string& savePat
   const std::string ppm = savePath + ".ppm";
   ChildProcess::Options options;
   options.env["DISPLAY"] = display;
-  if (Run({"import", "-silent", "-window", "root", "ppm:" + ppm}, options).status != 0) return {};
+  if (Run({"import", "-silent", "-window", "root", "-depth", "8", "ppm:" + ppm}, options).status != 0) return {};
   Run({"convert", "ppm:" + ppm, savePath});
   std::ifstream file(ppm, std::ios::binary);
   std::stringstream bytes;
