@@ -33,8 +33,6 @@ int NextSpeed(std::int16_t tickInterval) {
   }
 }
 
-constexpr int kWalkingPeriodMs = 100;
-constexpr int kWatchdogPeriodMs = 100;
 constexpr std::string_view kEndQuestion = "終了するが、いいのか？";
 
 }  // namespace
@@ -50,7 +48,7 @@ void SetSpeed(Scenes& c, int choice) {
   if (InShop(s)) {
     // A stopped timer or a walking customer keeps its period; it picks the speed up when next set.
     const int period = c.desk.TimerPeriod(Window::frmShop, Timer::Timer1);
-    if (period != 0 && period != kWalkingPeriodMs) {
+    if (period != 0 && period != kWalkingTickMs) {
       c.desk.SetTimer(Window::frmShop, Timer::Timer1, s.TickInterval);
     }
   } else if (InField(s)) {
@@ -61,7 +59,7 @@ void SetSpeed(Scenes& c, int choice) {
 void SetAlwaysOnTop(Scenes& c, Flag force) {
   GameState& s = c.s;
   if (force == kTrue || s.AlwaysOnTop != kTrue) {
-    c.desk.SetTimer(s.ActiveScene, Timer::Timer2, kWatchdogPeriodMs);
+    c.desk.SetTimer(s.ActiveScene, Timer::Timer2, kWatchdogTickMs);
     s.AlwaysOnTop = kTrue;
   } else {
     c.desk.SetTimer(s.ActiveScene, Timer::Timer2, 0);

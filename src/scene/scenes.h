@@ -16,6 +16,10 @@ struct SceneMenus {
   Menu arms;   // "amenu" of frmAMenu
 };
 
+// Timer1 of a scene while a figure walks in or out, and Timer2 while the watchdog runs.
+inline constexpr int kWalkingTickMs = 100;
+inline constexpr int kWatchdogTickMs = 100;
+
 struct Scenes {
   GameState& s;
   Desktop& desk;

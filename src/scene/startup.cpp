@@ -20,10 +20,8 @@ constexpr std::string_view kSecondCopyRefusal =
     "多重起動起動防止システム作動！\r\nゲームを強制終了します！";
 constexpr std::string_view kCarriedHome = "ここは家か……。馬車の人に感謝しないとな";
 
-constexpr int kWatchdogPeriodMs = 100;
-
 void SetWatchdogFromOption(Scenes& c, Window scene) {
-  c.desk.SetTimer(scene, Timer::Timer2, c.s.AlwaysOnTop == kTrue ? kWatchdogPeriodMs : 0);
+  c.desk.SetTimer(scene, Timer::Timer2, c.s.AlwaysOnTop == kTrue ? kWatchdogTickMs : 0);
 }
 
 void DrawShopAtStart(Scenes& c) {

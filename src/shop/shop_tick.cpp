@@ -10,16 +10,14 @@
 namespace tolmark {
 namespace {
 
-constexpr int kWalkingPeriodMs = 100;
-
 // An exit or close question is open: the shop stands still until it is answered.
 bool QuestionHoldsShop(std::int32_t code) {
   return code == 900 || code == 901 || code == 902 || code == 500 || code == 501;
 }
 
 void SetWalkingPeriod(Scenes& c) {
-  if (c.desk.TimerPeriod(Window::frmShop, Timer::Timer1) != kWalkingPeriodMs) {
-    c.desk.SetTimer(Window::frmShop, Timer::Timer1, kWalkingPeriodMs);
+  if (c.desk.TimerPeriod(Window::frmShop, Timer::Timer1) != kWalkingTickMs) {
+    c.desk.SetTimer(Window::frmShop, Timer::Timer1, kWalkingTickMs);
   }
 }
 
