@@ -1,0 +1,138 @@
+// QtDesktop on Qt's off-screen platform: window shapes, balloon placement, ticks and pauses.
+#include "qt/qt_desktop.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <chrono>
+#include <thread>
+
+#include "present/balloon.h"
+#include "present/shapes.h"
+#include "qt/balloon_window.h"
+#include "qt/scene_window.h"
+#include "qt/shape_region.h"
+
+namespace tolmark {
+namespace {
+
+struct Recorder final : DesktopEvents {
+  int ticks = 0;
+  int ticksWhileAsleep = 0;
+  bool asleep = false;
+  void MouseDown(Window, int) override {}
+  void KeyDown(Window, int) override {}
+  void TimerTick(Window, Timer) override {
+    ++ticks;
+    if (asleep) ++ticksWhileAsleep;
+  }
+  void MenuChosen(std::string_view) override {}
+  void ListMouseDown(Window, int, int) override {}
+  void DoubleClick(Window) override {}
+};
+
+void RunEventLoopFor(int ms) {
+  QEventLoop loop;
+  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+template <typename W>
+W* OnlyWindowOfKind() {
+  W* found = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (auto* match = dynamic_cast<W*>(w); match && match->isVisible()) found = match;
+  }
+  return found;
+}
+
+class QtDesktopTest : public ::testing::Test {
+ protected:
+  QtDesktopTest() : desk_(std::make_unique<SingleCopyLock>(dir_.filePath("lock"))) {
+    desk_.SetEventSink(&events_);
+  }
+  ~QtDesktopTest() override { desk_.UnloadAllExcept(Window::frmShop); desk_.CloseWindow(Window::frmShop); }
+
+  QTemporaryDir dir_;
+  Recorder events_;
+  QtDesktop desk_;
+};
+
+TEST_F(QtDesktopTest, SceneTakesExactlyTheShapesOfItsFrameAndLosesThemWhenEmpty) {
+  const int p = desk_.TwipsPerPixelX();
+  const std::int32_t floor = desk_.WorkAreaHeight();
+  const std::int32_t heroX = 100 * p, heroY = floor - PictureHeight(57);
+  desk_.BeginScene(Window::frmShop, 1);
+  desk_.DrawPicture(Window::frmShop, 57, heroX, heroY);
+  desk_.DrawPicture(Window::frmShop, 44, heroX - 15 * p, heroY - 5 * p);
+  desk_.DrawPicture(Window::frmShop, 20, -32, heroY);  // a visitor entering past the left edge
+  desk_.ShowScene(Window::frmShop);
+
+  auto* scene = OnlyWindowOfKind<SceneWindow>();
+  ASSERT_NE(scene, nullptr);
+  EXPECT_EQ(scene->geometry(), QRect(0, 0, desk_.ScreenWidthPixels(), floor / p));
+  const QRegion expected = RegionOf(PictureShape(57, heroX, heroY, p, p)) +
+                           RegionOf(PictureShape(44, heroX - 15 * p, heroY - 5 * p, p, p)) +
+                           RegionOf(PictureShape(20, -32, heroY, p, p));
+  EXPECT_EQ(scene->mask(), expected);
+
+  // The next frame replaces the shape rather than adding to it.
+  desk_.DrawPicture(Window::frmShop, 57, heroX, heroY);
+  desk_.ShowScene(Window::frmShop);
+  EXPECT_EQ(scene->mask(), RegionOf(PictureShape(57, heroX, heroY, p, p)));
+
+  desk_.BeginScene(Window::frmShop, 1);
+  desk_.ShowScene(Window::frmShop);
+  EXPECT_TRUE(scene->mask().isEmpty()) << "an empty frame removes the window's shape";
+}
+
+TEST_F(QtDesktopTest, BalloonStandsWhereItsGeometryPutsItWithItsShape) {
+  for (int side : {0, 1}) {
+    const std::string text = "いらっしゃいませ！";
+    const std::int32_t x = 3000, y = 6000;
+    desk_.ShowTalk(Window::frmMessage, text, x, y, side);
+    auto* balloon = OnlyWindowOfKind<BalloonWindow>();
+    ASSERT_NE(balloon, nullptr);
+    const int p = desk_.TwipsPerPixelX();
+    const BalloonGeometry g = ComputeBalloon(desk_.TextWidth(text), side, p, p);
+    const UnitPoint at = BalloonTopLeft(g, x, y, side);
+    EXPECT_EQ(balloon->geometry(), QRect(at.x / p, at.y / p, g.widthPixels, g.heightPixels))
+        << "side " << side;
+    EXPECT_EQ(balloon->mask(), RegionOf(g.shape)) << "side " << side;
+    EXPECT_GT(desk_.TextWidth(text), 0);
+    EXPECT_EQ(desk_.TextWidth(text) % p, 0) << "text widths are whole pixels";
+    desk_.CloseWindow(Window::frmMessage);
+    EXPECT_FALSE(desk_.IsOpen(Window::frmMessage));
+  }
+}
+
+TEST_F(QtDesktopTest, TicksWaitOutAPauseAndComeOnceItEnds) {
+  desk_.SetTimer(Window::frmShop, Timer::Timer1, 5);
+  EXPECT_EQ(desk_.TimerPeriod(Window::frmShop, Timer::Timer1), 5);
+  events_.asleep = true;
+  desk_.Sleep(60);
+  events_.asleep = false;
+  EXPECT_EQ(events_.ticksWhileAsleep, 0);
+  RunEventLoopFor(40);
+  EXPECT_GT(events_.ticks, 0) << "ticks resume after the pause";
+}
+
+TEST_F(QtDesktopTest, PumpDeliversDueTicksAndClosingTheSceneStopsThem) {
+  desk_.SetTimer(Window::frmShop, Timer::Timer2, 1);
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  desk_.Pump();
+  EXPECT_GT(events_.ticks, 0);
+
+  desk_.BeginScene(Window::frmShop, 1);
+  desk_.CloseWindow(Window::frmShop);
+  EXPECT_EQ(desk_.TimerPeriod(Window::frmShop, Timer::Timer2), 0);
+  const int before = events_.ticks;
+  RunEventLoopFor(30);
+  EXPECT_EQ(events_.ticks, before);
+}
+
+}  // namespace
+}  // namespace tolmark
