@@ -155,6 +155,16 @@ std::string_view NextLine(std::string_view& text) {
   return line;
 }
 
+// Only a tampered file names a weapon the catalogue lacks (the two letters reach 63) or a
+// stock larger than the shop's rows; either would send later rules past the end of a table.
+bool StockFitsTheShop(const GameState& s) {
+  if (s.StockCapacity > kWeaponCount) return false;
+  for (std::int32_t k = 0; k < s.StockCount; ++k) {
+    if (s.ShopStock[static_cast<std::size_t>(k)].WeaponId >= kWeaponCount) return false;
+  }
+  return true;
+}
+
 bool DecodeSecondLine(std::string_view line, GameState& s) {
   for (std::size_t l = 0; l < s.Collected.size(); ++l) {
     if (l >= line.size()) return false;
@@ -204,6 +214,7 @@ LoadResult DecodeSaveFile(std::string_view text, GameState& s) {
   if (!VisitFirstLine(reader, s)) return LoadResult::kRejected;
   s.BagCapacity = std::min(s.BagCapacity, kBagCapacityLimit);
   if (reader.bad_yes_no()) return LoadResult::kRejected;
+  if (!StockFitsTheShop(s)) return LoadResult::kRejected;
 
   if (!DecodeSecondLine(second, s)) return LoadResult::kRejected;
   return LoadResult::kAccepted;

@@ -175,6 +175,26 @@ TEST(SaveCodec, StockCountBeyondTheShopsRowsIsRefused) {
   }
 }
 
+TEST(SaveCodec, AWeaponOrAStockSizeTheShopCannotHoldIsRefused) {
+  const std::string first = EncodeFirstLine(NewGame());
+  struct Case {
+    int position;         // 1-based position in the first line
+    const char* letters;  // two octal digits as letters
+    LoadResult result;
+  };
+  for (const Case c : {Case{85, "pe", LoadResult::kAccepted},   // weapon 60
+                       {85, "pp", LoadResult::kRejected},       // weapon 63
+                       {89, "ps", LoadResult::kRejected},       // weapon 61 in the second row
+                       {78, "ps", LoadResult::kAccepted},       // capacity 61
+                       {78, "pz", LoadResult::kRejected},       // capacity 62
+                       {78, "pp", LoadResult::kRejected}}) {    // capacity 63
+    GameState s;
+    EXPECT_EQ(DecodeSaveFile(File(Patched(first, c.position, c.letters), kNewGameSecondLine), s),
+              c.result)
+        << c.position << " " << c.letters;
+  }
+}
+
 TEST(SaveCodec, AShortFirstLineLeavesZerosInTheMissingFields) {
   for (const std::string& first : {std::string("uuuef"), std::string()}) {
     GameState s = BusyGame();
