@@ -42,9 +42,9 @@ void BalloonWindow::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), Qt::white);
   for (const PlacedPart& part : geometry_.outlines) {
-    QRegion outline = RegionOf(PictureShapeOf(part.part));
-    outline.translate(part.x, part.y);
-    for (const QRect& r : outline) p.fillRect(r, Qt::black);
+    for (const QRect& r : PictureRegion(part.part).translated(part.x, part.y)) {
+      p.fillRect(r, Qt::black);
+    }
   }
   for (const HLine& line : geometry_.lines) {
     if (line.x1 > line.x0) p.fillRect(QRect(line.x0, line.y, line.x1 - line.x0, 1), Qt::black);

@@ -148,8 +148,10 @@ void QtDesktop::BeginScene(Window scene, int mode) {
 
 void QtDesktop::DrawPicture(Window scene, int picture, std::int32_t x, std::int32_t y) {
   if (!IsSceneWindow(scene)) return;
-  const QRegion shape = RegionOf(PictureShape(picture, x, y, twipsX_, twipsY_));
-  Scene(scene).Draw(picture, IntDiv(x, twipsX_), IntDiv(y, twipsY_), shape);
+  // The picture's shape moved to its place, as PictureShape does, without rebuilding it.
+  const int px = IntDiv(x, twipsX_);
+  const int py = IntDiv(y, twipsY_);
+  Scene(scene).Draw(picture, px, py, PictureRegion(picture).translated(px, py));
 }
 
 void QtDesktop::ShowScene(Window scene) {

@@ -3,6 +3,7 @@
 #include "qt/shape_region.h"
 
 #include <QRect>
+#include <unordered_map>
 
 namespace tolmark {
 
@@ -12,6 +13,13 @@ QRegion RegionOf(const Shape& shape) {
     if (!r.Empty()) region += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
   }
   return region;
+}
+
+const QRegion& PictureRegion(int picture) {
+  static std::unordered_map<int, QRegion> cache;
+  auto it = cache.find(picture);
+  if (it == cache.end()) it = cache.emplace(picture, RegionOf(PictureShapeOf(picture))).first;
+  return it->second;
 }
 
 }  // namespace tolmark

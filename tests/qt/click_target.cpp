@@ -1,13 +1,14 @@
 // A plain X11 window for the desktop tests: it stands where it is told, in one colour, and
-// writes "press X Y" to standard output for every button press it receives.
+// writes "press X Y" to standard output for every button press it receives. Its name (the
+// caption a watchdog reads when it has the focus) may be given.
 #include <X11/Xlib.h>
 
 #include <cstdio>
 #include <cstdlib>
 
 int main(int argc, char** argv) {
-  if (argc != 6) {
-    std::fprintf(stderr, "usage: click-target X Y WIDTH HEIGHT RRGGBB\n");
+  if (argc != 6 && argc != 7) {
+    std::fprintf(stderr, "usage: click-target X Y WIDTH HEIGHT RRGGBB [NAME]\n");
     return 2;
   }
   Display* display = XOpenDisplay(nullptr);
@@ -23,7 +24,7 @@ int main(int argc, char** argv) {
       static_cast<unsigned>(std::atoi(argv[3])), static_cast<unsigned>(std::atoi(argv[4])), 0,
       CopyFromParent, InputOutput, CopyFromParent,
       CWBackPixel | CWEventMask | CWOverrideRedirect, &attributes);
-  XStoreName(display, window, "click-target");
+  XStoreName(display, window, argc == 7 ? argv[6] : "click-target");
   XMapWindow(display, window);
   XSync(display, False);
   std::printf("mapped\n");

@@ -37,6 +37,8 @@ constexpr Box kBoard{85, kFloor - 39, 100, kFloor + 2};
 constexpr Box kFigures{85, kFloor - 39, 134, kFloor + 2};
 constexpr Box kTarget{500, 200, 560, 240};  // the plain window lying under the scene window
 
+std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
+
 bool HaveTool(const std::string& name) {
   return testing::Run({"sh", "-c", "command -v " + name + " >/dev/null"}).status == 0;
 }
@@ -231,6 +233,36 @@ TEST_F(Desktop, SecondCopyShowsTheRefusalAndEndsWhileTheFirstRuns) {
     return StrayPixels(shot) == 0 &&
            shot.CountOther(kMerchant.x0, kMerchant.y0, kMerchant.x1, kMerchant.y1, kRoot) > 200;
   }, 10s)) << "the first copy's shop changed";
+}
+
+TEST_F(Desktop, AlwaysInFrontBringsTheShopBackOverAForeignWindowThatTakesTheFocus) {
+  constexpr std::uint32_t kForeign = 0xFF8800;
+  ChildProcess::Options options = Env();
+  options.captureOutput = true;
+  ChildProcess foreign({CLICK_TARGET_PATH, "60", "480", "140", "80", "ff8800", "foreign"}, options);
+  ASSERT_EQ(foreign.ReadLine(10s).value_or(""), "mapped");
+  ASSERT_TRUE(WaitFor([&] {
+    return Shot("covered").CountOther(kMerchant.x0, kMerchant.y0, kMerchant.x1, kMerchant.y1,
+                                      kForeign) == 0;
+  }, 5s)) << "the foreign window should cover the merchant while the option is off";
+
+  const std::string scene = FirstLine(
+      X({"xdotool", "search", "--onlyvisible", "--pid", std::to_string(game_->Pid()),
+         "--name", "Tolmark2"}).output);
+  const std::string other = FirstLine(X({"xdotool", "search", "--name", "^foreign$"}).output);
+  ASSERT_FALSE(scene.empty());
+  ASSERT_FALSE(other.empty());
+  // T toggles the option, as the game's key; then another program takes the focus.
+  X({"xdotool", "windowfocus", "--sync", scene, "key", "t"});
+  X({"xdotool", "windowfocus", other});
+  EXPECT_TRUE(WaitFor([&] {
+    return Shot("brought-back").CountOther(kMerchant.x0, kMerchant.y0, kMerchant.x1, kMerchant.y1,
+                                           kForeign) > 200;
+  }, 5s)) << "the merchant did not come back in front";
+
+  X({"xdotool", "windowfocus", "--sync", scene, "key", "t"});
+  foreign.Terminate();
+  EXPECT_TRUE(WaitFor([] { return StrayPixels(Shot("foreign-gone")) == 0; }, 5s));
 }
 
 // Which menu entries the keyboard passes before "開店": the headless runner shows the same
