@@ -235,6 +235,39 @@ TEST_F(Desktop, SecondCopyShowsTheRefusalAndEndsWhileTheFirstRuns) {
   }, 10s)) << "the first copy's shop changed";
 }
 
+TEST_F(Desktop, StockListOpensAtItsPlaceAndClosesOnDoubleClick) {
+  auto gameWindows = [] {
+    std::vector<std::string> ids;
+    std::istringstream lines(X({"xdotool", "search", "--onlyvisible", "--pid",
+                                std::to_string(game_->Pid()), "--name", "Tolmark2"}).output);
+    for (std::string id; std::getline(lines, id);) ids.push_back(id);
+    return ids;
+  };
+  const std::size_t scenes = gameWindows().size();
+  RightClickMerchant();
+  ASSERT_TRUE(WaitFor([] { return StrayPixels(Shot("menu-stock")) > 2000; }, 10s));
+  X({"xdotool", "key", "Down", "Return"});  // 売り物, the first entry
+  std::string list;
+  ASSERT_TRUE(WaitFor([&] {
+    const auto ids = gameWindows();
+    if (ids.size() <= scenes) return false;
+    list = ids.back();
+    return true;
+  }, 10s)) << "no stock list window";
+  // 4350 x 1335 units at 127 pixels from the left, 60 pixels above the floor.
+  const std::string geometry = X({"xdotool", "getwindowgeometry", list}).output;
+  EXPECT_NE(geometry.find("Position: 127," + std::to_string(kFloor - 89 - 60)), std::string::npos)
+      << geometry;
+  EXPECT_NE(geometry.find("Geometry: 290x89"), std::string::npos) << geometry;
+  EXPECT_EQ(X({"xdotool", "getwindowname", list}).output, "+++ Tolmark2 +++\n");
+  EXPECT_GT(Shot("stock-list").CountOther(127, kFloor - 149, 127 + 290, kFloor - 60, kRoot), 290 * 89 / 2);
+
+  X({"xdotool", "mousemove", "200", std::to_string(kFloor - 100), "click", "--repeat", "2", "1"});
+  EXPECT_TRUE(WaitFor([&] { return gameWindows().size() == scenes; }, 10s))
+      << "a double click should close the stock list";
+  EXPECT_TRUE(WaitFor([] { return StrayPixels(Shot("stock-list-closed")) == 0; }, 5s));
+}
+
 TEST_F(Desktop, AlwaysInFrontBringsTheShopBackOverAForeignWindowThatTakesTheFocus) {
   constexpr std::uint32_t kForeign = 0xFF8800;
   ChildProcess::Options options = Env();
