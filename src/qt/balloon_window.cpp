@@ -3,6 +3,7 @@
 #include "qt/balloon_window.h"
 
 #include <QMouseEvent>
+#include <QShowEvent>
 #include <QPainter>
 
 #include "qt/balloon_font.h"
@@ -21,7 +22,6 @@ BalloonWindow::BalloonWindow(Window id, InputRouter& router)
   // The keys belong to the scene: a balloon appearing must not take the focus from it.
   setAttribute(Qt::WA_ShowWithoutActivating);
   setFont(BalloonFont());
-  x11::SkipTaskbarAndPager(winId());
 }
 
 void BalloonWindow::Build(const BalloonGeometry& geometry, const QString& text,
@@ -57,6 +57,11 @@ void BalloonWindow::paintEvent(QPaintEvent*) {
 void BalloonWindow::mousePressEvent(QMouseEvent* event) {
   const int button = GameButton(event->button());
   if (button != 0) router_.RouteMouseDown(id_, button);
+}
+
+void BalloonWindow::showEvent(QShowEvent* event) {
+  if (!event->spontaneous()) x11::SkipTaskbarAndPager(winId());
+  QWidget::showEvent(event);
 }
 
 }  // namespace tolmark

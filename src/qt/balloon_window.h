@@ -18,6 +18,7 @@ class BalloonWindow final : public QWidget {
   void Build(const BalloonGeometry& geometry, const QString& text, const QPoint& topLeft);
 
  protected:
+  void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
 

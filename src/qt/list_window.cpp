@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QShowEvent>
 
 #include "qt/x11_desktop.h"
 
@@ -41,7 +42,6 @@ ListWindow::ListWindow(Window id, InputRouter& router)
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   header()->setStretchLastSection(false);
   header()->setSectionsMovable(false);
-  x11::SkipTaskbarAndPager(winId());
 }
 
 void ListWindow::Fill(const ListContent& content, const UnitScale& scale) {
@@ -94,7 +94,6 @@ LabelWindow::LabelWindow(Window id, InputRouter& router)
   auto* grid = new QGridLayout(this);
   grid->setContentsMargins(6, 4, 6, 4);
   grid->setVerticalSpacing(2);
-  x11::SkipTaskbarAndPager(winId());
 }
 
 void LabelWindow::Fill(const LabelContent& content) {
@@ -115,5 +114,15 @@ void LabelWindow::Fill(const LabelContent& content) {
 }
 
 void LabelWindow::mouseDoubleClickEvent(QMouseEvent*) { router_.RouteDoubleClick(id_); }
+
+void ListWindow::showEvent(QShowEvent* event) {
+  if (!event->spontaneous()) x11::SkipTaskbarAndPager(winId());
+  QTreeWidget::showEvent(event);
+}
+
+void LabelWindow::showEvent(QShowEvent* event) {
+  if (!event->spontaneous()) x11::SkipTaskbarAndPager(winId());
+  QWidget::showEvent(event);
+}
 
 }  // namespace tolmark

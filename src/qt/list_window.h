@@ -22,6 +22,7 @@ class ListWindow final : public QTreeWidget {
   void Fill(const ListContent& content, const UnitScale& scale);
 
  protected:
+  void showEvent(QShowEvent* event) override;
   bool viewportEvent(QEvent* event) override;
 
  private:
@@ -35,6 +36,7 @@ class LabelWindow final : public QWidget {
   void Fill(const LabelContent& content);
 
  protected:
+  void showEvent(QShowEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:

@@ -141,13 +141,13 @@ SceneWindow& QtDesktop::Scene(Window scene) {
 }
 
 void QtDesktop::BeginScene(Window scene, int mode) {
-  if (!IsSceneWindow(scene)) return;
+  if (!IsSceneWindow(scene) || ending_) return;
   const QRect screen = ScreenRect();
   Scene(scene).Begin(screen.topLeft(), QSize(screen.width(), floorPixels_), PixelRatio(), mode);
 }
 
 void QtDesktop::DrawPicture(Window scene, int picture, std::int32_t x, std::int32_t y) {
-  if (!IsSceneWindow(scene)) return;
+  if (!IsSceneWindow(scene) || ending_) return;
   // The picture's shape moved to its place, as PictureShape does, without rebuilding it.
   const int px = IntDiv(x, twipsX_);
   const int py = IntDiv(y, twipsY_);
@@ -155,7 +155,7 @@ void QtDesktop::DrawPicture(Window scene, int picture, std::int32_t x, std::int3
 }
 
 void QtDesktop::ShowScene(Window scene) {
-  if (!IsSceneWindow(scene)) return;
+  if (!IsSceneWindow(scene) || ending_) return;
   Scene(scene).Present();
   Pump();
 }
@@ -166,7 +166,7 @@ std::int32_t QtDesktop::TextWidth(std::string_view text) const {
 
 void QtDesktop::ShowTalk(Window balloon, std::string_view text, std::int32_t x, std::int32_t y,
                          int side) {
-  if (!IsBalloonWindow(balloon)) return;
+  if (!IsBalloonWindow(balloon) || ending_) return;
   const BalloonGeometry geometry = ComputeBalloon(TextWidth(text), side, twipsX_, twipsY_);
   const UnitPoint topLeft = BalloonTopLeft(geometry, x, y, side);
   auto& slot = windows_[Index(balloon)];
@@ -240,7 +240,7 @@ std::string QtDesktop::ForegroundCaption() {
 }
 
 void QtDesktop::PopupMenu(Window menuWindow, const Menu& menu) {
-  if (!IsMenuWindow(menuWindow)) return;
+  if (!IsMenuWindow(menuWindow) || ending_) return;
   if (menu_) menu_->deleteLater();
   auto* popup = new QMenu;
   FillMenu(*popup, menu.items, [this](const std::string& name) {
@@ -255,6 +255,7 @@ void QtDesktop::PopupMenu(Window menuWindow, const Menu& menu) {
 }
 
 void QtDesktop::ShowList(Window window, const Placement& place, const ListContent& content) {
+  if (ending_) return;  // nothing comes back once the program has ended
   auto* list = dynamic_cast<ListWindow*>(Widget(window));
   if (!list) {
     CloseWindow(window);
@@ -267,6 +268,7 @@ void QtDesktop::ShowList(Window window, const Placement& place, const ListConten
 }
 
 void QtDesktop::ShowLabels(Window window, const Placement& place, const LabelContent& content) {
+  if (ending_) return;
   auto* labels = dynamic_cast<LabelWindow*>(Widget(window));
   if (!labels) {
     CloseWindow(window);

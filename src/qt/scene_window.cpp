@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QShowEvent>
 #include <QPainter>
 
 #include "qt/picture_images.h"
@@ -29,7 +30,6 @@ SceneWindow::SceneWindow(Window id, InputRouter& router)
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
   setFocusPolicy(Qt::StrongFocus);
-  x11::SkipTaskbarAndPager(winId());
 }
 
 void SceneWindow::EnsureCanvas(const QSize& size, qreal pixelRatio) {
@@ -127,6 +127,11 @@ void SceneWindow::keyPressEvent(QKeyEvent* event) {
   if (auto code = VirtualKeyCode(event->key(), event->nativeScanCode())) {
     router_.RouteKeyDown(id_, *code);
   }
+}
+
+void SceneWindow::showEvent(QShowEvent* event) {
+  if (!event->spontaneous()) x11::SkipTaskbarAndPager(winId());
+  QWidget::showEvent(event);
 }
 
 }  // namespace tolmark

@@ -27,6 +27,7 @@ class SceneWindow final : public QWidget {
   bool HasShownFrame() const { return shownFrame_; }
 
  protected:
+  void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

@@ -105,12 +105,19 @@ bool Available() { return Connection() != nullptr; }
 void SkipTaskbarAndPager(WId window) {
   xcb_connection_t* c = Connection();
   if (!c) return;
+  const auto w = static_cast<xcb_window_t>(window);
   const xcb_atom_t state = Atom(c, "_NET_WM_STATE");
-  const xcb_atom_t add[] = {Atom(c, "_NET_WM_STATE_SKIP_TASKBAR"),
-                            Atom(c, "_NET_WM_STATE_SKIP_PAGER")};
+  const Property current = ReadProperty(c, w, state, XCB_ATOM_ATOM);
+  const auto present = Cardinals(current);
+  std::vector<xcb_atom_t> missing;
+  for (const char* name : {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"}) {
+    const xcb_atom_t atom = Atom(c, name);
+    if (std::find(present.begin(), present.end(), atom) == present.end()) missing.push_back(atom);
+  }
+  if (missing.empty()) return;
   // Appended, not replaced: Qt merges its own states into this list when it maps the window.
-  xcb_change_property(c, XCB_PROP_MODE_APPEND, static_cast<xcb_window_t>(window), state,
-                      XCB_ATOM_ATOM, 32, 2, add);
+  xcb_change_property(c, XCB_PROP_MODE_APPEND, w, state, XCB_ATOM_ATOM, 32,
+                      static_cast<std::uint32_t>(missing.size()), missing.data());
   xcb_flush(c);
 }
 

@@ -13,7 +13,8 @@ namespace tolmark::x11 {
 // Whether the application talks to an X server (directly or through XWayland).
 bool Available();
 
-// Keeps a not yet mapped window out of the task bar and the pager.
+// Keeps a window that is about to be mapped out of the task bar and the pager. Window managers
+// drop these states when a window is hidden, so this is asked again before every showing.
 void SkipTaskbarAndPager(WId window);
 
 // The caption of the window holding the focus, "" when there is none or it vanished.

@@ -202,6 +202,17 @@ TEST_F(Desktop, MerchantAndClosedBoardStandOnTheWorkAreaFloorAtTheLeft) {
   EXPECT_EQ(StrayPixels(shot), 0);
 }
 
+TEST_F(Desktop, SceneWindowCarriesTheGameCaptionAndStaysOutOfTaskBarAndPager) {
+  const std::string scene = FirstLine(
+      X({"xdotool", "search", "--onlyvisible", "--pid", std::to_string(game_->Pid()),
+         "--name", "Tolmark2"}).output);
+  ASSERT_FALSE(scene.empty());
+  EXPECT_EQ(X({"xdotool", "getwindowname", scene}).output, "+++ Tolmark2 +++\n");
+  const std::string state = X({"xprop", "-id", scene, "_NET_WM_STATE"}).output;
+  EXPECT_NE(state.find("_NET_WM_STATE_SKIP_TASKBAR"), std::string::npos) << state;
+  EXPECT_NE(state.find("_NET_WM_STATE_SKIP_PAGER"), std::string::npos) << state;
+}
+
 TEST_F(Desktop, ClickOnSeeThroughPartReachesTheWindowBelow) {
   X({"xdotool", "mousemove", "530", "220", "click", "1"});
   EXPECT_EQ(target_->ReadLine(5s).value_or("no press"), "press 530 220");
