@@ -16,6 +16,7 @@
 
 #include "child_process.h"
 #include "screenshot.h"
+#include "wm_ping.h"
 
 namespace tolmark::testing {
 namespace {
@@ -307,6 +308,23 @@ TEST_F(Desktop, AlwaysInFrontBringsTheShopBackOverAForeignWindowThatTakesTheFocu
   X({"xdotool", "windowfocus", "--sync", scene, "key", "t"});
   foreign.Terminate();
   EXPECT_TRUE(WaitFor([] { return StrayPixels(Shot("foreign-gone")) == 0; }, 5s));
+}
+
+TEST_F(Desktop, PauseHoldsClicksUntilItEndsYetAnswersTheWindowManager) {
+  ChildProcess::Options options = Env();
+  options.captureOutput = true;
+  ChildProcess probe({SLEEP_PROBE_PATH, "400"}, options);
+  ASSERT_EQ(probe.ReadLine(10s).value_or(""), "asleep");
+  const std::string window = FirstLine(
+      X({"xdotool", "search", "--onlyvisible", "--pid", std::to_string(probe.Pid())}).output);
+  ASSERT_FALSE(window.empty());
+  EXPECT_TRUE(AnswersPing(display_, std::stoul(window), 2s)) << "a paused game must not look hung";
+  X({"xdotool", "mousemove", "417", std::to_string(kFloor - 5), "click", "1"});
+  // The click waits for the end of the pause, and then it does arrive.
+  EXPECT_EQ(probe.ReadLine(10s).value_or(""), "awake");
+  EXPECT_EQ(probe.ReadLine(5s).value_or("nothing"), "mouse 1");
+  probe.Terminate();
+  EXPECT_TRUE(WaitFor([] { return StrayPixels(Shot("probe-gone")) == 0; }, 5s));
 }
 
 // Which menu entries the keyboard passes before "開店": the headless runner shows the same
