@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "art/pictures.h"
 #include "model/numbers.h"
 #include "present/balloon.h"
 #include "present/shapes.h"
@@ -148,6 +149,9 @@ void QtDesktop::BeginScene(Window scene, int mode) {
 
 void QtDesktop::DrawPicture(Window scene, int picture, std::int32_t x, std::int32_t y) {
   if (!IsSceneWindow(scene) || ending_) return;
+  // A number outside the picture table (a visitor slot holding "nobody") draws nothing rather
+  // than ending the game in the middle of a frame.
+  if (picture < 0 || picture >= kPictureCount) return;
   // The picture's shape moved to its place, as PictureShape does, without rebuilding it.
   const int px = IntDiv(x, twipsX_);
   const int py = IntDiv(y, twipsY_);

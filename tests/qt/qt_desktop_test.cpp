@@ -69,6 +69,7 @@ TEST_F(QtDesktopTest, SceneTakesExactlyTheShapesOfItsFrameAndLosesThemWhenEmpty)
   desk_.DrawPicture(Window::frmShop, 57, heroX, heroY);
   desk_.DrawPicture(Window::frmShop, 44, heroX - 15 * p, heroY - 5 * p);
   desk_.DrawPicture(Window::frmShop, 20, -32, heroY);  // a visitor entering past the left edge
+  desk_.DrawPicture(Window::frmShop, 9999, heroX, heroY);  // "nobody": draws nothing
   desk_.ShowScene(Window::frmShop);
 
   auto* scene = OnlyWindowOfKind<SceneWindow>();
