@@ -313,7 +313,8 @@ TEST_F(Desktop, AlwaysInFrontBringsTheShopBackOverAForeignWindowThatTakesTheFocu
 TEST_F(Desktop, PauseHoldsClicksUntilItEndsYetAnswersTheWindowManager) {
   ChildProcess::Options options = Env();
   options.captureOutput = true;
-  ChildProcess probe({SLEEP_PROBE_PATH, "400"}, options);
+  ChildProcess probe({PROBE_PATH, "sleep", "400"}, options);
+  ASSERT_EQ(probe.ReadLine(10s).value_or(""), "shown");
   ASSERT_EQ(probe.ReadLine(10s).value_or(""), "asleep");
   const std::string window = FirstLine(
       X({"xdotool", "search", "--onlyvisible", "--pid", std::to_string(probe.Pid())}).output);
@@ -325,6 +326,53 @@ TEST_F(Desktop, PauseHoldsClicksUntilItEndsYetAnswersTheWindowManager) {
   EXPECT_EQ(probe.ReadLine(5s).value_or("nothing"), "mouse 1");
   probe.Terminate();
   EXPECT_TRUE(WaitFor([] { return StrayPixels(Shot("probe-gone")) == 0; }, 5s));
+}
+
+TEST_F(Desktop, FiguresFollowTheFloorWhenThePanelChanges) {
+  ChildProcess::Options options = Env();
+  options.captureOutput = true;
+  ChildProcess probe({PROBE_PATH, "stand", "400"}, options);
+  ASSERT_EQ(probe.ReadLine(10s).value_or(""), "shown");
+  EXPECT_GT(Shot("probe-on-floor").CountOther(400, kFloor - 34, 434, kFloor, kRoot), 200);
+
+  constexpr int kHigherFloor = 500;  // the panel grows to 100 pixels
+  X({"xprop", "-root", "-f", "_NET_WORKAREA", "32cccc", "-set", "_NET_WORKAREA",
+     "0, 0, " + std::to_string(kScreenWidth) + ", " + std::to_string(kHigherFloor)});
+  EXPECT_TRUE(WaitFor([] {
+    const Screenshot shot = Shot("probe-on-higher-floor");
+    return shot.CountOther(400, kHigherFloor - 34, 434, kHigherFloor, kRoot) > 200 &&
+           shot.CountOther(380, kHigherFloor, 460, kScreenHeight, kRoot) == 0;
+  }, 10s)) << "the merchant should stand on the new floor";
+
+  X({"xprop", "-root", "-f", "_NET_WORKAREA", "32cccc", "-set", "_NET_WORKAREA",
+     "0, 0, " + std::to_string(kScreenWidth) + ", " + std::to_string(kFloor)});
+  probe.Terminate();
+  EXPECT_TRUE(WaitFor([] { return StrayPixels(Shot("probe-gone")) == 0; }, 5s));
+}
+
+TEST_F(Desktop, DoubledDisplayShowsPixelArtInCrispBlocks) {
+  ChildProcess::Options options = Env();
+  options.captureOutput = true;
+  options.env["QT_SCALE_FACTOR"] = "2";
+  ChildProcess probe({PROBE_PATH, "stand", "200"}, options);  // logical column 200: pixel 400
+  ASSERT_EQ(probe.ReadLine(10s).value_or(""), "shown");
+  // Twice the size, on the same floor: 68 x 68 screen pixels from column 400.
+  Screenshot shot;
+  ASSERT_TRUE(WaitFor([&] {
+    shot = Shot("doubled");
+    return shot.CountOther(400, kFloor - 68, 468, kFloor, kRoot) > 4 * 200;
+  }, 10s));
+  EXPECT_EQ(shot.CountOther(468, kFloor - 68, 520, kFloor, kRoot), 0);
+  int blurred = 0;
+  for (int y = kFloor - 68; y < kFloor; y += 2) {
+    for (int x = 400; x < 468; x += 2) {
+      const std::uint32_t c = shot.At(x, y);
+      if (shot.At(x + 1, y) != c || shot.At(x, y + 1) != c || shot.At(x + 1, y + 1) != c) ++blurred;
+    }
+  }
+  EXPECT_EQ(blurred, 0) << "every picture pixel should become one 2 x 2 block";
+  probe.Terminate();
+  EXPECT_TRUE(WaitFor([] { return StrayPixels(Shot("doubled-gone")) == 0; }, 5s));
 }
 
 // Which menu entries the keyboard passes before "開店": the headless runner shows the same
