@@ -375,6 +375,35 @@ TEST_F(Desktop, DoubledDisplayShowsPixelArtInCrispBlocks) {
   EXPECT_TRUE(WaitFor([] { return StrayPixels(Shot("doubled-gone")) == 0; }, 5s));
 }
 
+TEST_F(Desktop, GameKeysArriveAsTheSameCodesOnACyrillicLayout) {
+  if (!HaveTool("setxkbmap")) GTEST_SKIP() << "setxkbmap is not installed (scripts/install-deps)";
+  ChildProcess::Options options = Env();
+  options.captureOutput = true;
+  ChildProcess probe({PROBE_PATH, "stand", "400"}, options);
+  ASSERT_EQ(probe.ReadLine(10s).value_or(""), "shown");
+  const std::string window = FirstLine(
+      X({"xdotool", "search", "--onlyvisible", "--pid", std::to_string(probe.Pid())}).output);
+  ASSERT_FALSE(window.empty());
+  struct Layout {
+    const char* name;
+    std::vector<std::string> keys;  // the keys marked T, Y, S and Enter on that layout
+  };
+  const Layout layouts[] = {{"us", {"t", "y", "s", "Return"}},
+                            {"ru", {"Cyrillic_ie", "Cyrillic_en", "Cyrillic_yeru", "Return"}}};
+  for (const Layout& layout : layouts) {
+    X({"setxkbmap", "-layout", layout.name});
+    std::vector<std::string> press = {"xdotool", "windowfocus", "--sync", window, "key"};
+    press.insert(press.end(), layout.keys.begin(), layout.keys.end());
+    X(press);
+    for (const char* expected : {"key 84", "key 89", "key 83", "key 13"}) {
+      EXPECT_EQ(probe.ReadLine(5s).value_or("nothing"), expected) << layout.name;
+    }
+  }
+  X({"setxkbmap", "-layout", "us"});
+  probe.Terminate();
+  EXPECT_TRUE(WaitFor([] { return StrayPixels(Shot("keys-gone")) == 0; }, 5s));
+}
+
 // Which menu entries the keyboard passes before "開店": the headless runner shows the same
 // menu the game builds. Empty when this build has no shop command to open the shop.
 std::optional<int> StepsToOpenShop() {
