@@ -125,8 +125,8 @@ std::string FocusedWindowCaption() {
   xcb_connection_t* c = Connection();
   if (!c) return {};
   const xcb_window_t root = Root(c);
-  const auto active = Cardinals(ReadProperty(c, root, Atom(c, "_NET_ACTIVE_WINDOW", true),
-                                             XCB_ATOM_WINDOW));
+  // Any 32-bit type: the property is WINDOW by the book, but not every publisher says so.
+  const auto active = Cardinals(ReadProperty(c, root, Atom(c, "_NET_ACTIVE_WINDOW", true)));
   if (!active.empty() && active[0] != XCB_WINDOW_NONE) {
     return WindowName(c, active[0]).value_or(std::string());
   }

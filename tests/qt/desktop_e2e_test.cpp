@@ -310,6 +310,43 @@ TEST_F(Desktop, AlwaysInFrontBringsTheShopBackOverAForeignWindowThatTakesTheFocu
   EXPECT_TRUE(WaitFor([] { return StrayPixels(Shot("foreign-gone")) == 0; }, 5s));
 }
 
+TEST_F(Desktop, WatchdogFollowsTheActiveWindowTheDesktopPublishesEvenAVanishedOne) {
+  constexpr std::uint32_t kForeign = 0xFF8800;
+  ChildProcess::Options options = Env();
+  options.captureOutput = true;
+  ChildProcess foreign({CLICK_TARGET_PATH, "60", "480", "140", "80", "ff8800", "foreign"}, options);
+  ASSERT_EQ(foreign.ReadLine(10s).value_or(""), "mapped");
+  const std::string scene = FirstLine(
+      X({"xdotool", "search", "--onlyvisible", "--pid", std::to_string(game_->Pid()),
+         "--name", "Tolmark2"}).output);
+  const std::string other = FirstLine(X({"xdotool", "search", "--name", "^foreign$"}).output);
+  ASSERT_FALSE(scene.empty());
+  ASSERT_FALSE(other.empty());
+  auto publishActive = [](const std::string& window) {
+    X({"xprop", "-root", "-f", "_NET_ACTIVE_WINDOW", "32x", "-set", "_NET_ACTIVE_WINDOW", window});
+  };
+  auto merchantShows = [] {
+    return Shot("published").CountOther(kMerchant.x0, kMerchant.y0, kMerchant.x1, kMerchant.y1,
+                                         kForeign) > 200;
+  };
+  publishActive(scene);  // the desktop says the game is active: nothing to do
+  X({"xdotool", "windowfocus", "--sync", scene, "key", "t"});
+  std::this_thread::sleep_for(500ms);
+  EXPECT_FALSE(merchantShows()) << "the game raised itself while it was the active window";
+
+  publishActive(other);
+  EXPECT_TRUE(WaitFor(merchantShows, 5s)) << "the merchant did not come back in front";
+
+  publishActive("0x7ffff0");  // a window that no longer exists
+  std::this_thread::sleep_for(500ms);
+  EXPECT_TRUE(game_->Running());
+
+  X({"xprop", "-root", "-remove", "_NET_ACTIVE_WINDOW"});
+  X({"xdotool", "windowfocus", "--sync", scene, "key", "t"});
+  foreign.Terminate();
+  EXPECT_TRUE(WaitFor([] { return StrayPixels(Shot("published-gone")) == 0; }, 5s));
+}
+
 TEST_F(Desktop, PauseHoldsClicksUntilItEndsYetAnswersTheWindowManager) {
   ChildProcess::Options options = Env();
   options.captureOutput = true;
