@@ -88,7 +88,7 @@ QtDesktop::QtDesktop(std::unique_ptr<SingleCopyLock> lock) : lock_(std::move(loc
     watchScreen(s);
     reread();
   });
-  x11::WatchWorkAreas(reread);
+  workAreaWatch_ = x11::WatchWorkAreas(reread);
 }
 
 QtDesktop::~QtDesktop() {

@@ -104,6 +104,7 @@ class QtDesktop final : public QObject, public Desktop, private InputRouter {
   std::array<QPointer<QWidget>, kWindowCount> windows_{};
   std::array<std::array<std::unique_ptr<SceneTimer>, 2>, 3> timers_{};
   QPointer<QMenu> menu_;
+  std::unique_ptr<QObject> workAreaWatch_;  // stops calling back when this desktop goes
 };
 
 }  // namespace tolmark

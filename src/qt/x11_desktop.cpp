@@ -192,7 +192,7 @@ namespace {
 
 constexpr int kWatchedDesktops = 16;
 
-class WorkAreaWatcher final : public QAbstractNativeEventFilter {
+class WorkAreaWatcher final : public QObject, public QAbstractNativeEventFilter {
  public:
   WorkAreaWatcher(xcb_connection_t* c, std::function<void()> changed)
       : root_(Root(c)),
@@ -210,6 +210,10 @@ class WorkAreaWatcher final : public QAbstractNativeEventFilter {
       const QByteArray name = "_GTK_WORKAREAS_D" + QByteArray::number(d);
       perMonitor_.push_back(Atom(c, name.constData()));
     }
+    qGuiApp->installNativeEventFilter(this);
+  }
+  ~WorkAreaWatcher() override {
+    if (qGuiApp) qGuiApp->removeNativeEventFilter(this);
   }
 
   bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
@@ -238,14 +242,10 @@ class WorkAreaWatcher final : public QAbstractNativeEventFilter {
 
 }  // namespace
 
-void WatchWorkAreas(std::function<void()> changed) {
+std::unique_ptr<QObject> WatchWorkAreas(std::function<void()> changed) {
   xcb_connection_t* c = Connection();
-  if (!c) return;
-  // Lives as long as the application that filters events through it.
-  static WorkAreaWatcher* watcher = nullptr;
-  if (watcher) return;
-  watcher = new WorkAreaWatcher(c, std::move(changed));
-  qGuiApp->installNativeEventFilter(watcher);
+  if (!c) return nullptr;
+  return std::make_unique<WorkAreaWatcher>(c, std::move(changed));
 }
 
 }  // namespace tolmark::x11

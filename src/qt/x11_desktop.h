@@ -4,7 +4,9 @@
 
 #include <QRect>
 #include <QWindow>
+#include <QObject>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -27,7 +29,8 @@ void RestackAbove(WId window);
 // desktop publishes it: per-monitor work areas first, then the desktop-wide work area.
 std::optional<QRect> PublishedWorkArea(const QRect& monitorDevicePixels);
 
-// Calls back whenever the desktop republishes its work areas (a panel moved, a monitor came).
-void WatchWorkAreas(std::function<void()> changed);
+// Calls back whenever the desktop republishes its work areas (a panel moved, a monitor came),
+// for as long as the returned watch lives; none without an X server.
+std::unique_ptr<QObject> WatchWorkAreas(std::function<void()> changed);
 
 }  // namespace tolmark::x11
