@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QEventLoop>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -29,8 +31,9 @@ struct Recorder final : DesktopEvents {
     ++ticks;
     if (asleep) ++ticksWhileAsleep;
   }
-  void MenuChosen(std::string_view) override {}
+  void MenuChosen(std::string_view item) override { chosen.emplace_back(item); }
   void ListMouseDown(Window, int, int) override {}
+  std::vector<std::string> chosen;
   void DoubleClick(Window) override {}
 };
 
@@ -108,6 +111,35 @@ TEST_F(QtDesktopTest, BalloonStandsWhereItsGeometryPutsItWithItsShape) {
     desk_.CloseWindow(Window::frmMessage);
     EXPECT_FALSE(desk_.IsOpen(Window::frmMessage));
   }
+}
+
+TEST_F(QtDesktopTest, MenuShowsTheStatesTheGamePreparedAndReportsTheChoiceByName) {
+  Menu menu{"menu",
+            {{"mopen", "開店", true, true, false, {}},
+             {"mclose", "閉店", false, true, false, {}},
+             {"msleep", "寝る", true, false, false, {}},
+             {"mSpeed", "速度(S)", true, true, false,
+              {{"mSpeed1", "速い", true, true, false, {}},
+               {"mSpeed2", "普通", true, true, true, {}}}},
+             {"mtest", "A&B", true, true, false, {}}}};
+  desk_.PopupMenu(Window::frmMenu, menu);
+  auto* popup = OnlyWindowOfKind<QMenu>();
+  ASSERT_NE(popup, nullptr);
+  const QList<QAction*> actions = popup->actions();
+  ASSERT_EQ(actions.size(), 5);
+  EXPECT_EQ(actions[0]->text(), QString::fromUtf8("開店"));
+  EXPECT_FALSE(actions[1]->isVisible());
+  EXPECT_FALSE(actions[2]->isEnabled());
+  EXPECT_EQ(actions[4]->text(), "A&&B") << "an ampersand is shown, not taken as a shortcut";
+  QMenu* speed = actions[3]->menu();
+  ASSERT_NE(speed, nullptr);
+  EXPECT_FALSE(speed->actions()[0]->isChecked());
+  EXPECT_TRUE(speed->actions()[1]->isChecked());
+
+  speed->actions()[0]->trigger();
+  actions[0]->trigger();
+  EXPECT_EQ(events_.chosen, (std::vector<std::string>{"mSpeed1", "mopen"}));
+  popup->hide();
 }
 
 TEST_F(QtDesktopTest, TicksWaitOutAPauseAndComeOnceItEnds) {
