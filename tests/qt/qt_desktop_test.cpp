@@ -5,7 +5,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHeaderView>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QEventLoop>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -15,6 +17,7 @@
 #include "present/balloon.h"
 #include "present/shapes.h"
 #include "qt/balloon_window.h"
+#include "qt/list_window.h"
 #include "qt/scene_window.h"
 #include "qt/shape_region.h"
 
@@ -32,8 +35,17 @@ struct Recorder final : DesktopEvents {
     if (asleep) ++ticksWhileAsleep;
   }
   void MenuChosen(std::string_view item) override { chosen.emplace_back(item); }
-  void ListMouseDown(Window, int, int) override {}
+  void ListMouseDown(Window w, int row, int button) override {
+    listClicks.push_back({w, row, button});
+  }
   std::vector<std::string> chosen;
+  struct ListClick {
+    Window window;
+    int row;
+    int button;
+    bool operator==(const ListClick&) const = default;
+  };
+  std::vector<ListClick> listClicks;
   void DoubleClick(Window) override {}
 };
 
@@ -140,6 +152,31 @@ TEST_F(QtDesktopTest, MenuShowsTheStatesTheGamePreparedAndReportsTheChoiceByName
   actions[0]->trigger();
   EXPECT_EQ(events_.chosen, (std::vector<std::string>{"mSpeed1", "mopen"}));
   popup->hide();
+}
+
+TEST_F(QtDesktopTest, ListWindowStandsAtItsPlaceWithItsColumnsAndReportsRowClicks) {
+  const ListContent content{{{"名前", 2000}, {"個数", 1000}, {"売値", 1000}},
+                            {{"木刀", "3", "10"}, {"ブーメラン", "3", "20"}, {"こん棒", "3", "30"}},
+                            2};
+  desk_.ShowList(Window::frmShopItem, Placement{1905, 4500, 4350, 1335}, content);
+  auto* list = OnlyWindowOfKind<ListWindow>();
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->geometry(), QRect(127, 300, 290, 89));
+  EXPECT_EQ(list->windowTitle(), "+++ Tolmark2 +++");
+  EXPECT_EQ(list->headerItem()->text(1), QString::fromUtf8("個数"));
+  EXPECT_EQ(list->header()->sectionSize(0), 2000 / 15);
+  EXPECT_EQ(list->indexOfTopLevelItem(list->currentItem()), 1);
+
+  auto press = [&](QPoint at, Qt::MouseButton button) {
+    QMouseEvent event(QEvent::MouseButtonPress, at, list->viewport()->mapToGlobal(at), button,
+                      button, Qt::NoModifier);
+    QCoreApplication::sendEvent(list->viewport(), &event);
+  };
+  press(list->visualItemRect(list->topLevelItem(2)).center(), Qt::RightButton);
+  press(QPoint(5, list->viewport()->height() - 2), Qt::LeftButton);  // below the last row
+  using Click = Recorder::ListClick;
+  EXPECT_EQ(events_.listClicks, (std::vector<Click>{{Window::frmShopItem, 3, 2},
+                                                    {Window::frmShopItem, 0, 1}}));
 }
 
 TEST_F(QtDesktopTest, TicksWaitOutAPauseAndComeOnceItEnds) {
