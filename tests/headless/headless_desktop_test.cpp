@@ -228,7 +228,11 @@ TEST(HeadlessMetrics, ScreenUnitsAndTheStandInFontWidth) {
   // 12 px for each full-width character, 6 px for each ASCII one, times the units per pixel.
   EXPECT_EQ(f.desk.TextWidth("する(Y)"), (2 * 12 + 3 * 6) * 12);
   EXPECT_EQ(HeadlessTextWidthPixels(""), 0);
-  EXPECT_EQ(HeadlessTextWidthPixels("\xE3\x81"), 2 * 6);  // a cut sequence counts byte by byte
+  // Bytes that are not UTF-8 count byte by byte: a cut sequence, a surrogate, an overlong one.
+  EXPECT_EQ(HeadlessTextWidthPixels("\xE3\x81"), 2 * 6);
+  EXPECT_EQ(HeadlessTextWidthPixels("\xED\xA0\x80"), 3 * 6);
+  EXPECT_EQ(HeadlessTextWidthPixels("\xF5\x80\x80\x80"), 4 * 6);
+  EXPECT_EQ(HeadlessTextWidthPixels("\xF0\x9F\x97\xA1"), 12);  // a whole four-byte character
 }
 
 }  // namespace

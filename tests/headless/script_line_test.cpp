@@ -46,6 +46,22 @@ TEST(ScriptLine, RefusesMalformedQuotesAndEscapes) {
   }
 }
 
+TEST(ScriptLine, TheTranscriptKeepsUtf8AndEscapesEveryOtherByte) {
+  const struct {
+    std::string text;
+    std::string quoted;
+  } cases[] = {
+      {"いらっしゃい", "\"いらっしゃい\""},
+      {"a\"b\\c\r\n\t\x7F", R"("a\"b\\c\r\n\x09\x7F")"},
+      {"\xE3\x81", R"("\xE3\x81")"},                  // cut short
+      {"\xED\xA0\x80", R"("\xED\xA0\x80")"},          // a surrogate
+      {"\xE0\x80\xAF", R"("\xE0\x80\xAF")"},          // an overlong slash
+      {"\xC0\xAF\xFF", R"("\xC0\xAF\xFF")"},
+      {"\xF4\x90\x80\x80", R"("\xF4\x90\x80\x80")"},  // past U+10FFFF
+  };
+  for (const auto& c : cases) EXPECT_EQ(QuoteText(c.text), c.quoted) << c.quoted;
+}
+
 // A text the transcript quotes reads back as the same text when a script quotes it that way,
 // so any balloon line of a transcript can be pasted into an expect.
 TEST(ScriptLine, ReadsBackWhatTheTranscriptQuotes) {
