@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "headless/script_line.h"
+
 namespace tolmark {
 namespace {
 
@@ -18,10 +20,7 @@ std::optional<std::vector<StockEntry>> ParseEntryList(std::string_view text,
                                                       std::size_t maxEntries, std::string* error) {
   std::vector<StockEntry> entries;
   if (text == "-") return entries;
-  std::size_t start = 0;
-  while (start <= text.size()) {
-    const std::size_t comma = std::min(text.find(',', start), text.size());
-    const std::string_view item = text.substr(start, comma - start);
+  for (const std::string_view item : SplitAtCommas(text)) {
     const std::size_t colon = item.find(':');
     std::int64_t weapon = -1;
     std::int64_t count = 0;
@@ -32,7 +31,6 @@ std::optional<std::vector<StockEntry>> ParseEntryList(std::string_view text,
       return std::nullopt;
     }
     entries.push_back({static_cast<std::int32_t>(weapon), static_cast<std::int32_t>(count)});
-    start = comma + 1;
   }
   if (entries.size() > maxEntries) {
     *error = std::to_string(entries.size()) + " entries, at most " + std::to_string(maxEntries) +

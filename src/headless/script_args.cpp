@@ -3,6 +3,7 @@
 
 #include <charconv>
 
+#include "headless/entry_list.h"
 #include "headless/script_error.h"
 
 namespace tolmark {
@@ -31,6 +32,13 @@ Window WindowArg(const ScriptToken& arg) {
   const auto window = WindowFromName(arg.text);
   if (!window) throw ScriptError("no window named '" + arg.text + "'");
   return *window;
+}
+
+std::vector<StockEntry> EntryListArg(const ScriptToken& arg, std::size_t maxEntries) {
+  std::string error;
+  auto entries = ParseEntryList(arg.text, maxEntries, &error);
+  if (!entries) throw ScriptError(error);
+  return std::move(*entries);
 }
 
 std::string FileNameArg(const ScriptToken& arg) {

@@ -5,8 +5,10 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "headless/script_line.h"
+#include "model/game_state.h"
 #include "present/window.h"
 
 namespace tolmark {
@@ -17,6 +19,8 @@ void RequireArgs(std::span<const ScriptToken> args, std::size_t min, std::size_t
 std::int64_t IntegerArg(const ScriptToken& arg, std::int64_t min, std::int64_t max,
                         std::string_view what);
 Window WindowArg(const ScriptToken& arg);
+// Stock or bag entries written W:C,... or - (see entry_list.h), at most maxEntries of them.
+std::vector<StockEntry> EntryListArg(const ScriptToken& arg, std::size_t maxEntries);
 // A path inside the current folder's own files: a bare file name.
 std::string FileNameArg(const ScriptToken& arg);
 

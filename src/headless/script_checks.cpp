@@ -91,15 +91,13 @@ void ScriptRunner::ExpectWindow(Args args, bool open) {
 
 void ScriptRunner::ExpectEntries(Args args, bool stock) {
   RequireArgs(args, 1, 1, stock ? "expect stock W:C,..." : "expect bag W:C,...");
-  std::string error;
-  const auto expected = ParseEntryList(args[0].text, stock ? kWeaponCount : kBagSlots, &error);
-  if (!expected) throw ScriptError(error);
+  const auto expected = EntryListArg(args[0], stock ? kWeaponCount : kBagSlots);
   const GameState& s = game_.State();
   const auto held = stock ? UsedEntriesOf(s.ShopStock, s.StockCount)
                           : UsedEntriesOf(s.Bag, s.BagCount);
-  if (!std::equal(held.begin(), held.end(), expected->begin(), expected->end())) {
+  if (!std::equal(held.begin(), held.end(), expected.begin(), expected.end())) {
     Fail(std::string(stock ? "stock" : "bag") + " is " + FormatEntryList(held) + ", expected " +
-         FormatEntryList(*expected));
+         FormatEntryList(expected));
   }
 }
 

@@ -76,4 +76,15 @@ std::optional<std::vector<ScriptToken>> SplitScriptLine(std::string_view line,
   return tokens;
 }
 
+std::vector<std::string_view> SplitAtCommas(std::string_view list) {
+  std::vector<std::string_view> items;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t comma = list.find(',', start);
+    items.push_back(list.substr(start, comma - start));
+    if (comma == std::string_view::npos) return items;
+    start = comma + 1;
+  }
+}
+
 }  // namespace tolmark

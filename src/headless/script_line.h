@@ -20,4 +20,8 @@ struct ScriptToken {
 std::optional<std::vector<ScriptToken>> SplitScriptLine(std::string_view line,
                                                         std::string* error);
 
+// The items of a list argument such as "5:2,7:1" or "59,0", split at every comma; an empty
+// argument or two commas in a row give an empty item, which the list's reader refuses.
+std::vector<std::string_view> SplitAtCommas(std::string_view list);
+
 }  // namespace tolmark

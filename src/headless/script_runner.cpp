@@ -1,11 +1,11 @@
 // The script loop, the set-up commands and the input commands of tolmark-sim.
 #include "headless/script_runner.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <fstream>
 
-#include "headless/entry_list.h"
 #include "headless/script_args.h"
 #include "headless/script_error.h"
 #include "model/state_fields.h"
@@ -41,6 +41,16 @@ bool FindMenuPath(const std::vector<MenuItem>& items, std::string_view name,
     path.pop_back();
   }
   return false;
+}
+
+// Fills an inventory with these entries in order and clears the rows after them; gives the
+// count of entries in use.
+template <std::size_t N>
+std::int32_t ReplaceEntries(std::array<StockEntry, N>& inventory,
+                            const std::vector<StockEntry>& entries) {
+  inventory.fill(StockEntry{});
+  std::copy(entries.begin(), entries.end(), inventory.begin());
+  return static_cast<std::int32_t>(entries.size());
 }
 
 }  // namespace
@@ -175,40 +185,27 @@ void ScriptRunner::Set(Args args) {
 
 void ScriptRunner::Stock(Args args) {
   RequireArgs(args, 1, 1, "stock W:C,... or stock -");
-  std::string error;
-  const auto entries = ParseEntryList(args[0].text, kWeaponCount, &error);
-  if (!entries) throw ScriptError(error);
   GameState& s = game_.State();
-  s.ShopStock.fill(StockEntry{});
-  std::copy(entries->begin(), entries->end(), s.ShopStock.begin());
-  s.StockCount = static_cast<std::int32_t>(entries->size());
+  s.StockCount = ReplaceEntries(s.ShopStock, EntryListArg(args[0], kWeaponCount));
 }
 
 void ScriptRunner::Bag(Args args) {
   RequireArgs(args, 1, 1, "bag W:C,... or bag -");
-  std::string error;
-  const auto entries = ParseEntryList(args[0].text, kBagSlots, &error);
-  if (!entries) throw ScriptError(error);
+  const auto entries = EntryListArg(args[0], kBagSlots);
   GameState& s = game_.State();
-  s.Bag.fill(StockEntry{});
-  std::copy(entries->begin(), entries->end(), s.Bag.begin());
-  s.BagCount = static_cast<std::int32_t>(entries->size());
+  s.BagCount = ReplaceEntries(s.Bag, entries);
   s.BagPieces = 0;
-  for (const StockEntry& e : *entries) s.BagPieces += e.Count;
+  for (const StockEntry& e : entries) s.BagPieces += e.Count;
 }
 
 void ScriptRunner::Collected(Args args) {
   RequireArgs(args, 1, 1, "collected I,... or collected -");
   std::array<Flag, kWeaponCount> collected{};
-  const std::string& list = args[0].text;
-  if (list != "-") {
-    std::size_t start = 0;
-    while (start <= list.size()) {
-      const std::size_t comma = std::min(list.find(',', start), list.size());
-      const ScriptToken index{list.substr(start, comma - start), false};
+  if (args[0].text != "-") {
+    for (const std::string_view item : SplitAtCommas(args[0].text)) {
+      const ScriptToken index{std::string(item), false};
       collected[static_cast<std::size_t>(IntegerArg(index, 0, kWeaponCount - 1, "an index"))] =
           kTrue;
-      start = comma + 1;
     }
   }
   game_.State().Collected = collected;

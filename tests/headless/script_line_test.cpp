@@ -46,6 +46,14 @@ TEST(ScriptLine, RefusesMalformedQuotesAndEscapes) {
   }
 }
 
+TEST(ScriptLine, ListArgumentsSplitAtEveryComma) {
+  using Items = std::vector<std::string_view>;
+  EXPECT_EQ(SplitAtCommas("5:2,7:1"), (Items{"5:2", "7:1"}));
+  EXPECT_EQ(SplitAtCommas("59"), (Items{"59"}));
+  EXPECT_EQ(SplitAtCommas(""), (Items{""}));
+  EXPECT_EQ(SplitAtCommas("1,,2,"), (Items{"1", "", "2", ""}));
+}
+
 TEST(ScriptLine, TheTranscriptKeepsUtf8AndEscapesEveryOtherByte) {
   const struct {
     std::string text;
