@@ -302,10 +302,9 @@ void HeadlessDesktop::MessageBox(std::string_view text, bool errorIcon) {
 
 void HeadlessDesktop::SetTimer(Window scene, Timer timer, int periodMs) {
   // Setting the running period again changes nothing, so it leaves no line either.
-  if (std::max(periodMs, 0) == timers_.Period(scene, timer)) return;
+  if (!timers_.Set(scene, timer, periodMs, now_)) return;
   WriteLine("timer " + std::string(WindowName(scene)) + ' ' + std::string(TimerName(timer)) +
-            ' ' + std::to_string(periodMs));
-  timers_.Set(scene, timer, periodMs, now_);
+            ' ' + std::to_string(timers_.Period(scene, timer)));
 }
 
 int HeadlessDesktop::TimerPeriod(Window scene, Timer timer) const {

@@ -5,12 +5,13 @@
 
 namespace tolmark {
 
-void SceneTimers::Set(Window scene, Timer timer, int periodMs, std::int64_t now) {
+bool SceneTimers::Set(Window scene, Timer timer, int periodMs, std::int64_t now) {
   Slot& slot = slots_[IndexOf(scene, timer)];
   const int period = periodMs > 0 ? periodMs : 0;
-  if (period == slot.period) return;
+  if (period == slot.period) return false;
   slot.period = period;
   slot.nextDue = now + period;
+  return true;
 }
 
 int SceneTimers::Period(Window scene, Timer timer) const {

@@ -18,8 +18,9 @@ class SceneTimers {
   };
 
   // A period of 0 or less stops the timer. Changing the period (or starting a stopped timer)
-  // starts a fresh count at `now`; setting the running period again keeps the count going.
-  void Set(Window scene, Timer timer, int periodMs, std::int64_t now);
+  // starts a fresh count at `now`; setting the running period again keeps the count going and
+  // gives false: nothing changed.
+  bool Set(Window scene, Timer timer, int periodMs, std::int64_t now);
   int Period(Window scene, Timer timer) const;
   // A window that closes takes its timers with it.
   void StopAll(Window scene);

@@ -129,6 +129,9 @@ TEST(HeadlessTranscript, WritesTheFixedLineFormats) {
   f.desk.SetTimer(Window::frmShop, Timer::Timer1, 100);
   f.desk.SetTimer(Window::frmShop, Timer::Timer1, 100);  // unchanged: no line
   f.desk.SetTimer(Window::frmShop, Timer::Timer1, 0);
+  f.desk.SetTimer(Window::frmShop, Timer::Timer1, 200);
+  f.desk.SetTimer(Window::frmShop, Timer::Timer1, -1);  // stops it, and reads as stopped
+  f.desk.SetTimer(Window::frmShop, Timer::Timer1, 0);   // already stopped: no line
   f.desk.Sleep(2000);
   f.desk.MessageBox("二行\r\nです", true);
   f.desk.MessageBox("plain", false);
@@ -155,6 +158,8 @@ TEST(HeadlessTranscript, WritesTheFixedLineFormats) {
                    "frame frmShop",
                    R"(talk frmMessage 0 1800 15615 "「はい」\"ok\"\\\r\n\x01")",
                    "timer frmShop Timer1 100",
+                   "timer frmShop Timer1 0",
+                   "timer frmShop Timer1 200",
                    "timer frmShop Timer1 0",
                    "sleep 2000",
                    R"(msgbox "二行\r\nです" error)",
