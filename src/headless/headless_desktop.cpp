@@ -217,7 +217,7 @@ void HeadlessDesktop::Open(Window window) {
   if (!IsBalloonWindow(window)) WriteLine("open " + std::string(WindowName(window)));
 }
 
-void HeadlessDesktop::Close(Window window) {
+void HeadlessDesktop::CloseWindow(Window window) {
   WindowState& state = StateOf(window);
   if (!state.open) return;
   state = WindowState{};
@@ -248,8 +248,6 @@ void HeadlessDesktop::HideWindow(Window window) {
   if (focused_ == window) focused_.reset();
   WriteLine("hide " + std::string(WindowName(window)));
 }
-
-void HeadlessDesktop::CloseWindow(Window window) { Close(window); }
 
 bool HeadlessDesktop::Focus(Window window) {
   if (!IsOpen(window)) return false;

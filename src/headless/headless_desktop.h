@@ -126,7 +126,6 @@ class HeadlessDesktop final : public Desktop {
   WindowState& StateOf(Window w) { return windows_[static_cast<std::size_t>(w)]; }
   const WindowState& StateOf(Window w) const { return windows_[static_cast<std::size_t>(w)]; }
   void Open(Window window);
-  void Close(Window window);
   void DeliverTick(Window scene, Timer timer);
   void DeliverInput(const HeadlessInput& input);
   bool Live() const { return sink_ != nullptr && !endRequested_ && !ended_; }
