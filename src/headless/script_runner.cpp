@@ -104,6 +104,11 @@ int ScriptRunner::Run(std::istream& script) {
       return kGameFailed;
     }
   }
+  // A script that could not be read to its end (a folder, a read error) did not run to its end.
+  if (script.bad()) {
+    errors_ << "tolmark-sim: the script cannot be read past line " << line_ << '\n';
+    return kScriptError;
+  }
   return failed_ ? kExpectFailed : kAllHeld;
 }
 

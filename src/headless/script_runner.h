@@ -29,7 +29,8 @@ class ScriptRunner {
   ScriptRunner(const ScriptRunner&) = delete;
   ScriptRunner& operator=(const ScriptRunner&) = delete;
 
-  // Runs the script to its end, to the program's end or to the first script error.
+  // Runs the script to its end, to the program's end or to the first script error; a script
+  // that cannot be read to its end is a script error.
   int Run(std::istream& script);
 
   HeadlessDesktop& Desktop() { return desktop_; }

@@ -131,6 +131,29 @@ TEST_F(ScriptRunnerTest, ScriptErrorsStopWithStatusTwoAndNameTheLine) {
   }
 }
 
+// Hands out its text, then fails as a disk or a folder opened as a file does.
+class FailingScript final : public std::streambuf {
+ public:
+  explicit FailingScript(std::string text) : text_(std::move(text)) {
+    setg(text_.data(), text_.data(), text_.data() + text_.size());
+  }
+
+ protected:
+  int_type underflow() override { throw std::ios_base::failure("read error"); }
+
+ private:
+  std::string text_;
+};
+
+TEST_F(ScriptRunnerTest, AScriptThatCannotBeReadToItsEndIsAScriptError) {
+  FailingScript source("start\nexpect Gold 1000\n");
+  std::istream script(&source);
+  std::ostringstream transcript;
+  std::ostringstream errors;
+  EXPECT_EQ(ScriptRunner(transcript, errors).Run(script), ScriptRunner::kScriptError);
+  EXPECT_NE(errors.str().find("past line 2"), std::string::npos) << errors.str();
+}
+
 TEST_F(ScriptRunnerTest, SetUpCommandsFillTheStateAndFiles) {
   const Outcome o = RunScript(
       "start\n"
