@@ -109,7 +109,14 @@ void ScriptRunner::ExpectFile(Args args) {
     Fail("file " + name + " does not exist");
     return;
   }
-  const std::string held{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  std::string held;
+  try {
+    held.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  } catch (const std::ios_base::failure&) {
+    // A folder of that name opens but cannot be read: the expected file is not there.
+    Fail("file " + name + " cannot be read");
+    return;
+  }
   if (held != args[1].text) {
     Fail("file " + name + " holds " + QuoteText(held) + ", expected " + QuoteText(args[1].text));
   }

@@ -89,6 +89,14 @@ TEST_F(ScriptRunnerTest, AnExpectThatFailsNamesItsLineAndTheScriptGoesOn) {
   EXPECT_NE(o.transcript.find("\nstate {"), std::string::npos);
 }
 
+TEST_F(ScriptRunnerTest, AFolderWhereAFileIsExpectedFailsTheExpect) {
+  std::filesystem::create_directory("Clear.txt");
+  const Outcome o = RunScript("expect file Clear.txt \"\"\nexpect nofile Clear.txt\n");
+  EXPECT_EQ(o.status, 1) << o.errors;
+  EXPECT_TRUE(HasLine(o.transcript, "FAIL 1: file Clear.txt cannot be read")) << o.transcript;
+  EXPECT_TRUE(HasLine(o.transcript, "FAIL 2: file Clear.txt exists, expected none"));
+}
+
 TEST_F(ScriptRunnerTest, ScriptErrorsStopWithStatusTwoAndNameTheLine) {
   const struct {
     const char* script;
