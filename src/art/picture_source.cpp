@@ -16,9 +16,10 @@ std::vector<std::string_view> Lines(std::string_view text) {
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
     std::string_view line = text.substr(0, end);
-    while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t')) {
-      line.remove_suffix(1);
-    }
+    // Every character the word splitter counts as a space: a line left non-empty always
+    // holds a word.
+    const std::size_t last = line.find_last_not_of(" \t\r\v\f");
+    line = line.substr(0, last == std::string_view::npos ? 0 : last + 1);
     lines.push_back(line);
     if (end == std::string_view::npos) break;
     text.remove_prefix(end + 1);

@@ -79,6 +79,19 @@ TEST(PictureSource, PicturesTakeTheirSizeFromTheTable) {
   EXPECT_EQ(book.pictures().at(146).At(33, 33), 'K');
 }
 
+// Form feeds and vertical tabs are spaces to the word splitter: a line of nothing else is
+// blank, not an instruction without a word.
+TEST(PictureSource, LinesOfOnlySpacesAreBlank) {
+  Palette palette;
+  palette.Read("K 3e2a2c outline\n\f\nS f6cba2 skin\n \v\t\r\n", "test.pal");
+  ASSERT_TRUE(palette.Has('S'));
+  PictureBook book(palette);
+  book.Read("sprite a 2x2\n\f\nKS\n \v\t\r\nSK\n\v", "test.pix");
+  const Drawing* a = book.Sprite("a");
+  ASSERT_NE(a, nullptr);
+  EXPECT_EQ(Rows(*a), "KS\nSK\n");
+}
+
 TEST(PictureSource, FaultsNameTheirLine) {
   struct Case {
     const char* source;
