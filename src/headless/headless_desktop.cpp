@@ -151,11 +151,6 @@ const ListContent* HeadlessDesktop::ListOf(Window window) const {
   return IsOpen(window) && state.list ? &*state.list : nullptr;
 }
 
-const LabelContent* HeadlessDesktop::LabelsOf(Window window) const {
-  const WindowState& state = StateOf(window);
-  return IsOpen(window) && state.labels ? &*state.labels : nullptr;
-}
-
 const std::vector<PlacedPicture>& HeadlessDesktop::ShownFrame(Window scene) const {
   return StateOf(scene).shown;
 }
@@ -278,15 +273,13 @@ void HeadlessDesktop::ShowList(Window window, const Placement& /*place*/,
                                const ListContent& content) {
   Open(window);
   StateOf(window).list = content;
-  StateOf(window).labels.reset();
   WriteLine(RowsLine(window, content.rows));
 }
 
 void HeadlessDesktop::ShowLabels(Window window, const Placement& /*place*/,
                                  const LabelContent& content) {
   Open(window);
-  StateOf(window).list.reset();
-  StateOf(window).labels = content;
+  StateOf(window).list.reset();  // label rows take no clicks
   std::vector<std::vector<std::string>> rows;
   for (const auto& [label, value] : content.rows) rows.push_back({label, value});
   WriteLine(RowsLine(window, rows));

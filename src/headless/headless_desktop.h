@@ -62,7 +62,6 @@ class HeadlessDesktop final : public Desktop {
   // Called whenever control is back in the event loop: the program has ended when EndProgram
   // was called or no window of the game is left. Writes `exit` the first time.
   bool CheckEnded();
-  bool Ended() const { return ended_; }
 
   // What the screen shows.
   std::optional<Window> SceneOnScreen() const;
@@ -73,10 +72,7 @@ class HeadlessDesktop final : public Desktop {
   void ForgetMenu() { lastMenu_.reset(); }
   // The rows of a list window shown with ShowList; nullptr for any other or a closed window.
   const ListContent* ListOf(Window window) const;
-  // The rows of a label window shown with ShowLabels; nullptr for any other or a closed window.
-  const LabelContent* LabelsOf(Window window) const;
   const std::vector<PlacedPicture>& ShownFrame(Window scene) const;
-  std::optional<Window> Focused() const { return focused_; }
 
   // A line of the tool's own (checks, state) in the transcript.
   void WriteLine(std::string_view line);
@@ -117,8 +113,7 @@ class HeadlessDesktop final : public Desktop {
     bool open = false;    // loaded: shown, or hidden for a while
     bool hidden = false;  // off screen but alive, its timers running
     std::string balloonText;
-    std::optional<ListContent> list;
-    std::optional<LabelContent> labels;
+    std::optional<ListContent> list;  // the rows of a list window, for clicks on them
     std::vector<PlacedPicture> drawing;  // pictures since the last ShowScene
     std::vector<PlacedPicture> shown;    // the frame on screen
   };

@@ -33,9 +33,6 @@ class ScriptRunner {
   // that cannot be read to its end is a script error.
   int Run(std::istream& script);
 
-  HeadlessDesktop& Desktop() { return desktop_; }
-  Game& TheGame() { return game_; }
-
  private:
   using Args = std::span<const ScriptToken>;
   struct Command {
