@@ -38,12 +38,12 @@ void ScriptRunner::ExpectField(Args args) {
   const auto reading = ReadField(game_.State(), args[0].text, &error);
   if (!reading) throw ScriptError(error);
   const std::string& expected = args[1].text;
-  bool holds = reading->text == expected;
-  if (reading->kind == FieldKind::Number || reading->kind == FieldKind::Flag) {
-    const ScriptToken number{expected, false};
-    holds = std::stoll(reading->text) ==
-            IntegerArg(number, INT32_MIN, INT32_MAX, "the expected value of " + args[0].text);
-  }
+  // Numbers and flags compare by value: 05 holds for 5.
+  const bool number = reading->kind == FieldKind::Number || reading->kind == FieldKind::Flag;
+  const bool holds =
+      number ? std::stoll(reading->text) ==
+                   IntegerArg(args[1], INT32_MIN, INT32_MAX, "the expected value of " + args[0].text)
+             : reading->text == expected;
   if (holds) return;
   const bool text = reading->kind == FieldKind::Text;
   Fail(args[0].text + " is " + (text ? QuoteText(reading->text) : reading->text) +
