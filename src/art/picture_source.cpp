@@ -230,11 +230,9 @@ void PictureBook::Read(std::string_view text, std::string_view origin) {
           if (c == kBackgroundChar && !opaque) continue;
           const int tx = left + x;
           const int ty = top + y;
-          if (opaque && (tx < 0 || ty < 0 || tx >= d.width || ty >= d.height)) {
-            Fail(origin, lineNo, "put reaches outside the drawing");
-          }
           if (tx < 0 || ty < 0 || tx >= d.width || ty >= d.height) {
-            Fail(origin, lineNo, "pasted figure pixels fall outside the drawing");
+            Fail(origin, lineNo, opaque ? "put reaches outside the drawing"
+                                        : "pasted figure pixels fall outside the drawing");
           }
           d.At(tx, ty) = c;
         }
