@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "art/pictures.h"
+
 namespace tolmark {
 
 enum class PictureSetKind {
@@ -84,7 +86,7 @@ constexpr bool SetsTileTheTable() {
     if (set.first != next || set.count < 1) return false;
     next += set.count;
   }
-  return next == 174;
+  return next == kPictureCount;
 }
 static_assert(SetsTileTheTable());
 
