@@ -27,6 +27,7 @@ enum class Window {
 };
 
 inline constexpr int kWindowCount = 17;
+static_assert(static_cast<int>(Window::frmASell) + 1 == kWindowCount, "a window without a name");
 
 // The window's name as the game and its transcripts write it ("frmShop", ...).
 std::string_view WindowName(Window w);
