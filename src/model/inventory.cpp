@@ -18,17 +18,12 @@ constexpr std::int32_t kStockFullAction = 5;
 
 bool IsWeaponIndex(std::int32_t index) { return index >= 0 && index < kWeaponCount; }
 
-// The used part of a packed list; a count out of range never reaches past the array.
-template <std::size_t N>
-std::span<StockEntry> Used(std::array<StockEntry, N>& entries, std::int32_t count) {
-  return std::span<StockEntry>(entries).first(
-      static_cast<std::size_t>(std::clamp<std::int32_t>(count, 0, static_cast<std::int32_t>(N))));
-}
-
-template <std::size_t N>
-std::span<const StockEntry> Used(const std::array<StockEntry, N>& entries, std::int32_t count) {
-  return std::span<const StockEntry>(entries).first(
-      static_cast<std::size_t>(std::clamp<std::int32_t>(count, 0, static_cast<std::int32_t>(N))));
+// The used part of a packed list, writable or not as the list is; a count out of range never
+// reaches past the array.
+template <class Entries>
+auto Used(Entries& entries, std::int32_t count) {
+  const auto size = static_cast<std::int32_t>(entries.size());
+  return std::span(entries).first(static_cast<std::size_t>(std::clamp(count, 0, size)));
 }
 
 // The first entry holding the weapon, or nullptr.
