@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <span>
 #include <sstream>
 
 #include "art/picture_sizes.h"
@@ -42,8 +43,93 @@ std::optional<int> Number(const std::string& word) {
   return value;
 }
 
-[[noreturn]] void Fail(std::string_view origin, std::size_t line, const std::string& message) {
-  throw PictureSourceError(std::string(origin) + ":" + std::to_string(line) + ": " + message);
+// The line being read, which every fault found on it names.
+struct SourceLine {
+  std::string_view origin;
+  std::size_t number = 0;
+};
+
+[[noreturn]] void Fail(const SourceLine& at, const std::string& message) {
+  throw PictureSourceError(std::string(at.origin) + ":" + std::to_string(at.number) + ": " +
+                           message);
+}
+
+bool Inside(const Drawing& d, int x, int y) {
+  return x >= 0 && y >= 0 && x < d.width && y < d.height;
+}
+
+void Mirror(Drawing& d) {
+  for (int y = 0; y < d.height; ++y) {
+    std::reverse(d.cells.begin() + y * d.width, d.cells.begin() + (y + 1) * d.width);
+  }
+}
+
+// Moves the band of rows y0..y1 by (dx, dy); the band lands over what lies there, its
+// background letting the rest show through.
+void ShiftBand(Drawing& d, int dx, int dy, int y0, int y1, const SourceLine& at) {
+  if (y0 < 0 || y1 >= d.height || y0 > y1) Fail(at, "band out of range");
+  const Drawing before = d;
+  for (int y = y0; y <= y1; ++y) {
+    for (int x = 0; x < d.width; ++x) d.At(x, y) = kBackgroundChar;
+  }
+  for (int y = y0; y <= y1; ++y) {
+    for (int x = 0; x < d.width; ++x) {
+      const char c = before.At(x, y);
+      if (c == kBackgroundChar) continue;
+      const int tx = x + dx;
+      const int ty = y + dy;
+      if (!Inside(d, tx, ty)) Fail(at, "shift pushes figure pixels out of the drawing");
+      d.At(tx, ty) = c;
+    }
+  }
+}
+
+// Lays the sprite with its top-left corner at (left, top). A pasted sprite lets its background
+// show what lies beneath; a put one (opaque) covers it.
+void Stamp(Drawing& d, const Drawing& sprite, int left, int top, bool opaque,
+           const SourceLine& at) {
+  for (int y = 0; y < sprite.height; ++y) {
+    for (int x = 0; x < sprite.width; ++x) {
+      const char c = sprite.At(x, y);
+      if (c == kBackgroundChar && !opaque) continue;
+      const int tx = left + x;
+      const int ty = top + y;
+      if (!Inside(d, tx, ty)) {
+        Fail(at, opaque ? "put reaches outside the drawing"
+                        : "pasted figure pixels fall outside the drawing");
+      }
+      d.At(tx, ty) = c;
+    }
+  }
+}
+
+// Rims the figure: every figure pixel beside the background (or the drawing's edge) takes the
+// outline colour, so a creature can be drawn as fills alone.
+void Outline(Drawing& d, char rim) {
+  const Drawing before = d;
+  const auto open = [&](int x, int y) {
+    return !Inside(before, x, y) || before.At(x, y) == kBackgroundChar;
+  };
+  for (int y = 0; y < d.height; ++y) {
+    for (int x = 0; x < d.width; ++x) {
+      if (before.At(x, y) == kBackgroundChar) continue;
+      if (open(x - 1, y) || open(x + 1, y) || open(x, y - 1) || open(x, y + 1)) d.At(x, y) = rim;
+    }
+  }
+}
+
+// Swaps colours by pairs "from to" written as two letters, all at once.
+void Recolour(Drawing& d, std::span<const std::string> pairs, const Palette& palette,
+              const SourceLine& at) {
+  std::array<char, 128> map{};
+  for (int c = 0; c < 128; ++c) map[static_cast<std::size_t>(c)] = static_cast<char>(c);
+  for (const std::string& pair : pairs) {
+    if (pair.size() != 2 || !palette.Has(pair[0]) || !palette.Has(pair[1])) {
+      Fail(at, "recolour takes pairs of palette colours, like Hh");
+    }
+    map[static_cast<unsigned char>(pair[0])] = pair[1];
+  }
+  for (char& c : d.cells) c = map[static_cast<unsigned char>(c)];
 }
 
 }  // namespace
@@ -51,27 +137,27 @@ std::optional<int> Number(const std::string& word) {
 Palette::Palette() { colours_[static_cast<unsigned char>(kBackgroundChar)] = kBackgroundRgb; }
 
 void Palette::Read(std::string_view text, std::string_view origin) {
-  std::size_t lineNo = 0;
+  SourceLine at{origin};
   for (std::string_view line : Lines(text)) {
-    ++lineNo;
+    ++at.number;
     if (line.empty() || line.front() == '#') continue;
     const std::vector<std::string> words = Words(line);
     if (words.size() < 2 || words[0].size() != 1 || words[1].size() != 6) {
-      Fail(origin, lineNo, "expected \"C RRGGBB name\"");
+      Fail(at, "expected \"C RRGGBB name\"");
     }
     const char c = words[0][0];
     if (c <= ' ' || c >= 127 || c == '#' || c == kBackgroundChar) {
-      Fail(origin, lineNo, std::string("unusable colour character '") + c + "'");
+      Fail(at, std::string("unusable colour character '") + c + "'");
     }
     std::uint32_t rgb = 0;
     const char* end = words[1].data() + words[1].size();
     auto [ptr, ec] = std::from_chars(words[1].data(), end, rgb, 16);
-    if (ec != std::errc() || ptr != end) Fail(origin, lineNo, "colour is not six hex digits");
+    if (ec != std::errc() || ptr != end) Fail(at, "colour is not six hex digits");
     // Only the background colour itself is see-through; a figure colour equal to it would
     // punch holes into the figure.
-    if (rgb == kBackgroundRgb) Fail(origin, lineNo, "colour equals the background");
+    if (rgb == kBackgroundRgb) Fail(at, "colour equals the background");
     auto& slot = colours_[static_cast<unsigned char>(c)];
-    if (slot) Fail(origin, lineNo, std::string("colour '") + c + "' defined twice");
+    if (slot) Fail(at, std::string("colour '") + c + "' defined twice");
     slot = rgb;
   }
 }
@@ -104,7 +190,7 @@ void PictureBook::Read(std::string_view text, std::string_view origin) {
     bool bareRows = false;  // pixel lines may follow the header directly
   } item;
 
-  std::size_t lineNo = 0;
+  SourceLine at{origin};
   auto finish = [&] {
     if (!item.open) return;
     if (item.isPicture) {
@@ -117,21 +203,21 @@ void PictureBook::Read(std::string_view text, std::string_view origin) {
   auto lookup = [&](const std::string& ref) -> const Drawing& {
     if (const std::optional<int> index = Number(ref)) {
       const auto it = pictures_.find(*index);
-      if (it == pictures_.end()) Fail(origin, lineNo, "picture " + ref + " is not drawn before");
+      if (it == pictures_.end()) Fail(at, "picture " + ref + " is not drawn before");
       return it->second;
     }
     const Drawing* sprite = Sprite(ref);
-    if (!sprite) Fail(origin, lineNo, "sprite " + ref + " is not drawn before");
+    if (!sprite) Fail(at, "sprite " + ref + " is not drawn before");
     return *sprite;
   };
   auto number = [&](const std::string& word) {
     const std::optional<int> value = Number(word);
-    if (!value) Fail(origin, lineNo, "\"" + word + "\" is not a number");
+    if (!value) Fail(at, "\"" + word + "\" is not a number");
     return *value;
   };
 
   for (std::string_view line : Lines(text)) {
-    ++lineNo;
+    ++at.number;
     if (line.empty() || line.front() == '#') continue;
     const std::vector<std::string> words = Words(line);
     const std::string& op = words[0];
@@ -140,8 +226,8 @@ void PictureBook::Read(std::string_view text, std::string_view origin) {
     if (op == "picture" && words.size() == 2) {
       finish();
       const int index = number(words[1]);
-      if (index < 0 || index >= kPictureCount) Fail(origin, lineNo, "no picture " + words[1]);
-      if (pictures_.contains(index)) Fail(origin, lineNo, "picture " + words[1] + " drawn twice");
+      if (index < 0 || index >= kPictureCount) Fail(at, "no picture " + words[1]);
+      if (pictures_.contains(index)) Fail(at, "picture " + words[1] + " drawn twice");
       const PictureSize size = PictureSizeOf(index);
       item = Item{true, true, index, {}, Drawing::Blank(size.width, size.height), -1, true};
       continue;
@@ -149,30 +235,30 @@ void PictureBook::Read(std::string_view text, std::string_view origin) {
     if (op == "sprite" && words.size() == 3) {
       finish();
       const std::size_t x = words[2].find('x');
-      if (x == std::string::npos) Fail(origin, lineNo, "sprite size must read WxH");
+      if (x == std::string::npos) Fail(at, "sprite size must read WxH");
       const int width = number(words[2].substr(0, x));
       const int height = number(words[2].substr(x + 1));
       if (width < 1 || height < 1 || width > 256 || height > 256) {
-        Fail(origin, lineNo, "sprite size out of range");
+        Fail(at, "sprite size out of range");
       }
-      if (sprites_.contains(words[1])) Fail(origin, lineNo, "sprite " + words[1] + " drawn twice");
+      if (sprites_.contains(words[1])) Fail(at, "sprite " + words[1] + " drawn twice");
       item = Item{true, false, 0, words[1], Drawing::Blank(width, height), -1, true};
       continue;
     }
-    if (!item.open) Fail(origin, lineNo, "drawing outside a picture or sprite");
+    if (!item.open) Fail(at, "drawing outside a picture or sprite");
     Drawing& d = item.drawing;
 
     if (isPixelRow) {
       if (item.rowCursor < 0 && item.bareRows) item.rowCursor = 0;
-      if (item.rowCursor < 0) Fail(origin, lineNo, "pixel rows after a derivation need \"rows Y\"");
-      if (item.rowCursor >= d.height) Fail(origin, lineNo, "more rows than the drawing is high");
+      if (item.rowCursor < 0) Fail(at, "pixel rows after a derivation need \"rows Y\"");
+      if (item.rowCursor >= d.height) Fail(at, "more rows than the drawing is high");
       if (static_cast<int>(op.size()) != d.width) {
-        Fail(origin, lineNo,
+        Fail(at,
              "row is " + std::to_string(op.size()) + " wide, drawing " + std::to_string(d.width));
       }
       for (int x = 0; x < d.width; ++x) {
         const char c = op[static_cast<std::size_t>(x)];
-        if (!palette_.Has(c)) Fail(origin, lineNo, std::string("colour '") + c + "' not in palette");
+        if (!palette_.Has(c)) Fail(at, std::string("colour '") + c + "' not in palette");
         d.At(x, item.rowCursor) = c;
       }
       ++item.rowCursor;
@@ -184,92 +270,34 @@ void PictureBook::Read(std::string_view text, std::string_view origin) {
     if (op == "from" && words.size() == 2) {
       const Drawing& source = lookup(words[1]);
       if (source.width != d.width || source.height != d.height) {
-        Fail(origin, lineNo, words[1] + " has another size");
+        Fail(at, words[1] + " has another size");
       }
       d = source;
     } else if (op == "mirror" && words.size() == 1) {
-      for (int y = 0; y < d.height; ++y) {
-        std::reverse(d.cells.begin() + y * d.width, d.cells.begin() + (y + 1) * d.width);
-      }
+      Mirror(d);
     } else if (op == "rows" && words.size() == 2) {
       item.rowCursor = number(words[1]);
-      if (item.rowCursor < 0 || item.rowCursor >= d.height) Fail(origin, lineNo, "row out of range");
+      if (item.rowCursor < 0 || item.rowCursor >= d.height) Fail(at, "row out of range");
     } else if (op == "shift" && (words.size() == 3 || words.size() == 5)) {
-      // Moves the band of rows y0..y1 (the whole drawing by default) by (dx, dy); the band
-      // lands over what lies there, its background letting the rest show through.
       const int dx = number(words[1]);
       const int dy = number(words[2]);
+      // The whole drawing unless a band of rows is named.
       const int y0 = words.size() == 5 ? number(words[3]) : 0;
       const int y1 = words.size() == 5 ? number(words[4]) : d.height - 1;
-      if (y0 < 0 || y1 >= d.height || y0 > y1) Fail(origin, lineNo, "band out of range");
-      const Drawing before = d;
-      for (int y = y0; y <= y1; ++y) {
-        for (int x = 0; x < d.width; ++x) d.At(x, y) = kBackgroundChar;
-      }
-      for (int y = y0; y <= y1; ++y) {
-        for (int x = 0; x < d.width; ++x) {
-          const char c = before.At(x, y);
-          const int tx = x + dx;
-          const int ty = y + dy;
-          if (c == kBackgroundChar) continue;
-          if (tx < 0 || ty < 0 || tx >= d.width || ty >= d.height) {
-            Fail(origin, lineNo, "shift pushes figure pixels out of the drawing");
-          }
-          d.At(tx, ty) = c;
-        }
-      }
+      ShiftBand(d, dx, dy, y0, y1, at);
     } else if ((op == "paste" || op == "put") && words.size() == 4) {
-      // paste lets the sprite's background show what lies beneath; put covers it.
-      const bool opaque = op == "put";
       const Drawing& sprite = lookup(words[1]);
       const int left = number(words[2]);
       const int top = number(words[3]);
-      for (int y = 0; y < sprite.height; ++y) {
-        for (int x = 0; x < sprite.width; ++x) {
-          const char c = sprite.At(x, y);
-          if (c == kBackgroundChar && !opaque) continue;
-          const int tx = left + x;
-          const int ty = top + y;
-          if (tx < 0 || ty < 0 || tx >= d.width || ty >= d.height) {
-            Fail(origin, lineNo, opaque ? "put reaches outside the drawing"
-                                        : "pasted figure pixels fall outside the drawing");
-          }
-          d.At(tx, ty) = c;
-        }
-      }
+      Stamp(d, sprite, left, top, op == "put", at);
     } else if (op == "outline" && words.size() == 2 && words[1].size() == 1) {
-      // Rims the figure: every figure pixel beside the background (or the drawing's edge)
-      // takes the outline colour, so a creature can be drawn as fills alone.
       const char rim = words[1][0];
-      if (!palette_.Has(rim) || rim == kBackgroundChar) {
-        Fail(origin, lineNo, "outline takes one figure colour");
-      }
-      const Drawing before = d;
-      auto open = [&](int x, int y) {
-        return x < 0 || y < 0 || x >= d.width || y >= d.height ||
-               before.At(x, y) == kBackgroundChar;
-      };
-      for (int y = 0; y < d.height; ++y) {
-        for (int x = 0; x < d.width; ++x) {
-          if (before.At(x, y) == kBackgroundChar) continue;
-          if (open(x - 1, y) || open(x + 1, y) || open(x, y - 1) || open(x, y + 1)) {
-            d.At(x, y) = rim;
-          }
-        }
-      }
+      if (!palette_.Has(rim) || rim == kBackgroundChar) Fail(at, "outline takes one figure colour");
+      Outline(d, rim);
     } else if (op == "recolour" && words.size() >= 2) {
-      std::array<char, 128> map{};
-      for (int c = 0; c < 128; ++c) map[static_cast<std::size_t>(c)] = static_cast<char>(c);
-      for (std::size_t i = 1; i < words.size(); ++i) {
-        const std::string& pair = words[i];
-        if (pair.size() != 2 || !palette_.Has(pair[0]) || !palette_.Has(pair[1])) {
-          Fail(origin, lineNo, "recolour takes pairs of palette colours, like Hh");
-        }
-        map[static_cast<unsigned char>(pair[0])] = pair[1];
-      }
-      for (char& c : d.cells) c = map[static_cast<unsigned char>(c)];
+      Recolour(d, std::span(words).subspan(1), palette_, at);
     } else {
-      Fail(origin, lineNo, "unknown instruction \"" + std::string(line) + "\"");
+      Fail(at, "unknown instruction \"" + std::string(line) + "\"");
     }
   }
   finish();
