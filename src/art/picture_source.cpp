@@ -54,7 +54,8 @@ struct SourceLine {
                            message);
 }
 
-bool Inside(const Drawing& d, int x, int y) {
+// Wide enough for an offset anywhere in int's range added to a place in a drawing.
+bool Inside(const Drawing& d, std::int64_t x, std::int64_t y) {
   return x >= 0 && y >= 0 && x < d.width && y < d.height;
 }
 
@@ -76,10 +77,10 @@ void ShiftBand(Drawing& d, int dx, int dy, int y0, int y1, const SourceLine& at)
     for (int x = 0; x < d.width; ++x) {
       const char c = before.At(x, y);
       if (c == kBackgroundChar) continue;
-      const int tx = x + dx;
-      const int ty = y + dy;
+      const std::int64_t tx = std::int64_t{x} + dx;
+      const std::int64_t ty = std::int64_t{y} + dy;
       if (!Inside(d, tx, ty)) Fail(at, "shift pushes figure pixels out of the drawing");
-      d.At(tx, ty) = c;
+      d.At(static_cast<int>(tx), static_cast<int>(ty)) = c;
     }
   }
 }
@@ -92,13 +93,13 @@ void Stamp(Drawing& d, const Drawing& sprite, int left, int top, bool opaque,
     for (int x = 0; x < sprite.width; ++x) {
       const char c = sprite.At(x, y);
       if (c == kBackgroundChar && !opaque) continue;
-      const int tx = left + x;
-      const int ty = top + y;
+      const std::int64_t tx = std::int64_t{left} + x;
+      const std::int64_t ty = std::int64_t{top} + y;
       if (!Inside(d, tx, ty)) {
         Fail(at, opaque ? "put reaches outside the drawing"
                         : "pasted figure pixels fall outside the drawing");
       }
-      d.At(tx, ty) = c;
+      d.At(static_cast<int>(tx), static_cast<int>(ty)) = c;
     }
   }
 }

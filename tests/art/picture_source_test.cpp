@@ -108,6 +108,11 @@ TEST(PictureSource, FaultsNameTheirLine) {
       {"sprite a 2x1\nK.\nshift 1 0\nshift 1 0\n", "test.pix:4: shift pushes figure pixels out"},
       {"sprite a 2x1\nK.\nsprite b 2x1\npaste a 1 1\n", "test.pix:4: pasted figure pixels fall"},
       {"sprite a 2x1\nK.\nsprite b 2x1\nput a 1 0\n", "test.pix:4: put reaches outside"},
+      // Offsets at the ends of the number range are refused, not wrapped round.
+      {"sprite a 2x1\n.K\nshift 2147483647 0\n", "test.pix:3: shift pushes figure pixels out"},
+      {"sprite a 2x1\n.K\nsprite b 2x1\npaste a 2147483647 0\n",
+       "test.pix:4: pasted figure pixels fall"},
+      {"sprite a 2x1\n.K\nsprite b 2x1\nput a 0 -2147483648\n", "test.pix:4: put reaches outside"},
       {"sprite a 2x1\nrecolour KZ\n", "test.pix:2: recolour takes pairs"},
       {"sprite a 2x1\noutline .\n", "test.pix:2: outline takes one figure colour"},
       {"sprite a 2x1\nrows 1\n", "test.pix:2: row out of range"},
