@@ -297,16 +297,12 @@ void AppendJsonString(std::string& out, std::string_view text) {
 template <class T>
 void AppendJson(std::string& out, const T& value);
 
-template <bool kFlags, class A>
+template <class A>
 void AppendJsonArray(std::string& out, const A& entries, std::size_t count) {
   out += '[';
   for (std::size_t i = 0; i < count; ++i) {
     if (i > 0) out += ',';
-    if constexpr (kFlags) {
-      out += std::to_string(entries[i]);
-    } else {
-      AppendJson(out, entries[i]);
-    }
+    AppendJson(out, entries[i]);
   }
   out += ']';
 }
@@ -323,14 +319,14 @@ void AppendJson(std::string& out, const T& value) {
   } else if constexpr (IsFlagField<V>::value) {
     out += std::to_string(value.value);
   } else if constexpr (IsFlagArray<V>::value) {
-    AppendJsonArray<true>(out, value.entries, value.entries.size());
+    AppendJson(out, value.entries);  // flags are numbers in JSON: a plain array
   } else if constexpr (IsUsedEntries<V>::value) {
     // A count out of its range must not read past the array.
     const std::size_t used = static_cast<std::size_t>(
         std::clamp<std::int64_t>(value.count, 0, static_cast<std::int64_t>(value.entries.size())));
-    AppendJsonArray<false>(out, value.entries, used);
+    AppendJsonArray(out, value.entries, used);
   } else if constexpr (IsStdArray<V>::value) {
-    AppendJsonArray<false>(out, value, value.size());
+    AppendJsonArray(out, value, value.size());
   } else if constexpr (Record<V>) {
     out += '{';
     bool first = true;
