@@ -51,6 +51,12 @@ bool TakeOnePiece(std::array<StockEntry, N>& entries, std::int32_t& count, std::
   return true;
 }
 
+// Whether the stock has an entry left for a kind it does not hold yet. A count below zero,
+// which only a state set by hand can have, has no place to write to either.
+bool StockTakesNewKind(const GameState& s) {
+  return s.StockCount >= 0 && s.StockCount < s.StockCapacity && s.StockCount < kWeaponCount;
+}
+
 std::string NameOf(const GameState& s, std::int32_t weapon) {
   return IsWeaponIndex(weapon) ? s.Catalogue[static_cast<std::size_t>(weapon)].Name
                                : std::string();
@@ -74,7 +80,7 @@ void MergeLot(GameState& s, std::int32_t weapon, std::int32_t pieces,
     return;
   }
 
-  if (s.StockCount >= s.StockCapacity || s.StockCount >= kWeaponCount) {
+  if (!StockTakesNewKind(s)) {
     // The weapon was in the hero's hands, so it counts as owned even though it is lost.
     MarkCollected(s, weapon);
     if (sayDiscard) sayDiscard("倉庫が一杯なようだ。" + NameOf(s, weapon) + "は、残念だが捨ててしまおう…");
@@ -98,7 +104,7 @@ void AddOneToStock(GameState& s) {
     ++entry->Count;
     return;
   }
-  if (s.StockCount >= s.StockCapacity || s.StockCount >= kWeaponCount) {
+  if (!StockTakesNewKind(s)) {
     s.PendingAction = kStockFullAction;
     return;
   }

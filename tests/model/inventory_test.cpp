@@ -80,6 +80,27 @@ TEST_F(Inventory, AddOneToStock) {
   }
 }
 
+// A stock count below zero (set by hand in a scripted game) must never become a place to
+// write: a new kind is turned away as from a full stock, a known kind still finds nothing.
+TEST_F(Inventory, AStockCountBelowZeroTakesNoNewKind) {
+  const auto stockBefore = s.ShopStock;
+  s.StockCount = -1;
+  s.PendingAction = 0;
+  s.CurrentItem = 40;
+  AddOneToStock(s);
+  EXPECT_EQ(s.PendingAction, 5);
+  EXPECT_EQ(s.StockCount, -1);
+  EXPECT_EQ(s.Collected[40], 0);
+
+  SetBag(s, {{41, 2}});
+  std::vector<std::string> said;
+  MergeTripGoods(s, [&](const std::string& line) { said.push_back(line); });
+  EXPECT_EQ(said, (std::vector<std::string>{"倉庫が一杯なようだ。" + std::string(kWeapons[41].name) +
+                                            "は、残念だが捨ててしまおう…"}));
+  EXPECT_EQ(s.StockCount, -1);
+  EXPECT_EQ(s.ShopStock, stockBefore);
+}
+
 TEST_F(Inventory, RemoveOneFromStockKeepsTheOrderOfTheRest) {
   struct Case {
     const char* what;
