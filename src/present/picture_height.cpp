@@ -1,34 +1,19 @@
 // How tall each picture counts when a scene stands it on the desktop floor.
-#include <array>
-
+#include "art/picture_sizes.h"
 #include "present/shapes.h"
 
 namespace tolmark {
 namespace {
 
-struct HeightRange {
-  int first;
-  int last;
-  std::int32_t height;  // screen units
-};
-
-// Wagons and carriages are lower, boards taller, the auto-play gem small.
-inline constexpr std::array<HeightRange, 5> kHeights = {{
-    {38, 43, 480},   // covered wagon
-    {44, 44, 615},   // closed board
-    {96, 98, 480},   // carriage
-    {99, 100, 615},  // counter and auto board
-    {101, 101, 225}, // auto-play gem
-}};
-inline constexpr std::int32_t kStandardHeight = 510;
+// The factor the scenes were laid out for; the heights keep it whatever the display's own is.
+constexpr std::int32_t kLayoutUnitsPerPixel = 15;
 
 }  // namespace
 
+// The picture cell's own height: wagons and carriages are lower, boards taller, the auto-play
+// gem small, and every other number (with a picture or not) stands as a 34-pixel figure.
 std::int32_t PictureHeight(int picture) {
-  for (const HeightRange& r : kHeights) {
-    if (picture >= r.first && picture <= r.last) return r.height;
-  }
-  return kStandardHeight;
+  return PictureSizeOf(picture).height * kLayoutUnitsPerPixel;
 }
 
 }  // namespace tolmark
