@@ -9,6 +9,7 @@
 #include "headless/script_args.h"
 #include "headless/script_error.h"
 #include "model/state_fields.h"
+#include "scene/keys.h"
 
 namespace tolmark {
 namespace {
@@ -24,8 +25,8 @@ int ButtonArg(const ScriptToken& arg, bool middleAllowed) {
 int KeyCodeArg(const ScriptToken& arg) {
   const std::string& k = arg.text;
   if (k.size() == 1 && k[0] >= 'A' && k[0] <= 'Z') return k[0];
-  if (k == "ENTER") return 13;
-  if (k == "MENU") return 93;
+  if (k == "ENTER") return kKeyEnter;
+  if (k == "MENU") return kKeyMenu;
   if (!k.empty() && k[0] >= '0' && k[0] <= '9') {
     return static_cast<int>(IntegerArg(arg, 1, 254, "a virtual key code"));
   }
