@@ -46,6 +46,7 @@ std::string RowsLine(Window window, const std::vector<std::vector<std::string>>&
 HeadlessDesktop::HeadlessDesktop(std::ostream& transcript) : out_(transcript) {}
 
 void HeadlessDesktop::WriteLine(std::string_view line) {
+  // Line by line, so a game that crashes still leaves its transcript up to the crash.
   out_ << line << '\n';
   out_.flush();
 }
