@@ -1,3 +1,4 @@
+// The weapon and monster tables of a new game, monster lookup by picture and the market prices.
 #include <gtest/gtest.h>
 
 #include "model/game_state.h"

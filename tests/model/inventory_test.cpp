@@ -1,3 +1,4 @@
+// Stock and bag rules: piece by piece, the royal order and elemental checks, the home-coming.
 #include "model/inventory.h"
 
 #include <gtest/gtest.h>

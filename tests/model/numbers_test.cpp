@@ -1,3 +1,4 @@
+// The game's floor, half-to-even rounding, truncating division and thousands format.
 #include "model/numbers.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Capped growth, the customer roll, deal HP, experience and level-ups, each roll queued.
 #include "model/progression.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The scripted random source replays its queue; the real one stays in [0, 1).
 #include "model/random.h"
 
 #include <gtest/gtest.h>

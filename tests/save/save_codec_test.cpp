@@ -1,3 +1,4 @@
+// The save file's two lines: known letters, round trips and the files a load refuses.
 #include "save/save_codec.h"
 
 #include <gtest/gtest.h>

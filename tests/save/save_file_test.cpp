@@ -1,3 +1,4 @@
+// Tolmark.dat on disk: byte-exact writes, the load flag, and failed or refused files.
 #include "save/save_file.h"
 
 #include <gtest/gtest.h>

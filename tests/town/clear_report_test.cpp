@@ -1,3 +1,4 @@
+// The clear report: points, rank and remarks, the exact text and its appends to Clear.txt.
 #include "town/clear_report.h"
 
 #include <gtest/gtest.h>
