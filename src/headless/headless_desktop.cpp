@@ -189,10 +189,8 @@ void HeadlessDesktop::ShowScene(Window scene) {
 
 void HeadlessDesktop::ShowTalk(Window balloon, std::string_view text, std::int32_t x,
                                std::int32_t y, int side) {
-  // A talk line stands for the balloon window's opening too: balloons come and go with
-  // every line, so `open` lines for them would only repeat it.
+  Open(balloon);
   WindowState& state = StateOf(balloon);
-  state.open = true;
   state.hidden = false;
   state.balloonText = std::string(text);
   WriteLine("talk " + std::string(WindowName(balloon)) + ' ' + std::to_string(side) + ' ' +
@@ -210,6 +208,8 @@ void HeadlessDesktop::Open(Window window) {
   WindowState& state = StateOf(window);
   if (state.open) return;
   state.open = true;
+  // A talk line stands for a balloon window's opening: balloons come and go with every line,
+  // so `open` lines for them would only repeat it.
   if (!IsBalloonWindow(window)) WriteLine("open " + std::string(WindowName(window)));
 }
 
