@@ -2,16 +2,13 @@
 #include "save/save_file.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <stdlib.h>
-#include <sys/resource.h>
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
+#include "file_fixtures.h"
 #include "save_fixtures.h"
 
 namespace tolmark {
@@ -20,25 +17,18 @@ namespace {
 namespace fs = std::filesystem;
 using testing_save::kNewGameFirstLine;
 using testing_save::kNewGameSecondLine;
+using testing_files::Contents;
 using testing_save::NewGame;
 
 const std::string kNewGameFile = kNewGameFirstLine + "\r\n" + kNewGameSecondLine + "\r\n";
 
-// Each test works in a folder of its own, like the game in its current folder.
-class SaveFile : public ::testing::Test {
+class SaveFile : public testing_files::ScratchFolder {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::path(::testing::TempDir()) / "tolmark-save-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
+    ScratchFolder::SetUp();
     path_ = folder_ / "Tolmark.dat";
   }
-  void TearDown() override { fs::remove_all(folder_); }
 
-  static std::string Contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
   static void Put(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
   }
@@ -48,7 +38,6 @@ class SaveFile : public ::testing::Test {
     return names;
   }
 
-  fs::path folder_;
   fs::path path_;
 };
 
@@ -118,19 +107,14 @@ TEST_F(SaveFile, AFullDiskKeepsTheOldSave) {
   const std::string old_save = kNewGameFile;
   Put(path_, old_save);
 
-  rlimit saved{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-  const auto old_handler = ::signal(SIGXFSZ, SIG_IGN);
-  rlimit tight = saved;
-  tight.rlim_cur = 100;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tight), 0);
-
   GameState s = NewGame();
   s.Gold = 123456;
-  const FileWriteResult result = WriteSaveFile(s, path_);
-
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  ::signal(SIGXFSZ, old_handler);
+  FileWriteResult result;
+  {
+    const testing_files::FileSizeLimit limit(100);
+    ASSERT_TRUE(limit.Applied());
+    result = WriteSaveFile(s, path_);
+  }
 
   EXPECT_FALSE(result.ok);
   EXPECT_EQ(Contents(path_), old_save);

@@ -3,15 +3,12 @@
 
 #include <gtest/gtest.h>
 #include <iconv.h>
-#include <signal.h>
-#include <stdlib.h>
-#include <sys/resource.h>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
+
+#include "../save/file_fixtures.h"
 
 namespace tolmark {
 namespace {
@@ -152,22 +149,15 @@ std::string Cp932(const std::string& utf8) {
   return out;
 }
 
-class ClearReportFile : public ::testing::Test {
+class ClearReportFile : public testing_files::ScratchFolder {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::path(::testing::TempDir()) / "tolmark-clear-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
+    ScratchFolder::SetUp();
     path_ = folder_ / "Clear.txt";
   }
-  void TearDown() override { fs::remove_all(folder_); }
 
-  std::string Contents() const {
-    std::ifstream in(path_, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
+  std::string Contents() const { return testing_files::Contents(path_); }
 
-  fs::path folder_;
   fs::path path_;
 };
 
@@ -194,15 +184,13 @@ TEST_F(ClearReportFile, AFailedAppendLeavesTheEarlierReportsAsTheyWere) {
   ASSERT_TRUE(WriteClearReport(top, path_).ok);
   const std::string before = Contents();
 
-  rlimit saved{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-  const auto old_handler = ::signal(SIGXFSZ, SIG_IGN);
-  rlimit tight = saved;
-  tight.rlim_cur = before.size() + 100;  // room for part of a second report only
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tight), 0);
-  const FileWriteResult result = WriteClearReport(top, path_);
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  ::signal(SIGXFSZ, old_handler);
+  FileWriteResult result;
+  {
+    // Room for part of a second report only.
+    const testing_files::FileSizeLimit limit(before.size() + 100);
+    ASSERT_TRUE(limit.Applied());
+    result = WriteClearReport(top, path_);
+  }
 
   EXPECT_FALSE(result.ok);
   EXPECT_EQ(Contents(), before);
