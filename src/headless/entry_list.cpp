@@ -2,19 +2,10 @@
 #include "headless/entry_list.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "headless/script_line.h"
 
 namespace tolmark {
-namespace {
-
-bool ParseInt(std::string_view text, std::int64_t& out) {
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
-  return !text.empty() && ec == std::errc() && end == text.data() + text.size();
-}
-
-}  // namespace
 
 std::optional<std::vector<StockEntry>> ParseEntryList(std::string_view text,
                                                       std::size_t maxEntries, std::string* error) {
@@ -22,15 +13,15 @@ std::optional<std::vector<StockEntry>> ParseEntryList(std::string_view text,
   if (text == "-") return entries;
   for (const std::string_view item : SplitAtCommas(text)) {
     const std::size_t colon = item.find(':');
-    std::int64_t weapon = -1;
-    std::int64_t count = 0;
-    if (colon == std::string_view::npos || !ParseInt(item.substr(0, colon), weapon) ||
-        !ParseInt(item.substr(colon + 1), count) || weapon < 0 || weapon >= kWeaponCount ||
-        count < 1 || count > 99999) {
+    const auto weapon = colon == std::string_view::npos
+                            ? std::nullopt
+                            : ParseWholeNumber(item.substr(0, colon));
+    const auto count = weapon ? ParseWholeNumber(item.substr(colon + 1)) : std::nullopt;
+    if (!count || *weapon < 0 || *weapon >= kWeaponCount || *count < 1 || *count > 99999) {
       *error = "'" + std::string(item) + "' is not weapon:count (weapon 0..60, count 1..99999)";
       return std::nullopt;
     }
-    entries.push_back({static_cast<std::int32_t>(weapon), static_cast<std::int32_t>(count)});
+    entries.push_back({static_cast<std::int32_t>(*weapon), static_cast<std::int32_t>(*count)});
   }
   if (entries.size() > maxEntries) {
     *error = std::to_string(entries.size()) + " entries, at most " + std::to_string(maxEntries) +

@@ -1,8 +1,6 @@
 // Argument readers shared by the script commands.
 #include "headless/script_args.h"
 
-#include <charconv>
-
 #include "headless/entry_list.h"
 #include "headless/script_error.h"
 
@@ -17,15 +15,13 @@ void RequireArgs(std::span<const ScriptToken> args, std::size_t min, std::size_t
 
 std::int64_t IntegerArg(const ScriptToken& arg, std::int64_t min, std::int64_t max,
                         std::string_view what) {
-  std::int64_t value = 0;
-  const std::string& t = arg.text;
-  const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), value);
-  if (t.empty() || ec != std::errc() || end != t.data() + t.size() || value < min ||
-      value > max) {
+  const auto value = ParseWholeNumber(arg.text);
+  if (!value || *value < min || *value > max) {
     throw ScriptError(std::string(what) + " must be a whole number from " +
-                      std::to_string(min) + " to " + std::to_string(max) + ", not '" + t + "'");
+                      std::to_string(min) + " to " + std::to_string(max) + ", not '" +
+                      arg.text + "'");
   }
-  return value;
+  return *value;
 }
 
 Window WindowArg(const ScriptToken& arg) {

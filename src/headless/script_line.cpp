@@ -1,6 +1,8 @@
 // The script's quoting rules.
 #include "headless/script_line.h"
 
+#include <charconv>
+
 namespace tolmark {
 namespace {
 
@@ -74,6 +76,13 @@ std::optional<std::vector<ScriptToken>> SplitScriptLine(std::string_view line,
     tokens.push_back(std::move(token));
   }
   return tokens;
+}
+
+std::optional<std::int64_t> ParseWholeNumber(std::string_view text) {
+  std::int64_t value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
 }
 
 std::vector<std::string_view> SplitAtCommas(std::string_view list) {

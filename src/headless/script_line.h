@@ -1,6 +1,7 @@
 // One line of a tolmark-sim script split into its arguments.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,5 +24,8 @@ std::optional<std::vector<ScriptToken>> SplitScriptLine(std::string_view line,
 // The items of a list argument such as "5:2,7:1" or "59,0", split at every comma; an empty
 // argument or two commas in a row give an empty item, which the list's reader refuses.
 std::vector<std::string_view> SplitAtCommas(std::string_view list);
+
+// A whole number written in decimal digits with an optional minus sign and nothing else.
+std::optional<std::int64_t> ParseWholeNumber(std::string_view text);
 
 }  // namespace tolmark

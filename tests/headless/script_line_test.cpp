@@ -54,6 +54,18 @@ TEST(ScriptLine, ListArgumentsSplitAtEveryComma) {
   EXPECT_EQ(SplitAtCommas("1,,2,"), (Items{"1", "", "2", ""}));
 }
 
+TEST(ScriptLine, WholeNumbersAreDigitsWithAnOptionalMinusAndNothingElse) {
+  const struct {
+    const char* text;
+    std::optional<std::int64_t> value;
+  } cases[] = {
+      {"0", 0},          {"-12", -12},     {"007", 7},       {"+5", std::nullopt},
+      {"", std::nullopt}, {"1x", std::nullopt}, {" 1", std::nullopt}, {"1.0", std::nullopt},
+      {"99999999999999999999", std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ParseWholeNumber(c.text), c.value) << c.text;
+}
+
 TEST(ScriptLine, TheTranscriptKeepsUtf8AndEscapesEveryOtherByte) {
   const struct {
     std::string text;
