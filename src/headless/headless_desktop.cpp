@@ -64,7 +64,9 @@ void HeadlessDesktop::SetForegroundCaption(std::string_view caption) {
 
 // ---- Driving. ----
 
-void HeadlessDesktop::Queue(const HeadlessInput& input) { queued_.push_back({input, now_}); }
+void HeadlessDesktop::Queue(const HeadlessInput& input) {
+  queued_.push_back({input, now_, ++queuedSoFar_});
+}
 
 void HeadlessDesktop::Deliver(const HeadlessInput& input) {
   Queue(input);
@@ -306,16 +308,19 @@ int HeadlessDesktop::TimerPeriod(Window scene, Timer timer) const {
 void HeadlessDesktop::Pump() {
   // What waits now is handled once, in time order: input queued during a pause and every
   // tick that fell due. Ticks falling due while these run wait for the next pump.
+  // A handler may pump too and take some of what waits, so the queue is asked afresh each time.
   auto due = timers_.DueBy(now_);
-  std::size_t inputs = queued_.size();
+  const std::uint64_t lastWaiting = queuedSoFar_;
+  const auto inputWaiting = [&] {
+    return !queued_.empty() && queued_.front().number <= lastWaiting;
+  };
   std::size_t nextTick = 0;
-  while (Live() && (inputs > 0 || nextTick < due.size())) {
+  while (Live() && (inputWaiting() || nextTick < due.size())) {
     const bool inputFirst =
-        inputs > 0 && (nextTick == due.size() || queued_.front().at <= due[nextTick].at);
+        inputWaiting() && (nextTick == due.size() || queued_.front().at <= due[nextTick].at);
     if (inputFirst) {
       const HeadlessInput input = queued_.front().input;
       queued_.pop_front();
-      --inputs;
       DeliverInput(input);
     } else {
       const SceneTimers::Due tick = due[nextTick++];

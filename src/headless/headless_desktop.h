@@ -138,8 +138,10 @@ class HeadlessDesktop final : public Desktop {
   struct QueuedInput {
     HeadlessInput input;
     std::int64_t at = 0;
+    std::uint64_t number = 0;  // 1 for the first input ever queued, counting up
   };
   std::deque<QueuedInput> queued_;
+  std::uint64_t queuedSoFar_ = 0;
   bool endRequested_ = false;
   bool ended_ = false;
 };

@@ -17,6 +17,7 @@ class Recorder final : public DesktopEvents {
   explicit Recorder(HeadlessDesktop& desk) : desk_(desk) { desk.SetEventSink(this); }
   void MouseDown(Window w, int button) override {
     Log(std::string(WindowName(w)) + " down " + std::to_string(button));
+    if (onMouseDown) onMouseDown(w, button);
   }
   void KeyDown(Window w, int key) override {
     Log(std::string(WindowName(w)) + " key " + std::to_string(key));
@@ -33,6 +34,7 @@ class Recorder final : public DesktopEvents {
 
   std::vector<std::string> log;
   std::function<void(Window, Timer)> onTick;
+  std::function<void(Window, int)> onMouseDown;
 
  private:
   void Log(const std::string& what) { log.push_back(std::to_string(desk_.Now()) + " " + what); }
@@ -116,6 +118,24 @@ TEST(HeadlessClock, InputQueuedDuringAPauseArrivesAtTheNextPump) {
   f.desk.Pump();
   // The click was made at 0, the tick fell due at 300: the click comes first.
   EXPECT_EQ(f.events.log, (Lines{"1000 frmShop down 1", "1000 frmShop t1"}));
+}
+
+// A handler that pumps takes the inputs still waiting; the outer pump must not hand them out
+// again, nor reach for one that is no longer there. Input queued while a pump runs waits for
+// the next one.
+TEST(HeadlessClock, InputTakenByAPumpInsideAHandlerIsDeliveredOnce) {
+  Fixture f;
+  f.desk.ShowWindow(Window::frmShop);
+  f.desk.Queue({HeadlessInput::Kind::MouseDown, Window::frmShop, 1, 0, {}});
+  f.desk.Queue({HeadlessInput::Kind::MouseDown, Window::frmShop, 2, 0, {}});
+  f.events.onMouseDown = [&](Window, int button) {
+    if (button == 1) f.desk.Pump();
+    if (button == 2) f.desk.Queue({HeadlessInput::Kind::MouseDown, Window::frmShop, 3, 0, {}});
+  };
+  f.desk.Pump();
+  EXPECT_EQ(f.events.log, (Lines{"0 frmShop down 1", "0 frmShop down 2"}));
+  f.desk.Pump();
+  EXPECT_EQ(f.events.log, (Lines{"0 frmShop down 1", "0 frmShop down 2", "0 frmShop down 3"}));
 }
 
 TEST(HeadlessTranscript, WritesTheFixedLineFormats) {
