@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "present/window.h"
@@ -132,7 +133,7 @@ class Desktop {
   // No window is left: the program ends once control returns to the event loop.
   virtual void EndProgram() = 0;
 
-  // Unit conversions of the game: pixels times the factor, rounded half to even.
+  // Unit conversions of the game: whole pixels times the factor, exact.
   std::int32_t UnitsFromPixelsX(int px) const { return px * TwipsPerPixelX(); }
   std::int32_t UnitsFromPixelsY(int px) const { return px * TwipsPerPixelY(); }
 };
