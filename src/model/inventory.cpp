@@ -165,9 +165,7 @@ void MergeTripGoods(GameState& s, const DiscardLineSink& sayDiscard) {
     MergeLot(s, lot.WeaponId, lot.Count, sayDiscard);
   }
 
-  const std::int32_t purchases = std::clamp<std::int32_t>(s.TownPurchaseCount, 0, kPurchaseRows);
-  for (std::int32_t i = 0; i < purchases; ++i) {
-    const PurchaseEntry& row = s.TownPurchases[static_cast<std::size_t>(i)];
+  for (const PurchaseEntry& row : Used(std::as_const(s.TownPurchases), s.TownPurchaseCount)) {
     MergeLot(s, row.WeaponId, row.Count, sayDiscard);
   }
 }
