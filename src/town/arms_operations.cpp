@@ -1,5 +1,5 @@
-// The town and castle's own operations; the market, the delivery and the ending are filled in
-// with their rules. Each is entered with the step code of its range.
+// The town and castle's own operations, each entered with the step code of its range. None does
+// anything yet: the market, the delivery and the ending come with their rules.
 #include "town/arms_operations.h"
 
 namespace tolmark {
