@@ -1,9 +1,10 @@
 // Build-time tool: reads the palette and the drawing files and writes the picture table as C++
 // source, so the game carries its pictures inside the binary.
 //   picture_compiler OUT.cpp PALETTE DRAWING...
-#include <array>
+#include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <sstream>
 #include <string>
 
