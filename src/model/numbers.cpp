@@ -1,7 +1,6 @@
 // Rounding and formatting as the game's rules state them.
 #include "model/numbers.h"
 
-#include <cfenv>
 #include <cmath>
 
 namespace tolmark {
@@ -9,9 +8,12 @@ namespace tolmark {
 std::int32_t Int(double x) { return static_cast<std::int32_t>(std::floor(x)); }
 
 std::int32_t CLng(double x) {
-  // nearbyint follows the current rounding mode, which is round-half-even unless changed.
-  if (std::fegetround() != FE_TONEAREST) std::fesetround(FE_TONEAREST);
-  return static_cast<std::int32_t>(std::nearbyint(x));
+  // Worked out by hand rather than through the floating-point rounding mode, which belongs to
+  // the whole program (a toolkit may change it) and is not ours to set.
+  double whole = std::floor(x);
+  const double fraction = x - whole;
+  if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0)) whole += 1.0;
+  return static_cast<std::int32_t>(whole);
 }
 
 std::int32_t Round(double x) { return CLng(x); }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cfenv>
+
 namespace tolmark {
 namespace {
 
@@ -22,6 +24,16 @@ TEST(Numbers, RoundingSendsHalvesToTheEvenNeighbour) {
     EXPECT_EQ(CLng(c.x), c.expected) << c.x;
     EXPECT_EQ(Round(c.x), c.expected) << c.x;
   }
+}
+
+TEST(Numbers, RoundingIgnoresTheProgramsRoundingMode) {
+  const int saved = std::fegetround();
+  std::fesetround(FE_UPWARD);
+  const int halfDown = CLng(2.5);
+  const int mode = std::fegetround();
+  std::fesetround(saved);
+  EXPECT_EQ(halfDown, 2);
+  EXPECT_EQ(mode, FE_UPWARD);  // left as the program set it
 }
 
 TEST(Numbers, IntegerDivisionTruncatesTowardZero) {
