@@ -6,6 +6,7 @@
 
 #include "scene/dialogue.h"
 #include "scene/dispatch.h"
+#include "scene/interruption.h"
 
 namespace tolmark {
 namespace {
@@ -78,14 +79,8 @@ void ShopAutoOn(Scenes& c) {
 void FieldAutoOn(Scenes& c) { c.s.AutoMode = kTrue; }
 
 void StartExitCommand(Scenes& c) {
-  GameState& s = c.s;
-  s.AwaitingAnswer = kFalse;
-  s.CommandBusy = kTrue;
-  s.SavedAction = 0;
-  s.Answer = 0;
-  if (s.EventActive == kTrue) s.SavedAction = s.PendingAction;
-  s.PendingAction = 900;
-  if (InShop(s)) c.desk.Focus(Window::frmShop);
+  BeginInterruption(c.s, 900);
+  if (InShop(c.s)) c.desk.Focus(Window::frmShop);
   ExitCommand(c);
 }
 
@@ -109,18 +104,13 @@ void ExitCommand(Scenes& c) {
       c.desk.Focus(CurrentScene(s));
       return;
     case 902:
-      if (s.InterruptAnswer == 89) {
+      if (s.InterruptAnswer == kAnswerYes) {
         const Window scene = CurrentScene(s);
         c.desk.UnloadAllExcept(scene);
         c.desk.CloseWindow(scene);
         c.desk.EndProgram();
-      } else if (s.InterruptAnswer == 78) {
-        s.Answer = 0;
-        s.PendingAction = 0;
-        s.InterruptPrompt = kFalse;
-        s.CommandBusy = kFalse;
-        c.desk.CloseWindow(Window::frmMessage);
-        s.PendingAction = s.SavedAction;
+      } else if (s.InterruptAnswer == kAnswerNo) {
+        s.PendingAction = AbandonInterruption(c);
         Dispatch(c, 1, false);
       }
       return;

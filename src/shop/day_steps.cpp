@@ -3,6 +3,7 @@
 
 #include "scene/dialogue.h"
 #include "scene/dispatch.h"
+#include "scene/interruption.h"
 #include "scene/startup.h"
 #include "shop/day.h"
 #include "shop/deal.h"
@@ -45,13 +46,7 @@ void OpenShop(Scenes& c) {
 }
 
 void StartClosing(Scenes& c) {
-  GameState& s = c.s;
-  s.AwaitingAnswer = kFalse;
-  s.CommandBusy = kTrue;
-  s.SavedAction = 0;
-  s.Answer = 0;
-  if (s.EventActive == kTrue) s.SavedAction = s.PendingAction;
-  s.PendingAction = 500;
+  BeginInterruption(c.s, 500);
   c.desk.Focus(Window::frmShop);
   ShopClose(c);
 }
@@ -73,20 +68,15 @@ void ShopClose(Scenes& c) {
       AskYesNo(c, "閉店する", "閉店しない");
       return;
     }
-    if (s.InterruptAnswer == 89) {
+    if (s.InterruptAnswer == kAnswerYes) {
       CancelVisitForClosing(s, c.rnd);
       RefreshOpenWindows(c);
       CloseTheShop(c);
       return;
     }
-    if (s.InterruptAnswer == 78) {
-      s.Answer = 0;
-      s.PendingAction = 0;
-      s.InterruptPrompt = kFalse;
-      s.CommandBusy = kFalse;
-      c.desk.CloseWindow(Window::frmMessage);
+    if (s.InterruptAnswer == kAnswerNo) {
       // A customer who had made his request makes it again; one still walking walks on.
-      const std::int32_t saved = s.SavedAction;
+      const std::int32_t saved = AbandonInterruption(c);
       s.PendingAction = (saved >= 2 && saved <= 4) ? 1 : saved;
       Dispatch(c, 1, true);
       return;

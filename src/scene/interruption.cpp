@@ -1,0 +1,25 @@
+// Putting a visit's step code aside for an interrupting question, and giving it back.
+#include "scene/interruption.h"
+
+namespace tolmark {
+
+void BeginInterruption(GameState& s, std::int32_t questionCode) {
+  s.AwaitingAnswer = kFalse;
+  s.CommandBusy = kTrue;
+  s.SavedAction = 0;
+  s.Answer = 0;
+  if (s.EventActive == kTrue) s.SavedAction = s.PendingAction;
+  s.PendingAction = questionCode;
+}
+
+std::int32_t AbandonInterruption(Scenes& c) {
+  GameState& s = c.s;
+  s.Answer = 0;
+  s.PendingAction = 0;
+  s.InterruptPrompt = kFalse;
+  s.CommandBusy = kFalse;
+  c.desk.CloseWindow(Window::frmMessage);
+  return s.SavedAction;
+}
+
+}  // namespace tolmark
