@@ -4,6 +4,7 @@
 #include "save/save_file.h"
 #include "scene/dialogue.h"
 #include "scene/startup.h"
+#include "shop/counter_talk.h"
 #include "shop/shop_commands.h"
 #include "shop/shop_operations.h"
 
@@ -13,11 +14,6 @@ namespace {
 bool SaveFileExists() {
   std::error_code ignored;
   return std::filesystem::exists(std::filesystem::path(kSaveFileName), ignored);
-}
-
-void Line(Scenes& c, std::string_view text, std::int32_t next) {
-  c.s.PendingAction = next;
-  Say(c, text, kTrue);
 }
 
 // The game ends on a refused file: no partial load may be played on.
@@ -46,27 +42,24 @@ void SaveORLoad(Scenes& c) {
   switch (s.PendingAction) {
     case 600:
       if (!saving) {
-        Line(c, "ロードするのか？", 601);
+        MerchantLine(c, "ロードするのか？", 601);
       } else if (SaveFileExists()) {
-        Line(c, "前のセーブデータが上書きされるが、いいのか？", 601);
+        MerchantLine(c, "前のセーブデータが上書きされるが、いいのか？", 601);
       } else {
-        Line(c, "セーブするのか？", 601);
+        MerchantLine(c, "セーブするのか？", 601);
       }
       return;
     case 601:
-      s.Answer = 0;
-      s.AwaitingAnswer = kTrue;
-      c.desk.Focus(Window::frmShop);
       if (saving) {
-        AskYesNo(c, "セーブする", "セーブしない");
+        AskAtCounter(c, "セーブする", "セーブしない");
       } else {
-        AskYesNo(c, "ロードする", "ロードしない");
+        AskAtCounter(c, "ロードする", "ロードしない");
       }
       return;
     default:
       break;
   }
-  if (s.Answer != 89) {
+  if (s.Answer != kAnswerYes) {
     // A "no", or the click after the result line: the command is over.
     s.Answer = 0;
     s.PendingAction = 0;

@@ -1,6 +1,7 @@
 // Setting out on a trip: the castle trip's wagon offer and loading, then the road.
 #include "scene/dialogue.h"
 #include "scene/startup.h"
+#include "shop/counter_talk.h"
 #include "shop/shop_commands.h"
 #include "shop/shop_operations.h"
 #include "shop/stock_moves.h"
@@ -9,11 +10,6 @@ namespace tolmark {
 namespace {
 
 constexpr std::int32_t kCastle = 3;
-
-void Line(Scenes& c, std::string_view text, std::int32_t next) {
-  c.s.PendingAction = next;
-  Say(c, text, kTrue);
-}
 
 void Depart(Scenes& c) { HandOverShopToField(c); }
 
@@ -43,20 +39,17 @@ void Stocking(Scenes& c) {
         DepartOnFoot(c);
         return;
       }
-      Line(c, "国に荷物を届ける為に荷馬車を使おうか？", 401);
+      MerchantLine(c, "国に荷物を届ける為に荷馬車を使おうか？", 401);
       return;
     case 401:
-      Line(c, "荷馬車を雇うのに、10万カリム掛かるがどうする？", 402);
+      MerchantLine(c, "荷馬車を雇うのに、10万カリム掛かるがどうする？", 402);
       return;
     case 402:
-      s.Answer = 0;
-      s.AwaitingAnswer = kTrue;
-      c.desk.Focus(Window::frmShop);
-      AskYesNo(c, "使う", "使わない");
+      AskAtCounter(c, "使う", "使わない");
       return;
     case 431:
       if (LoadWagon(s) == 0) {
-        Line(c, "ん？注文されている物が店にないようだ", 440);
+        MerchantLine(c, "ん？注文されている物が店にないようだ", 440);
         return;
       }
       s.Gold -= kWagonFee;
@@ -65,7 +58,7 @@ void Stocking(Scenes& c) {
       Depart(c);
       return;
     case 440:
-      Line(c, "馬車を借りる必要がないな", 441);
+      MerchantLine(c, "馬車を借りる必要がないな", 441);
       return;
     case 441:
       s.BagCapacity = s.SavedBagCapacity;
@@ -76,16 +69,16 @@ void Stocking(Scenes& c) {
   }
   // The wagon question's answer is read only at the code the prompt raised the step to.
   const bool answered = s.PendingAction == 403;
-  if (answered && s.Answer == 89) {
+  if (answered && s.Answer == kAnswerYes) {
     s.Answer = 0;
     for (Window w : {Window::frmList, Window::frmShopItem, Window::frmStatus, Window::frmOrder}) {
       c.desk.CloseWindow(w);
     }
     s.ItemListOpen = s.StatusOpen = s.CollectionListOpen = s.OrderListOpen = kFalse;
-    Line(c, "店にある品で注文されていた物を持って行こう", 431);
+    MerchantLine(c, "店にある品で注文されていた物を持って行こう", 431);
     return;
   }
-  if (answered && s.Answer == 78) s.Answer = 0;
+  if (answered && s.Answer == kAnswerNo) s.Answer = 0;
   DepartOnFoot(c);
 }
 

@@ -4,6 +4,7 @@
 #include "model/numbers.h"
 #include "scene/dialogue.h"
 #include "scene/startup.h"
+#include "shop/counter_talk.h"
 #include "shop/day.h"
 #include "shop/shop_draw.h"
 #include "shop/shop_operations.h"
@@ -30,13 +31,6 @@ void EndVisit(Scenes& c) {
   c.s.StartingUp = kFalse;
 }
 
-void AskQuestion(Scenes& c, std::string_view yes, std::string_view no) {
-  c.s.Answer = 0;
-  c.s.AwaitingAnswer = kTrue;
-  c.desk.Focus(Window::frmShop);
-  AskYesNo(c, yes, no);
-}
-
 // The enlargement: its price, the question, the night the carpenter works through.
 bool EnlargementStep(Scenes& c) {
   GameState& s = c.s;
@@ -46,13 +40,13 @@ bool EnlargementStep(Scenes& c) {
            703);
       return true;
     case 703:
-      AskQuestion(c, "する", "しない");
+      AskAtCounter(c, "する", "しない");
       return true;
     case 704:
-      if (s.Answer == 89) {
+      if (s.Answer == kAnswerYes) {
         s.Answer = 0;
         Line(c, StorySpeaker::Visitor, story_line::kEnlargeYes, 711);
-      } else if (s.Answer == 78) {
+      } else if (s.Answer == kAnswerNo) {
         s.Answer = 0;
         Line(c, StorySpeaker::Visitor, story_line::kEnlargeNo, 718);
       }

@@ -5,6 +5,7 @@
 #include "scene/dispatch.h"
 #include "scene/startup.h"
 #include "shop/arrival.h"
+#include "shop/counter_talk.h"
 #include "shop/customer_lines.h"
 #include "shop/day.h"
 #include "shop/deal.h"
@@ -87,10 +88,7 @@ void BuyANDSell(Scenes& c) {
   if (s.PendingAction == 0) return;
 
   if (s.PendingAction == 2) {
-    s.Answer = 0;
-    s.AwaitingAnswer = kTrue;
-    c.desk.Focus(Window::frmShop);
-    AskYesNo(c, buyer ? "売る" : "買う", buyer ? "売らない" : "買わない");
+    AskAtCounter(c, buyer ? "売る" : "買う", buyer ? "売らない" : "買わない");
     return;
   }
 
