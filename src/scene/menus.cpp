@@ -3,13 +3,11 @@
 
 #include <filesystem>
 
+#include "save/save_file.h"
 #include "scene/dispatch.h"
 
 namespace tolmark {
 namespace {
-
-// The save file the record submenu's load item looks for, in the current folder.
-constexpr const char* kSaveFile = "Tolmark.dat";
 
 MenuItem* FindIn(std::vector<MenuItem>& items, std::string_view name) {
   for (MenuItem& item : items) {
@@ -117,7 +115,8 @@ void OpenShopMenu(Scenes& c) {
     }
     if (busy) SetItemEnabled(m, "mauto", false);
     std::error_code ignored;
-    SetItemEnabled(m, "mload", std::filesystem::exists(kSaveFile, ignored));
+    const bool saved = std::filesystem::exists(std::filesystem::path(kSaveFileName), ignored);
+    SetItemEnabled(m, "mload", saved);
   }
   c.desk.PopupMenu(Window::frmMenu, m);
 }
