@@ -5,6 +5,7 @@
 #include "scene/dispatch.h"
 #include "scene/interruption.h"
 #include "scene/startup.h"
+#include "shop/counter_talk.h"
 #include "shop/day.h"
 #include "shop/deal.h"
 #include "shop/shop_commands.h"
@@ -57,8 +58,7 @@ void ShopClose(Scenes& c) {
     if (s.PendingAction == 500) {
       s.InterruptPrompt = kTrue;
       for (Window w : {Window::frmMessage, Window::frmYes, Window::frmNo}) c.desk.CloseWindow(w);
-      s.PendingAction = 501;
-      Say(c, "客がいるのに閉店するのか？評判が落ちるぞ", kTrue);
+      MerchantLine(c, "客がいるのに閉店するのか？評判が落ちるぞ", 501);
       return;
     }
     if (s.PendingAction == 501) {
@@ -99,13 +99,11 @@ void Sleeping(Scenes& c) {
   GameState& s = c.s;
   switch (s.PendingAction) {
     case 300:
-      s.PendingAction = 301;
-      Say(c, "体力が全快した！", kTrue);
+      MerchantLine(c, "体力が全快した！", 301);
       return;
     case 301:
       ChargeLivingCost(s);
-      s.PendingAction = 302;
-      Say(c, "生活費として" + std::to_string(s.DealAmount) + "カリムかかったようだ", kTrue);
+      MerchantLine(c, "生活費として" + std::to_string(s.DealAmount) + "カリムかかったようだ", 302);
       return;
     case 302:
       // HP comes back only once both lines have been read.

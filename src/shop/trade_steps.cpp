@@ -126,8 +126,7 @@ void BuyANDSell(Scenes& c) {
       RefreshOpenWindows(c);
       if (s.LevelUpPending == kTrue) {
         s.LevelUpPending = kFalse;
-        s.PendingAction = 71;
-        Say(c, "レベルアップ！", kTrue);
+        MerchantLine(c, "レベルアップ！", 71);
         return;
       }
       VisitorLeaves(c);
