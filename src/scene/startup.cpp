@@ -104,7 +104,7 @@ bool ArmsStartUpShared(Scenes& c) {
   c.desk.ShowWindow(Window::frmArms);
   SetWatchdogFromOption(c, Window::frmArms);
   ResetArmsMenu(c);
-  c.desk.SetTimer(Window::frmArms, Timer::Timer1, 100);
+  c.desk.SetTimer(Window::frmArms, Timer::Timer1, kWalkingTickMs);
   return true;
 }
 

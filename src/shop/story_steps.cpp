@@ -14,7 +14,6 @@
 namespace tolmark {
 namespace {
 
-constexpr int kWalkingPeriodMs = 100;
 constexpr int kNightMs = 1500;
 constexpr int kDiscardPauseMs = 2000;
 
@@ -26,7 +25,7 @@ void Line(Scenes& c, StorySpeaker speaker, std::string_view text, std::int32_t n
 void EndVisit(Scenes& c) {
   c.desk.CloseWindow(Window::frmMessage);
   c.s.PendingAction = 0;
-  c.desk.SetTimer(Window::frmShop, Timer::Timer1, kWalkingPeriodMs);
+  c.desk.SetTimer(Window::frmShop, Timer::Timer1, kWalkingTickMs);
   c.s.ScenePhase = 30;
   c.s.StartingUp = kFalse;
 }

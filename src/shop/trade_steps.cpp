@@ -16,7 +16,6 @@
 namespace tolmark {
 namespace {
 
-constexpr int kWalkingPeriodMs = 100;
 constexpr std::int32_t kEntranceX = -32;
 constexpr int kDarkShopMs = 1000;
 
@@ -53,7 +52,7 @@ void SpeakCustomerLine(Scenes& c) {
 void VisitorLeaves(Scenes& c) {
   RefreshOpenWindows(c);
   c.s.PendingAction = 0;
-  c.desk.SetTimer(Window::frmShop, Timer::Timer1, kWalkingPeriodMs);
+  c.desk.SetTimer(Window::frmShop, Timer::Timer1, kWalkingTickMs);
   c.s.ScenePhase = 30;
 }
 
