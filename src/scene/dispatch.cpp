@@ -4,6 +4,7 @@
 #include "field/field_operations.h"
 #include "scene/common_commands.h"
 #include "scene/menus.h"
+#include "shop/shop_draw.h"
 #include "shop/shop_operations.h"
 #include "town/arms_operations.h"
 
@@ -20,7 +21,7 @@ void ShopAdvance(Scenes& c, bool manual) {
     s.AutoMode = kFalse;
     s.ShopSign = 99;
     if (s.EventActive == kTrue && s.PendingAction != 999 && s.ShopOpen == kTrue) {
-      RedrawShopWithVisitor(c);
+      DrawShop(c, ShopFrame::WithVisitor);
     }
     c.desk.Focus(Window::frmShop);
   }
@@ -138,15 +139,6 @@ void ArmsAdvance(Scenes& c) {
 }
 
 }  // namespace
-
-void RedrawShopWithVisitor(Scenes& c) {
-  GameState& s = c.s;
-  c.desk.BeginScene(Window::frmShop, 1);
-  c.desk.DrawPicture(Window::frmShop, 57, s.HeroX, s.HeroY);
-  c.desk.DrawPicture(Window::frmShop, s.VisitorPicture, s.VisitorX, s.VisitorY);
-  c.desk.DrawPicture(Window::frmShop, s.ShopSign, s.HeroX - c.PxX(15), s.HeroY - c.PxY(5));
-  c.desk.ShowScene(Window::frmShop);
-}
 
 void Dispatch(Scenes& c, int action, bool manual) {
   GameState& s = c.s;

@@ -9,7 +9,4 @@ namespace tolmark {
 // the player's own mouse and keys; a manual advance ends automatic play.
 void Dispatch(Scenes& c, int action, bool manual);
 
-// The shop redrawn as it stands, without touching the step code: merchant, visitor, board.
-void RedrawShopWithVisitor(Scenes& c);
-
 }  // namespace tolmark

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "save/save_file.h"
-#include "scene/dispatch.h"
+#include "shop/shop_draw.h"
 
 namespace tolmark {
 namespace {
@@ -75,7 +75,7 @@ void OpenShopMenu(Scenes& c) {
   SetItemEnabled(m, "mauto", true);
   s.AutoMode = kFalse;
   s.ShopSign = 99;
-  if (s.EventActive == kTrue) RedrawShopWithVisitor(c);
+  if (s.EventActive == kTrue) DrawShop(c, ShopFrame::WithVisitor);
   c.desk.Focus(Window::frmShop);
   if (s.EventActive == kTrue) SetItemEnabled(m, "mauto", false);
 

@@ -9,6 +9,7 @@
 #include "scene/dialogue.h"
 #include "scene/home_coming.h"
 #include "scene/menus.h"
+#include "shop/shop_draw.h"
 #include "shop/shop_windows.h"
 #include "town/arms_operations.h"
 #include "town/town_windows.h"
@@ -22,14 +23,6 @@ constexpr std::string_view kCarriedHome = "ここは家か……。馬車の人�
 
 void SetWatchdogFromOption(Scenes& c, Window scene) {
   c.desk.SetTimer(scene, Timer::Timer2, c.s.AlwaysOnTop == kTrue ? kWatchdogTickMs : 0);
-}
-
-void DrawShopAtStart(Scenes& c) {
-  GameState& s = c.s;
-  c.desk.BeginScene(Window::frmShop, 1);
-  c.desk.DrawPicture(Window::frmShop, 57, s.HeroX, s.HeroY);
-  c.desk.DrawPicture(Window::frmShop, s.ShopSign, s.HeroX - c.PxX(15), s.HeroY - c.PxY(5));
-  c.desk.ShowScene(Window::frmShop);
 }
 
 }  // namespace
@@ -67,7 +60,7 @@ void ShopStartUp(Scenes& c) {
   ApplyShopStartReset(s);
   c.desk.SetTimer(Window::frmShop, Timer::Timer1, s.TickInterval);
   s.ShopSign = 44;
-  DrawShopAtStart(c);
+  DrawShop(c, ShopFrame::MerchantAndBoard);
 
   if (s.WagonHired != kFalse) s.BagCapacity = s.SavedBagCapacity;
   s.WagonHired = kFalse;

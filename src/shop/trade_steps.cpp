@@ -2,7 +2,6 @@
 #include "model/progression.h"
 #include "present/shapes.h"
 #include "scene/dialogue.h"
-#include "scene/dispatch.h"
 #include "scene/startup.h"
 #include "shop/arrival.h"
 #include "shop/counter_talk.h"
@@ -71,7 +70,7 @@ void BuyANDSellItem(Scenes& c) {
   if (s.EventCode != 0) {
     if (s.AutoMode == kTrue) {
       s.ShopSign = 99;
-      RedrawShopWithVisitor(c);
+      DrawShop(c, ShopFrame::WithVisitor);
     }
     s.PendingAction = 700;
     EventStart(c);
