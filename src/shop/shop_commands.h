@@ -16,8 +16,9 @@ void StartTrip(Scenes& c, std::int32_t destination);
 // "セーブ" (save true) and "ロード".
 void StartRecord(Scenes& c, bool save);
 
-// The visit is over: the visitor turns and walks out, the last line stays meanwhile.
-void VisitorLeaves(Scenes& c);
+// The visit is over: the visitor turns and walks out at the walking tick. Whatever balloon is
+// up stays unless the caller closes it.
+void VisitorWalksOut(Scenes& c);
 
 // Opens the window when closed, closes it when open, then focuses the shop.
 void ToggleShopWindow(Scenes& c, Window window);

@@ -6,6 +6,7 @@
 #include "scene/startup.h"
 #include "shop/counter_talk.h"
 #include "shop/day.h"
+#include "shop/shop_commands.h"
 #include "shop/shop_draw.h"
 #include "shop/shop_operations.h"
 #include "shop/stock_moves.h"
@@ -24,9 +25,7 @@ void Line(Scenes& c, StorySpeaker speaker, std::string_view text, std::int32_t n
 
 void EndVisit(Scenes& c) {
   c.desk.CloseWindow(Window::frmMessage);
-  c.s.PendingAction = 0;
-  c.desk.SetTimer(Window::frmShop, Timer::Timer1, kWalkingTickMs);
-  c.s.ScenePhase = 30;
+  VisitorWalksOut(c);
   c.s.StartingUp = kFalse;
 }
 

@@ -48,8 +48,7 @@ void SpeakCustomerLine(Scenes& c) {
 
 }  // namespace
 
-void VisitorLeaves(Scenes& c) {
-  RefreshOpenWindows(c);
+void VisitorWalksOut(Scenes& c) {
   c.s.PendingAction = 0;
   c.desk.SetTimer(Window::frmShop, Timer::Timer1, kWalkingTickMs);
   c.s.ScenePhase = 30;
@@ -127,11 +126,13 @@ void BuyANDSell(Scenes& c) {
         MerchantLine(c, "レベルアップ！", 71);
         return;
       }
-      VisitorLeaves(c);
+      RefreshOpenWindows(c);
+      VisitorWalksOut(c);
       return;
     case 71:
       c.desk.CloseWindow(Window::frmMessage);
-      VisitorLeaves(c);
+      RefreshOpenWindows(c);
+      VisitorWalksOut(c);
       return;
     case 72:
       GameOver(c);
