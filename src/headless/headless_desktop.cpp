@@ -253,13 +253,6 @@ bool HeadlessDesktop::Focus(Window window) {
   return true;
 }
 
-void HeadlessDesktop::UnloadAllExcept(Window keep) {
-  for (int i = 0; i < kWindowCount; ++i) {
-    const auto window = static_cast<Window>(i);
-    if (window != keep) CloseWindow(window);
-  }
-}
-
 void HeadlessDesktop::BringToFront(Window window) {
   ShowWindow(window);
   WriteLine("front " + std::string(WindowName(window)));

@@ -94,7 +94,6 @@ class HeadlessDesktop final : public Desktop {
   void HideWindow(Window window) override;
   void CloseWindow(Window window) override;
   bool Focus(Window window) override;
-  void UnloadAllExcept(Window keep) override;
   void BringToFront(Window window) override;
   std::string ForegroundCaption() override { return foregroundCaption_; }
   void PopupMenu(Window menuWindow, const Menu& menu) override;

@@ -106,7 +106,12 @@ class Desktop {
   virtual void HideWindow(Window window) = 0;
   virtual void CloseWindow(Window window) = 0;
   virtual bool Focus(Window window) = 0;
-  virtual void UnloadAllExcept(Window keep) = 0;
+  // Closes every window of the game but one, in the order of the Window list.
+  void UnloadAllExcept(Window keep) {
+    for (int i = 0; i < kWindowCount; ++i) {
+      if (static_cast<Window>(i) != keep) CloseWindow(static_cast<Window>(i));
+    }
+  }
   virtual void BringToFront(Window window) = 0;
   // The caption of the window that has the focus anywhere on the desktop; empty when none.
   virtual std::string ForegroundCaption() = 0;

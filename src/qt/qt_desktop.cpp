@@ -220,13 +220,6 @@ bool QtDesktop::Focus(Window window) {
   return true;
 }
 
-void QtDesktop::UnloadAllExcept(Window keep) {
-  for (int i = 0; i < kWindowCount; ++i) {
-    const auto w = static_cast<Window>(i);
-    if (w != keep) CloseWindow(w);
-  }
-}
-
 void QtDesktop::BringToFront(Window window) {
   QWidget* w = Widget(window);
   if (!w || IsMenuWindow(window)) return;

@@ -47,7 +47,6 @@ class QtDesktop final : public QObject, public Desktop, private InputRouter {
   void HideWindow(Window window) override;
   void CloseWindow(Window window) override;
   bool Focus(Window window) override;
-  void UnloadAllExcept(Window keep) override;
   void BringToFront(Window window) override;
   std::string ForegroundCaption() override;
 

@@ -42,17 +42,6 @@ void RecordingDesktop::CloseWindow(Window window) {
   if (open.erase(window) != 0) lines.push_back("close " + std::string(WindowName(window)));
 }
 
-void RecordingDesktop::UnloadAllExcept(Window keep) {
-  for (auto it = open.begin(); it != open.end();) {
-    if (*it == keep) {
-      ++it;
-      continue;
-    }
-    lines.push_back("close " + std::string(WindowName(*it)));
-    it = open.erase(it);
-  }
-}
-
 void RecordingDesktop::BringToFront(Window window) {
   lines.push_back("front " + std::string(WindowName(window)));
 }

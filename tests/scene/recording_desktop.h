@@ -50,7 +50,6 @@ class RecordingDesktop final : public Desktop {
   void HideWindow(Window window) override { open.erase(window); }
   void CloseWindow(Window window) override;
   bool Focus(Window window) override { return IsOpen(window); }
-  void UnloadAllExcept(Window keep) override;
   void BringToFront(Window window) override;
   std::string ForegroundCaption() override { return foreground; }
 
