@@ -19,7 +19,6 @@
 #include "qt/balloon_font.h"
 #include "qt/balloon_window.h"
 #include "qt/scene_window.h"
-#include "qt/shape_region.h"
 #include "qt/x11_desktop.h"
 
 namespace tolmark {
@@ -137,14 +136,14 @@ SceneWindow& QtDesktop::Scene(Window scene) {
   auto* created = new SceneWindow(scene, *this);
   slot = created;
   const QRect screen = ScreenRect();
-  created->Begin(screen.topLeft(), QSize(screen.width(), floorPixels_), PixelRatio(), 1);
+  created->Begin(screen.topLeft(), QSize(screen.width(), floorPixels_), 1);
   return *created;
 }
 
 void QtDesktop::BeginScene(Window scene, int mode) {
   if (!IsSceneWindow(scene) || ending_) return;
   const QRect screen = ScreenRect();
-  Scene(scene).Begin(screen.topLeft(), QSize(screen.width(), floorPixels_), PixelRatio(), mode);
+  Scene(scene).Begin(screen.topLeft(), QSize(screen.width(), floorPixels_), mode);
 }
 
 void QtDesktop::DrawPicture(Window scene, int picture, std::int32_t x, std::int32_t y) {
@@ -152,10 +151,7 @@ void QtDesktop::DrawPicture(Window scene, int picture, std::int32_t x, std::int3
   // A number outside the picture table (a visitor slot holding "nobody") draws nothing rather
   // than ending the game in the middle of a frame.
   if (picture < 0 || picture >= kPictureCount) return;
-  // The picture's shape moved to its place, as PictureShape does, without rebuilding it.
-  const int px = IntDiv(x, twipsX_);
-  const int py = IntDiv(y, twipsY_);
-  Scene(scene).Draw(picture, px, py, PictureRegion(picture).translated(px, py));
+  Scene(scene).Draw(picture, IntDiv(x, twipsX_), IntDiv(y, twipsY_));
 }
 
 void QtDesktop::ShowScene(Window scene) {

@@ -1,17 +1,48 @@
-// Frames are composed on a hidden canvas; presenting one copies only its bounding rectangle
-// out of the canvas and changes the mask once, so the window never shows a half-drawn frame.
+// A frame is a list of pictures and places, kept aside while the scene draws it; presenting it
+// swaps the list in, changes the shape once and shows only where pictures left or arrived, so
+// the window never shows a half-drawn frame. On X11 the server composes the frame, unites its
+// shape and keeps the pixels (X11SceneSurface); elsewhere the window paints the list itself.
 #include "qt/scene_window.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QShowEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QShowEvent>
+#include <QWindow>
+#include <algorithm>
 
 #include "qt/picture_images.h"
+#include "qt/shape_region.h"
 #include "qt/virtual_keys.h"
 #include "qt/x11_desktop.h"
 
 namespace tolmark {
+namespace {
+
+// Where two frames may differ: the places of the pictures that are not the same at the same
+// position of the drawing order. Elsewhere the same pictures lie in the same order.
+QRegion Difference(const std::vector<ScenePicture>& before, const std::vector<ScenePicture>& after) {
+  QRegion area;
+  for (std::size_t i = 0; i < std::max(before.size(), after.size()); ++i) {
+    const bool inBefore = i < before.size(), inAfter = i < after.size();
+    if (inBefore && inAfter && before[i] == after[i]) continue;
+    if (inBefore) area += before[i].rect;
+    if (inAfter) area += after[i].rect;
+  }
+  return area;
+}
+
+// The union of the pictures' shapes, in window pixels.
+QRegion ShapeOf(const std::vector<ScenePicture>& frame) {
+  QRegion shape;
+  for (const ScenePicture& p : frame) {
+    shape += PictureRegion(p.picture).translated(p.rect.topLeft());
+  }
+  return shape;
+}
+
+}  // namespace
 
 int GameButton(int qtButton) {
   switch (qtButton) {
@@ -30,89 +61,128 @@ SceneWindow::SceneWindow(Window id, InputRouter& router)
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
   setFocusPolicy(Qt::StrongFocus);
-}
-
-void SceneWindow::EnsureCanvas(const QSize& size, qreal pixelRatio) {
-  const QSize device = size * pixelRatio;
-  if (canvas_.size() == device && canvas_.devicePixelRatio() == pixelRatio) return;
-  QImage fresh(device, QImage::Format_RGB32);
-  fresh.setDevicePixelRatio(pixelRatio);
-  fresh.fill(Qt::black);
-  if (!canvas_.isNull()) {
-    QPainter p(&fresh);
-    p.drawImage(QPoint(0, 0), canvas_);
+  if (x11::Available()) {
+    onServer_ = true;
+    setAttribute(Qt::WA_PaintOnScreen);  // no client-side image, nothing copied to the server
   }
-  canvas_ = std::move(fresh);
 }
 
-void SceneWindow::Begin(const QPoint& origin, const QSize& size, qreal pixelRatio, int mode) {
+SceneWindow::~SceneWindow() = default;
+
+QPaintEngine* SceneWindow::paintEngine() const {
+  return onServer_ ? nullptr : QWidget::paintEngine();
+}
+
+void SceneWindow::Begin(const QPoint& origin, const QSize& size, int mode) {
   mode_ = mode;
   setGeometry(QRect(origin, size));
-  EnsureCanvas(size, pixelRatio);
-  canvas_.fill(Qt::black);
-  canvasDirty_ = QRect();
   framePending_ = false;
-  pendingShape_ = QRegion();
+  StartFrameIfNeeded();
 }
 
-void SceneWindow::Draw(int picture, int xPixels, int yPixels, const QRegion& shape) {
-  if (!framePending_) {
-    // A new frame starts from an empty canvas; only the part used by earlier frames needs it.
-    if (!canvasDirty_.isEmpty()) {
-      QPainter p(&canvas_);
-      p.fillRect(canvasDirty_, Qt::black);
-    }
-    canvasDirty_ = QRect();
-    framePending_ = true;
-    pendingShape_ = QRegion();
-  }
-  pendingShape_ += shape;
-  if (mode_ != 1) return;  // other modes only collect shapes
+void SceneWindow::StartFrameIfNeeded() {
+  if (framePending_) return;
+  framePending_ = true;
+  pending_.clear();
+  pendingMode_ = mode_;
+}
+
+void SceneWindow::Draw(int picture, int xPixels, int yPixels) {
+  StartFrameIfNeeded();
   const QImage& image = PictureImage(picture);
-  if (image.isNull()) return;
-  QPainter p(&canvas_);
-  // Pixel art: scaled displays get whole blocks of pixels, never a blur.
-  p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  p.drawImage(QPoint(xPixels, yPixels), image);
-  canvasDirty_ |= QRect(QPoint(xPixels, yPixels), image.size());
+  pending_.push_back({picture, QRect(QPoint(xPixels, yPixels), image.size())});
+}
+
+X11SceneSurface* SceneWindow::Surface() {
+  if (!onServer_) return nullptr;
+  const int scale = std::max(1, qRound(devicePixelRatioF()));
+  const WId native = winId();  // the native window must exist to take a canvas
+  const QSize device = size() * scale;
+  if (surface_ && surface_->Serves(native, device, scale)) return surface_.get();
+  surface_ = X11SceneSurface::Attach(native, device, scale);
+  if (!surface_) {
+    // No plain 24-bit visual or no shapes on this server: the window paints itself after all.
+    onServer_ = false;
+    setAttribute(Qt::WA_PaintOnScreen, false);
+    return nullptr;
+  }
+  // A new canvas starts unshaped: the frame on show goes onto it whole.
+  surface_->Shape(shown_);
+  Compose(*surface_, rect());
+  surface_->Reveal(rect());
+  return surface_.get();
+}
+
+void SceneWindow::Compose(X11SceneSurface& surface, const QRegion& area) {
+  // Pictures are copied whole, so the area grows until no picture straddles its edge: a picture
+  // redrawn for its part inside must not cover, outside, one that lies above it.
+  QRegion whole = area;
+  for (bool grown = true; grown;) {
+    grown = false;
+    for (const ScenePicture& p : shown_) {
+      if (whole.intersects(p.rect) && whole.intersected(p.rect) != QRegion(p.rect)) {
+        whole += p.rect;
+        grown = true;
+      }
+    }
+  }
+  surface.Erase(whole);
+  if (shownMode_ != 1) return;
+  // In order, every picture over the area: one that stayed may lie under one that moved.
+  for (const ScenePicture& p : shown_) {
+    if (whole.intersects(p.rect)) surface.DrawPicture(p.picture, p.rect.topLeft());
+  }
 }
 
 void SceneWindow::Present() {
-  const QRect oldBounds = shownBounds_;
-  const bool wasMasked = masked_;
-  const QRect bounds = pendingShape_.boundingRect().intersected(rect());
-  const qreal ratio = canvas_.devicePixelRatio();
-  if (bounds.isEmpty()) {
-    shown_ = QImage();
-  } else {
-    shown_ = canvas_.copy(QRect(bounds.topLeft() * ratio, bounds.size() * ratio));
-    shown_.setDevicePixelRatio(ratio);
-  }
-  shownBounds_ = bounds;
-  if (pendingShape_.isEmpty()) {
-    // Nothing drawn: the window loses its shape and shows whole, in its background colour.
-    if (masked_) clearMask();
-    masked_ = false;
-  } else if (!masked_ || mask() != pendingShape_) {
-    setMask(pendingShape_);
-    masked_ = true;
-  }
+  StartFrameIfNeeded();
   framePending_ = false;
-  pendingShape_ = QRegion();
+  const bool visible = isVisible();
+  if (shownFrame_ && pending_ == shown_ && pendingMode_ == shownMode_) {
+    if (!visible) show();
+    return;  // nothing moved
+  }
+  // Only where a picture left or arrived changes; a picture that stayed is shown anew only if
+  // another one crossed it. A frame without pictures shows the whole window.
+  const bool wasWhole = !shownFrame_ || shown_.empty();
+  const QRegion changed = pendingMode_ == shownMode_ ? Difference(shown_, pending_) : rect();
+  shown_.swap(pending_);
+  shownMode_ = pendingMode_;
+  pending_.clear();
   shownFrame_ = true;
-  if (!isVisible()) {
+  const bool whole = wasWhole || shown_.empty();
+
+  if (X11SceneSurface* surface = Surface()) {
+    surface->Shape(shown_);
+    Compose(*surface, changed);
+    surface->Reveal(whole ? QRegion(rect()) : changed);
+    if (!visible) show();
+    return;
+  }
+  // The shape goes to the native window, not through QWidget::setMask: a widget mask would cut
+  // every repaint into the shape's many rectangles.
+  winId();  // the native window must exist to take a shape, even before it is first shown
+  windowHandle()->setMask(ShapeOf(shown_));
+  if (!visible) {
     show();
-  } else if (!masked_ || !wasMasked) {
-    update();
   } else {
-    update(oldBounds.united(bounds));
+    update(whole ? QRegion(rect()) : changed);
   }
 }
 
 void SceneWindow::paintEvent(QPaintEvent* event) {
+  if (onServer_) return;  // the server repaints from the canvas by itself
   QPainter p(this);
-  if (!masked_) p.fillRect(event->rect(), Qt::black);
-  if (!shown_.isNull()) p.drawImage(shownBounds_.topLeft(), shown_);
+  // Nothing drawn shows black: inside the shape between pictures, or everywhere without one.
+  p.fillRect(event->rect(), Qt::black);
+  if (shownMode_ != 1) return;
+  // Pixel art: scaled displays get whole blocks of pixels, never a blur.
+  p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  for (const ScenePicture& placed : shown_) {
+    if (placed.rect.intersects(event->rect())) {
+      p.drawImage(placed.rect.topLeft(), PictureImage(placed.picture));
+    }
+  }
 }
 
 void SceneWindow::mousePressEvent(QMouseEvent* event) {

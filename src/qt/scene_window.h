@@ -1,26 +1,30 @@
 // A scene window: screen-wide, see-through except for the pictures of its last frame.
 #pragma once
 
-#include <QImage>
+#include <QPoint>
 #include <QRegion>
 #include <QWidget>
+#include <memory>
+#include <vector>
 
 #include "present/window.h"
 #include "qt/input_router.h"
+#include "qt/x11_scene_surface.h"
 
 namespace tolmark {
 
 class SceneWindow final : public QWidget {
  public:
   SceneWindow(Window id, InputRouter& router);
+  ~SceneWindow() override;
 
   Window Id() const { return id_; }
 
-  // Places the window at the top-left of the screen with the given logical size, clears its
-  // canvas and forgets any frame in progress.
-  void Begin(const QPoint& origin, const QSize& size, qreal pixelRatio, int mode);
-  // Adds one picture at a pixel position to the frame in progress.
-  void Draw(int picture, int xPixels, int yPixels, const QRegion& shape);
+  // Places the window at the top-left of the screen with the given logical size and forgets
+  // any frame in progress; the frame on show stays until the next one is presented.
+  void Begin(const QPoint& origin, const QSize& size, int mode);
+  // Adds one picture (a valid number) at a pixel position to the frame in progress.
+  void Draw(int picture, int xPixels, int yPixels);
   // The frame becomes what the window shows and where it takes clicks.
   void Present();
 
@@ -29,23 +33,28 @@ class SceneWindow final : public QWidget {
  protected:
   void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  QPaintEngine* paintEngine() const override;
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void EnsureCanvas(const QSize& size, qreal pixelRatio);
+  void StartFrameIfNeeded();
+  // The server-side canvas, kept matching the window; null where the window paints itself.
+  X11SceneSurface* Surface();
+  // Puts the frame on show onto the canvas inside the area, which is erased first.
+  void Compose(X11SceneSurface& surface, const QRegion& area);
 
   Window id_;
   InputRouter& router_;
   int mode_ = 1;
-  QImage canvas_;         // the hidden drawing surface, as large as the window
-  QRect canvasDirty_;     // where the canvas holds pictures since it was last cleared
   bool framePending_ = false;
-  QRegion pendingShape_;  // union of the shapes drawn in the frame in progress
-  QImage shown_;          // the canvas inside the last frame's bounding rectangle
-  QRect shownBounds_;
-  bool masked_ = false;
+  std::vector<ScenePicture> pending_;  // the frame in progress, in drawing order
+  int pendingMode_ = 1;
+  std::vector<ScenePicture> shown_;    // the frame on show
+  int shownMode_ = 1;                  // in modes other than 1 pictures give only their shapes
   bool shownFrame_ = false;
+  bool onServer_ = false;  // the X server keeps the pixels; Qt never paints this window
+  std::unique_ptr<X11SceneSurface> surface_;
 };
 
 }  // namespace tolmark

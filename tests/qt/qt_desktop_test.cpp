@@ -11,6 +11,7 @@
 #include <QEventLoop>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 #include <chrono>
 #include <thread>
 
@@ -93,16 +94,16 @@ TEST_F(QtDesktopTest, SceneTakesExactlyTheShapesOfItsFrameAndLosesThemWhenEmpty)
   const QRegion expected = RegionOf(PictureShape(57, heroX, heroY, p, p)) +
                            RegionOf(PictureShape(44, heroX - 15 * p, heroY - 5 * p, p, p)) +
                            RegionOf(PictureShape(20, -32, heroY, p, p));
-  EXPECT_EQ(scene->mask(), expected);
+  EXPECT_EQ(scene->windowHandle()->mask(), expected);
 
   // The next frame replaces the shape rather than adding to it.
   desk_.DrawPicture(Window::frmShop, 57, heroX, heroY);
   desk_.ShowScene(Window::frmShop);
-  EXPECT_EQ(scene->mask(), RegionOf(PictureShape(57, heroX, heroY, p, p)));
+  EXPECT_EQ(scene->windowHandle()->mask(), RegionOf(PictureShape(57, heroX, heroY, p, p)));
 
   desk_.BeginScene(Window::frmShop, 1);
   desk_.ShowScene(Window::frmShop);
-  EXPECT_TRUE(scene->mask().isEmpty()) << "an empty frame removes the window's shape";
+  EXPECT_TRUE(scene->windowHandle()->mask().isEmpty()) << "an empty frame removes the window's shape";
 }
 
 TEST_F(QtDesktopTest, BalloonStandsWhereItsGeometryPutsItWithItsShape) {
