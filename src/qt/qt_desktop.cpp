@@ -154,8 +154,16 @@ void QtDesktop::DrawPicture(Window scene, int picture, std::int32_t x, std::int3
   Scene(scene).Draw(picture, IntDiv(x, twipsX_), IntDiv(y, twipsY_));
 }
 
+bool QtDesktop::RefuseUnshapedDisplay() {
+  if (!x11::Available() || x11::HasShapes()) return false;
+  // Unshaped, every scene would cover the screen in black and catch every click.
+  MessageBox(kWindowShapeFailedMessage, false);
+  EndProgram();
+  return true;
+}
+
 void QtDesktop::ShowScene(Window scene) {
-  if (!IsSceneWindow(scene) || ending_) return;
+  if (!IsSceneWindow(scene) || ending_ || RefuseUnshapedDisplay()) return;
   Scene(scene).Present();
   Pump();
 }
@@ -166,7 +174,7 @@ std::int32_t QtDesktop::TextWidth(std::string_view text) const {
 
 void QtDesktop::ShowTalk(Window balloon, std::string_view text, std::int32_t x, std::int32_t y,
                          int side) {
-  if (!IsBalloonWindow(balloon) || ending_) return;
+  if (!IsBalloonWindow(balloon) || ending_ || RefuseUnshapedDisplay()) return;
   const BalloonGeometry geometry = ComputeBalloon(TextWidth(text), side, twipsX_, twipsY_);
   const UnitPoint topLeft = BalloonTopLeft(geometry, x, y, side);
   auto& slot = windows_[Index(balloon)];

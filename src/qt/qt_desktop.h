@@ -81,6 +81,8 @@ class QtDesktop final : public QObject, public Desktop, private InputRouter {
   void RouteDoubleClick(Window window) override;
 
   bool Blocked() const { return sink_ == nullptr || pauses_ > 0; }
+  // On an X server that cannot shape windows, says so and ends the program, once; true then.
+  bool RefuseUnshapedDisplay();
   SceneWindow& Scene(Window scene);
   SceneTimer& TimerOf(Window scene, Timer timer);
   const SceneTimer& TimerOf(Window scene, Timer timer) const;

@@ -10,25 +10,17 @@
 #include <cstring>
 #include <memory>
 #include <vector>
+#include <xcb/shape.h>
 #include <xcb/xcb.h>
+
+#include "qt/xcb_util.h"
 
 namespace tolmark::x11 {
 namespace {
 
-xcb_connection_t* Connection() {
-  auto* app = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-  return app ? app->connection() : nullptr;
-}
-
 xcb_window_t Root(xcb_connection_t* c) {
   return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
 }
-
-struct FreeDeleter {
-  void operator()(void* p) const { std::free(p); }
-};
-template <typename T>
-using Reply = std::unique_ptr<T, FreeDeleter>;
 
 xcb_atom_t Atom(xcb_connection_t* c, const char* name, bool onlyIfExists = false) {
   const auto cookie = xcb_intern_atom(c, onlyIfExists ? 1 : 0,
@@ -101,6 +93,13 @@ bool Intersect(const QRect& a, const QRect& b) { return a.intersects(b); }
 }  // namespace
 
 bool Available() { return Connection() != nullptr; }
+
+bool HasShapes() {
+  xcb_connection_t* c = Connection();
+  if (!c) return false;
+  const xcb_query_extension_reply_t* shape = xcb_get_extension_data(c, &xcb_shape_id);
+  return shape && shape->present;
+}
 
 void SkipTaskbarAndPager(WId window) {
   xcb_connection_t* c = Connection();

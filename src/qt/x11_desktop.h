@@ -15,6 +15,9 @@ namespace tolmark::x11 {
 // Whether the application talks to an X server (directly or through XWayland).
 bool Available();
 
+// Whether the server can give windows the shapes of their pictures (the SHAPE extension).
+bool HasShapes();
+
 // Keeps a window that is about to be mapped out of the task bar and the pager. Window managers
 // drop these states when a window is hidden, so this is asked again before every showing.
 void SkipTaskbarAndPager(WId window);

@@ -3,11 +3,9 @@
 // server reports them as errors that Qt logs, and the window keeps its last good pixels.
 #include "qt/x11_scene_surface.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QtEndian>
 #include <algorithm>
-#include <cstdlib>
 #include <unordered_map>
 #include <vector>
 #include <xcb/shape.h>
@@ -15,20 +13,11 @@
 
 #include "present/shapes.h"
 #include "qt/picture_images.h"
+#include "qt/x11_desktop.h"
+#include "qt/xcb_util.h"
 
 namespace tolmark {
 namespace {
-
-struct FreeDeleter {
-  void operator()(void* p) const { std::free(p); }
-};
-template <typename T>
-using Reply = std::unique_ptr<T, FreeDeleter>;
-
-xcb_connection_t* Connection() {
-  auto* app = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-  return app ? app->connection() : nullptr;
-}
 
 // Whether windows of this visual take pixels as 0x00RRGGBB in 32 bits, as QImage::Format_RGB32.
 bool IsPlainTrueColour(xcb_connection_t* c, xcb_visualid_t visual, std::uint8_t depth) {
@@ -137,15 +126,14 @@ struct X11SceneSurface::Server {
 
 std::unique_ptr<X11SceneSurface> X11SceneSurface::Attach(WId window, QSize devicePixels,
                                                          int scale) {
-  xcb_connection_t* c = Connection();
-  if (!c || devicePixels.isEmpty()) return nullptr;
+  xcb_connection_t* c = x11::Connection();
+  if (!c || devicePixels.isEmpty() || !x11::HasShapes()) return nullptr;
   const auto w = static_cast<xcb_window_t>(window);
-  Reply<xcb_get_window_attributes_reply_t> attributes(
+  x11::Reply<xcb_get_window_attributes_reply_t> attributes(
       xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, w), nullptr));
-  Reply<xcb_get_geometry_reply_t> geometry(
+  x11::Reply<xcb_get_geometry_reply_t> geometry(
       xcb_get_geometry_reply(c, xcb_get_geometry(c, w), nullptr));
-  if (!attributes || !geometry || !IsPlainTrueColour(c, attributes->visual, geometry->depth) ||
-      !xcb_get_extension_data(c, &xcb_shape_id)->present) {
+  if (!attributes || !geometry || !IsPlainTrueColour(c, attributes->visual, geometry->depth)) {
     return nullptr;
   }
   auto server = std::make_unique<Server>();
