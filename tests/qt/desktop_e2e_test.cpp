@@ -387,6 +387,36 @@ TEST_F(Desktop, FiguresFollowTheFloorWhenThePanelChanges) {
   EXPECT_TRUE(WaitFor([] { return StrayPixels(Shot("probe-gone")) == 0; }, 5s));
 }
 
+TEST_F(Desktop, AFigureWalkingPastTheMerchantLeavesNoTrace) {
+  // The same last frame, reached by walking there and drawn at once, must look the same, also
+  // once a window that covered it has gone and the screen is repainted from what the game kept.
+  auto lastFrame = [](const std::string& mode) {
+    ChildProcess::Options options = Env();
+    options.captureOutput = true;
+    ChildProcess probe({PROBE_PATH, mode, "400"}, options);
+    EXPECT_EQ(probe.ReadLine(20s).value_or(""), "walked") << mode;
+    {
+      ChildProcess cover({CLICK_TARGET_PATH, "380", std::to_string(kFloor - 60), "120", "60",
+                          "22aa22"}, options);
+      EXPECT_EQ(cover.ReadLine(10s).value_or(""), "mapped");
+    }
+    std::this_thread::sleep_for(300ms);
+    const Screenshot shot = Shot("probe-" + mode);
+    probe.Terminate();
+    EXPECT_TRUE(WaitFor([] { return StrayPixels(Shot("probe-gone")) == 0; }, 5s));
+    return shot;
+  };
+  const Screenshot walked = lastFrame("walk");
+  const Screenshot drawn = lastFrame("walked");
+  int differing = 0;
+  for (int y = kFloor - 60; y < kFloor; ++y) {
+    for (int x = 380; x < 500; ++x) differing += walked.At(x, y) != drawn.At(x, y);
+  }
+  EXPECT_EQ(differing, 0);
+  EXPECT_GT(drawn.CountOther(380, kFloor - 60, 500, kFloor, kRoot), 3 * 200)
+      << "merchant, visitor and board should all show";
+}
+
 TEST_F(Desktop, DoubledDisplayShowsPixelArtInCrispBlocks) {
   ChildProcess::Options options = Env();
   options.captureOutput = true;

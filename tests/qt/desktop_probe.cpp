@@ -3,12 +3,17 @@
 //                           seconds as its Sleep does, telling when the pause starts and ends
 //   desktop-probe stand X   keeps the merchant at column X standing on the current floor,
 //                           redrawing him every 200 ms as a scene start-up would
-// Standard output tells "shown", "asleep", "awake" and every click or key that reaches the game.
+//   desktop-probe walk X    shows a visitor walking along the merchant at column X, between him
+//                           and the board he holds, one frame every 20 ms, then stops beyond him
+//   desktop-probe walked X  shows only the last frame of that walk
+// Standard output tells "shown", "asleep", "awake", "walked" and every click or key that reaches
+// the game.
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "present/shapes.h"
 #include "qt/qt_desktop.h"
@@ -36,12 +41,26 @@ void ShowMerchant(tolmark::QtDesktop& desk, int xPixels) {
   desk.ShowScene(tolmark::Window::frmShop);
 }
 
+// The merchant at column X, a visitor at column V in front of him and his board held in front
+// of both: the visitor crosses the merchant but never the board.
+void ShowWalkFrame(tolmark::QtDesktop& desk, int xPixels, int visitorPixels, int step) {
+  const int p = desk.TwipsPerPixelX();
+  const std::int32_t floor = desk.WorkAreaHeight() - tolmark::PictureHeight(57);
+  desk.DrawPicture(tolmark::Window::frmShop, 57, xPixels * p, floor);
+  desk.DrawPicture(tolmark::Window::frmShop, 20 + step % 3, visitorPixels * p, floor);
+  desk.DrawPicture(tolmark::Window::frmShop, 44, (xPixels + 4) * p, floor - 5 * p);
+  desk.ShowScene(tolmark::Window::frmShop);
+}
+
+constexpr int kWalkFrom = 20, kWalkTo = 60;  // the visitor's columns, from the merchant's
+
 }  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (argc != 3 || (std::strcmp(argv[1], "sleep") != 0 && std::strcmp(argv[1], "stand") != 0)) {
-    std::fprintf(stderr, "usage: desktop-probe sleep|stand X\n");
+  const std::string mode = argc == 3 ? argv[1] : "";
+  if (mode != "sleep" && mode != "stand" && mode != "walk" && mode != "walked") {
+    std::fprintf(stderr, "usage: desktop-probe sleep|stand|walk|walked X\n");
     return 2;
   }
   QTemporaryDir lockFolder;
@@ -49,10 +68,23 @@ int main(int argc, char** argv) {
   Printer printer;
   desk.SetEventSink(&printer);
   const int x = std::atoi(argv[2]);
+  QTimer redraw;
+  if (mode == "walk" || mode == "walked") {
+    desk.BeginScene(tolmark::Window::frmShop, 1);
+    int step = mode == "walk" ? 0 : (kWalkTo - kWalkFrom) / 2;
+    auto frame = [&] {
+      ShowWalkFrame(desk, x, x + kWalkFrom + 2 * step, step);
+      if (kWalkFrom + 2 * step++ < kWalkTo) return;
+      redraw.stop();
+      Printer::Say("walked");
+    };
+    QObject::connect(&redraw, &QTimer::timeout, frame);
+    redraw.start(20);
+    return app.exec();
+  }
   ShowMerchant(desk, x);
   Printer::Say("shown");
-  QTimer redraw;
-  if (std::strcmp(argv[1], "sleep") == 0) {
+  if (mode == "sleep") {
     QTimer::singleShot(1000, [&] {
       Printer::Say("asleep");
       desk.Sleep(3000);
