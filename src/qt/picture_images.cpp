@@ -1,6 +1,8 @@
 // One image per picture, converted once from the built-in bitmaps.
 #include "qt/picture_images.h"
 
+#include <QPainter>
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -26,6 +28,19 @@ const QImage& PictureImage(int picture) {
     slot = std::move(image);
   }
   return *slot;
+}
+
+QImage GameIcon(int size) {
+  constexpr int kMerchant = 57;
+  const QImage& merchant = PictureImage(kMerchant);
+  const int scale = std::max(1, size / std::max(merchant.width(), merchant.height()));
+  const QImage enlarged =
+      merchant.scaled(merchant.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
+  icon.fill(Qt::transparent);
+  QPainter painter(&icon);
+  painter.drawImage((size - enlarged.width()) / 2, (size - enlarged.height()) / 2, enlarged);
+  return icon;
 }
 
 }  // namespace tolmark

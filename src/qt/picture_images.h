@@ -9,4 +9,7 @@ namespace tolmark {
 // painting it over the canvas touches only the pixels of its shape. Built on first use.
 const QImage& PictureImage(int picture);
 
+// The game's icon: the merchant in crisp blocks, centred on a see-through square of that size.
+QImage GameIcon(int size);
+
 }  // namespace tolmark

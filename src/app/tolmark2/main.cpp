@@ -1,10 +1,13 @@
 // tolmark2: the weapons shop on the real desktop.
 #include <QApplication>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <cstdlib>
 #include <string_view>
 
 #include "model/random.h"
+#include "qt/picture_images.h"
 #include "qt/qt_desktop.h"
 #include "scene/game.h"
 
@@ -26,6 +29,7 @@ int main(int argc, char** argv) {
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
   QApplication app(argc, argv);
   app.setQuitOnLastWindowClosed(false);  // the game decides when it ends
+  app.setWindowIcon(QIcon(QPixmap::fromImage(tolmark::GameIcon(128))));
 
   tolmark::SystemRandom random;
   tolmark::QtDesktop desktop;
