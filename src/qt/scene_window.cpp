@@ -106,10 +106,7 @@ X11SceneSurface* SceneWindow::Surface() {
     setAttribute(Qt::WA_PaintOnScreen, false);
     return nullptr;
   }
-  // A new canvas starts unshaped: the frame on show goes onto it whole.
-  surface_->Shape(shown_);
-  Compose(*surface_, rect());
-  surface_->Reveal(rect());
+  blankCanvas_ = true;
   return surface_.get();
 }
 
@@ -138,7 +135,7 @@ void SceneWindow::Present() {
   StartFrameIfNeeded();
   framePending_ = false;
   const bool visible = isVisible();
-  if (shownFrame_ && pending_ == shown_ && pendingMode_ == shownMode_) {
+  if (shownFrame_ && pending_ == shown_ && pendingMode_ == shownMode_ && size() == shownSize_) {
     if (!visible) show();
     return;  // nothing moved
   }
@@ -150,12 +147,16 @@ void SceneWindow::Present() {
   shownMode_ = pendingMode_;
   pending_.clear();
   shownFrame_ = true;
+  shownSize_ = size();
   const bool whole = wasWhole || shown_.empty();
 
   if (X11SceneSurface* surface = Surface()) {
+    // A new canvas holds nothing yet: the frame goes onto it whole.
+    const QRegion area = whole || blankCanvas_ ? QRegion(rect()) : changed;
+    blankCanvas_ = false;
     surface->Shape(shown_);
-    Compose(*surface, changed);
-    surface->Reveal(whole ? QRegion(rect()) : changed);
+    Compose(*surface, area);
+    surface->Reveal(area);
     if (!visible) show();
     return;
   }

@@ -52,8 +52,10 @@ class SceneWindow final : public QWidget {
   int pendingMode_ = 1;
   std::vector<ScenePicture> shown_;    // the frame on show
   int shownMode_ = 1;                  // in modes other than 1 pictures give only their shapes
+  QSize shownSize_;                    // the window's size when it was last presented
   bool shownFrame_ = false;
-  bool onServer_ = false;  // the X server keeps the pixels; Qt never paints this window
+  bool onServer_ = false;     // the X server keeps the pixels; Qt never paints this window
+  bool blankCanvas_ = false;  // the server's canvas is new and holds no frame yet
   std::unique_ptr<X11SceneSurface> surface_;
 };
 
