@@ -1,8 +1,6 @@
 // Parsing and printing of weapon:count lists.
 #include "headless/entry_list.h"
 
-#include <algorithm>
-
 #include "headless/script_line.h"
 
 namespace tolmark {
@@ -39,11 +37,6 @@ std::string FormatEntryList(std::span<const StockEntry> entries) {
     text += std::to_string(e.WeaponId) + ':' + std::to_string(e.Count);
   }
   return text;
-}
-
-std::span<const StockEntry> UsedEntriesOf(std::span<const StockEntry> all, std::int32_t count) {
-  const auto used = static_cast<std::size_t>(std::clamp<std::int64_t>(count, 0, all.size()));
-  return all.first(used);
 }
 
 }  // namespace tolmark

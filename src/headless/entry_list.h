@@ -16,7 +16,4 @@ std::optional<std::vector<StockEntry>> ParseEntryList(std::string_view text,
                                                       std::size_t maxEntries, std::string* error);
 std::string FormatEntryList(std::span<const StockEntry> entries);
 
-// The used entries of an inventory, whatever its count holds.
-std::span<const StockEntry> UsedEntriesOf(std::span<const StockEntry> all, std::int32_t count);
-
 }  // namespace tolmark

@@ -1,4 +1,5 @@
 // The checks of tolmark-sim: expect in its forms, and state.
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <iterator>
@@ -8,6 +9,7 @@
 #include "headless/script_error.h"
 #include "headless/script_runner.h"
 #include "headless/transcript_text.h"
+#include "model/inventory.h"
 #include "model/state_fields.h"
 
 namespace tolmark {

@@ -18,14 +18,6 @@ constexpr std::int32_t kStockFullAction = 5;
 
 bool IsWeaponIndex(std::int32_t index) { return index >= 0 && index < kWeaponCount; }
 
-// The used part of a packed list, writable or not as the list is; a count out of range never
-// reaches past the array.
-template <class Entries>
-auto Used(Entries& entries, std::int32_t count) {
-  const auto size = static_cast<std::int32_t>(entries.size());
-  return std::span(entries).first(static_cast<std::size_t>(std::clamp(count, 0, size)));
-}
-
 // The first entry holding the weapon, or nullptr.
 template <typename Entry>
 Entry* FindEntry(std::span<Entry> used, std::int32_t weapon) {
@@ -38,7 +30,7 @@ Entry* FindEntry(std::span<Entry> used, std::int32_t weapon) {
 // later entries move down one place. Returns whether a piece was there.
 template <std::size_t N>
 bool TakeOnePiece(std::array<StockEntry, N>& entries, std::int32_t& count, std::int32_t weapon) {
-  const std::span<StockEntry> used = Used(entries, count);
+  const std::span<StockEntry> used = UsedEntriesOf(entries, count);
   StockEntry* entry = FindEntry(used, weapon);
   if (entry == nullptr) return false;
   if (entry->Count > 1) {
@@ -70,7 +62,7 @@ void MergeLot(GameState& s, std::int32_t weapon, std::int32_t pieces,
     if (sayDiscard) sayDiscard(NameOf(s, weapon) + "は、これ以上要らないな。残念だが捨ててしまおう…");
   };
 
-  if (StockEntry* entry = FindEntry(Used(s.ShopStock, s.StockCount), weapon)) {
+  if (StockEntry* entry = FindEntry(UsedEntriesOf(s.ShopStock, s.StockCount), weapon)) {
     if (entry->Count + pieces <= kMostPiecesStocked) {
       entry->Count += pieces;
     } else {
@@ -100,7 +92,7 @@ void MergeLot(GameState& s, std::int32_t weapon, std::int32_t pieces,
 void AddOneToStock(GameState& s) {
   const std::int32_t weapon = s.CurrentItem;
   if (!IsWeaponIndex(weapon)) return;
-  if (StockEntry* entry = FindEntry(Used(s.ShopStock, s.StockCount), weapon)) {
+  if (StockEntry* entry = FindEntry(UsedEntriesOf(s.ShopStock, s.StockCount), weapon)) {
     ++entry->Count;
     return;
   }
@@ -118,7 +110,7 @@ void RemoveOneFromStock(GameState& s) { TakeOnePiece(s.ShopStock, s.StockCount, 
 void AddOneToBag(GameState& s) {
   const std::int32_t weapon = s.CurrentItem;
   if (!IsWeaponIndex(weapon)) return;
-  if (StockEntry* entry = FindEntry(Used(s.Bag, s.BagCount), weapon)) {
+  if (StockEntry* entry = FindEntry(UsedEntriesOf(s.Bag, s.BagCount), weapon)) {
     ++entry->Count;
   } else {
     // One entry per kind: 61 kinds never fill the 101 places.
@@ -138,7 +130,7 @@ void MarkCollected(GameState& s, int index) {
 }
 
 Flag OrderReadyInBag(const GameState& s) {
-  const std::span<const StockEntry> bag = Used(s.Bag, s.BagCount);
+  const std::span<const StockEntry> bag = UsedEntriesOf(s.Bag, s.BagCount);
   bool anyWanted = false;
   for (const OrderEntry& row : s.RoyalOrder) {
     if (row.Wanted <= 0) continue;
@@ -152,8 +144,8 @@ Flag OrderReadyInBag(const GameState& s) {
 Flag ElementalSetOwned(GameState& s) {
   for (const std::int32_t weapon : kElementalWeapons) {
     s.SpecialItem = weapon;
-    if (FindEntry(Used(s.ShopStock, s.StockCount), weapon) == nullptr &&
-        FindEntry(Used(s.Bag, s.BagCount), weapon) == nullptr) {
+    if (FindEntry(UsedEntriesOf(s.ShopStock, s.StockCount), weapon) == nullptr &&
+        FindEntry(UsedEntriesOf(s.Bag, s.BagCount), weapon) == nullptr) {
       return kFalse;
     }
   }
@@ -161,11 +153,12 @@ Flag ElementalSetOwned(GameState& s) {
 }
 
 void MergeTripGoods(GameState& s, const DiscardLineSink& sayDiscard) {
-  for (const StockEntry& lot : Used(std::as_const(s.Bag), s.BagCount)) {
+  for (const StockEntry& lot : UsedEntriesOf(std::as_const(s.Bag), s.BagCount)) {
     MergeLot(s, lot.WeaponId, lot.Count, sayDiscard);
   }
 
-  for (const PurchaseEntry& row : Used(std::as_const(s.TownPurchases), s.TownPurchaseCount)) {
+  const auto purchases = UsedEntriesOf(std::as_const(s.TownPurchases), s.TownPurchaseCount);
+  for (const PurchaseEntry& row : purchases) {
     MergeLot(s, row.WeaponId, row.Count, sayDiscard);
   }
 }

@@ -1,12 +1,25 @@
 // The shop stock and the travel bag: piece-by-piece changes, ownership checks, home-coming merge.
 #pragma once
 
+#include <algorithm>
+#include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 
 #include "model/game_state.h"
 
 namespace tolmark {
+
+// The used part of a packed list (the stock, the bag, the town purchases): its first `count`
+// entries, writable or not as the list is. A count out of range, which only a tampered save or a
+// state set by hand holds, is taken as 0 or as the whole list, so it never reaches past the array.
+template <class Entries>
+auto UsedEntriesOf(Entries& entries, std::int32_t count) {
+  const auto size = static_cast<std::int64_t>(std::size(entries));
+  return std::span(entries).first(
+      static_cast<std::size_t>(std::clamp<std::int64_t>(count, 0, size)));
+}
 
 // Most piece-by-piece rules act on the weapon in CurrentItem.
 

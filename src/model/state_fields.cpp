@@ -1,7 +1,6 @@
 // The one table of game state fields by name, and the reader, writer and JSON printer built on it.
 #include "model/state_fields.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 #include <concepts>
@@ -11,6 +10,7 @@
 #include <variant>
 #include <vector>
 
+#include "model/inventory.h"
 #include "model/utf8_sequence.h"
 
 namespace tolmark {
@@ -321,10 +321,8 @@ void AppendJson(std::string& out, const T& value) {
   } else if constexpr (IsFlagArray<V>::value) {
     AppendJson(out, value.entries);  // flags are numbers in JSON: a plain array
   } else if constexpr (IsUsedEntries<V>::value) {
-    // A count out of its range must not read past the array.
-    const std::size_t used = static_cast<std::size_t>(
-        std::clamp<std::int64_t>(value.count, 0, static_cast<std::int64_t>(value.entries.size())));
-    AppendJsonArray(out, value.entries, used);
+    const auto used = UsedEntriesOf(value.entries, value.count);
+    AppendJsonArray(out, used, used.size());
   } else if constexpr (IsStdArray<V>::value) {
     AppendJsonArray(out, value, value.size());
   } else if constexpr (Record<V>) {

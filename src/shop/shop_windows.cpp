@@ -1,9 +1,10 @@
 // Loading the stock list, status, collection list and royal order windows of the shop.
 #include "shop/shop_windows.h"
 
-#include <algorithm>
+#include <span>
 #include <string>
 
+#include "model/inventory.h"
 #include "model/numbers.h"
 
 namespace tolmark {
@@ -46,9 +47,8 @@ Placement OrderListPlacement(const ScreenMetrics& m) {
 ListContent StockListContent(const GameState& s) {
   ListContent list;
   list.columns = {{"名前", 2000}, {"個数", 1000}, {"売値", 1000}};
-  const std::int32_t rows = std::clamp<std::int32_t>(s.StockCount, 0, kWeaponCount);
-  for (std::int32_t i = 0; i < rows; ++i) {
-    const StockEntry& entry = s.ShopStock[static_cast<std::size_t>(i)];
+  const std::span<const StockEntry> used = UsedEntriesOf(s.ShopStock, s.StockCount);
+  for (const StockEntry& entry : used) {
     // A weapon number no catalogue row has (only a tampered save holds one) lists as unknown.
     if (entry.WeaponId < 0 || entry.WeaponId >= kWeaponCount) {
       list.rows.push_back({kUnknownName, FormatThousands(entry.Count), "0"});
@@ -57,10 +57,10 @@ ListContent StockListContent(const GameState& s) {
     const WeaponRecord& weapon = s.Catalogue[static_cast<std::size_t>(entry.WeaponId)];
     list.rows.push_back({weapon.Name, FormatThousands(entry.Count), FormatThousands(weapon.Price)});
   }
-  if (s.StockCount > 0) {
+  if (!used.empty()) {
     const std::int32_t row = s.SelectedRow == 0 ? 1 : s.SelectedRow;
     // A row that no longer exists selects nothing.
-    list.selectedRow = (row >= 1 && row <= s.StockCount) ? row : 0;
+    list.selectedRow = (row >= 1 && row <= std::ssize(used)) ? row : 0;
   }
   return list;
 }

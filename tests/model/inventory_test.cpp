@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,24 @@ class Inventory : public ::testing::Test {
   void SetUp() override { ApplyNewGame(s); }
   GameState s;
 };
+
+// The count of a tampered save may be anything; the used part never leaves the list.
+TEST_F(Inventory, UsedEntriesStayInsideTheList) {
+  struct Case {
+    std::int32_t count;
+    std::size_t used;
+  };
+  const Case cases[] = {{-7, 0}, {0, 0}, {2, 2}, {kWeaponCount, kWeaponCount}, {500, kWeaponCount}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.count);
+    const std::span<StockEntry> used = UsedEntriesOf(s.ShopStock, c.count);
+    EXPECT_EQ(used.data(), s.ShopStock.data());
+    EXPECT_EQ(used.size(), c.used);
+  }
+  // The used part of a writable list writes into the list itself.
+  UsedEntriesOf(s.Bag, 1)[0] = {7, 4};
+  EXPECT_EQ(s.Bag[0], (StockEntry{7, 4}));
+}
 
 TEST_F(Inventory, AddOneToStock) {
   struct Case {
