@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <optional>
 #include <string>
+#include <system_error>
 
 #include "save/atomic_file.h"
 
@@ -39,6 +40,11 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
 }
 
 }  // namespace
+
+bool SaveFileExists() {
+  std::error_code ignored;
+  return std::filesystem::exists(std::filesystem::path(kSaveFileName), ignored);
+}
 
 FileWriteResult WriteSaveFile(GameState& s, const std::filesystem::path& path) {
   if (s.Gold < 0) s.Gold = 0;

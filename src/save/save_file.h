@@ -17,6 +17,10 @@ inline constexpr std::string_view kSaveFileName = "Tolmark.dat";
 inline constexpr std::string_view kModifiedSaveMessage =
     "改造データの疑いがあります。\nこのセーブデータはロードできません。";
 
+// Whether the save file is in the current folder: the shop offers loading only then, and asks
+// before a save overwrites it. A folder that cannot be looked into counts as holding none.
+bool SaveFileExists();
+
 // Saves the game. A negative Gold is first set to 0 in the game itself. The old file is
 // replaced only once the new one is complete on the disk; a failed write keeps the old file
 // and says so in the result.

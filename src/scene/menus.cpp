@@ -1,8 +1,6 @@
 // Menu building from the tables, and what each scene shows, greys and checks on a right click.
 #include "scene/menus.h"
 
-#include <filesystem>
-
 #include "save/save_file.h"
 #include "shop/shop_draw.h"
 
@@ -114,9 +112,7 @@ void OpenShopMenu(Scenes& c) {
       SetItemEnabled(m, name, !busy);
     }
     if (busy) SetItemEnabled(m, "mauto", false);
-    std::error_code ignored;
-    const bool saved = std::filesystem::exists(std::filesystem::path(kSaveFileName), ignored);
-    SetItemEnabled(m, "mload", saved);
+    SetItemEnabled(m, "mload", SaveFileExists());
   }
   c.desk.PopupMenu(Window::frmMenu, m);
 }

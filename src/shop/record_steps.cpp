@@ -11,11 +11,6 @@
 namespace tolmark {
 namespace {
 
-bool SaveFileExists() {
-  std::error_code ignored;
-  return std::filesystem::exists(std::filesystem::path(kSaveFileName), ignored);
-}
-
 // The game ends on a refused file: no partial load may be played on.
 void EndOnRefusedFile(Scenes& c) {
   c.desk.CloseWindow(Window::frmMessage);
