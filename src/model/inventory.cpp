@@ -26,20 +26,46 @@ Entry* FindEntry(std::span<Entry> used, std::int32_t weapon) {
   return it == used.end() ? nullptr : &*it;
 }
 
-// Takes one piece of the weapon out of a packed list; the last piece removes the entry and the
-// later entries move down one place. Returns whether a piece was there.
+// The row of the first used entry holding the weapon, or -1.
+std::int32_t RowOf(std::span<const StockEntry> used, std::int32_t weapon) {
+  const StockEntry* entry = FindEntry(used, weapon);
+  return entry == nullptr ? -1 : static_cast<std::int32_t>(entry - used.data());
+}
+
+bool IsUsedRow(std::span<const StockEntry> used, std::int32_t row) {
+  return row >= 0 && row < std::ssize(used);
+}
+
+// Takes the entry at `row` out of a packed list whole; the later entries move up one place, so
+// the order of arrival is kept, and the freed place is cleared. Any other row changes nothing.
 template <std::size_t N>
-bool TakeOnePiece(std::array<StockEntry, N>& entries, std::int32_t& count, std::int32_t weapon) {
+void RemoveRow(std::array<StockEntry, N>& entries, std::int32_t& count, std::int32_t row) {
   const std::span<StockEntry> used = UsedEntriesOf(entries, count);
-  StockEntry* entry = FindEntry(used, weapon);
-  if (entry == nullptr) return false;
-  if (entry->Count > 1) {
-    --entry->Count;
-    return true;
-  }
-  std::move(entry + 1, used.data() + used.size(), entry);
+  if (!IsUsedRow(used, row)) return;
+  std::move(used.begin() + row + 1, used.end(), used.begin() + row);
   used.back() = StockEntry{};
   count = static_cast<std::int32_t>(used.size()) - 1;
+}
+
+// One piece leaves the entry at a used `row`; the last piece takes the entry out. Returns whether
+// the entry went.
+template <std::size_t N>
+bool TakeOnePieceAt(std::array<StockEntry, N>& entries, std::int32_t& count, std::int32_t row) {
+  StockEntry& entry = entries[static_cast<std::size_t>(row)];
+  if (entry.Count > 1) {
+    --entry.Count;
+    return false;
+  }
+  RemoveRow(entries, count, row);
+  return true;
+}
+
+// One piece of the weapon leaves a packed list. Returns whether a piece was there.
+template <std::size_t N>
+bool TakeOnePiece(std::array<StockEntry, N>& entries, std::int32_t& count, std::int32_t weapon) {
+  const std::int32_t row = RowOf(UsedEntriesOf(entries, count), weapon);
+  if (row < 0) return false;
+  TakeOnePieceAt(entries, count, row);
   return true;
 }
 
@@ -106,6 +132,17 @@ void AddOneToStock(GameState& s) {
 }
 
 void RemoveOneFromStock(GameState& s) { TakeOnePiece(s.ShopStock, s.StockCount, s.CurrentItem); }
+
+std::int32_t StockRowOf(const GameState& s, std::int32_t weapon) {
+  return RowOf(UsedEntriesOf(s.ShopStock, s.StockCount), weapon);
+}
+
+void RemoveStockRow(GameState& s, std::int32_t row) { RemoveRow(s.ShopStock, s.StockCount, row); }
+
+bool RemoveOneFromStockRow(GameState& s, std::int32_t row) {
+  if (!IsUsedRow(UsedEntriesOf(s.ShopStock, s.StockCount), row)) return false;
+  return TakeOnePieceAt(s.ShopStock, s.StockCount, row);
+}
 
 void AddOneToBag(GameState& s) {
   const std::int32_t weapon = s.CurrentItem;

@@ -30,6 +30,19 @@ void AddOneToStock(GameState& s);
 // One piece of CurrentItem leaves the stock; its last piece removes the entry, order kept.
 void RemoveOneFromStock(GameState& s);
 
+// Rows count from 0, in the order the stock list shows them.
+
+// The stock's row holding the weapon, or -1 when none does.
+std::int32_t StockRowOf(const GameState& s, std::int32_t weapon);
+
+// The row leaves the stock whole, whatever its count; the rows below move up one place. A row
+// the stock does not use changes nothing.
+void RemoveStockRow(GameState& s, std::int32_t row);
+
+// One piece of the row leaves the stock; its last piece removes the row as RemoveStockRow does.
+// Returns whether the row went.
+bool RemoveOneFromStockRow(GameState& s, std::int32_t row);
+
 // One piece of CurrentItem enters the bag. The bag's capacity is the caller's test.
 void AddOneToBag(GameState& s);
 

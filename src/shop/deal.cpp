@@ -30,15 +30,6 @@ void LoseReputation(GameState& s, std::int32_t amount) {
   s.Reputation = std::max(s.Reputation - amount, 0);
 }
 
-const StockEntry* StockEntryOf(const GameState& s, std::int32_t weapon) {
-  for (std::int32_t i = 0; i < s.StockCount; ++i) {
-    if (s.ShopStock[static_cast<std::size_t>(i)].WeaponId == weapon) {
-      return &s.ShopStock[static_cast<std::size_t>(i)];
-    }
-  }
-  return nullptr;
-}
-
 bool InRange(std::int32_t b, std::int32_t low, std::int32_t high) { return b >= low && b <= high; }
 
 }  // namespace
@@ -70,8 +61,8 @@ void PrepareDeal(GameState& s, Random& random) {
   bool buyer = s.CustomerBuys != kFalse;
   if (!buyer) {
     s.CurrentItem = DrawBroughtWeapon(s.Chapter, random);
-    const StockEntry* held = StockEntryOf(s, s.CurrentItem);
-    if (held != nullptr && held->Count == kMaxPiecesPerWeapon) {
+    const std::int32_t row = StockRowOf(s, s.CurrentItem);
+    if (row >= 0 && s.ShopStock[static_cast<std::size_t>(row)].Count == kMaxPiecesPerWeapon) {
       s.CustomerBuys = kTrue;
       buyer = true;
     } else {
@@ -81,7 +72,9 @@ void PrepareDeal(GameState& s, Random& random) {
     }
   }
   if (buyer) {
-    const std::int32_t row = Int(random.Rnd() * s.StockCount);
+    // A count out of range (a tampered save) draws among the rows the list really has.
+    const std::size_t rows = UsedEntriesOf(s.ShopStock, s.StockCount).size();
+    const std::int32_t row = Int(random.Rnd() * static_cast<double>(rows));
     s.CurrentItem = s.ShopStock[static_cast<std::size_t>(row)].WeaponId;
     // Only a tampered save holds a weapon number outside the catalogue; it sells for nothing.
     const bool known = s.CurrentItem >= 0 && s.CurrentItem < kWeaponCount;

@@ -1,4 +1,7 @@
 // The shop's own menu items and the handlers of its small windows, discarding included.
+#include <iterator>
+
+#include "model/inventory.h"
 #include "shop/shop_commands.h"
 #include "shop/shop_operations.h"
 #include "shop/shop_windows.h"
@@ -28,17 +31,7 @@ void ShowShopWindow(Scenes& c, Window window) {
 void DiscardOnePiece(Scenes& c, int row) {
   GameState& s = c.s;
   s.CommandBusy = kTrue;
-  const auto r = static_cast<std::size_t>(row - 1);
-  if (s.ShopStock[r].Count >= 2) {
-    --s.ShopStock[r].Count;
-  } else {
-    for (std::size_t i = r; i + 1 < static_cast<std::size_t>(s.StockCount); ++i) {
-      s.ShopStock[i] = s.ShopStock[i + 1];
-    }
-    --s.StockCount;
-    s.ShopStock[static_cast<std::size_t>(s.StockCount)] = StockEntry{};
-    s.SelectedRow = row - 1;  // the row above, 0 when the first went
-  }
+  if (RemoveOneFromStockRow(s, row - 1)) s.SelectedRow = row - 1;  // the row above, 0 for the first
   s.CommandBusy = kFalse;
   for (Window w : {Window::frmStatus, Window::frmShopItem}) {
     if (OpenFlagOf(s, w) == kTrue) {
@@ -94,7 +87,7 @@ void ShopMenuChosen(Scenes& c, std::string_view item) {
 void ShopListMouseDown(Scenes& c, Window window, int row, int button) {
   GameState& s = c.s;
   if (window != Window::frmShopItem) return;
-  if (s.StockCount == 0 || row < 1 || row > s.StockCount) return;
+  if (row < 1 || row > std::ssize(UsedEntriesOf(s.ShopStock, s.StockCount))) return;
   s.SelectedRow = row;
   if (button == 2 && s.ShopOpen == kFalse && s.CommandBusy != kTrue) DiscardOnePiece(c, row);
 }

@@ -2,6 +2,7 @@
 #include "shop/stock_moves.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "model/inventory.h"
 #include "shop/story_scripts.h"
@@ -10,21 +11,6 @@ namespace tolmark {
 namespace {
 
 constexpr std::int32_t kMaxPiecesPerWeapon = 50;
-
-std::int32_t StockRowOf(const GameState& s, std::int32_t weapon) {
-  for (std::int32_t i = 0; i < s.StockCount; ++i) {
-    if (s.ShopStock[static_cast<std::size_t>(i)].WeaponId == weapon) return i;
-  }
-  return -1;
-}
-
-void RemoveStockRow(GameState& s, std::int32_t row) {
-  for (std::int32_t i = row; i + 1 < s.StockCount; ++i) {
-    s.ShopStock[static_cast<std::size_t>(i)] = s.ShopStock[static_cast<std::size_t>(i + 1)];
-  }
-  --s.StockCount;
-  s.ShopStock[static_cast<std::size_t>(s.StockCount)] = StockEntry{};
-}
 
 }  // namespace
 
@@ -85,7 +71,8 @@ std::optional<std::string> AddStrongestSword(GameState& s) {
     ++entry.Count;
     return std::nullopt;
   }
-  if (s.StockCount >= static_cast<std::int32_t>(s.ShopStock.size())) return std::nullopt;
+  // No place for a new kind: the list is full, or its count is out of range (a tampered save).
+  if (s.StockCount < 0 || s.StockCount >= std::ssize(s.ShopStock)) return std::nullopt;
   s.ShopStock[static_cast<std::size_t>(s.StockCount)] = StockEntry{kStrongestSword, 1};
   ++s.StockCount;
   MarkCollected(s, kStrongestSword);

@@ -143,6 +143,44 @@ TEST_F(Inventory, RemoveOneFromStockKeepsTheOrderOfTheRest) {
   }
 }
 
+TEST_F(Inventory, StockRowsLeaveWholeOrOnePieceAtATime) {
+  struct Case {
+    const char* what;
+    std::int32_t row;
+    bool onePiece;
+    bool rowGoes;
+    std::vector<StockEntry> after;
+  };
+  const std::vector<StockEntry> before = {{4, 1}, {9, 2}, {1, 5}};
+  const std::vector<Case> cases = {
+      {"whole first row", 0, false, true, {{9, 2}, {1, 5}}},
+      {"whole last row", 2, false, true, {{4, 1}, {9, 2}}},
+      {"one of several pieces", 1, true, false, {{4, 1}, {9, 1}, {1, 5}}},
+      {"the last piece", 0, true, true, {{9, 2}, {1, 5}}},
+      {"row above the list", -1, true, false, before},
+      {"row past the used part", 3, false, false, before},
+      {"one piece past the used part", 3, true, false, before},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SetStock(s, before);
+    s.ShopStock[3] = {30, 1};  // stale, beyond the count
+    if (c.onePiece) {
+      EXPECT_EQ(RemoveOneFromStockRow(s, c.row), c.rowGoes);
+    } else {
+      RemoveStockRow(s, c.row);
+    }
+    EXPECT_EQ(StockOf(s), c.after);
+    // A place the stock gave up holds nothing.
+    if (c.rowGoes) {
+      EXPECT_EQ(s.ShopStock[2], StockEntry{});
+    }
+  }
+  SetStock(s, before);
+  EXPECT_EQ(StockRowOf(s, 1), 2);
+  EXPECT_EQ(StockRowOf(s, 30), -1);
+}
+
 TEST_F(Inventory, BagPiecesFollowTheEntries) {
   const int sequence[] = {5, 8, 5, 12};
   for (const int item : sequence) {

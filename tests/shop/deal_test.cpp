@@ -86,6 +86,25 @@ TEST(DealPreparation, SellerOfAWeaponHeldFiftyTimesBecomesABuyer) {
   EXPECT_EQ(s.ItemPrice, 10);
 }
 
+// Only a tampered save holds such a count; the buyer still asks for a row the list has.
+TEST(DealPreparation, ABuyerPicksAmongTheRowsTheStockHasWhateverItsCount) {
+  struct Case {
+    std::int32_t count;
+    std::int32_t item;
+  };
+  const Case cases[] = {{-1, 0}, {500, 44}};  // the draw of 0.5 picks row 0 or row 30
+  for (const Case& c : cases) {
+    GameState s = NewGame();
+    s.ShopStock[30] = {44, 1};
+    s.StockCount = c.count;
+    s.CustomerBuys = kTrue;
+    ScriptedRandom random;
+    QueueAll(random, {0.5, 0.0});
+    PrepareDeal(s, random);
+    EXPECT_EQ(s.CurrentItem, c.item) << c.count;
+  }
+}
+
 struct AnswerCase {
   const char* what;
   bool buys;

@@ -81,5 +81,16 @@ TEST(StrongestSword, JoinsTheStockOrIsThrownAwayAtFifty) {
   EXPECT_EQ(full.ShopStock[0].Count, 50);
 }
 
+// A count below zero (a tampered save) leaves no place to write the sword to.
+TEST(StrongestSword, AStockCountBelowZeroWritesNowhere) {
+  GameState s = WithStock({{0, 3}});
+  s.StockCount = -1;
+  const GameState before = s;
+  EXPECT_FALSE(AddStrongestSword(s).has_value());
+  EXPECT_EQ(s.StockCount, -1);
+  EXPECT_EQ(s.ShopStock, before.ShopStock);
+  EXPECT_EQ(s.Collected[59], before.Collected[59]);
+}
+
 }  // namespace
 }  // namespace tolmark
