@@ -57,7 +57,11 @@ std::int32_t ReplaceEntries(std::array<StockEntry, N>& inventory,
 }  // namespace
 
 ScriptRunner::ScriptRunner(std::ostream& transcript, std::ostream& errors)
-    : errors_(errors), desktop_(transcript), random_(1), game_(desktop_, random_) {
+    : transcript_(transcript),
+      errors_(errors),
+      desktop_(transcript),
+      random_(1),
+      game_(desktop_, random_) {
   desktop_.SetEventSink(&game_);
 }
 
@@ -88,8 +92,17 @@ const std::array<ScriptRunner::Command, 20>& ScriptRunner::Commands() {
 }
 
 int ScriptRunner::Run(std::istream& script) {
+  const int status = RunLines(script);
+  // The transcript is the run's result: output lost on the way leaves nothing to trust, whatever
+  // the script's own outcome was.
+  if (transcript_.flush()) return status;
+  errors_ << "tolmark-sim: the transcript cannot be written (line " << line_ << ")\n";
+  return status == kAllHeld || status == kExpectFailed ? kScriptError : status;
+}
+
+int ScriptRunner::RunLines(std::istream& script) {
   std::string text;
-  while (!stopped_ && std::getline(script, text)) {
+  while (!stopped_ && transcript_ && std::getline(script, text)) {
     ++line_;
     if (!text.empty() && text.back() == '\r') text.pop_back();
     try {

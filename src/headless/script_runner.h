@@ -20,6 +20,8 @@ class ScriptRunner {
   // Exit statuses of tolmark-sim.
   static constexpr int kAllHeld = 0;
   static constexpr int kExpectFailed = 1;
+  // Also a script that cannot be read to its end, or a transcript that cannot be written (a full
+  // disk, a closed output): either way the run did not happen as the script says.
   static constexpr int kScriptError = 2;
   // The game itself failed (an exception escaped it): a fault to mend, not a script's.
   static constexpr int kGameFailed = 3;
@@ -30,7 +32,8 @@ class ScriptRunner {
   ScriptRunner& operator=(const ScriptRunner&) = delete;
 
   // Runs the script to its end, to the program's end or to the first script error; a script
-  // that cannot be read to its end is a script error.
+  // that cannot be read to its end is a script error, and so is a transcript that cannot be
+  // written, which stops the run at the line it failed on.
   int Run(std::istream& script);
 
  private:
@@ -40,6 +43,7 @@ class ScriptRunner {
     void (ScriptRunner::*run)(Args);
   };
 
+  int RunLines(std::istream& script);
   void RunLine(const std::vector<ScriptToken>& tokens);
   void Fail(const std::string& what);
   void AfterInput();
@@ -78,6 +82,7 @@ class ScriptRunner {
 
   static const std::array<Command, 20>& Commands();
 
+  std::ostream& transcript_;
   std::ostream& errors_;
   HeadlessDesktop desktop_;
   ScriptedRandom random_;

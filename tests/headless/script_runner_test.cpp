@@ -162,6 +162,54 @@ TEST_F(ScriptRunnerTest, AScriptThatCannotBeReadToItsEndIsAScriptError) {
   EXPECT_NE(errors.str().find("past line 2"), std::string::npos) << errors.str();
 }
 
+// Takes `room` bytes, then refuses every byte more, as a full disk does.
+class FullDisk final : public std::streambuf {
+ public:
+  explicit FullDisk(std::size_t room) : room_(room) {}
+  const std::string& written() const { return written_; }
+
+ protected:
+  int_type overflow(int_type c) override {
+    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+    if (written_.size() == room_) return traits_type::eof();
+    written_.push_back(traits_type::to_char_type(c));
+    return c;
+  }
+
+ private:
+  std::size_t room_;
+  std::string written_;
+};
+
+// A lost transcript is never reported as success, nor as the script's own failed expect; the
+// run stops at the line whose output was lost and says so.
+TEST_F(ScriptRunnerTest, ATranscriptThatCannotBeWrittenFailsTheRun) {
+  struct Case {
+    const char* what;
+    std::string script;
+    std::size_t room;
+    int line;
+  };
+  const std::string held = "start\nexpect Gold 1000\nstate\nexpect Gold 1000\n";
+  const Case cases[] = {
+      {"nothing fits", held, 0, 1},
+      {"the frame fits, the state does not", held, 200, 3},
+      {"a failed expect whose line is lost", "start\nexpect Gold 5\nexpect Gold 1000\n", 90, 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    FullDisk disk(c.room);
+    std::ostream transcript(&disk);
+    std::ostringstream errors;
+    std::istringstream script(c.script);
+    EXPECT_EQ(ScriptRunner(transcript, errors).Run(script), ScriptRunner::kScriptError);
+    EXPECT_NE(errors.str().find("transcript cannot be written (line " + std::to_string(c.line)),
+              std::string::npos)
+        << errors.str();
+    EXPECT_EQ(disk.written().size(), c.room);
+  }
+}
+
 TEST_F(ScriptRunnerTest, SetUpCommandsFillTheStateAndFiles) {
   const Outcome o = RunScript(
       "start\n"

@@ -1,6 +1,7 @@
 // tolmark-sim: the game driven by a script against the headless desktop; the transcript goes
 // to standard output, script errors to standard error. Exit status: 0 every expect held, 1 an
-// expect failed, 2 a script error (or a script that cannot be read), 3 the game itself failed.
+// expect failed, 2 a script error (or a script that cannot be read, or a transcript that cannot be
+// written), 3 the game itself failed.
 #include <fstream>
 #include <iostream>
 
