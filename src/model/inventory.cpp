@@ -10,9 +10,6 @@
 namespace tolmark {
 namespace {
 
-// Most pieces of one weapon the shop keeps after a home-coming.
-constexpr std::int32_t kMostPiecesStocked = 50;
-
 // Stock full: the trade step that tried to add a new kind turns the piece away.
 constexpr std::int32_t kStockFullAction = 5;
 

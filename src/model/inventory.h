@@ -11,6 +11,9 @@
 
 namespace tolmark {
 
+// Most pieces of one weapon the shop keeps; more of it is thrown away or not bought.
+inline constexpr std::int32_t kMostPiecesStocked = 50;
+
 // The used part of a packed list (the stock, the bag, the town purchases): its first `count`
 // entries, writable or not as the list is. A count out of range, which only a tampered save or a
 // state set by hand holds, is taken as 0 or as the whole list, so it never reaches past the array.

@@ -11,7 +11,6 @@ namespace tolmark {
 namespace {
 
 constexpr std::int32_t kMaxReputation = 999;
-constexpr std::int32_t kMaxPiecesPerWeapon = 50;
 constexpr std::int32_t kPriest = 60;
 constexpr std::int32_t kTravellingMerchant = 26;
 constexpr std::int32_t kRichLady = 90;
@@ -62,7 +61,7 @@ void PrepareDeal(GameState& s, Random& random) {
   if (!buyer) {
     s.CurrentItem = DrawBroughtWeapon(s.Chapter, random);
     const std::int32_t row = StockRowOf(s, s.CurrentItem);
-    if (row >= 0 && s.ShopStock[static_cast<std::size_t>(row)].Count == kMaxPiecesPerWeapon) {
+    if (row >= 0 && s.ShopStock[static_cast<std::size_t>(row)].Count == kMostPiecesStocked) {
       s.CustomerBuys = kTrue;
       buyer = true;
     } else {

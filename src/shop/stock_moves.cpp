@@ -8,11 +8,6 @@
 #include "shop/story_scripts.h"
 
 namespace tolmark {
-namespace {
-
-constexpr std::int32_t kMaxPiecesPerWeapon = 50;
-
-}  // namespace
 
 std::int32_t LoadWagon(GameState& s) {
   s.SavedBagCapacity = s.BagCapacity;
@@ -63,8 +58,8 @@ std::optional<std::string> AddStrongestSword(GameState& s) {
   const std::int32_t row = StockRowOf(s, kStrongestSword);
   if (row >= 0) {
     StockEntry& entry = s.ShopStock[static_cast<std::size_t>(row)];
-    if (entry.Count + 1 > kMaxPiecesPerWeapon) {
-      entry.Count = kMaxPiecesPerWeapon;
+    if (entry.Count + 1 > kMostPiecesStocked) {
+      entry.Count = kMostPiecesStocked;
       return s.Catalogue[static_cast<std::size_t>(kStrongestSword)].Name +
              std::string(story_line::kTooManySuffix);
     }
