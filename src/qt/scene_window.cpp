@@ -22,15 +22,20 @@ namespace {
 
 // Where two frames may differ: the places of the pictures that are not the same at the same
 // position of the drawing order. Elsewhere the same pictures lie in the same order.
-QRegion Difference(const std::vector<ScenePicture>& before, const std::vector<ScenePicture>& after) {
-  QRegion area;
+std::vector<QRect> Difference(const std::vector<ScenePicture>& before,
+                              const std::vector<ScenePicture>& after) {
+  std::vector<QRect> area;
   for (std::size_t i = 0; i < std::max(before.size(), after.size()); ++i) {
     const bool inBefore = i < before.size(), inAfter = i < after.size();
     if (inBefore && inAfter && before[i] == after[i]) continue;
-    if (inBefore) area += before[i].rect;
-    if (inAfter) area += after[i].rect;
+    if (inBefore) area.push_back(before[i].rect);
+    if (inAfter) area.push_back(after[i].rect);
   }
   return area;
+}
+
+bool Touches(const std::vector<QRect>& area, const QRect& r) {
+  return std::any_of(area.begin(), area.end(), [&](const QRect& a) { return a.intersects(r); });
 }
 
 // The union of the pictures' shapes, in window pixels.
@@ -110,24 +115,24 @@ X11SceneSurface* SceneWindow::Surface() {
   return surface_.get();
 }
 
-void SceneWindow::Compose(X11SceneSurface& surface, const QRegion& area) {
-  // Pictures are copied whole, so the area grows until no picture straddles its edge: a picture
-  // redrawn for its part inside must not cover, outside, one that lies above it.
-  QRegion whole = area;
+void SceneWindow::Compose(X11SceneSurface& surface, std::vector<QRect> area) {
+  // Pictures are copied whole, so every picture the area touches joins it, until none is left
+  // half in: a picture redrawn for its part inside must not cover, outside, one above it.
+  std::vector<bool> redrawn(shown_.size(), false);
   for (bool grown = true; grown;) {
     grown = false;
-    for (const ScenePicture& p : shown_) {
-      if (whole.intersects(p.rect) && whole.intersected(p.rect) != QRegion(p.rect)) {
-        whole += p.rect;
-        grown = true;
+    for (std::size_t i = 0; i < shown_.size(); ++i) {
+      if (!redrawn[i] && Touches(area, shown_[i].rect)) {
+        area.push_back(shown_[i].rect);
+        redrawn[i] = grown = true;
       }
     }
   }
-  surface.Erase(whole);
+  surface.Erase(area);
   if (shownMode_ != 1) return;
-  // In order, every picture over the area: one that stayed may lie under one that moved.
-  for (const ScenePicture& p : shown_) {
-    if (whole.intersects(p.rect)) surface.DrawPicture(p.picture, p.rect.topLeft());
+  // In order: one that stayed may lie under one that moved.
+  for (std::size_t i = 0; i < shown_.size(); ++i) {
+    if (redrawn[i]) surface.DrawPicture(shown_[i].picture, shown_[i].rect.topLeft());
   }
 }
 
@@ -142,7 +147,8 @@ void SceneWindow::Present() {
   // Only where a picture left or arrived changes; a picture that stayed is shown anew only if
   // another one crossed it. A frame without pictures shows the whole window.
   const bool wasWhole = !shownFrame_ || shown_.empty();
-  const QRegion changed = pendingMode_ == shownMode_ ? Difference(shown_, pending_) : rect();
+  const std::vector<QRect> changed =
+      pendingMode_ == shownMode_ ? Difference(shown_, pending_) : std::vector<QRect>{rect()};
   shown_.swap(pending_);
   shownMode_ = pendingMode_;
   pending_.clear();
@@ -152,7 +158,7 @@ void SceneWindow::Present() {
 
   if (X11SceneSurface* surface = Surface()) {
     // A new canvas holds nothing yet: the frame goes onto it whole.
-    const QRegion area = whole || blankCanvas_ ? QRegion(rect()) : changed;
+    const std::vector<QRect> area = whole || blankCanvas_ ? std::vector<QRect>{rect()} : changed;
     blankCanvas_ = false;
     surface->Shape(shown_);
     Compose(*surface, area);
@@ -167,7 +173,9 @@ void SceneWindow::Present() {
   if (!visible) {
     show();
   } else {
-    update(whole ? QRegion(rect()) : changed);
+    QRegion area;
+    for (const QRect& r : whole ? std::vector<QRect>{rect()} : changed) area += r;
+    update(area);
   }
 }
 

@@ -42,7 +42,7 @@ class SceneWindow final : public QWidget {
   // The server-side canvas, kept matching the window; null where the window paints itself.
   X11SceneSurface* Surface();
   // Puts the frame on show onto the canvas inside the area, which is erased first.
-  void Compose(X11SceneSurface& surface, const QRegion& area);
+  void Compose(X11SceneSurface& surface, std::vector<QRect> area);
 
   Window id_;
   InputRouter& router_;

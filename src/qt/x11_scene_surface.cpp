@@ -72,9 +72,9 @@ struct X11SceneSurface::Server {
     xcb_flush(c);
   }
 
-  std::vector<xcb_rectangle_t> DeviceRects(const QRegion& area) const {
+  std::vector<xcb_rectangle_t> DeviceRects(std::span<const QRect> area) const {
     std::vector<xcb_rectangle_t> rects;
-    rects.reserve(static_cast<std::size_t>(area.rectCount()));
+    rects.reserve(area.size());
     for (const QRect& r : area) {
       rects.push_back({Coord(r.x() * scale), Coord(r.y() * scale), Extent(r.width() * scale),
                        Extent(r.height() * scale)});
@@ -202,7 +202,7 @@ void X11SceneSurface::Shape(const std::vector<ScenePicture>& frame) {
   }
 }
 
-void X11SceneSurface::Erase(const QRegion& area) {
+void X11SceneSurface::Erase(std::span<const QRect> area) {
   const auto rects = server_->DeviceRects(area);
   if (rects.empty()) return;
   xcb_poly_fill_rectangle(server_->c, server_->canvas, server_->fill,
@@ -222,7 +222,7 @@ void X11SceneSurface::DrawPicture(int picture, QPoint at) {
                 Coord(device.y()), Extent(size.width()), Extent(size.height()));
 }
 
-void X11SceneSurface::Reveal(const QRegion& area) {
+void X11SceneSurface::Reveal(std::span<const QRect> area) {
   for (const xcb_rectangle_t& r : server_->DeviceRects(area)) {
     if (r.width > 0 && r.height > 0) {
       xcb_clear_area(server_->c, 0, server_->window, r.x, r.y, r.width, r.height);

@@ -6,10 +6,11 @@
 // server also repaints uncovered or newly shaped parts by itself.
 #pragma once
 
-#include <QRegion>
+#include <QRect>
 #include <QSize>
 #include <QWindow>
 #include <memory>
+#include <span>
 #include <vector>
 
 namespace tolmark {
@@ -40,11 +41,11 @@ class X11SceneSurface {
   // none.
   void Shape(const std::vector<ScenePicture>& frame);
   // Paints the area black on the canvas.
-  void Erase(const QRegion& area);
+  void Erase(std::span<const QRect> area);
   // Copies the picture onto the canvas with its top-left at `at`, only the pixels of its shape.
   void DrawPicture(int picture, QPoint at);
   // The window shows the canvas in the area; every request so far goes to the server.
-  void Reveal(const QRegion& area);
+  void Reveal(std::span<const QRect> area);
 
   struct Server;
 
