@@ -16,7 +16,9 @@ std::optional<std::vector<StockEntry>> ParseEntryList(std::string_view text,
                             : ParseWholeNumber(item.substr(0, colon));
     const auto count = weapon ? ParseWholeNumber(item.substr(colon + 1)) : std::nullopt;
     if (!count || *weapon < 0 || *weapon >= kWeaponCount || *count < 1 || *count > 99999) {
-      *error = "'" + std::string(item) + "' is not weapon:count (weapon 0..60, count 1..99999)";
+      // Built by appending: GCC 12 warns wrongly about "'" + std::string(...) in release builds.
+      *error = std::string(1, '\'').append(item).append(
+          "' is not weapon:count (weapon 0..60, count 1..99999)");
       return std::nullopt;
     }
     entries.push_back({static_cast<std::int32_t>(*weapon), static_cast<std::int32_t>(*count)});
