@@ -47,9 +47,8 @@ class X11SceneSurface {
   // The window shows the canvas in the area; every request so far goes to the server.
   void Reveal(std::span<const QRect> area);
 
-  struct Server;
-
  private:
+  struct Server;  // the server-side resources and the requests that fill them
   explicit X11SceneSurface(std::unique_ptr<Server> server);
   std::unique_ptr<Server> server_;
 };
