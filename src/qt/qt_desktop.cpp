@@ -88,6 +88,7 @@ QtDesktop::QtDesktop(std::unique_ptr<SingleCopyLock> lock) : lock_(std::move(loc
     reread();
   });
   workAreaWatch_ = x11::WatchWorkAreas(reread);
+  unshapedDisplay_ = x11::Available() && !x11::HasShapes();
 }
 
 QtDesktop::~QtDesktop() {
@@ -155,7 +156,7 @@ void QtDesktop::DrawPicture(Window scene, int picture, std::int32_t x, std::int3
 }
 
 bool QtDesktop::RefuseUnshapedDisplay() {
-  if (!x11::Available() || x11::HasShapes()) return false;
+  if (!unshapedDisplay_) return false;
   // Unshaped, every scene would cover the screen in black and catch every click.
   MessageBox(kWindowShapeFailedMessage, false);
   EndProgram();

@@ -102,6 +102,8 @@ class QtDesktop final : public QObject, public Desktop, private InputRouter {
   int floorPixels_ = 0;
   int pauses_ = 0;
   bool ending_ = false;
+  // An X server without shapes: every scene would cover the screen. Asked once, at the start.
+  bool unshapedDisplay_ = false;
   std::array<QPointer<QWidget>, kWindowCount> windows_{};
   std::array<std::array<std::unique_ptr<SceneTimer>, 2>, 3> timers_{};
   QPointer<QMenu> menu_;

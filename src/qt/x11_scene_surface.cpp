@@ -47,6 +47,7 @@ std::uint16_t Extent(int v) { return static_cast<std::uint16_t>(std::clamp(v, 0,
 struct X11SceneSurface::Server {
   struct Picture {
     xcb_pixmap_t pixmap = 0;
+    QSize size;                          // in device pixels
     std::vector<xcb_rectangle_t> shape;  // in the pixmap's device pixels, banded top to bottom
   };
 
@@ -91,6 +92,7 @@ struct X11SceneSurface::Server {
       // Pixel art: whole blocks of pixels, never a blur.
       image = image.scaled(image.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     }
+    picture.size = image.size();
     picture.pixmap = xcb_generate_id(c);
     xcb_create_pixmap(c, 24, picture.pixmap, window, Extent(image.width()),
                       Extent(image.height()));
@@ -217,9 +219,8 @@ void X11SceneSurface::DrawPicture(int picture, QPoint at) {
   xcb_set_clip_rectangles(c, XCB_CLIP_ORDERING_YX_SORTED, server_->copy, Coord(device.x()),
                           Coord(device.y()), static_cast<std::uint32_t>(p.shape.size()),
                           p.shape.data());
-  const QSize size = PictureImage(picture).size() * server_->scale;
   xcb_copy_area(c, p.pixmap, server_->canvas, server_->copy, 0, 0, Coord(device.x()),
-                Coord(device.y()), Extent(size.width()), Extent(size.height()));
+                Coord(device.y()), Extent(p.size.width()), Extent(p.size.height()));
 }
 
 void X11SceneSurface::Reveal(std::span<const QRect> area) {
