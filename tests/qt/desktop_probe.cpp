@@ -12,7 +12,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "present/shapes.h"
