@@ -1,7 +1,7 @@
 // The field's information windows; their contents come with the field's menu and windows.
 #include "field/field_windows.h"
 
-namespace tolmark {
+namespace tolmark::field {
 
 void LoadFieldItemWindow(Scenes&) {}
 void LoadFieldStatusWindow(Scenes&) {}
@@ -9,4 +9,4 @@ void LoadFieldStatusWindow(Scenes&) {}
 void FieldListMouseDown(Scenes&, Window, int, int) {}
 void FieldWindowDoubleClick(Scenes&, Window) {}
 
-}  // namespace tolmark
+}  // namespace tolmark::field

@@ -3,7 +3,7 @@
 
 #include "scene/scenes.h"
 
-namespace tolmark {
+namespace tolmark::field {
 
 void LoadFieldItemWindow(Scenes& c);    // frmFItem, the bag
 void LoadFieldStatusWindow(Scenes& c);  // frmFStatus
@@ -13,4 +13,4 @@ void LoadFieldStatusWindow(Scenes& c);  // frmFStatus
 void FieldListMouseDown(Scenes& c, Window window, int row, int button);
 void FieldWindowDoubleClick(Scenes& c, Window window);
 
-}  // namespace tolmark
+}  // namespace tolmark::field

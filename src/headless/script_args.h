@@ -9,7 +9,7 @@
 
 #include "headless/script_line.h"
 #include "model/game_state.h"
-#include "present/window.h"
+#include "model/window.h"
 
 namespace tolmark {
 

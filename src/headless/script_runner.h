@@ -11,7 +11,7 @@
 #include "headless/headless_desktop.h"
 #include "headless/script_line.h"
 #include "model/random.h"
-#include "scene/game.h"
+#include "game/game.h"
 
 namespace tolmark {
 

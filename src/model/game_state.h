@@ -5,9 +5,24 @@
 #include <cstdint>
 #include <string>
 
-#include "present/window.h"
+#include "model/window.h"
 
 namespace tolmark {
+
+// How the next scene is entered (SceneEntry): leaving the shop, coming home, reaching the gate.
+namespace entry {
+inline constexpr std::int16_t kToField = 2;
+inline constexpr std::int16_t kToShop = 4;
+inline constexpr std::int16_t kToTown = 6;
+}  // namespace entry
+
+// Where a trip goes (Destination).
+namespace destination {
+inline constexpr std::int32_t kTotem = 1;    // トーテム山
+inline constexpr std::int32_t kTown = 2;     // アーウット
+inline constexpr std::int32_t kCastle = 3;   // モノリス城
+inline constexpr std::int32_t kDemons = 4;   // デモンズ山脈
+}  // namespace destination
 
 // A 16-bit flag. True is always stored as -1: several rules compare with -1 exactly.
 using Flag = std::int16_t;

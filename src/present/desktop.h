@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "present/window.h"
+#include "model/window.h"
 
 namespace tolmark {
 

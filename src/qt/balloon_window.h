@@ -5,7 +5,7 @@
 #include <QWidget>
 
 #include "present/balloon.h"
-#include "present/window.h"
+#include "model/window.h"
 #include "qt/input_router.h"
 
 namespace tolmark {

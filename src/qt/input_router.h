@@ -1,7 +1,7 @@
 // What the game's windows report to the desktop, which hands it on to the game when it may.
 #pragma once
 
-#include "present/window.h"
+#include "model/window.h"
 
 namespace tolmark {
 

@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "present/window.h"
+#include "model/window.h"
 #include "qt/input_router.h"
 #include "qt/x11_scene_surface.h"
 

@@ -46,16 +46,14 @@ void SetSpeed(Scenes& c, int choice) {
   s.TickInterval = row.tickInterval;
   s.MessagePause = row.messagePause;
 
-  if (InShop(s)) {
-    // A stopped timer or a walking customer keeps its period; it picks the speed up when next set.
-    const int period = c.desk.TimerPeriod(Window::frmShop, Timer::Timer1);
-    if (period != 0 && period != kWalkingTickMs) {
-      c.desk.SetTimer(Window::frmShop, Timer::Timer1, s.TickInterval);
-    }
-  } else if (InField(s)) {
-    c.desk.SetTimer(Window::frmField, Timer::Timer1, s.TickInterval);
+  if (const SceneRow* row = SceneOnScreen(c); row != nullptr && row->speedChanged != nullptr) {
+    row->speedChanged(c);
   }
 }
+
+void SpeedFast(Scenes& c) { SetSpeed(c, 1); }
+void SpeedNormal(Scenes& c) { SetSpeed(c, 2); }
+void SpeedSlow(Scenes& c) { SetSpeed(c, 3); }
 
 void SetAlwaysOnTop(Scenes& c, Flag force) {
   GameState& s = c.s;
@@ -68,19 +66,11 @@ void SetAlwaysOnTop(Scenes& c, Flag force) {
   }
 }
 
-void ShopAutoOn(Scenes& c) {
-  GameState& s = c.s;
-  if (s.AutoMode == kTrue) return;
-  s.AutoMode = kTrue;
-  s.ShopSign = 100;
-  c.desk.Focus(Window::frmShop);
-}
-
-void FieldAutoOn(Scenes& c) { c.s.AutoMode = kTrue; }
+void AlwaysOnTopOn(Scenes& c) { SetAlwaysOnTop(c, kTrue); }
+void AlwaysOnTopOff(Scenes& c) { SetAlwaysOnTop(c, kFalse); }
 
 void StartExitCommand(Scenes& c) {
   BeginInterruption(c.s, 900);
-  if (InShop(c.s)) c.desk.Focus(Window::frmShop);
   ExitCommand(c);
 }
 
@@ -89,23 +79,18 @@ void ExitCommand(Scenes& c) {
   switch (s.PendingAction) {
     case 900:
       s.InterruptPrompt = kTrue;
-      if (InField(s)) {
-        SayInField(c, kEndQuestion, kTrue);
-      } else {
-        // In the town the hero stands in front of the counter.
-        Say(c, kEndQuestion, InShop(s) ? kTrue : kFalse);
-      }
+      CurrentRow(c).heroSays(c, kEndQuestion);
       s.PendingAction = 901;
       return;
     case 901:
       AskYesNo(c, "する", "しない");
       s.InterruptAnswer = 0;
       s.AwaitingAnswer = kTrue;
-      c.desk.Focus(CurrentScene(s));
+      c.desk.Focus(CurrentScene(c));
       return;
     case 902:
       if (s.InterruptAnswer == kAnswerYes) {
-        const Window scene = CurrentScene(s);
+        const Window scene = CurrentScene(c);
         c.desk.UnloadAllExcept(scene);
         c.desk.CloseWindow(scene);
         c.desk.EndProgram();
@@ -117,29 +102,6 @@ void ExitCommand(Scenes& c) {
     default:
       return;
   }
-}
-
-bool CommonMenuChosen(Scenes& c, std::string_view item) {
-  if (item == "mSpeed1" || item == "fSpeed1") {
-    SetSpeed(c, 1);
-  } else if (item == "mSpeed2" || item == "fSpeed2") {
-    SetSpeed(c, 2);
-  } else if (item == "mSpeed3" || item == "fSpeed3") {
-    SetSpeed(c, 3);
-  } else if (item == "mActive" || item == "fActive" || item == "aActive") {
-    SetAlwaysOnTop(c, kTrue);
-  } else if (item == "mNoActive" || item == "fNoActive" || item == "aNoActive") {
-    SetAlwaysOnTop(c, kFalse);
-  } else if (item == "mauto") {
-    ShopAutoOn(c);
-  } else if (item == "fmauto") {
-    FieldAutoOn(c);
-  } else if (item == "mend" || item == "fmend" || item == "aend") {
-    StartExitCommand(c);
-  } else {
-    return false;
-  }
-  return true;
 }
 
 }  // namespace tolmark

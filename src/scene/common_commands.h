@@ -11,9 +11,12 @@ void SetSpeed(Scenes& c, int choice);
 // force -1 switches the option on; force 0 toggles it.
 void SetAlwaysOnTop(Scenes& c, Flag force);
 
-// Automatic play switched on from the shop menu ("mauto") or the field menu ("fmauto").
-void ShopAutoOn(Scenes& c);
-void FieldAutoOn(Scenes& c);
+// The speed and always-in-front items every scene's menu carries.
+void SpeedFast(Scenes& c);
+void SpeedNormal(Scenes& c);
+void SpeedSlow(Scenes& c);
+void AlwaysOnTopOn(Scenes& c);
+void AlwaysOnTopOff(Scenes& c);
 
 // The end item of any scene's menu: the step code is put aside and the question starts.
 void StartExitCommand(Scenes& c);
@@ -21,7 +24,7 @@ void StartExitCommand(Scenes& c);
 // The end conversation, step codes 900..902.
 void ExitCommand(Scenes& c);
 
-// Routes a menu choice shared by all scenes; false when the item is a scene's own.
-bool CommonMenuChosen(Scenes& c, std::string_view item);
+// The step codes of the end conversation, as every scene routes them.
+inline constexpr CodeRange kEndConversation{900, 902, ExitCommand};
 
 }  // namespace tolmark

@@ -3,9 +3,8 @@
 
 #include <string>
 
-#include "field/field_operations.h"
 #include "scene/dispatch.h"
-#include "shop/shop_tick.h"
+#include "scene/keys.h"
 
 namespace tolmark {
 namespace {
@@ -16,16 +15,18 @@ void CloseBalloons(Desktop& desk) {
   desk.CloseWindow(Window::frmNo);
 }
 
-bool InShopTalk(const GameState& s) {
-  return InShop(s) && s.PendingAction >= 1 && s.PendingAction <= 299;
+// The scene on screen reads on by itself in automatic play at this step code: its tick then
+// runs from inside the balloon routine. Null when it waits for a click instead.
+const SceneRow* ReadsOnByItself(const Scenes& c) {
+  const SceneRow* row = SceneOnScreen(c);
+  if (row == nullptr) return nullptr;
+  for (const CodeRange& r : row->autoTalk) {
+    if (c.s.PendingAction >= r.low && c.s.PendingAction <= r.high) return row;
+  }
+  return nullptr;
 }
 
-bool InFieldTalk(const GameState& s) {
-  return InField(s) && ((s.PendingAction >= 1 && s.PendingAction <= 219) ||
-                        (s.PendingAction >= 300 && s.PendingAction <= 399));
-}
-
-void FocusScene(Scenes& c) { c.desk.Focus(CurrentScene(c.s)); }
+void FocusScene(Scenes& c) { c.desk.Focus(CurrentScene(c)); }
 
 // Where the field balloon stands beside the hero, in pixels from HeroX.
 int FieldBalloonOffset(const GameState& s, bool heroSpeaks, bool rightOfHero) {
@@ -48,13 +49,13 @@ void Say(Scenes& c, std::string_view text, Flag atCounter) {
   const std::int32_t y = s.HeroY - c.PxY(5);
   c.desk.ShowTalk(Window::frmMessage, text, x, y, 0);
 
-  if (s.AutoMode == kTrue && InShopTalk(s)) {
+  if (const SceneRow* row = ReadsOnByItself(c); row != nullptr && s.AutoMode == kTrue) {
     // Clear the busy mark first: the tick below shows the next line from inside this call.
     s.TickFromDialogue = kTrue;
     s.MessageBusy = kFalse;
     c.desk.Pump();
     c.desk.Sleep(s.MessagePause);
-    ShopTick(c);
+    row->tick(c);
   }
   FocusScene(c);
   s.MessageBusy = kFalse;
@@ -76,16 +77,16 @@ void SayInField(Scenes& c, std::string_view text, Flag heroSpeaks) {
     if (s.FixedWaitMessage == kTrue) {
       c.desk.Pump();
       c.desk.Sleep(2000);
-    } else if (InFieldTalk(s)) {
+    } else if (const SceneRow* row = ReadsOnByItself(c)) {
       s.TickFromDialogue = kTrue;
       s.MessageBusy = kFalse;
       c.desk.Pump();
       c.desk.Sleep(s.MessagePause);
-      FieldTick(c);
+      row->tick(c);
     }
   }
   s.MessageBusy = kFalse;
-  c.desk.Focus(Window::frmField);
+  FocusScene(c);
 }
 
 void AskYesNo(Scenes& c, std::string_view yesText, std::string_view noText) {
@@ -94,37 +95,32 @@ void AskYesNo(Scenes& c, std::string_view yesText, std::string_view noText) {
   s.MessageBusy = kTrue;
   CloseBalloons(c.desk);
 
-  const bool shop = InShop(s);
-  const bool wagonInField = InField(s) && s.WagonHired != kFalse;
+  const AnswerPlacement& at = CurrentRow(c).answers;
   const std::int32_t y = s.HeroY - c.PxY(5);
 
-  std::int32_t yesX = s.HeroX + c.PxX(shop ? 10 : 17);
+  std::int32_t yesX = s.HeroX + c.PxX(at.yesOffset);
   int yesSide = 1;
   std::int32_t yesY = y;
   // Near the left screen edge both balloons open to the right, the yes balloon higher.
-  if (yesX < c.PxX(shop ? 50 : 55)) {
+  if (yesX < c.PxX(at.leftEdge)) {
     yesSide = 0;
     yesY = s.HeroY - c.PxY(20);
   }
-  std::int32_t noX = s.HeroX + c.PxX(shop ? 20 : 27);
-  if (wagonInField) {
+  std::int32_t noX = s.HeroX + c.PxX(at.noOffset);
+  if (at.wagonShifts && s.WagonHired != kFalse) {
     yesX += c.PxX(18);
     noX += c.PxX(18);
   }
   c.desk.ShowTalk(Window::frmYes, std::string(yesText) + "(Y)", yesX, yesY, yesSide);
   c.desk.ShowTalk(Window::frmNo, std::string(noText) + "(N)", noX, y, 0);
 
-  if (s.AutoMode == kTrue && (InShopTalk(s) || InFieldTalk(s))) {
+  if (const SceneRow* row = ReadsOnByItself(c); row != nullptr && s.AutoMode == kTrue) {
     s.AwaitingAnswer = kTrue;
     s.AutoAnswerPending = kTrue;
     s.MessageBusy = kFalse;
     c.desk.Pump();
     c.desk.Sleep(s.MessagePause);
-    if (InShop(s)) {
-      ShopTick(c);
-    } else {
-      FieldTick(c);
-    }
+    row->tick(c);
   }
   s.MessageBusy = kFalse;
   FocusScene(c);
@@ -141,7 +137,22 @@ void GiveAnswer(Scenes& c, std::int16_t code, bool manual) {
   c.desk.CloseWindow(Window::frmYes);
   c.desk.CloseWindow(Window::frmNo);
   s.PendingAction += 1;
-  if (SceneIsCurrent(s)) Dispatch(c, 1, manual);
+  Dispatch(c, 1, manual);
+}
+
+bool ReadOnInAutomaticPlay(Scenes& c, int answerKey) {
+  GameState& s = c.s;
+  if (s.TickFromDialogue == kTrue) {
+    s.TickFromDialogue = kFalse;
+    Dispatch(c, 1, false);
+    return true;
+  }
+  if (s.AutoAnswerPending == kTrue) {
+    s.AutoAnswerPending = kFalse;
+    KeyPressed(c, answerKey, false);
+    return true;
+  }
+  return false;
 }
 
 }  // namespace tolmark

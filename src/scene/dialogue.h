@@ -25,4 +25,9 @@ void AskYesNo(Scenes& c, std::string_view yesText, std::string_view noText);
 // automatic play; a click on an answer balloon is not manual.
 void GiveAnswer(Scenes& c, std::int16_t code, bool manual);
 
+// A scene's tick in automatic play, called from the balloon that waited: the next line is
+// read on, or the open prompt answered with answerKey (Y in the shop, N on the road). False
+// when no balloon asked for it.
+bool ReadOnInAutomaticPlay(Scenes& c, int answerKey);
+
 }  // namespace tolmark

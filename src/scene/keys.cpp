@@ -17,13 +17,8 @@ void KeyPressed(Scenes& c, int keyCode, bool manual) {
       SetAlwaysOnTop(c, kFalse);
       return;
     case kKeyA:
-      if (InShop(s)) {
-        if (s.ShopOpen == kTrue && s.EventActive != kTrue) {
-          s.AutoMode = kTrue;
-          s.ShopSign = 100;  // shown from the next redraw
-        }
-      } else if (InField(s)) {
-        if (s.EventActive != kTrue) s.AutoMode = kTrue;
+      if (const SceneRow* row = SceneOnScreen(c); row != nullptr && row->autoKey != nullptr) {
+        row->autoKey(c);
       }
       return;
     default:
@@ -37,7 +32,7 @@ void KeyPressed(Scenes& c, int keyCode, bool manual) {
     return;
   }
   if (keyCode == kKeyG || keyCode == kKeyEnter) {
-    if (SceneIsCurrent(s)) Dispatch(c, 1, manual);
+    Dispatch(c, 1, manual);
   } else if (keyCode == kKeyMenu) {
     Dispatch(c, 2, manual);
   }

@@ -1,15 +1,14 @@
-// The scenes' pop-up menus: built from their tables, prepared and shown on a right click.
+// The scenes' pop-up menus: built from their rows, prepared on a right click, and chosen from.
 #pragma once
 
 #include <span>
 #include <string_view>
 
-#include "scene/menu_tables.h"
 #include "scene/scenes.h"
 
 namespace tolmark {
 
-// A menu as its table describes it, every item enabled.
+// A menu as its rows describe it, every item enabled.
 Menu BuildMenu(std::string_view menuName, std::span<const MenuRow> rows);
 
 // The item of that name anywhere in the menu (submenus included); nullptr when there is none.
@@ -20,14 +19,16 @@ void SetItemVisible(Menu& menu, std::string_view name, bool visible);
 void SetItemEnabled(Menu& menu, std::string_view name, bool enabled);
 void SetItemChecked(Menu& menu, std::string_view name, bool checked);
 
-// A scene's menu back to its loaded state; each scene's start-up calls its own.
-void ResetShopMenu(Scenes& c);
-void ResetFieldMenu(Scenes& c);
-void ResetArmsMenu(Scenes& c);
+// What every scene's menu shows alike: the speed in force checked among prefix1..prefix3, and
+// of the always-in-front pair only the item that changes the option.
+void CheckSpeedItem(Menu& menu, std::string_view prefix, std::int16_t tickInterval);
+void ShowAlwaysOnTopItems(Menu& menu, std::string_view on, std::string_view off, Flag option);
 
-// Right click (or the menu key): the menu prepared for the moment and popped up.
-void OpenShopMenu(Scenes& c);
-void OpenFieldMenu(Scenes& c);
-void OpenArmsMenu(Scenes& c);
+// A scene's menu back to its loaded state; each scene's start-up does this.
+void ResetMenu(Scenes& c, const SceneRow& row);
+
+// A menu item chosen: its row's action runs. An item that no scene's menu knows is a fault of
+// the program: debug builds stop on it, others ignore it.
+void ChooseMenuItem(Scenes& c, std::string_view item);
 
 }  // namespace tolmark

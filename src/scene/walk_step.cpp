@@ -4,16 +4,22 @@
 #include <array>
 #include <optional>
 
+#include "art/picture_names.h"
+
 namespace tolmark {
 namespace {
 
-// Offsets from the base picture for frame phases 1..4.
+// The pictures of frame phases 1..4: absolute, or offsets from the base picture P.
 using Sequence = std::array<std::int32_t, 4>;
 
-constexpr Sequence kShopHero = {57, 58, 57, 59};       // absolute pictures
-constexpr Sequence kTownHeroRight = {134, 136, 134, 138};
-constexpr Sequence kTownHeroLeft = {135, 137, 135, 139};
-constexpr Sequence kCarriageHero = {134, 136, 134, 138};
+using namespace picture;
+
+constexpr Sequence kShopHeroIdle = {kShopHero, kShopHero + 1, kShopHero, kShopHero + 2};
+constexpr Sequence kTownHeroRight = {kHeroWalking, kHeroWalking + 2, kHeroWalking,
+                                     kHeroWalking + 4};
+constexpr Sequence kTownHeroLeft = {kHeroWalking + 1, kHeroWalking + 3, kHeroWalking + 1,
+                                    kHeroWalking + 5};
+constexpr Sequence kCarriageHero = kTownHeroRight;
 constexpr Sequence kSixPictureRight = {0, 2, 0, 4};    // offsets from P
 constexpr Sequence kSixPictureLeft = {1, 3, 1, 5};
 constexpr Sequence kThreeInPlace = {0, 1, 0, 2};
@@ -44,14 +50,14 @@ void DrawShopSign(Scenes& c) {
 
 void ShopHeroIdle(Scenes& c) {
   GameState& s = c.s;
-  DrawAndAdvance(c, Window::frmShop, kShopHero, 0, s.HeroFrame, s.HeroX, s.HeroY);
+  DrawAndAdvance(c, Window::frmShop, kShopHeroIdle, 0, s.HeroFrame, s.HeroX, s.HeroY);
   DrawShopSign(c);
   c.desk.ShowScene(Window::frmShop);
 }
 
 void ShopCustomerWalking(Scenes& c, std::int32_t p) {
   GameState& s = c.s;
-  DrawAndAdvance(c, Window::frmShop, kShopHero, 0, s.HeroFrame, s.HeroX, s.HeroY);
+  DrawAndAdvance(c, Window::frmShop, kShopHeroIdle, 0, s.HeroFrame, s.HeroX, s.HeroY);
   if (s.ScenePhase == 10) {
     if (s.VisitorX > kCounterMark) {
       s.ScenePhase = 20;
@@ -103,7 +109,7 @@ void TownOrCastle(Scenes& c, std::int32_t p) {
   } else {
     return;
   }
-  c.desk.DrawPicture(w, 99, s.VisitorX - c.PxX(15), s.VisitorY - c.PxY(5));
+  c.desk.DrawPicture(w, kCounterBoard, s.VisitorX - c.PxX(15), s.VisitorY - c.PxY(5));
   c.desk.ShowScene(w);
 }
 
@@ -171,20 +177,20 @@ void Carriage(Scenes& c, std::int32_t p, std::int16_t kind) {
 
 void WalkStep(Scenes& c, std::int32_t picture, std::int32_t mode, std::int16_t kind) {
   GameState& s = c.s;
-  if (InField(s) && s.AutoMode != kFalse) {
-    c.desk.DrawPicture(Window::frmField, 101, 5, s.HeroY - c.PxY(20));
+  if (CurrentScene(c) == Window::frmField && s.AutoMode != kFalse) {
+    c.desk.DrawPicture(Window::frmField, kAutoMarker, 5, s.HeroY - c.PxY(20));
   }
-  if (picture == 57) {
+  if (picture == kShopHero) {
     ShopHeroIdle(c);
-  } else if (mode == 100) {
+  } else if (mode == kCustomerWalking) {
     ShopCustomerWalking(c, picture);
-  } else if (picture == 122 || picture == 14) {
+  } else if (picture == kKing || picture == kTownDealer) {
     TownOrCastle(c, picture);
-  } else if (picture == 134 || picture == 38) {
+  } else if (picture == kHeroWalking || picture == kWagon) {
     FieldWalking(c);
-  } else if (picture == 39) {
+  } else if (picture == kWagonLeaving) {
     WagonGoingLeft(c, picture);
-  } else if (picture != 96) {
+  } else if (picture != kCarriage) {
     FieldVisitorStanding(c, picture, mode, kind);
   } else {
     Carriage(c, picture, kind);

@@ -5,7 +5,7 @@
 
 #include "model/numbers.h"
 
-namespace tolmark {
+namespace tolmark::shop {
 namespace {
 
 // Picture of each value of k; each customer owns five of the 45.
@@ -99,4 +99,4 @@ bool ChooseVisitor(GameState& s, Random& random) {
   return true;
 }
 
-}  // namespace tolmark
+}  // namespace tolmark::shop

@@ -4,7 +4,7 @@
 #include "model/game_state.h"
 #include "model/random.h"
 
-namespace tolmark {
+namespace tolmark::shop {
 
 // Base pictures of the visitors.
 inline constexpr std::int32_t kCarpenterPicture = 32;
@@ -19,4 +19,4 @@ std::int32_t CustomerPictureOfDraw(std::int32_t k);
 // (a buyer at an empty shop); EventActive is then 0 again. The walk itself is the caller's.
 bool ChooseVisitor(GameState& s, Random& random);
 
-}  // namespace tolmark
+}  // namespace tolmark::shop

@@ -3,7 +3,7 @@
 
 #include "scene/dialogue.h"
 
-namespace tolmark {
+namespace tolmark::shop {
 
 void MerchantLine(Scenes& c, std::string_view text, std::int32_t next) {
   c.s.PendingAction = next;
@@ -17,4 +17,4 @@ void AskAtCounter(Scenes& c, std::string_view yesText, std::string_view noText) 
   AskYesNo(c, yesText, noText);
 }
 
-}  // namespace tolmark
+}  // namespace tolmark::shop

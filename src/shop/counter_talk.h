@@ -6,7 +6,7 @@
 
 #include "scene/scenes.h"
 
-namespace tolmark {
+namespace tolmark::shop {
 
 // The merchant speaks and the step code becomes next. The code is set before the balloon: in
 // automatic play the balloon itself runs the next step.
@@ -15,4 +15,4 @@ void MerchantLine(Scenes& c, std::string_view text, std::int32_t next);
 // A fresh yes/no question in the shop: the last answer is forgotten and the shop takes the keys.
 void AskAtCounter(Scenes& c, std::string_view yesText, std::string_view noText);
 
-}  // namespace tolmark
+}  // namespace tolmark::shop

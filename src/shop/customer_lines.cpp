@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-namespace tolmark {
+namespace tolmark::shop {
 namespace {
 
 constexpr LinePiece T(std::string_view text) { return {Insert::Text, text}; }
@@ -171,4 +171,4 @@ std::optional<SpokenLine> CustomerLineFor(const GameState& s) {
   return line;
 }
 
-}  // namespace tolmark
+}  // namespace tolmark::shop

@@ -9,7 +9,7 @@
 
 #include "model/game_state.h"
 
-namespace tolmark {
+namespace tolmark::shop {
 
 // The values a line may carry, written as plain digits (or the weapon's name).
 enum class Insert : std::uint8_t { Text, WeaponName, Price, HP, Amount };
@@ -43,4 +43,4 @@ std::optional<SpokenLine> CustomerLineFor(const GameState& s);
 // The row behind it, for tests and tools.
 const CustomerLineRow* FindCustomerLine(std::int32_t picture, bool buys, std::int32_t code);
 
-}  // namespace tolmark
+}  // namespace tolmark::shop

@@ -7,7 +7,7 @@
 #include "model/progression.h"
 #include "shop/deal.h"
 
-namespace tolmark {
+namespace tolmark::shop {
 
 void ChargeLivingCost(GameState& s) {
   if (s.Gold < s.DealAmount) {
@@ -60,4 +60,4 @@ void EnlargeShop(GameState& s) {
   s.Gold -= s.DealAmount;
 }
 
-}  // namespace tolmark
+}  // namespace tolmark::shop

@@ -4,7 +4,7 @@
 #include "model/game_state.h"
 #include "model/random.h"
 
-namespace tolmark {
+namespace tolmark::shop {
 
 // The night's bill: the living cost, or all the money when there is less. Leaves the amount
 // charged in DealAmount.
@@ -22,4 +22,4 @@ void ApplyGameOverLosses(GameState& s);
 // The carpenter's work: one rank larger (35 rows, then 60), paid with DealAmount.
 void EnlargeShop(GameState& s);
 
-}  // namespace tolmark
+}  // namespace tolmark::shop

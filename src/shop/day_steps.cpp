@@ -4,6 +4,7 @@
 #include "scene/dialogue.h"
 #include "scene/dispatch.h"
 #include "scene/interruption.h"
+#include "scene/small_windows.h"
 #include "scene/startup.h"
 #include "shop/counter_talk.h"
 #include "shop/day.h"
@@ -12,7 +13,7 @@
 #include "shop/shop_draw.h"
 #include "shop/shop_operations.h"
 
-namespace tolmark {
+namespace tolmark::shop {
 namespace {
 
 // The shop shuts: closed board, nobody at the counter, the tick stopped.
@@ -118,4 +119,4 @@ void Sleeping(Scenes& c) {
   }
 }
 
-}  // namespace tolmark
+}  // namespace tolmark::shop

@@ -7,7 +7,7 @@
 #include "model/numbers.h"
 #include "model/progression.h"
 
-namespace tolmark {
+namespace tolmark::shop {
 namespace {
 
 constexpr std::int32_t kMaxReputation = 999;
@@ -151,4 +151,4 @@ std::int32_t LivingCost(const GameState& s) {
   return s.Level * 50 + rankPart;
 }
 
-}  // namespace tolmark
+}  // namespace tolmark::shop

@@ -4,7 +4,7 @@
 #include "model/game_state.h"
 #include "model/random.h"
 
-namespace tolmark {
+namespace tolmark::shop {
 
 // The weapon a selling customer brings in this chapter: 0..12, then 20..32, then 40..52.
 std::int32_t DrawBroughtWeapon(std::int32_t chapter, Random& random);
@@ -33,4 +33,4 @@ void TurnAwayForNoRoom(GameState& s);
 // The money the rich lady gives a merchant who cannot pay her, and the cost of one night.
 std::int32_t LivingCost(const GameState& s);
 
-}  // namespace tolmark
+}  // namespace tolmark::shop

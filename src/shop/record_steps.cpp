@@ -3,12 +3,13 @@
 
 #include "save/save_file.h"
 #include "scene/dialogue.h"
+#include "scene/small_windows.h"
 #include "scene/startup.h"
 #include "shop/counter_talk.h"
 #include "shop/shop_commands.h"
 #include "shop/shop_operations.h"
 
-namespace tolmark {
+namespace tolmark::shop {
 namespace {
 
 // The game ends on a refused file: no partial load may be played on.
@@ -85,4 +86,4 @@ void SaveORLoad(Scenes& c) {
   }
 }
 
-}  // namespace tolmark
+}  // namespace tolmark::shop

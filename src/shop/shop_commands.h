@@ -3,7 +3,7 @@
 
 #include "scene/scenes.h"
 
-namespace tolmark {
+namespace tolmark::shop {
 
 // "開店": the board turns to open and customers may come.
 void OpenShop(Scenes& c);
@@ -20,7 +20,4 @@ void StartRecord(Scenes& c, bool save);
 // up stays unless the caller closes it.
 void VisitorWalksOut(Scenes& c);
 
-// Opens the window when closed, closes it when open, then focuses the shop.
-void ToggleShopWindow(Scenes& c, Window window);
-
-}  // namespace tolmark
+}  // namespace tolmark::shop

@@ -1,7 +1,7 @@
 // Drawing the shop: merchant, visitor and the board beside the merchant.
 #include "shop/shop_draw.h"
 
-namespace tolmark {
+namespace tolmark::shop {
 
 void DrawShop(Scenes& c, ShopFrame frame) {
   const GameState& s = c.s;
@@ -14,4 +14,4 @@ void DrawShop(Scenes& c, ShopFrame frame) {
   c.desk.ShowScene(Window::frmShop);
 }
 
-}  // namespace tolmark
+}  // namespace tolmark::shop

@@ -3,7 +3,7 @@
 
 #include "scene/scenes.h"
 
-namespace tolmark {
+namespace tolmark::shop {
 
 enum class ShopFrame { MerchantAndBoard, WithVisitor, BoardOnly };
 
@@ -11,4 +11,4 @@ enum class ShopFrame { MerchantAndBoard, WithVisitor, BoardOnly };
 // stands, the board ShopSign beside the merchant, in that order.
 void DrawShop(Scenes& c, ShopFrame frame);
 
-}  // namespace tolmark
+}  // namespace tolmark::shop

@@ -1,31 +1,17 @@
-// The shop's own menu items and the handlers of its small windows, discarding included.
+// The shop's right-click menu, and the input on its small windows, discarding included.
 #include <iterator>
 
 #include "model/inventory.h"
-#include "shop/shop_commands.h"
+#include "save/save_file.h"
+#include "scene/menus.h"
+#include "scene/small_windows.h"
+#include "shop/shop_draw.h"
 #include "shop/shop_operations.h"
+#include "shop/shop_scene.h"
 #include "shop/shop_windows.h"
 
-namespace tolmark {
+namespace tolmark::shop {
 namespace {
-
-Flag& OpenFlagOf(GameState& s, Window window) {
-  switch (window) {
-    case Window::frmShopItem: return s.ItemListOpen;
-    case Window::frmStatus: return s.StatusOpen;
-    case Window::frmList: return s.CollectionListOpen;
-    default: return s.OrderListOpen;
-  }
-}
-
-void ShowShopWindow(Scenes& c, Window window) {
-  switch (window) {
-    case Window::frmShopItem: ShowStockList(c.s, c.desk); return;
-    case Window::frmStatus: ShowStatus(c.s, c.desk); return;
-    case Window::frmList: ShowCollectionList(c.s, c.desk); return;
-    default: ShowOrderList(c.s, c.desk); return;
-  }
-}
 
 // One piece of the stock list's row (1-based) is thrown away; the last piece takes the row.
 void DiscardOnePiece(Scenes& c, int row) {
@@ -33,55 +19,71 @@ void DiscardOnePiece(Scenes& c, int row) {
   s.CommandBusy = kTrue;
   if (RemoveOneFromStockRow(s, row - 1)) s.SelectedRow = row - 1;  // the row above, 0 for the first
   s.CommandBusy = kFalse;
-  for (Window w : {Window::frmStatus, Window::frmShopItem}) {
-    if (OpenFlagOf(s, w) == kTrue) {
-      c.desk.CloseWindow(w);
-      ShowShopWindow(c, w);
-    }
+  // The two windows that show the stock are drawn again from scratch.
+  if (s.StatusOpen == kTrue) {
+    c.desk.CloseWindow(Window::frmStatus);
+    ShowStatus(s, c.desk);
+  }
+  if (s.ItemListOpen == kTrue) {
+    c.desk.CloseWindow(Window::frmShopItem);
+    ShowStockList(s, c.desk);
   }
 }
 
 }  // namespace
 
-void ToggleShopWindow(Scenes& c, Window window) {
-  Flag& open = OpenFlagOf(c.s, window);
-  if (open == kTrue) {
-    open = kFalse;
-    c.desk.CloseWindow(window);
-  } else {
-    ShowShopWindow(c, window);
-  }
-  c.desk.Focus(Window::frmShop);
-}
+void OpenShopMenu(Scenes& c) {
+  GameState& s = c.s;
+  Menu& m = MenuOf(c, kShopScene);
+  // The carried-home balloon must be clicked away first.
+  if (s.PendingAction == 999) return;
 
-void ShopMenuChosen(Scenes& c, std::string_view item) {
-  if (item == "mitem") {
-    ToggleShopWindow(c, Window::frmShopItem);
-  } else if (item == "mstatus") {
-    ToggleShopWindow(c, Window::frmStatus);
-  } else if (item == "mlist") {
-    ToggleShopWindow(c, Window::frmList);
-  } else if (item == "morder") {
-    ToggleShopWindow(c, Window::frmOrder);
-  } else if (item == "mopen") {
-    OpenShop(c);
-  } else if (item == "mclose") {
-    StartClosing(c);
-  } else if (item == "msleep") {
-    StartSleeping(c);
-  } else if (item == "mstage1") {
-    StartTrip(c, 1);
-  } else if (item == "mstage2") {
-    StartTrip(c, 2);
-  } else if (item == "mstage3") {
-    StartTrip(c, 3);
-  } else if (item == "mstage4") {
-    StartTrip(c, 4);
-  } else if (item == "msave") {
-    StartRecord(c, true);
-  } else if (item == "mload") {
-    StartRecord(c, false);
+  SetItemVisible(m, "mauto", true);
+  SetItemEnabled(m, "mauto", true);
+  s.AutoMode = kFalse;
+  s.ShopSign = 99;
+  if (s.EventActive == kTrue) DrawShop(c, ShopFrame::WithVisitor);
+  c.desk.Focus(Window::frmShop);
+  if (s.EventActive == kTrue) SetItemEnabled(m, "mauto", false);
+
+  ShowAlwaysOnTopItems(m, "mActive", "mNoActive", s.AlwaysOnTop);
+
+  const bool busy = s.CommandBusy == kTrue;
+  if (s.ShopOpen == kTrue) {
+    // 73: the hero's collapse is being told; no menu until it is over.
+    if (s.PendingAction == 73) return;
+    for (std::string_view name : {"mopen", "mbuyer", "msleep", "msave_load", "mstage2", "mstage3",
+                                  "mstage4", "morder"}) {
+      SetItemVisible(m, name, false);
+    }
+    SetItemVisible(m, "mclose", true);
+    SetItemVisible(m, "mSpeed", true);
+    CheckSpeedItem(m, "mSpeed", s.TickInterval);
+    SetItemEnabled(m, "mclose", !busy);
+    SetItemEnabled(m, "mend", !busy);
+  } else {
+    for (std::string_view name : {"mauto", "mclose", "morder", "mSpeed"}) {
+      SetItemVisible(m, name, false);
+    }
+    for (std::string_view name : {"mopen", "mbuyer", "msleep", "msave_load"}) {
+      SetItemVisible(m, name, true);
+    }
+    // Chapter 1 leaves the later destinations as they were (hidden since the menu was loaded).
+    if (s.Chapter == 2) {
+      SetItemVisible(m, "mstage2", true);
+    } else if (s.Chapter == 3 || s.Chapter == 4) {
+      SetItemVisible(m, "mstage2", true);
+      SetItemVisible(m, "mstage3", true);
+      if (s.Chapter == 4) SetItemVisible(m, "mstage4", true);
+      SetItemVisible(m, "morder", true);
+    }
+    for (std::string_view name : {"msleep", "mbuyer", "msave_load", "mopen", "mend"}) {
+      SetItemEnabled(m, name, !busy);
+    }
+    if (busy) SetItemEnabled(m, "mauto", false);
+    SetItemEnabled(m, "mload", SaveFileExists());
   }
+  c.desk.PopupMenu(Window::frmMenu, m);
 }
 
 void ShopListMouseDown(Scenes& c, Window window, int row, int button) {
@@ -94,17 +96,7 @@ void ShopListMouseDown(Scenes& c, Window window, int row, int button) {
 
 void ShopWindowDoubleClick(Scenes& c, Window window) {
   if (window == Window::frmShopItem) c.s.SelectedRow = 0;
-  switch (window) {
-    case Window::frmShopItem:
-    case Window::frmStatus:
-    case Window::frmList:
-    case Window::frmOrder:
-      OpenFlagOf(c.s, window) = kFalse;
-      c.desk.CloseWindow(window);
-      return;
-    default:
-      return;
-  }
+  CloseSmallWindow(c, window);
 }
 
-}  // namespace tolmark
+}  // namespace tolmark::shop

@@ -5,7 +5,7 @@
 
 #include "scene/scenes.h"
 
-namespace tolmark {
+namespace tolmark::shop {
 
 void BuyANDSell(Scenes& c);  // 1..299: a customer's trade
 void Sleeping(Scenes& c);    // 300..399
@@ -20,12 +20,19 @@ void BuyANDSellItem(Scenes& c);
 // One arrival attempt while nobody is in the shop.
 void TimerEvent(Scenes& c);
 
-// A shop menu item that is the shop's own (mopen, mitem, mstage1, msave, ...).
-void ShopMenuChosen(Scenes& c, std::string_view item);
+// The shop window's start-up: second-copy refusal, stray re-creation, new game or home-coming,
+// the first frame of the shop, the carried-home balloon.
+void ShopStartUp(Scenes& c);
+
+// The shop hands over to the road: its windows close and the field starts up.
+void HandOverShopToField(Scenes& c);
+
+// Right click (or the menu key): the shop's menu prepared for the moment and popped up.
+void OpenShopMenu(Scenes& c);
 
 // Input on the shop's small windows (frmShopItem, frmStatus, frmList, frmOrder): a mouse press
 // on a list row (1-based, 0 below the last row), a double click.
 void ShopListMouseDown(Scenes& c, Window window, int row, int button);
 void ShopWindowDoubleClick(Scenes& c, Window window);
 
-}  // namespace tolmark
+}  // namespace tolmark::shop

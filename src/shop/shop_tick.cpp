@@ -1,13 +1,14 @@
 // The shop tick: idle, walking in, at the counter, walking out.
 #include "shop/shop_tick.h"
 
-#include "scene/dispatch.h"
+#include "art/picture_names.h"
+#include "scene/dialogue.h"
 #include "scene/keys.h"
 #include "scene/startup.h"
 #include "scene/walk_step.h"
 #include "shop/shop_operations.h"
 
-namespace tolmark {
+namespace tolmark::shop {
 namespace {
 
 // An exit or close question is open: the shop stands still until it is answered.
@@ -29,14 +30,14 @@ void ShopTick(Scenes& c) {
     c.desk.SetTimer(Window::frmShop, Timer::Timer1, 0);
     return;
   }
-  if (s.SceneEntry == 2 || s.SceneEntry == 6) {
+  if (s.SceneEntry == entry::kToField || s.SceneEntry == entry::kToTown) {
     CloseSceneWindow(c, Window::frmShop);
     return;
   }
   if (QuestionHoldsShop(s.PendingAction)) return;
 
   if (s.EventActive != kTrue) {
-    WalkStep(c, 57, 1, 0);
+    WalkStep(c, picture::kShopHero, 1, 0);
     TimerEvent(c);
     return;
   }
@@ -45,7 +46,7 @@ void ShopTick(Scenes& c) {
       SetWalkingPeriod(c);
       s.AwaitingAnswer = kFalse;
       s.PendingAction = 0;
-      WalkStep(c, s.VisitorPicture, 100, 0);
+      WalkStep(c, s.VisitorPicture, kCustomerWalking, 0);
       return;
     case 20:
       c.desk.SetTimer(Window::frmShop, Timer::Timer1, 0);
@@ -54,21 +55,14 @@ void ShopTick(Scenes& c) {
       return;
     case 21:
       // Automatic play only: the balloon that called this tick asks for the next line or answer.
-      if (s.AutoMode != kTrue) return;
-      if (s.TickFromDialogue == kTrue) {
-        s.TickFromDialogue = kFalse;
-        Dispatch(c, 1, false);
-      } else if (s.AutoAnswerPending == kTrue) {
-        s.AutoAnswerPending = kFalse;
-        KeyPressed(c, kKeyY, false);
-      }
+      if (s.AutoMode == kTrue) ReadOnInAutomaticPlay(c, kKeyY);
       return;
     case 30:
-      WalkStep(c, s.VisitorPicture, 100, 0);
+      WalkStep(c, s.VisitorPicture, kCustomerWalking, 0);
       return;
     default:
       return;
   }
 }
 
-}  // namespace tolmark
+}  // namespace tolmark::shop

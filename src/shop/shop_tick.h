@@ -3,9 +3,9 @@
 
 #include "scene/scenes.h"
 
-namespace tolmark {
+namespace tolmark::shop {
 
 // One tick; the dialogue layer also calls it directly in automatic play.
 void ShopTick(Scenes& c);
 
-}  // namespace tolmark
+}  // namespace tolmark::shop

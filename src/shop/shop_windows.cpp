@@ -7,7 +7,7 @@
 #include "model/inventory.h"
 #include "model/numbers.h"
 
-namespace tolmark {
+namespace tolmark::shop {
 namespace {
 
 struct WindowSize {
@@ -122,4 +122,4 @@ void ShowOrderList(GameState& s, Desktop& desktop) {
   s.OrderListOpen = kTrue;
 }
 
-}  // namespace tolmark
+}  // namespace tolmark::shop

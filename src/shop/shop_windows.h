@@ -6,7 +6,7 @@
 #include "model/game_state.h"
 #include "present/desktop.h"
 
-namespace tolmark {
+namespace tolmark::shop {
 
 // What placing a window needs of the desktop: the floor and the pixel-to-unit factors.
 struct ScreenMetrics {
@@ -40,4 +40,4 @@ void ShowStatus(GameState& s, Desktop& desktop);
 void ShowCollectionList(GameState& s, Desktop& desktop);
 void ShowOrderList(GameState& s, Desktop& desktop);
 
-}  // namespace tolmark
+}  // namespace tolmark::shop

@@ -7,7 +7,7 @@
 #include "model/inventory.h"
 #include "shop/story_scripts.h"
 
-namespace tolmark {
+namespace tolmark::shop {
 
 std::int32_t LoadWagon(GameState& s) {
   s.SavedBagCapacity = s.BagCapacity;
@@ -74,4 +74,4 @@ std::optional<std::string> AddStrongestSword(GameState& s) {
   return std::nullopt;
 }
 
-}  // namespace tolmark
+}  // namespace tolmark::shop

@@ -6,7 +6,7 @@
 
 #include "model/game_state.h"
 
-namespace tolmark {
+namespace tolmark::shop {
 
 // Wagon limits: pieces while loading, and the bag of the trip once the wagon is hired.
 inline constexpr std::int32_t kWagonLoadLimit = 80;
@@ -26,4 +26,4 @@ bool TakeHolyBeastWeapons(GameState& s);
 // there the piece is thrown away and the merchant's line saying so is returned.
 std::optional<std::string> AddStrongestSword(GameState& s);
 
-}  // namespace tolmark
+}  // namespace tolmark::shop

@@ -1,21 +1,31 @@
 // Setting out on a trip: the castle trip's wagon offer and loading, then the road.
 #include "scene/dialogue.h"
+#include "scene/small_windows.h"
 #include "scene/startup.h"
 #include "shop/counter_talk.h"
 #include "shop/shop_commands.h"
 #include "shop/shop_operations.h"
+#include "shop/shop_scene.h"
 #include "shop/stock_moves.h"
 
-namespace tolmark {
+namespace tolmark::shop {
+
+void HandOverShopToField(Scenes& c) {
+  GameState& s = c.s;
+  s.CommandBusy = kFalse;
+  s.SceneEntry = entry::kToField;
+  CloseSmallWindows(c, kShopScene);
+  c.desk.CloseWindow(Window::frmMessage);
+  CloseSceneWindow(c, Window::frmShop);
+  StartEnteredScene(c);
+  c.desk.Sleep(1000);
+}
+
 namespace {
-
-constexpr std::int32_t kCastle = 3;
-
-void Depart(Scenes& c) { HandOverShopToField(c); }
 
 void DepartOnFoot(Scenes& c) {
   c.s.WagonHired = kFalse;
-  Depart(c);
+  HandOverShopToField(c);
 }
 
 }  // namespace
@@ -24,7 +34,7 @@ void StartTrip(Scenes& c, std::int32_t destination) {
   GameState& s = c.s;
   s.CommandBusy = kTrue;
   s.Destination = destination;
-  if (destination == kCastle) s.PendingAction = 400;
+  if (destination == tolmark::destination::kCastle) s.PendingAction = 400;
   c.desk.Focus(Window::frmShop);
   Stocking(c);
 }
@@ -55,7 +65,7 @@ void Stocking(Scenes& c) {
       s.Gold -= kWagonFee;
       s.BagCapacity = kWagonBagCapacity;
       s.WagonHired = kTrue;
-      Depart(c);
+      HandOverShopToField(c);
       return;
     case 440:
       MerchantLine(c, "馬車を借りる必要がないな", 441);
@@ -82,4 +92,4 @@ void Stocking(Scenes& c) {
   DepartOnFoot(c);
 }
 
-}  // namespace tolmark
+}  // namespace tolmark::shop

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-namespace tolmark {
+namespace tolmark::shop {
 namespace {
 
 constexpr StorySpeaker V = StorySpeaker::Visitor;
@@ -151,4 +151,4 @@ std::int32_t StoryEndCode(std::int32_t eventCode, std::int32_t storyState) {
   }
 }
 
-}  // namespace tolmark
+}  // namespace tolmark::shop

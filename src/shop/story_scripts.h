@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-namespace tolmark {
+namespace tolmark::shop {
 
 enum class StorySpeaker : std::uint8_t { Visitor, Hero };
 
@@ -54,4 +54,4 @@ inline constexpr std::string_view kTooManySuffix = "は、これ以上要らな�
 inline constexpr std::array<std::int32_t, 5> kHolyBeastWeapons = {18, 19, 38, 39, 58};
 inline constexpr std::int32_t kStrongestSword = 59;
 
-}  // namespace tolmark
+}  // namespace tolmark::shop

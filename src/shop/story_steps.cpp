@@ -3,6 +3,7 @@
 
 #include "model/numbers.h"
 #include "scene/dialogue.h"
+#include "scene/small_windows.h"
 #include "scene/startup.h"
 #include "shop/counter_talk.h"
 #include "shop/day.h"
@@ -12,7 +13,7 @@
 #include "shop/stock_moves.h"
 #include "shop/story_scripts.h"
 
-namespace tolmark {
+namespace tolmark::shop {
 namespace {
 
 constexpr int kNightMs = 1500;
@@ -171,4 +172,4 @@ void EventStart(Scenes& c) {
   s.StartingUp = kFalse;
 }
 
-}  // namespace tolmark
+}  // namespace tolmark::shop

@@ -2,6 +2,7 @@
 #include "model/progression.h"
 #include "present/shapes.h"
 #include "scene/dialogue.h"
+#include "scene/small_windows.h"
 #include "scene/startup.h"
 #include "shop/arrival.h"
 #include "shop/counter_talk.h"
@@ -12,7 +13,7 @@
 #include "shop/shop_draw.h"
 #include "shop/shop_operations.h"
 
-namespace tolmark {
+namespace tolmark::shop {
 namespace {
 
 constexpr std::int32_t kEntranceX = -32;
@@ -150,4 +151,4 @@ void BuyANDSell(Scenes& c) {
   SpeakCustomerLine(c);
 }
 
-}  // namespace tolmark
+}  // namespace tolmark::shop

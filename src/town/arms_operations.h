@@ -1,11 +1,9 @@
-// The town and castle scene's operations, by the step-code ranges the dispatcher hands them.
+// The town and castle scene's operations, by the step-code ranges its row hands them.
 #pragma once
-
-#include <string_view>
 
 #include "scene/scenes.h"
 
-namespace tolmark {
+namespace tolmark::town {
 
 void ShopArms(Scenes& c);    // 1..199 in the town
 void CastleTurn(Scenes& c);  // 1..199 at the castle
@@ -13,13 +11,16 @@ void BuyArms(Scenes& c);     // 200..499
 void GoHome(Scenes& c);      // 500..699
 void EndingTurn(Scenes& c);  // 700..899
 
-// The town/castle's own start-up after the shared part: dealer or king, first frame.
-void ArmsStartUpScene(Scenes& c);
+// The town/castle window's start-up: nothing unless the road handed over to it.
+void ArmsStartUp(Scenes& c);
 
 // The town/castle tick (Timer1 of frmArms).
 void ArmsTick(Scenes& c);
 
-// A town menu item that is the town's own (abuy, ahome).
-void ArmsMenuChosen(Scenes& c, std::string_view item);
+// Right click (or the menu key): the town's menu prepared for the moment and popped up.
+void OpenArmsMenu(Scenes& c);
 
-}  // namespace tolmark
+// Leaving for the road home: the town's windows close and the field starts up.
+void HandOverArmsToField(Scenes& c);
+
+}  // namespace tolmark::town

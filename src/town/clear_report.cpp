@@ -9,7 +9,7 @@
 
 #include "save/atomic_file.h"
 
-namespace tolmark {
+namespace tolmark::town {
 namespace {
 
 // One rung of a points ladder: a value reaching `bound` earns `points`.
@@ -182,4 +182,4 @@ FileWriteResult WriteClearReport(GameState& s, const std::filesystem::path& path
   return AppendToFile(path, *bytes);
 }
 
-}  // namespace tolmark
+}  // namespace tolmark::town

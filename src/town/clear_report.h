@@ -9,7 +9,7 @@
 #include "model/game_state.h"
 #include "save/file_write_result.h"
 
-namespace tolmark {
+namespace tolmark::town {
 
 // The report file's name in the current folder.
 inline constexpr std::string_view kClearReportFileName = "Clear.txt";
@@ -34,4 +34,4 @@ std::optional<std::string> ToCodePage932(std::string_view utf8);
 // write leaves the earlier reports as they were and is reported.
 FileWriteResult WriteClearReport(GameState& s, const std::filesystem::path& path);
 
-}  // namespace tolmark
+}  // namespace tolmark::town

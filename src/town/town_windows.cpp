@@ -1,7 +1,7 @@
 // The town's list windows; their contents come with the town market.
 #include "town/town_windows.h"
 
-namespace tolmark {
+namespace tolmark::town {
 
 void LoadArmsSellWindow(Scenes&) {}
 void LoadArmsBuyWindow(Scenes&) {}
@@ -9,4 +9,4 @@ void LoadArmsBuyWindow(Scenes&) {}
 void TownListMouseDown(Scenes&, Window, int, int) {}
 void TownWindowDoubleClick(Scenes&, Window) {}
 
-}  // namespace tolmark
+}  // namespace tolmark::town

@@ -3,7 +3,7 @@
 
 #include "scene/scenes.h"
 
-namespace tolmark {
+namespace tolmark::town {
 
 void LoadArmsSellWindow(Scenes& c);  // frmASell, the market's goods
 void LoadArmsBuyWindow(Scenes& c);   // frmABuy, the shopping list
@@ -13,4 +13,4 @@ void LoadArmsBuyWindow(Scenes& c);   // frmABuy, the shopping list
 void TownListMouseDown(Scenes& c, Window window, int row, int button);
 void TownWindowDoubleClick(Scenes& c, Window window);
 
-}  // namespace tolmark
+}  // namespace tolmark::town

@@ -1,6 +1,7 @@
 // Balloons and prompts: placement, dropped requests, the answer protocol and automatic play.
 #include <gtest/gtest.h>
 
+#include "game/scene_list.h"
 #include "recording_desktop.h"
 #include "scene/dialogue.h"
 #include "scene/keys.h"
@@ -13,7 +14,7 @@ struct DialogueFixture : ::testing::Test {
   GameState s;
   RecordingDesktop desk;
   ScriptedRandom rnd;
-  Scenes c{s, desk, rnd, {}};
+  Scenes c{s, desk, rnd, kSceneList};
 
   void InShopAtTheCounter() {
     s.SceneName = "frmShop";

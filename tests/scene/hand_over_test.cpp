@@ -2,8 +2,11 @@
 // capacity given back, and the scene windows handing over.
 #include <gtest/gtest.h>
 
+#include "game/scene_list.h"
 #include "recording_desktop.h"
-#include "scene/startup.h"
+#include "field/field_operations.h"
+#include "shop/shop_operations.h"
+#include "town/arms_operations.h"
 
 namespace tolmark {
 namespace {
@@ -12,7 +15,7 @@ struct HandOverFixture : ::testing::Test {
   GameState s;
   RecordingDesktop desk;
   ScriptedRandom rnd;
-  Scenes c{s, desk, rnd, {}};
+  Scenes c{s, desk, rnd, kSceneList};
 
   // A game under way, on the road home with 30 clubs in the bag and 25 in the shop.
   void OnTheRoadHome() {
@@ -22,7 +25,7 @@ struct HandOverFixture : ::testing::Test {
     s.BagCount = 1;
     s.BagPieces = 30;
     s.SceneEntry = 2;
-    FieldStartUp(c);
+    field::FieldStartUp(c);
     desk.Clear();
   }
 };
@@ -35,7 +38,7 @@ TEST_F(HandOverFixture, HomeComingMergesWithTheDiscardLineThenGreetsTheFaintedHe
   s.BagCapacity = 60;
   s.Gold = 4321;  // not a new game: the money stays
 
-  HandOverFieldToShop(c);
+  field::HandOverFieldToShop(c);
 
   const std::string discard = s.Catalogue[0].Name + "は、これ以上要らないな。残念だが捨ててしまおう…";
   const std::vector<std::string> talk = desk.With("talk");
@@ -76,7 +79,7 @@ TEST_F(HandOverFixture, LeavingTheShopClosesItsWindowsAndStartsTheField) {
   for (Window w : {Window::frmShop, Window::frmStatus, Window::frmOrder, Window::frmMessage}) {
     desk.open.insert(w);
   }
-  HandOverShopToField(c);
+  shop::HandOverShopToField(c);
   EXPECT_EQ(s.SceneEntry, 2);
   EXPECT_EQ(s.SceneName, "frmField");
   EXPECT_EQ(s.ActiveScene, Window::frmField);
@@ -91,17 +94,17 @@ TEST_F(HandOverFixture, LeavingTheShopClosesItsWindowsAndStartsTheField) {
 
 TEST_F(HandOverFixture, TownAndFieldHandOverThroughTheirEntryCodes) {
   OnTheRoadHome();
-  HandOverFieldToArms(c);
+  field::HandOverFieldToArms(c);
   EXPECT_EQ(s.SceneName, "frmArms");
   EXPECT_EQ(desk.TimerPeriod(Window::frmArms, Timer::Timer1), 100);
-  HandOverArmsToField(c);
+  town::HandOverArmsToField(c);
   EXPECT_EQ(s.SceneName, "frmField");
   EXPECT_FALSE(desk.IsOpen(Window::frmArms));
   // A start-up with another scene's entry code does nothing.
   s.SceneEntry = 4;
   s.SceneName = "frmShop";
-  FieldStartUp(c);
-  ArmsStartUp(c);
+  field::FieldStartUp(c);
+  town::ArmsStartUp(c);
   EXPECT_EQ(s.SceneName, "frmShop");
 }
 

@@ -3,6 +3,7 @@
 
 #include <functional>
 
+#include "game/scene_list.h"
 #include "recording_desktop.h"
 #include "scene/dispatch.h"
 #include "scene/menus.h"
@@ -95,10 +96,8 @@ TEST(SceneMenus, EachSceneShowsGreysAndChecksItsItemsForTheMoment) {
     GameState s;
     RecordingDesktop desk;
     ScriptedRandom rnd;
-    Scenes c{s, desk, rnd, {}};
-    ResetShopMenu(c);
-    ResetFieldMenu(c);
-    ResetArmsMenu(c);
+    Scenes c{s, desk, rnd, kSceneList};
+    for (const SceneRow* row : kSceneList) ResetMenu(c, *row);
     s.SceneName = mc.scene;
     s.TickInterval = 1000;
     mc.setUp(s);
@@ -116,8 +115,8 @@ TEST(SceneMenus, TheShopMenuKeepsItsStateWhileTheShopLives) {
   GameState s;
   RecordingDesktop desk;
   ScriptedRandom rnd;
-  Scenes c{s, desk, rnd, {}};
-  ResetShopMenu(c);
+  Scenes c{s, desk, rnd, kSceneList};
+  ResetMenu(c, *kSceneList.front());
   s.SceneName = "frmShop";
   s.Chapter = 4;
   Dispatch(c, 2, true);
@@ -125,7 +124,7 @@ TEST(SceneMenus, TheShopMenuKeepsItsStateWhileTheShopLives) {
   s.Chapter = 1;
   Dispatch(c, 2, true);
   EXPECT_TRUE(FindMenuItem(desk.lastMenu, "mstage4")->visible);
-  ResetShopMenu(c);
+  ResetMenu(c, *kSceneList.front());
   Dispatch(c, 2, true);
   EXPECT_FALSE(FindMenuItem(desk.lastMenu, "mstage4")->visible);
 }
@@ -134,8 +133,8 @@ TEST(SceneMenus, RightClickEndsAutomaticPlayAndRedrawsAVisitWithThePlainBoard) {
   GameState s;
   RecordingDesktop desk;
   ScriptedRandom rnd;
-  Scenes c{s, desk, rnd, {}};
-  ResetShopMenu(c);
+  Scenes c{s, desk, rnd, kSceneList};
+  ResetMenu(c, *kSceneList.front());
   s.SceneName = "frmShop";
   s.ShopOpen = kTrue;
   s.EventActive = kTrue;

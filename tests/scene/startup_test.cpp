@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "recording_desktop.h"
-#include "scene/game.h"
+#include "game/game.h"
 
 namespace tolmark {
 namespace {

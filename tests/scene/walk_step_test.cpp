@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "game/scene_list.h"
 #include "recording_desktop.h"
 #include "scene/scenes.h"
 #include "scene/walk_step.h"
@@ -195,7 +196,7 @@ TEST(WalkStep, EachBranchDrawsMovesAndPresentsAsItsFiguresDo) {
     GameState s;
     RecordingDesktop desk;
     ScriptedRandom rnd;
-    Scenes c{s, desk, rnd, {}};
+    Scenes c{s, desk, rnd, kSceneList};
     wc.setUp(s);
     WalkStep(c, wc.picture, wc.mode, wc.kind);
     const auto frames = desk.With("frame");
@@ -212,7 +213,7 @@ TEST(WalkStep, LeavingCustomerClosesTheBalloonAndRestoresTheTick) {
   GameState s;
   RecordingDesktop desk;
   ScriptedRandom rnd;
-  Scenes c{s, desk, rnd, {}};
+  Scenes c{s, desk, rnd, kSceneList};
   InShopScene(s);
   s.TickInterval = 1500;
   s.ScenePhase = 30;
@@ -228,7 +229,7 @@ TEST(WalkStep, ArrivalDrawingAppearsWithTheNextPresentation) {
   GameState s;
   RecordingDesktop desk;
   ScriptedRandom rnd;
-  Scenes c{s, desk, rnd, {}};
+  Scenes c{s, desk, rnd, kSceneList};
   InShopScene(s);
   s.HeroFrame = 1;
   s.ScenePhase = 10;

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-namespace tolmark {
+namespace tolmark::shop {
 namespace {
 
 // Draw values that give k (of 45), h (of 15) and the buy/sell draw (of 11).
@@ -83,4 +83,4 @@ TEST(ArrivalCustomers, EachDrawOfFortyFiveGivesItsCustomer) {
 }
 
 }  // namespace
-}  // namespace tolmark
+}  // namespace tolmark::shop

@@ -5,7 +5,7 @@
 
 #include <set>
 
-namespace tolmark {
+namespace tolmark::shop {
 namespace {
 
 struct LineCase {
@@ -95,4 +95,4 @@ TEST(CustomerLinesCoverage, NothingToSayAtOtherCodesOrForStrangers) {
 }
 
 }  // namespace
-}  // namespace tolmark
+}  // namespace tolmark::shop

@@ -5,7 +5,7 @@
 
 #include "shop/deal.h"
 
-namespace tolmark {
+namespace tolmark::shop {
 namespace {
 
 GameState NewGame() {
@@ -102,4 +102,4 @@ TEST(ShopDay, EnlargingGoesToThirtyFiveRowsThenSixty) {
 }
 
 }  // namespace
-}  // namespace tolmark
+}  // namespace tolmark::shop

@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <vector>
 
-namespace tolmark {
+namespace tolmark::shop {
 namespace {
 
 GameState NewGame() {
@@ -220,4 +220,4 @@ TEST(DealAnswers, ReputationStopsAt999AndGoldAtItsCap) {
 }
 
 }  // namespace
-}  // namespace tolmark
+}  // namespace tolmark::shop

@@ -8,9 +8,9 @@
 #include <unistd.h>
 
 #include "../scene/recording_desktop.h"
-#include "scene/game.h"
+#include "game/game.h"
 
-namespace tolmark {
+namespace tolmark::shop {
 namespace {
 
 namespace fs = std::filesystem;
@@ -73,4 +73,4 @@ TEST_F(SaveFailure, AnUnreadableSaveIsToldAndTheGameGoesOn) {
 }
 
 }  // namespace
-}  // namespace tolmark
+}  // namespace tolmark::shop

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "../scene/recording_desktop.h"
-#include "scene/game.h"
+#include "game/game.h"
 
-namespace tolmark {
+namespace tolmark::shop {
 namespace {
 
 class ShopVisit : public ::testing::Test {
@@ -63,4 +63,4 @@ TEST_F(ShopVisit, SwordThrownAwayWithFiftyInStockAndClicksDuringThePauseDoNothin
 }
 
 }  // namespace
-}  // namespace tolmark
+}  // namespace tolmark::shop

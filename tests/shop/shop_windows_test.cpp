@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-namespace tolmark {
+namespace tolmark::shop {
 namespace {
 
 GameState NewGame() {
@@ -108,4 +108,4 @@ TEST(ShopWindows, OrderListShowsTitleThenNamesAndWantedInReadingOrder) {
 }
 
 }  // namespace
-}  // namespace tolmark
+}  // namespace tolmark::shop

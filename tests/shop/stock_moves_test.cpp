@@ -5,7 +5,7 @@
 
 #include <vector>
 
-namespace tolmark {
+namespace tolmark::shop {
 namespace {
 
 GameState WithStock(std::vector<StockEntry> stock) {
@@ -93,4 +93,4 @@ TEST(StrongestSword, AStockCountBelowZeroWritesNowhere) {
 }
 
 }  // namespace
-}  // namespace tolmark
+}  // namespace tolmark::shop

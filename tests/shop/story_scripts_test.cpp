@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-namespace tolmark {
+namespace tolmark::shop {
 namespace {
 
 struct ScriptCase {
@@ -59,4 +59,4 @@ TEST(StoryScripts, NoScriptForStrangeEvents) {
 }
 
 }  // namespace
-}  // namespace tolmark
+}  // namespace tolmark::shop

@@ -10,7 +10,7 @@
 
 #include "../save/file_fixtures.h"
 
-namespace tolmark {
+namespace tolmark::town {
 namespace {
 
 namespace fs = std::filesystem;
@@ -362,4 +362,4 @@ TEST(ClearReport, RemarksFollowTheStory) {
 }
 
 }  // namespace
-}  // namespace tolmark
+}  // namespace tolmark::town

@@ -9,7 +9,7 @@
 #include "model/random.h"
 #include "qt/picture_images.h"
 #include "qt/qt_desktop.h"
-#include "scene/game.h"
+#include "game/game.h"
 
 namespace {
 

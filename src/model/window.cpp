@@ -1,5 +1,5 @@
 // Window names, in the order of the Window enumeration.
-#include "present/window.h"
+#include "model/window.h"
 
 #include <array>
 

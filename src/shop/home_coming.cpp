@@ -1,10 +1,10 @@
 // The hero tells each lot he has to throw away as the carried goods are stocked.
-#include "scene/home_coming.h"
+#include "shop/home_coming.h"
 
 #include "model/inventory.h"
 #include "scene/dialogue.h"
 
-namespace tolmark {
+namespace tolmark::shop {
 
 void MergeCarriedGoods(Scenes& c) {
   MergeTripGoods(c.s, [&c](const std::string& line) {
@@ -14,4 +14,4 @@ void MergeCarriedGoods(Scenes& c) {
   });
 }
 
-}  // namespace tolmark
+}  // namespace tolmark::shop

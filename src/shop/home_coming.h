@@ -3,10 +3,10 @@
 
 #include "scene/scenes.h"
 
-namespace tolmark {
+namespace tolmark::shop {
 
 // Merges the bag and the town purchases into the stock; every lot turned away is told in the
 // hero's balloon, followed by a pause.
 void MergeCarriedGoods(Scenes& c);
 
-}  // namespace tolmark
+}  // namespace tolmark::shop

@@ -16,7 +16,7 @@ class Game final : public DesktopEvents {
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
 
-  // Starts the program: the shop start-up (or the refusal of a second copy).
+  // Starts the program: the first scene's start-up (or the refusal of a second copy).
   void Start();
 
   GameState& State() { return state_; }
@@ -34,7 +34,7 @@ class Game final : public DesktopEvents {
   GameState state_;
   Desktop& desktop_;
   Random& random_;
-  Scenes scenes_;  // what every scene routine works on: the three above and the menus
+  Scenes scenes_;  // what every scene routine works on: the three above, the scenes, the menus
 };
 
 }  // namespace tolmark

@@ -1,0 +1,33 @@
+# Fails when a source under SOURCE_DIR includes a header of a folder above its own layer.
+cmake_policy(SET CMP0057 NEW)  # IN_LIST
+# Each folder lists the folders it may include besides itself.
+set(allowed_art "")
+set(allowed_model "")
+set(allowed_present "art;model")
+set(allowed_save "model")
+set(allowed_scene "art;model;present;save")
+set(allowed_shop "art;model;present;save;scene")
+set(allowed_field "art;model;present;save;scene")
+set(allowed_town "art;model;present;save;scene")
+set(allowed_game "art;model;present;save;scene;shop;field;town")
+set(allowed_headless "art;model;present;save;scene;game")
+set(allowed_qt "art;model;present")
+
+set(faults "")
+foreach(folder art model present save scene shop field town game headless qt)
+  file(GLOB sources ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
+  foreach(source IN LISTS sources)
+    file(STRINGS ${source} includes REGEX "^#include \"[a-z_]+/")
+    foreach(line IN LISTS includes)
+      string(REGEX REPLACE "^#include \"([a-z_]+)/.*" "\\1" target ${line})
+      if(NOT target STREQUAL folder AND NOT target IN_LIST allowed_${folder})
+        file(RELATIVE_PATH name ${SOURCE_DIR} ${source})
+        string(APPEND faults "\n  ${name}: ${line}")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(faults)
+  message(FATAL_ERROR "These includes run up the layers:${faults}")
+endif()

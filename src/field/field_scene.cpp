@@ -1,0 +1,118 @@
+// The field's row: what the scene layer routes to the road, and the field's menu as a table.
+#include "field/field_scene.h"
+
+#include <array>
+
+#include "field/field_operations.h"
+#include "field/field_windows.h"
+#include "scene/common_commands.h"
+#include "scene/dialogue.h"
+
+namespace tolmark::field {
+namespace {
+
+// The hero's turn and the monster's turn start with the command lock released.
+void HeroTurn(Scenes& c) {
+  c.s.CommandBusy = kFalse;
+  FighterAtack(c);
+}
+
+void MonsterTurn(Scenes& c) {
+  c.s.CommandBusy = kFalse;
+  MonsterAtack(c);
+}
+
+constexpr std::array<CodeRange, 15> kCodes = {{
+    {1, 19, HeroTurn},
+    {20, 29, MonsterTurn},
+    {30, 39, BattleEnd},
+    {40, 49, ResumeWalking},
+    {50, 59, GameOver},
+    {100, 119, CarriageTurn},
+    {120, 129, PriestTurn},
+    {200, 219, ItemTurn},
+    {220, 229, EscapeTurn},
+    {300, 399, EventTurn},
+    {400, 499, CheckTurn},
+    {500, 599, BossTurn},
+    {600, 699, MoveNextStage},
+    {700, 799, HomeTurn},
+    kEndConversation,
+}};
+static_assert(SortedAndDisjoint(kCodes));
+
+// Battles, finds and travellers read on by themselves in automatic play.
+constexpr std::array<CodeRange, 2> kAutoTalk = {{{1, 219, nullptr}, {300, 399, nullptr}}};
+
+// The player's own click or key ends automatic play.
+void ManualAdvance(Scenes& c) {
+  c.s.AutoMode = kFalse;
+  c.desk.Focus(Window::frmField);
+}
+
+// Automatic play may start whenever nobody stands beside the hero.
+void AutoKey(Scenes& c) {
+  if (c.s.EventActive != kTrue) c.s.AutoMode = kTrue;
+}
+
+void AutoOn(Scenes& c) { c.s.AutoMode = kTrue; }
+
+void SpeedChanged(Scenes& c) {
+  c.desk.SetTimer(Window::frmField, Timer::Timer1, c.s.TickInterval);
+}
+
+void HeroSays(Scenes& c, std::string_view text) { SayInField(c, text, kTrue); }
+
+// frmFMenu, menu "fmenu", in menu order.
+constexpr std::array<MenuRow, 12> kMenu = {{
+    {"fmstatus", "ステータス", "", true, false, nullptr},
+    {"fmitem", "手荷物", "", true, false, nullptr},
+    {"fmescape", "逃げる", "", false, false, nullptr},
+    {"fmhome", "店に帰る", "", false, false, nullptr},
+    {"fmauto", "自動ON(A)", "", true, false, AutoOn},
+    {"fSpeed", "速度(S)", "", true, false, nullptr},
+    {"fSpeed1", "速い", "fSpeed", true, false, SpeedFast},
+    {"fSpeed2", "普通", "fSpeed", true, true, SpeedNormal},
+    {"fSpeed3", "遅い", "fSpeed", true, false, SpeedSlow},
+    {"fActive", "常に手前に表示(T)", "", true, false, AlwaysOnTopOn},
+    {"fNoActive", "常に手前を解除(T)", "", true, false, AlwaysOnTopOff},
+    {"fmend", "終了", "", true, false, StartExitCommand},
+}};
+static_assert(ParentsComeFirst(kMenu));
+
+// In the order a change of money, HP or bag fills them again.
+constexpr std::array<SmallWindow, 2> kWindows = {{
+    {Window::frmFItem, &GameState::ItemListOpen, LoadFieldItemWindow, true},
+    {Window::frmFStatus, &GameState::StatusOpen, LoadFieldStatusWindow, true},
+}};
+
+constexpr std::array<Window, 6> kRaised = {Window::frmField,   Window::frmMessage,
+                                           Window::frmYes,     Window::frmNo,
+                                           Window::frmFStatus, Window::frmFItem};
+
+}  // namespace
+
+constexpr SceneRow kFieldScene = {
+    .window = Window::frmField,
+    .name = "frmField",
+    .entryCode = entry::kToField,
+    .menuWindow = Window::frmFMenu,
+    .menuName = "fmenu",
+    .menu = kMenu,
+    .codes = kCodes,
+    .autoTalk = kAutoTalk,
+    .windows = kWindows,
+    .raised = kRaised,
+    .answers = {.yesOffset = 17, .leftEdge = 55, .noOffset = 27, .wagonShifts = true},
+    .startUp = FieldStartUp,
+    .tick = FieldTick,
+    .openMenu = OpenFieldMenu,
+    .manualAdvance = ManualAdvance,
+    .autoKey = AutoKey,
+    .speedChanged = SpeedChanged,
+    .heroSays = HeroSays,
+    .listMouseDown = FieldListMouseDown,
+    .windowDoubleClick = FieldWindowDoubleClick,
+};
+
+}  // namespace tolmark::field

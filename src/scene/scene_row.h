@@ -1,0 +1,108 @@
+// A scene as one row: what the middle layer needs to know of the shop, the field or the town
+// to route clicks, keys, ticks, menus and hand-overs to it, without naming it.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "model/game_state.h"
+#include "model/window.h"
+
+namespace tolmark {
+
+struct Scenes;
+
+// One step of a scene: looks at the state, does its part and returns.
+using SceneStep = void (*)(Scenes&);
+
+// A run of step codes and the operation that continues the conversation there.
+struct CodeRange {
+  std::int32_t low;
+  std::int32_t high;
+  SceneStep step;
+};
+
+// An item of a scene's pop-up menu, in menu order; choosing it runs its action. A submenu's
+// title has no action of its own.
+struct MenuRow {
+  std::string_view name;
+  std::string_view caption;
+  std::string_view parent;  // the submenu holding the item; empty for a top-level item
+  bool visible;
+  bool checked;
+  SceneStep action;
+};
+
+// One of the small information windows a scene opens from its menu.
+struct SmallWindow {
+  Window window;
+  Flag GameState::*openFlag;  // null: the window has no flag and is always re-filled
+  SceneStep show;             // opens it (or fills it again) at its place and sets its flag
+  bool refilled;              // whether a change of money, stock or bag fills it again
+};
+
+// Where the answer balloons stand beside the hero, in pixels.
+struct AnswerPlacement {
+  int yesOffset;       // from HeroX
+  int leftEdge;        // a yes balloon further left opens to the right, higher up
+  int noOffset;        // from HeroX
+  bool wagonShifts;    // a hired wagon moves both 18 px to the right
+};
+
+struct SceneRow {
+  Window window;               // the scene window
+  std::string_view name;       // SceneName while it is on screen
+  std::int16_t entryCode;      // the SceneEntry that hands over to this scene
+  Window menuWindow;
+  std::string_view menuName;
+  std::span<const MenuRow> menu;
+  std::span<const CodeRange> codes;     // what an advance runs, by step code
+  std::span<const CodeRange> autoTalk;  // codes at which automatic play reads on by itself
+  std::span<const SmallWindow> windows;
+  std::span<const Window> raised;       // what the watchdog brings to the front, in order
+  AnswerPlacement answers;
+
+  SceneStep startUp;        // the scene window's start-up
+  SceneStep tick;           // Timer1; automatic play also calls it from a balloon
+  SceneStep openMenu;       // a right click: the menu prepared for the moment and popped up
+  SceneStep manualAdvance;  // the player's own click or key, before the advance; may be null
+  SceneStep autoKey;        // the A key; may be null
+  SceneStep speedChanged;   // a new speed was chosen; may be null
+  void (*heroSays)(Scenes& c, std::string_view text);  // a line of the hero's own, as he stands
+  void (*listMouseDown)(Scenes& c, Window window, int row, int button);  // row 1-based
+  void (*windowDoubleClick)(Scenes& c, Window window);
+};
+
+// The operation whose range holds code, or null.
+constexpr SceneStep StepFor(std::span<const CodeRange> ranges, std::int32_t code) {
+  for (const CodeRange& r : ranges) {
+    if (code >= r.low && code <= r.high) return r.step;
+  }
+  return nullptr;
+}
+
+// Ranges must be listed in order and must not overlap: checked where each scene is defined.
+constexpr bool SortedAndDisjoint(std::span<const CodeRange> ranges) {
+  for (std::size_t i = 0; i < ranges.size(); ++i) {
+    if (ranges[i].low > ranges[i].high) return false;
+    if (i > 0 && ranges[i - 1].high >= ranges[i].low) return false;
+  }
+  return true;
+}
+
+// Every submenu named as a parent stands before its items: checked where each menu is defined.
+constexpr bool ParentsComeFirst(std::span<const MenuRow> rows) {
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (rows[i].parent.empty()) continue;
+    const auto before = rows.first(i);
+    if (std::none_of(before.begin(), before.end(),
+                     [&](const MenuRow& r) { return r.name == rows[i].parent; })) {
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace tolmark

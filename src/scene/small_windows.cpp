@@ -1,0 +1,57 @@
+// Opening, re-filling and closing the small windows a scene row lists.
+#include "scene/small_windows.h"
+
+namespace tolmark {
+namespace {
+
+const SmallWindow* Find(const SceneRow& row, Window window) {
+  for (const SmallWindow& w : row.windows) {
+    if (w.window == window) return &w;
+  }
+  return nullptr;
+}
+
+bool IsOpenByFlag(const GameState& s, const SmallWindow& w) {
+  return w.openFlag == nullptr || s.*w.openFlag != kFalse;
+}
+
+}  // namespace
+
+void RefreshOpenWindows(Scenes& c) {
+  const SceneRow* row = SceneOnScreen(c);
+  if (row == nullptr) return;
+  for (const SmallWindow& w : row->windows) {
+    if (w.refilled && IsOpenByFlag(c.s, w)) w.show(c);
+  }
+  c.desk.Focus(row->window);
+}
+
+void ToggleSmallWindow(Scenes& c, Window window) {
+  const SceneRow* row = RowOf(c, window);
+  if (row == nullptr) return;
+  const SmallWindow& w = *Find(*row, window);
+  if (w.openFlag != nullptr && c.s.*w.openFlag == kTrue) {
+    c.s.*w.openFlag = kFalse;
+    c.desk.CloseWindow(window);
+  } else {
+    w.show(c);
+  }
+  c.desk.Focus(row->window);
+}
+
+void CloseSmallWindow(Scenes& c, Window window) {
+  const SceneRow* row = RowOf(c, window);
+  if (row == nullptr) return;
+  const SmallWindow& w = *Find(*row, window);
+  if (w.openFlag != nullptr) c.s.*w.openFlag = kFalse;
+  c.desk.CloseWindow(window);
+}
+
+void CloseSmallWindows(Scenes& c, const SceneRow& row) {
+  for (const SmallWindow& w : row.windows) {
+    c.desk.CloseWindow(w.window);
+    if (w.openFlag != nullptr) c.s.*w.openFlag = kFalse;
+  }
+}
+
+}  // namespace tolmark

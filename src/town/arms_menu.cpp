@@ -1,0 +1,32 @@
+// The town's right-click menu: buying and going home, none of it at the castle.
+#include "scene/menus.h"
+#include "town/arms_operations.h"
+#include "town/town_scene.h"
+
+namespace tolmark::town {
+
+void OpenArmsMenu(Scenes& c) {
+  GameState& s = c.s;
+  Menu& m = MenuOf(c, kTownScene);
+  ShowAlwaysOnTopItems(m, "aActive", "aNoActive", s.AlwaysOnTop);
+
+  const bool busy = s.CommandBusy == kTrue;
+  if (s.Destination == destination::kCastle) {
+    SetItemVisible(m, "abuy", false);
+    SetItemVisible(m, "ahome", false);
+  } else if (s.TownPurchaseCount >= 1 && !busy) {
+    SetItemVisible(m, "abuy", true);
+    SetItemVisible(m, "ahome", true);
+  } else {
+    SetItemVisible(m, "abuy", false);
+    SetItemVisible(m, "ahome", s.PendingAction == 4 && !busy);
+  }
+  if (s.PendingAction >= 700 && s.PendingAction <= 799) {
+    SetItemVisible(m, "abuy", false);
+    SetItemVisible(m, "ahome", false);
+    SetItemVisible(m, "aend", true);
+  }
+  c.desk.PopupMenu(Window::frmAMenu, m);
+}
+
+}  // namespace tolmark::town

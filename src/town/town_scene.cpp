@@ -1,0 +1,83 @@
+// The town's row: what the scene layer routes to the town or castle, and its menu as a table.
+#include "town/town_scene.h"
+
+#include <array>
+
+#include "scene/common_commands.h"
+#include "scene/dialogue.h"
+#include "town/arms_operations.h"
+#include "town/town_windows.h"
+
+namespace tolmark::town {
+namespace {
+
+// 1..199: the dealer's market in the town, the king's counter at the castle, where 5 means
+// the delivery is being counted and a click does nothing.
+void CounterTurn(Scenes& c) {
+  if (c.s.Destination == destination::kTown) {
+    ShopArms(c);
+  } else if (c.s.PendingAction != 5) {
+    CastleTurn(c);
+  }
+}
+
+constexpr std::array<CodeRange, 5> kCodes = {{
+    {1, 199, CounterTurn},
+    {200, 499, BuyArms},
+    {500, 699, GoHome},
+    {700, 899, EndingTurn},
+    kEndConversation,
+}};
+static_assert(SortedAndDisjoint(kCodes));
+
+// In the town the hero stands in front of the counter.
+void HeroSays(Scenes& c, std::string_view text) { Say(c, text, kFalse); }
+
+// frmAMenu, menu "amenu", in menu order.
+constexpr std::array<MenuRow, 5> kMenu = {{
+    {"abuy", "買う", "", true, false, nullptr},
+    {"ahome", "帰る", "", true, false, nullptr},
+    {"aActive", "常に手前に表示(T)", "", true, false, AlwaysOnTopOn},
+    {"aNoActive", "常に手前を解除(T)", "", true, false, AlwaysOnTopOff},
+    {"aend", "終了", "", true, false, StartExitCommand},
+}};
+static_assert(ParentsComeFirst(kMenu));
+
+// Both lists are filled again on every change, whether shown or not.
+constexpr std::array<SmallWindow, 2> kWindows = {{
+    {Window::frmASell, nullptr, LoadArmsSellWindow, true},
+    {Window::frmABuy, nullptr, LoadArmsBuyWindow, true},
+}};
+
+constexpr std::array<Window, 6> kRaised = {Window::frmArms, Window::frmMessage,
+                                           Window::frmYes,  Window::frmNo,
+                                           Window::frmASell, Window::frmABuy};
+
+}  // namespace
+
+// The town and castle keep automatic play as it is: a click of the player's changes nothing
+// there, no balloon reads on by itself, and the speed does not reach the walking tick.
+constexpr SceneRow kTownScene = {
+    .window = Window::frmArms,
+    .name = "frmArms",
+    .entryCode = entry::kToTown,
+    .menuWindow = Window::frmAMenu,
+    .menuName = "amenu",
+    .menu = kMenu,
+    .codes = kCodes,
+    .autoTalk = {},
+    .windows = kWindows,
+    .raised = kRaised,
+    .answers = {.yesOffset = 17, .leftEdge = 55, .noOffset = 27, .wagonShifts = false},
+    .startUp = ArmsStartUp,
+    .tick = ArmsTick,
+    .openMenu = OpenArmsMenu,
+    .manualAdvance = nullptr,
+    .autoKey = nullptr,
+    .speedChanged = nullptr,
+    .heroSays = HeroSays,
+    .listMouseDown = TownListMouseDown,
+    .windowDoubleClick = TownWindowDoubleClick,
+};
+
+}  // namespace tolmark::town
