@@ -1,6 +1,7 @@
 // The field's right-click menu: running away in a battle, driving home with a wagon.
 #include "field/field_operations.h"
 #include "field/field_scene.h"
+#include "model/numbers.h"
 #include "scene/menus.h"
 
 namespace tolmark::field {
@@ -32,9 +33,9 @@ void OpenFieldMenu(Scenes& c) {
   } else {
     SetItemVisible(m, "fmescape", false);
     SetItemEnabled(m, "fmend", true);
-    const bool homeBlocked = (code >= 1 && code <= 59) || s.FieldSteps == 300 ||
-                             s.HeroFainted != kFalse || (code >= 400 && code <= 499) ||
-                             (code >= 700 && code <= 799);
+    const bool homeBlocked = InRange(code, 1, 59) || s.FieldSteps == 300 ||
+                             s.HeroFainted != kFalse || InRange(code, 400, 499) ||
+                             InRange(code, 700, 799);
     SetItemEnabled(m, "fmhome", !homeBlocked);
   }
 

@@ -176,7 +176,7 @@ Flag OrderReadyInBag(const GameState& s) {
 }
 
 Flag ElementalSetOwned(GameState& s) {
-  for (const std::int32_t weapon : kElementalWeapons) {
+  for (const std::int32_t weapon : kHolyBeastWeapons) {
     s.SpecialItem = weapon;
     if (FindEntry(UsedEntriesOf(s.ShopStock, s.StockCount), weapon) == nullptr &&
         FindEntry(UsedEntriesOf(s.Bag, s.BagCount), weapon) == nullptr) {

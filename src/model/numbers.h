@@ -13,6 +13,11 @@ std::int32_t Int(double x);
 std::int32_t CLng(double x);
 std::int32_t Round(double x);
 
+// Whether low <= v <= high.
+constexpr bool InRange(std::int32_t v, std::int32_t low, std::int32_t high) {
+  return v >= low && v <= high;
+}
+
 // a \ b: integer division truncating toward zero.
 constexpr std::int32_t IntDiv(std::int32_t a, std::int32_t b) { return a / b; }
 

@@ -123,4 +123,17 @@ void LevelUp(GameState& s, Random& random) {
   s.LevelUpPending = kTrue;
 }
 
+void GainReputation(GameState& s, std::int32_t amount) {
+  s.Reputation = std::min(s.Reputation + amount, kMaxReputation);
+}
+
+void LoseReputation(GameState& s, std::int32_t amount) {
+  s.Reputation = std::max(s.Reputation - amount, 0);
+}
+
+std::int32_t DrawLevelWeight(const GameState& s, Random& random) {
+  const std::int32_t r = Int(random.Rnd() * (s.Level + 1));
+  return r == 0 ? 1 : r;
+}
+
 }  // namespace tolmark

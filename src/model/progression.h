@@ -41,4 +41,13 @@ void GainExperience(GameState& s, Random& random);
 // One level up: next threshold, full heal, stat growth, LevelUpPending.
 void LevelUp(GameState& s, Random& random);
 
+// Reputation moves by amount and stays within 0..999.
+inline constexpr std::int32_t kMaxReputation = 999;
+void GainReputation(GameState& s, std::int32_t amount);
+void LoseReputation(GameState& s, std::int32_t amount);
+
+// A weight of 1..Level drawn as Int(Rnd × (Level + 1)), a 0 counting as 1: what a deal or an
+// encounter moves the reputation by.
+std::int32_t DrawLevelWeight(const GameState& s, Random& random);
+
 }  // namespace tolmark

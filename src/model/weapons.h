@@ -93,8 +93,10 @@ constexpr bool IdsMatchRows() {
 }
 static_assert(IdsMatchRows(), "a weapon's id is its row");
 
-// The five elemental weapons a chapter check looks for, in the order it looks.
-inline constexpr std::array<std::int32_t, 5> kElementalWeapons = {19, 18, 38, 39, 58};
+// The five holy-beast weapons, one for each sacred beast of the road, in the order the
+// collection check looks for them; the carpenter forges the strongest sword from all five.
+inline constexpr std::array<std::int32_t, 5> kHolyBeastWeapons = {19, 18, 38, 39, 58};
+inline constexpr std::int32_t kStrongestSword = 59;
 
 // Fills Catalogue from the table.
 void BuildCatalogue(GameState& s);

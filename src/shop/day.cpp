@@ -23,11 +23,9 @@ void CancelVisitForClosing(GameState& s, Random& random) {
   s.ScenePhase = 0;
   s.Answer = 9999;
   s.EventActive = kFalse;
-  std::int32_t weight = Int(random.Rnd() * (s.Level + 1));
-  s.DealReputation = weight == 0 ? 1 : weight;
-  weight = Int(random.Rnd() * (s.Level + 1));
-  const std::int32_t r = weight == 0 ? 1 : weight;
-  s.Reputation = std::max(s.Reputation - (s.DealReputation + r) * 2, 0);
+  s.DealReputation = DrawLevelWeight(s, random);
+  const std::int32_t r = DrawLevelWeight(s, random);
+  LoseReputation(s, (s.DealReputation + r) * 2);
 }
 
 std::int32_t GameOverPenalty(const GameState& s) {

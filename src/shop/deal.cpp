@@ -10,26 +10,9 @@
 namespace tolmark::shop {
 namespace {
 
-constexpr std::int32_t kMaxReputation = 999;
 constexpr std::int32_t kPriest = 60;
 constexpr std::int32_t kTravellingMerchant = 26;
 constexpr std::int32_t kRichLady = 90;
-
-// A weight of 1..Level drawn as Int(Rnd × (Level + 1)) with 0 counting as 1.
-std::int32_t DrawLevelWeight(const GameState& s, Random& random) {
-  const std::int32_t r = Int(random.Rnd() * (s.Level + 1));
-  return r == 0 ? 1 : r;
-}
-
-void GainReputation(GameState& s, std::int32_t amount) {
-  s.Reputation = std::min(s.Reputation + amount, kMaxReputation);
-}
-
-void LoseReputation(GameState& s, std::int32_t amount) {
-  s.Reputation = std::max(s.Reputation - amount, 0);
-}
-
-bool InRange(std::int32_t b, std::int32_t low, std::int32_t high) { return b >= low && b <= high; }
 
 }  // namespace
 

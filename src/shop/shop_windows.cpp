@@ -10,23 +10,11 @@
 namespace tolmark::shop {
 namespace {
 
-struct WindowSize {
-  std::int32_t width;
-  std::int32_t height;
-};
-
 // Design client sizes, in screen units.
 constexpr WindowSize kStockListSize{4350, 1335};
 constexpr WindowSize kStatusSize{1920, 2280};
 constexpr WindowSize kCollectionListSize{6990, 2295};
 constexpr WindowSize kOrderListSize{3750, 930};
-
-Placement PlaceAboveFloor(const ScreenMetrics& m, WindowSize size, int leftPixels,
-                          int marginPixels) {
-  return {leftPixels * m.twipsPerPixelX,
-          m.workAreaHeight - size.height - marginPixels * m.twipsPerPixelY, size.width,
-          size.height};
-}
 
 const std::string kUnknownName = "？　？　？　？　？";
 const std::string kUnknownDescription = "？　？　？　？　？　？　？　？　？";

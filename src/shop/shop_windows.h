@@ -4,20 +4,9 @@
 #include <cstdint>
 
 #include "model/game_state.h"
-#include "present/desktop.h"
+#include "present/floor_placement.h"
 
 namespace tolmark::shop {
-
-// What placing a window needs of the desktop: the floor and the pixel-to-unit factors.
-struct ScreenMetrics {
-  std::int32_t workAreaHeight = 0;
-  int twipsPerPixelX = 15;
-  int twipsPerPixelY = 15;
-
-  static ScreenMetrics Of(const Desktop& desktop) {
-    return {desktop.WorkAreaHeight(), desktop.TwipsPerPixelX(), desktop.TwipsPerPixelY()};
-  }
-};
 
 // Each window stands above the floor by its own height plus a margin in pixels.
 Placement StockListPlacement(const ScreenMetrics& m);       // frmShopItem

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "model/inventory.h"
+#include "model/weapons.h"
 #include "shop/story_scripts.h"
 
 namespace tolmark::shop {

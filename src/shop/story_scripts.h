@@ -50,8 +50,4 @@ inline constexpr std::string_view kWeaponsMissing = "武器が足りないじゃ
 inline constexpr std::string_view kTooManySuffix = "は、これ以上要らないな。残念だが捨ててしまおう…";
 }  // namespace story_line
 
-// The five holy-beast weapons the carpenter forges the strongest sword from, and that sword.
-inline constexpr std::array<std::int32_t, 5> kHolyBeastWeapons = {18, 19, 38, 39, 58};
-inline constexpr std::int32_t kStrongestSword = 59;
-
 }  // namespace tolmark::shop

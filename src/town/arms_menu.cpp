@@ -1,4 +1,5 @@
 // The town's right-click menu: buying and going home, none of it at the castle.
+#include "model/numbers.h"
 #include "scene/menus.h"
 #include "town/arms_operations.h"
 #include "town/town_scene.h"
@@ -21,7 +22,7 @@ void OpenArmsMenu(Scenes& c) {
     SetItemVisible(m, "abuy", false);
     SetItemVisible(m, "ahome", s.PendingAction == 4 && !busy);
   }
-  if (s.PendingAction >= 700 && s.PendingAction <= 799) {
+  if (InRange(s.PendingAction, 700, 799)) {
     SetItemVisible(m, "abuy", false);
     SetItemVisible(m, "ahome", false);
     SetItemVisible(m, "aend", true);
