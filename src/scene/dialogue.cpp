@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "art/picture_names.h"
 #include "scene/dispatch.h"
 #include "scene/keys.h"
 
@@ -32,7 +33,7 @@ void FocusScene(Scenes& c) { c.desk.Focus(CurrentScene(c)); }
 int FieldBalloonOffset(const GameState& s, bool heroSpeaks, bool rightOfHero) {
   const bool wagon = s.WagonHired != kFalse;
   if (heroSpeaks) return (rightOfHero ? 30 : 20) + (wagon ? 15 : 0);
-  if (s.VisitorPicture == 96) return rightOfHero ? 100 : 70;
+  if (s.VisitorPicture == picture::kCarriage) return rightOfHero ? 100 : 70;
   if (wagon) return rightOfHero ? 102 : 82;
   return rightOfHero ? 70 : 50;
 }

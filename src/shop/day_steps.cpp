@@ -1,6 +1,7 @@
 // Opening, closing (asking first when a customer waits), sleeping and fainting.
 #include <string>
 
+#include "art/picture_names.h"
 #include "scene/dialogue.h"
 #include "scene/dispatch.h"
 #include "scene/interruption.h"
@@ -19,7 +20,7 @@ namespace {
 // The shop shuts: closed board, nobody at the counter, the tick stopped.
 void CloseTheShop(Scenes& c) {
   GameState& s = c.s;
-  s.ShopSign = 44;
+  s.ShopSign = picture::kClosedBoard;
   DrawShop(c, ShopFrame::MerchantAndBoard);
   c.desk.CloseWindow(Window::frmMessage);
   s.VisitorPicture = 99999;
@@ -36,7 +37,7 @@ void CloseTheShop(Scenes& c) {
 
 void OpenShop(Scenes& c) {
   GameState& s = c.s;
-  s.ShopSign = 99;
+  s.ShopSign = picture::kCounterBoard;
   DrawShop(c, ShopFrame::MerchantAndBoard);
   s.ShopOpen = kTrue;
   c.desk.SetTimer(Window::frmShop, Timer::Timer1, s.TickInterval);

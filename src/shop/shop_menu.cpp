@@ -1,6 +1,7 @@
 // The shop's right-click menu, and the input on its small windows, discarding included.
 #include <iterator>
 
+#include "art/picture_names.h"
 #include "model/inventory.h"
 #include "save/save_file.h"
 #include "scene/menus.h"
@@ -41,7 +42,7 @@ void OpenShopMenu(Scenes& c) {
   SetItemVisible(m, "mauto", true);
   SetItemEnabled(m, "mauto", true);
   s.AutoMode = kFalse;
-  s.ShopSign = 99;
+  s.ShopSign = picture::kCounterBoard;
   if (s.EventActive == kTrue) DrawShop(c, ShopFrame::WithVisitor);
   c.desk.Focus(Window::frmShop);
   if (s.EventActive == kTrue) SetItemEnabled(m, "mauto", false);

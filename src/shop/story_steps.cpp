@@ -1,6 +1,7 @@
 // The story visitors at the counter: one line per click, and the few steps that do more.
 #include <string>
 
+#include "art/picture_names.h"
 #include "model/numbers.h"
 #include "scene/dialogue.h"
 #include "scene/small_windows.h"
@@ -51,7 +52,7 @@ bool EnlargementStep(Scenes& c) {
       }
       return true;
     case 713:
-      s.ShopSign = 44;
+      s.ShopSign = picture::kClosedBoard;
       DrawShop(c, ShopFrame::MerchantAndBoard);
       Line(c, StorySpeaker::Hero, story_line::kGoToBed, 714);
       return true;
@@ -62,7 +63,7 @@ bool EnlargementStep(Scenes& c) {
       Say(c, story_line::kNightPassed, kTrue);
       c.desk.Sleep(kNightMs);
       c.desk.ShowWindow(Window::frmShop);
-      s.ShopSign = 99;
+      s.ShopSign = picture::kCounterBoard;
       DrawShop(c, ShopFrame::WithVisitor);
       Line(c, StorySpeaker::Visitor, story_line::kItIsDone, 715);
       return true;

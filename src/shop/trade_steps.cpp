@@ -1,4 +1,5 @@
 // A customer's visit, step by step: arrival, request, answer, reaction, experience, leaving.
+#include "art/picture_names.h"
 #include "model/progression.h"
 #include "present/shapes.h"
 #include "scene/dialogue.h"
@@ -24,7 +25,7 @@ constexpr int kDarkShopMs = 1000;
 void GameOver(Scenes& c) {
   GameState& s = c.s;
   ApplyGameOverLosses(s);
-  s.ShopSign = 44;
+  s.ShopSign = picture::kClosedBoard;
   DrawShop(c, ShopFrame::BoardOnly);
   c.desk.Sleep(kDarkShopMs);
   Say(c, "ふぅ…評判とお金が減ったようだ。働きすぎには気をつけないとな…", kTrue);
@@ -69,7 +70,7 @@ void BuyANDSellItem(Scenes& c) {
   GameState& s = c.s;
   if (s.EventCode != 0) {
     if (s.AutoMode == kTrue) {
-      s.ShopSign = 99;
+      s.ShopSign = picture::kCounterBoard;
       DrawShop(c, ShopFrame::WithVisitor);
     }
     s.PendingAction = 700;
