@@ -37,7 +37,7 @@ struct PlacedPicture {
   std::int32_t y = 0;
 };
 
-class HeadlessDesktop final : public Desktop {
+class HeadlessDesktop : public Desktop {
  public:
   explicit HeadlessDesktop(std::ostream& transcript);
 
@@ -62,6 +62,8 @@ class HeadlessDesktop final : public Desktop {
   // Called whenever control is back in the event loop: the program has ended when EndProgram
   // was called or no window of the game is left. Writes `exit` the first time.
   bool CheckEnded();
+  // Whether the game has asked to end, whether or not the event loop has seen it yet.
+  bool EndRequested() const { return endRequested_; }
 
   // What the screen shows.
   std::optional<Window> SceneOnScreen() const;

@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "file_fixtures.h"
+#include "file_size_limit.h"
+#include "scratch_folder.h"
 #include "save_fixtures.h"
 
 namespace tolmark {
@@ -17,12 +18,12 @@ namespace {
 namespace fs = std::filesystem;
 using testing_save::kNewGameFirstLine;
 using testing_save::kNewGameSecondLine;
-using testing_files::Contents;
+using testing_support::Contents;
 using testing_save::NewGame;
 
 const std::string kNewGameFile = kNewGameFirstLine + "\r\n" + kNewGameSecondLine + "\r\n";
 
-class SaveFile : public testing_files::ScratchFolder {
+class SaveFile : public testing_support::ScratchFolder {
  protected:
   void SetUp() override {
     ScratchFolder::SetUp();
@@ -111,7 +112,7 @@ TEST_F(SaveFile, AFullDiskKeepsTheOldSave) {
   s.Gold = 123456;
   FileWriteResult result;
   {
-    const testing_files::FileSizeLimit limit(100);
+    const testing_support::FileSizeLimit limit(100);
     ASSERT_TRUE(limit.Applied());
     result = WriteSaveFile(s, path_);
   }

@@ -1,8 +1,7 @@
 // Balloons and prompts: placement, dropped requests, the answer protocol and automatic play.
 #include <gtest/gtest.h>
 
-#include "game/scene_list.h"
-#include "recording_desktop.h"
+#include "scene_fixture.h"
 #include "scene/dialogue.h"
 #include "scene/keys.h"
 #include "scene/scenes.h"
@@ -10,12 +9,7 @@
 namespace tolmark {
 namespace {
 
-struct DialogueFixture : ::testing::Test {
-  GameState s;
-  RecordingDesktop desk;
-  ScriptedRandom rnd;
-  Scenes c{s, desk, rnd, kSceneList};
-
+struct DialogueFixture : testing_support::SceneFixture {
   void InShopAtTheCounter() {
     s.SceneName = "frmShop";
     s.HeroX = 1500;
@@ -23,14 +17,16 @@ struct DialogueFixture : ::testing::Test {
     s.ShopOpen = kTrue;
     s.EventActive = kTrue;
     s.ScenePhase = 21;
-    desk.open.insert(Window::frmShop);
+    desk.ShowWindow(Window::frmShop);
+    desk.Clear();
   }
   void InFieldAt(std::int32_t heroX, std::int32_t balloonSideX) {
     s.SceneName = "frmField";
     s.HeroX = heroX;
     s.HeroY = 15690;
     s.BalloonSideX = balloonSideX;
-    desk.open.insert(Window::frmField);
+    desk.ShowWindow(Window::frmField);
+    desk.Clear();
   }
 };
 
@@ -51,7 +47,7 @@ TEST_F(DialogueFixture, RequestWhileABalloonIsBeingBuiltIsDroppedWithoutATrace) 
   Say(c, "a", kTrue);
   SayInField(c, "b", kTrue);
   AskYesNo(c, "する", "しない");
-  EXPECT_TRUE(desk.lines.empty());
+  EXPECT_TRUE(desk.Lines().empty());
   EXPECT_EQ(s.MessageBusy, kTrue);
 }
 

@@ -2,24 +2,17 @@
 // capacity given back, and the scene windows handing over.
 #include <gtest/gtest.h>
 
-#include "game/scene_list.h"
-#include "recording_desktop.h"
 #include "field/field_operations.h"
+#include "scene_fixture.h"
 #include "shop/shop_operations.h"
 #include "town/arms_operations.h"
 
 namespace tolmark {
 namespace {
 
-struct HandOverFixture : ::testing::Test {
-  GameState s;
-  RecordingDesktop desk;
-  ScriptedRandom rnd;
-  Scenes c{s, desk, rnd, kSceneList};
-
+struct HandOverFixture : testing_support::SceneFixture {
   // A game under way, on the road home with 30 clubs in the bag and 25 in the shop.
   void OnTheRoadHome() {
-    ApplyNewGame(s);
     s.ShopStock[0] = {0, 25};
     s.Bag[0] = {0, 30};
     s.BagCount = 1;
@@ -46,7 +39,7 @@ TEST_F(HandOverFixture, HomeComingMergesWithTheDiscardLineThenGreetsTheFaintedHe
   EXPECT_EQ(talk[0], "talk frmMessage 0 1800 15615 \"" + discard + "\"");
   EXPECT_EQ(talk[1], "talk frmMessage 0 1800 15615 \"ここは家か……。馬車の人に感謝しないとな\"");
   // The discard pause comes before the shop is drawn; the hand-over pause at the very end.
-  const auto& lines = desk.lines;
+  const auto& lines = desk.Lines();
   const auto at = [&](const std::string& line) {
     return std::find(lines.begin(), lines.end(), line) - lines.begin();
   };
@@ -69,7 +62,6 @@ TEST_F(HandOverFixture, HomeComingMergesWithTheDiscardLineThenGreetsTheFaintedHe
 }
 
 TEST_F(HandOverFixture, LeavingTheShopClosesItsWindowsAndStartsTheField) {
-  ApplyNewGame(s);
   s.SceneName = "frmShop";
   s.AlwaysOnTop = kTrue;
   s.StatusOpen = kTrue;
@@ -77,7 +69,7 @@ TEST_F(HandOverFixture, LeavingTheShopClosesItsWindowsAndStartsTheField) {
   s.CommandBusy = kTrue;
   s.TickInterval = 1500;
   for (Window w : {Window::frmShop, Window::frmStatus, Window::frmOrder, Window::frmMessage}) {
-    desk.open.insert(w);
+    desk.ShowWindow(w);
   }
   shop::HandOverShopToField(c);
   EXPECT_EQ(s.SceneEntry, 2);
@@ -86,10 +78,10 @@ TEST_F(HandOverFixture, LeavingTheShopClosesItsWindowsAndStartsTheField) {
   EXPECT_EQ(s.CommandBusy, kFalse);
   EXPECT_EQ(s.StatusOpen, kFalse);
   EXPECT_EQ(s.OrderListOpen, kFalse);
-  EXPECT_EQ(desk.open, (std::set<Window>{Window::frmField}));
+  EXPECT_EQ(desk.OpenWindows(), (std::set<Window>{Window::frmField}));
   EXPECT_EQ(desk.TimerPeriod(Window::frmField, Timer::Timer1), 1500);
   EXPECT_EQ(desk.TimerPeriod(Window::frmField, Timer::Timer2), 100);
-  EXPECT_EQ(desk.lines.back(), "sleep 1000");
+  EXPECT_EQ(desk.Lines().back(), "sleep 1000");
 }
 
 TEST_F(HandOverFixture, TownAndFieldHandOverThroughTheirEntryCodes) {

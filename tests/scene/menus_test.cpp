@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "game/scene_list.h"
-#include "recording_desktop.h"
+#include "transcript_desktop.h"
 #include "scene/dispatch.h"
 #include "scene/menus.h"
 #include "scene/scenes.h"
@@ -94,7 +94,7 @@ TEST(SceneMenus, EachSceneShowsGreysAndChecksItsItemsForTheMoment) {
   for (const MenuCase& mc : Cases()) {
     SCOPED_TRACE(mc.name);
     GameState s;
-    RecordingDesktop desk;
+    testing_support::TranscriptDesktop desk;
     ScriptedRandom rnd;
     Scenes c{s, desk, rnd, kSceneList};
     for (const SceneRow* row : kSceneList) ResetMenu(c, *row);
@@ -106,14 +106,14 @@ TEST(SceneMenus, EachSceneShowsGreysAndChecksItsItemsForTheMoment) {
       EXPECT_TRUE(desk.With("menu").empty());
     } else {
       ASSERT_EQ(desk.With("menu").size(), 1u);
-      EXPECT_EQ(Flatten(desk.lastMenu.items), mc.shown);
+      EXPECT_EQ(Flatten((*desk.LastMenu()).items), mc.shown);
     }
   }
 }
 
 TEST(SceneMenus, TheShopMenuKeepsItsStateWhileTheShopLives) {
   GameState s;
-  RecordingDesktop desk;
+  testing_support::TranscriptDesktop desk;
   ScriptedRandom rnd;
   Scenes c{s, desk, rnd, kSceneList};
   ResetMenu(c, *kSceneList.front());
@@ -123,15 +123,15 @@ TEST(SceneMenus, TheShopMenuKeepsItsStateWhileTheShopLives) {
   // A later chapter 1 (a loaded game) leaves the destinations shown as they were.
   s.Chapter = 1;
   Dispatch(c, 2, true);
-  EXPECT_TRUE(FindMenuItem(desk.lastMenu, "mstage4")->visible);
+  EXPECT_TRUE(FindMenuItem((*desk.LastMenu()), "mstage4")->visible);
   ResetMenu(c, *kSceneList.front());
   Dispatch(c, 2, true);
-  EXPECT_FALSE(FindMenuItem(desk.lastMenu, "mstage4")->visible);
+  EXPECT_FALSE(FindMenuItem((*desk.LastMenu()), "mstage4")->visible);
 }
 
 TEST(SceneMenus, RightClickEndsAutomaticPlayAndRedrawsAVisitWithThePlainBoard) {
   GameState s;
-  RecordingDesktop desk;
+  testing_support::TranscriptDesktop desk;
   ScriptedRandom rnd;
   Scenes c{s, desk, rnd, kSceneList};
   ResetMenu(c, *kSceneList.front());

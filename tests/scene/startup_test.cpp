@@ -1,14 +1,14 @@
 // Shop start-up in its branches: first start, second copy, home-coming, carried home fainted.
 #include <gtest/gtest.h>
 
-#include "recording_desktop.h"
+#include "transcript_desktop.h"
 #include "game/game.h"
 
 namespace tolmark {
 namespace {
 
 struct StartFixture : ::testing::Test {
-  RecordingDesktop desk;
+  testing_support::TranscriptDesktop desk;
   ScriptedRandom rnd;
   Game game{desk, rnd};
   GameState& s = game.State();
@@ -25,18 +25,18 @@ TEST_F(StartFixture, FirstStartDrawsTheClosedShopAndSetsUpANewGame) {
   EXPECT_EQ(s.HeroFrame, 2);
   EXPECT_EQ(desk.TimerPeriod(Window::frmShop, Timer::Timer1), 1000);
   EXPECT_EQ(desk.TimerPeriod(Window::frmShop, Timer::Timer2), 0);
-  EXPECT_FALSE(desk.ended);
+  EXPECT_FALSE(desk.EndRequested());
 }
 
 TEST_F(StartFixture, SecondCopyIsRefusedWithTheTwoLineMessageAndEnds) {
-  desk.anotherCopy = true;
+  desk.SetAnotherCopyRunning(true);
   game.Start();
   EXPECT_EQ(desk.With("msgbox"),
             std::vector<std::string>{
-                "msgbox \"多重起動起動防止システム作動！\r\nゲームを強制終了します！\" error"});
+                "msgbox \"多重起動起動防止システム作動！\\r\\nゲームを強制終了します！\" error"});
   EXPECT_TRUE(desk.With("frame").empty());
-  EXPECT_TRUE(desk.open.empty());
-  EXPECT_TRUE(desk.ended);
+  EXPECT_TRUE(desk.OpenWindows().empty());
+  EXPECT_TRUE(desk.EndRequested());
 }
 
 TEST_F(StartFixture, ShopRecreatedDuringATripDoesNothing) {
@@ -44,7 +44,7 @@ TEST_F(StartFixture, ShopRecreatedDuringATripDoesNothing) {
     desk.Clear();
     s.SceneEntry = entry;
     game.Start();
-    EXPECT_TRUE(desk.lines.empty()) << "entry " << entry;
+    EXPECT_TRUE(desk.Lines().empty()) << "entry " << entry;
   }
 }
 

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "game/scene_list.h"
-#include "recording_desktop.h"
+#include "transcript_desktop.h"
 #include "scene/scenes.h"
 #include "scene/walk_step.h"
 
@@ -194,7 +194,7 @@ TEST(WalkStep, EachBranchDrawsMovesAndPresentsAsItsFiguresDo) {
   for (const WalkCase& wc : Cases()) {
     SCOPED_TRACE(wc.name);
     GameState s;
-    RecordingDesktop desk;
+    testing_support::TranscriptDesktop desk;
     ScriptedRandom rnd;
     Scenes c{s, desk, rnd, kSceneList};
     wc.setUp(s);
@@ -211,14 +211,14 @@ TEST(WalkStep, EachBranchDrawsMovesAndPresentsAsItsFiguresDo) {
 
 TEST(WalkStep, LeavingCustomerClosesTheBalloonAndRestoresTheTick) {
   GameState s;
-  RecordingDesktop desk;
+  testing_support::TranscriptDesktop desk;
   ScriptedRandom rnd;
   Scenes c{s, desk, rnd, kSceneList};
   InShopScene(s);
   s.TickInterval = 1500;
   s.ScenePhase = 30;
   s.VisitorX = -401;
-  desk.open.insert(Window::frmMessage);
+  desk.ShowWindow(Window::frmMessage);
   desk.SetTimer(Window::frmShop, Timer::Timer1, 100);
   WalkStep(c, 60, 100, 0);
   EXPECT_FALSE(desk.IsOpen(Window::frmMessage));
@@ -227,7 +227,7 @@ TEST(WalkStep, LeavingCustomerClosesTheBalloonAndRestoresTheTick) {
 
 TEST(WalkStep, ArrivalDrawingAppearsWithTheNextPresentation) {
   GameState s;
-  RecordingDesktop desk;
+  testing_support::TranscriptDesktop desk;
   ScriptedRandom rnd;
   Scenes c{s, desk, rnd, kSceneList};
   InShopScene(s);

@@ -7,7 +7,8 @@
 
 #include <unistd.h>
 
-#include "../scene/recording_desktop.h"
+#include "scratch_folder.h"
+#include "transcript_desktop.h"
 #include "game/game.h"
 
 namespace tolmark::shop {
@@ -15,18 +16,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class SaveFailure : public ::testing::Test {
+class SaveFailure : public testing_support::ScratchFolder {
  protected:
   void SetUp() override {
-    old_ = fs::current_path();
-    dir_ = fs::temp_directory_path() / ("tolmark-save-failure-" + std::to_string(::getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    fs::current_path(dir_);
-  }
-  void TearDown() override {
-    fs::current_path(old_);
-    fs::remove_all(dir_);
+    ScratchFolder::SetUp();
+    WorkInIt();
   }
   std::string LastTalk() const {
     const auto talks = desk.With("talk frmMessage");
@@ -36,9 +30,7 @@ class SaveFailure : public ::testing::Test {
     return line.substr(open + 1, line.size() - open - 2);
   }
 
-  fs::path old_;
-  fs::path dir_;
-  RecordingDesktop desk;
+  testing_support::TranscriptDesktop desk;
   ScriptedRandom rnd;
   Game game{desk, rnd};
 };
@@ -53,7 +45,7 @@ TEST_F(SaveFailure, AnUnwritableSaveIsToldAsAFailureAndTheCommandEndsOnTheNextCl
   game.MouseDown(Window::frmYes, 1);
   EXPECT_EQ(LastTalk(), "セーブに失敗したようだ…");
   EXPECT_TRUE(fs::is_directory("Tolmark.dat/kept"));
-  EXPECT_FALSE(desk.ended);
+  EXPECT_FALSE(desk.EndRequested());
   game.MouseDown(Window::frmShop, 1);
   EXPECT_EQ(game.State().CommandBusy, kFalse);
   EXPECT_EQ(game.State().PendingAction, 0);
@@ -68,7 +60,7 @@ TEST_F(SaveFailure, AnUnreadableSaveIsToldAndTheGameGoesOn) {
   game.MouseDown(Window::frmYes, 1);
   EXPECT_EQ(LastTalk(), "ロードに失敗したようだ…");
   EXPECT_TRUE(desk.With("msgbox").empty());
-  EXPECT_FALSE(desk.ended);
+  EXPECT_FALSE(desk.EndRequested());
   EXPECT_EQ(game.State().Gold, 4321);
 }
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "../scene/recording_desktop.h"
+#include "transcript_desktop.h"
 #include "game/game.h"
 
 namespace tolmark::shop {
@@ -12,7 +12,7 @@ namespace {
 
 class ShopVisit : public ::testing::Test {
  protected:
-  RecordingDesktop desk;
+  testing_support::TranscriptDesktop desk;
   ScriptedRandom rnd;
   Game game{desk, rnd};
   GameState& s = game.State();
@@ -45,14 +45,14 @@ TEST_F(ShopVisit, SwordThrownAwayWithFiftyInStockAndClicksDuringThePauseDoNothin
   for (int i = 0; i < 4; ++i) game.MouseDown(Window::frmShop, 1);
   EXPECT_EQ(LastTalk(), "じゃあ、帰るよ");
   // A click pumped in while the merchant pauses over the thrown-away sword changes nothing.
-  desk.onPump.push_back([this] { game.MouseDown(Window::frmShop, 1); });
+  desk.Queue({HeadlessInput::Kind::MouseDown, Window::frmShop, 1, 0, {}});
   desk.Clear();
   game.MouseDown(Window::frmShop, 1);
   const std::vector<std::string> want = {
       "talk frmMessage 0 1800 15615 \"五輪の剣は、これ以上要らないな。残念だが捨ててしまおう…\"",
       "sleep 2000"};
   std::vector<std::string> got;
-  for (const std::string& line : desk.lines) {
+  for (const std::string& line : desk.Lines()) {
     if (line.starts_with("talk") || line.starts_with("sleep")) got.push_back(line);
   }
   EXPECT_EQ(got, want);

@@ -8,7 +8,8 @@
 #include <functional>
 #include <string>
 
-#include "../save/file_fixtures.h"
+#include "file_size_limit.h"
+#include "scratch_folder.h"
 
 namespace tolmark::town {
 namespace {
@@ -149,14 +150,14 @@ std::string Cp932(const std::string& utf8) {
   return out;
 }
 
-class ClearReportFile : public testing_files::ScratchFolder {
+class ClearReportFile : public testing_support::ScratchFolder {
  protected:
   void SetUp() override {
     ScratchFolder::SetUp();
     path_ = folder_ / "Clear.txt";
   }
 
-  std::string Contents() const { return testing_files::Contents(path_); }
+  std::string Contents() const { return testing_support::Contents(path_); }
 
   fs::path path_;
 };
@@ -187,7 +188,7 @@ TEST_F(ClearReportFile, AFailedAppendLeavesTheEarlierReportsAsTheyWere) {
   FileWriteResult result;
   {
     // Room for part of a second report only.
-    const testing_files::FileSizeLimit limit(before.size() + 100);
+    const testing_support::FileSizeLimit limit(before.size() + 100);
     ASSERT_TRUE(limit.Applied());
     result = WriteClearReport(top, path_);
   }

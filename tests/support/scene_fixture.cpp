@@ -1,0 +1,12 @@
+// A new game's state for the tests.
+#include "scene_fixture.h"
+
+namespace tolmark::testing_support {
+
+GameState NewGame() {
+  GameState s;
+  ApplyNewGame(s);
+  return s;
+}
+
+}  // namespace tolmark::testing_support
