@@ -14,6 +14,9 @@
 namespace tolmark {
 namespace {
 
+// The most copies one `rnd V*N` queues: far more than a whole trip draws.
+constexpr std::int64_t kMostQueuedCopies = 1'000'000;
+
 int ButtonArg(const ScriptToken& arg, bool middleAllowed) {
   if (arg.text == "left") return 1;
   if (arg.text == "right") return 2;
@@ -171,14 +174,23 @@ void ScriptRunner::Seed(Args args) {
 void ScriptRunner::QueueRandom(Args args) {
   if (args.empty()) throw ScriptError("expected: rnd V ...");
   for (const ScriptToken& arg : args) {
+    // V*N queues N copies of V: a quiet road of 300 steps wants 600 rolls.
+    const std::string_view whole = arg.text;
+    const std::size_t star = whole.find('*');
+    const std::string_view t = whole.substr(0, star);
     double value = -1;
-    const std::string& t = arg.text;
     const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), value);
     if (t.empty() || ec != std::errc() || end != t.data() + t.size() || !(value >= 0) ||
         !(value < 1)) {
-      throw ScriptError("a random value must be a number with 0 <= V < 1, not '" + t + "'");
+      throw ScriptError("a random value must be a number with 0 <= V < 1, not '" +
+                        std::string(t) + "'");
     }
-    random_.Queue(value);
+    std::int64_t copies = 1;
+    if (star != std::string_view::npos) {
+      copies = IntegerArg(ScriptToken{std::string(whole.substr(star + 1)), false}, 1,
+                          kMostQueuedCopies, "the number of copies");
+    }
+    for (std::int64_t i = 0; i < copies; ++i) random_.Queue(value);
   }
 }
 

@@ -3,10 +3,10 @@
 #include "headless/script_runner.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <sstream>
+
+#include "scratch_folder.h"
 
 namespace tolmark {
 namespace {
@@ -18,20 +18,11 @@ struct Outcome {
 };
 
 // Each script runs in a fresh empty folder, as the scenario tests do.
-class ScriptRunnerTest : public ::testing::Test {
+class ScriptRunnerTest : public testing_support::ScratchFolder {
  protected:
   void SetUp() override {
-    home_ = std::filesystem::current_path();
-    folder_ = std::filesystem::temp_directory_path() /
-              ("tolmark-sim-test-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
-    std::filesystem::current_path(folder_);
-  }
-  void TearDown() override {
-    std::filesystem::current_path(home_);
-    std::filesystem::remove_all(folder_);
+    ScratchFolder::SetUp();
+    WorkInIt();
   }
   static Outcome RunScript(const std::string& script) {
     Outcome o;
@@ -43,10 +34,6 @@ class ScriptRunnerTest : public ::testing::Test {
     o.errors = errors.str();
     return o;
   }
-
- private:
-  std::filesystem::path home_;
-  std::filesystem::path folder_;
 };
 
 bool HasLine(const std::string& text, const std::string& line) {
@@ -118,6 +105,12 @@ TEST_F(ScriptRunnerTest, ScriptErrorsStopWithStatusTwoAndNameTheLine) {
       {"set ShopOpen 1\n", 1},
       {"set Nothing 1\n", 1},
       {"rnd 0.5 1.0\n", 1},
+      {"rnd 0.5*0\n", 1},
+      {"rnd 0.5*\n", 1},
+      {"rnd 0.5*x\n", 1},
+      {"rnd 1.5*2\n", 1},
+      {"rnd *2\n", 1},
+      {"rnd 0.5*1000001\n", 1},
       {"stock 61:1\n", 1},
       {"bag 3:0\n", 1},
       {"collected 1,x\n", 1},
