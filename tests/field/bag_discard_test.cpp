@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <vector>
 
 #include "draws.h"
@@ -17,6 +18,7 @@ struct AllowCase {
   std::int32_t steps, destination, storyState;
   Flag commandBusy;
   bool allowed;
+  friend void PrintTo(const AllowCase& c, std::ostream* os) { *os << c.what; }
 };
 
 class FieldBagDiscardAllowedTest : public ::testing::TestWithParam<AllowCase> {};

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "draws.h"
 
 namespace tolmark::field {
@@ -14,6 +16,7 @@ using testing::QueueDraws;
 
 struct EvasionCase {
   std::int32_t monsterSpeed, heroSpeed, evasion;
+  friend void PrintTo(const EvasionCase& c, std::ostream* os) { *os << c.monsterSpeed << " against " << c.heroSpeed; }
 };
 
 class FieldEvasionTest : public ::testing::TestWithParam<EvasionCase> {};
@@ -53,6 +56,7 @@ struct HeroBlowCase {
   std::vector<Draw> draws;
   std::int32_t damage;
   bool strongLine;
+  friend void PrintTo(const HeroBlowCase& c, std::ostream* os) { *os << c.what; }
 };
 
 class FieldHeroBlowTest : public ::testing::TestWithParam<HeroBlowCase> {};
@@ -88,6 +92,7 @@ struct LandCase {
   std::int32_t damage, monsterHP;
   std::int32_t next, hpAfter;
   const char* line;
+  friend void PrintTo(const LandCase& c, std::ostream* os) { *os << "damage " << c.damage << " to HP " << c.monsterHP; }
 };
 
 class FieldHeroBlowLandsTest : public ::testing::TestWithParam<LandCase> {};
@@ -118,6 +123,7 @@ struct MonsterBlowCase {
   std::vector<Draw> draws;
   std::int32_t damage, hpAfter;
   bool strongLine;
+  friend void PrintTo(const MonsterBlowCase& c, std::ostream* os) { *os << c.what; }
 };
 
 class FieldMonsterBlowTest : public ::testing::TestWithParam<MonsterBlowCase> {};
@@ -163,6 +169,7 @@ INSTANTIATE_TEST_SUITE_P(Blows, FieldMonsterBlowTest, ::testing::Values(
 struct TellCase {
   std::int32_t damage, hp, next;
   const char* line;
+  friend void PrintTo(const TellCase& c, std::ostream* os) { *os << "damage " << c.damage << " leaving HP " << c.hp; }
 };
 
 class FieldMonsterBlowToldTest : public ::testing::TestWithParam<TellCase> {};
@@ -298,6 +305,7 @@ struct EscapeCase {
   std::int32_t level, reputation, gold;
   std::vector<Draw> draws;
   std::int32_t next, reputationAfter, goldAfter, escapes;
+  friend void PrintTo(const EscapeCase& c, std::ostream* os) { *os << c.what; }
 };
 
 class FieldEscapeTest : public ::testing::TestWithParam<EscapeCase> {};

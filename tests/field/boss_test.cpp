@@ -2,6 +2,7 @@
 // the ride home.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <vector>
 
 #include "draws.h"
@@ -20,6 +21,7 @@ struct BossCase {
   std::int32_t picture, firstCode;
   const char* name;
   std::int32_t hp, exp, gold;
+  friend void PrintTo(const BossCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class FieldBossSelectTest : public ::testing::TestWithParam<BossCase> {};
@@ -101,6 +103,7 @@ struct WalkCase {
   std::int32_t destination, chapter, storyState, from;
   int rows;
   std::int32_t stopsAt;  // the code that acts
+  friend void PrintTo(const WalkCase& c, std::ostream* os) { *os << c.what; }
 };
 
 class FieldBossScriptTest : public ::testing::TestWithParam<WalkCase> {};
@@ -190,6 +193,7 @@ struct HammerCase {
   std::int32_t reputation;
   std::int32_t next;
   const char* line;
+  friend void PrintTo(const HammerCase& c, std::ostream* os) { *os << "reputation " << c.reputation; }
 };
 
 class FieldHammerTest : public ::testing::TestWithParam<HammerCase> {};
@@ -283,6 +287,7 @@ struct RideCase {
   const char* what;
   std::int32_t destination, gold, reputation;
   std::int32_t goldAfter, reputationAfter;
+  friend void PrintTo(const RideCase& c, std::ostream* os) { *os << c.what; }
 };
 
 class FieldBossRideTest : public ::testing::TestWithParam<RideCase> {};

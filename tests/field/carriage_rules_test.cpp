@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "draws.h"
 
 namespace tolmark::field {
@@ -24,6 +26,7 @@ struct FareCase {
   std::int32_t destination;
   std::int32_t units;  // HeroX - FieldStartX
   std::int32_t fare;
+  friend void PrintTo(const FareCase& c, std::ostream* os) { *os << "destination " << c.destination << " at " << c.units; }
 };
 
 class FieldFareTest : public ::testing::TestWithParam<FareCase> {};
@@ -70,6 +73,7 @@ struct PayCase {
   std::int32_t gold, fare, level, reputation;
   std::int32_t goldAfter, reputationAfter;
   bool light;
+  friend void PrintTo(const PayCase& c, std::ostream* os) { *os << c.what; }
 };
 
 class FieldPayFareTest : public ::testing::TestWithParam<PayCase> {};
@@ -107,6 +111,7 @@ struct CallCase {
   CarriageCall call;
   std::int32_t next;
   const char* line;
+  friend void PrintTo(const CallCase& c, std::ostream* os) { *os << c.what; }
 };
 
 class FieldCarriageCallTest : public ::testing::TestWithParam<CallCase> {};

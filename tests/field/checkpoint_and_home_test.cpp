@@ -1,6 +1,8 @@
 // The checkpoint's verdict and talk, and going home with the wagon.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "draws.h"
 #include "field/checkpoint_rules.h"
 #include "field/field_layout.h"
@@ -27,6 +29,7 @@ struct GuardCase {
   bool wagon;
   std::string_view line;
   std::int32_t next;
+  friend void PrintTo(const GuardCase& c, std::ostream* os) { *os << c.what; }
 };
 
 class FieldCheckTurnTest : public ::testing::TestWithParam<GuardCase> {};

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "draws.h"
 #include "present/shapes.h"
 
@@ -19,6 +21,7 @@ struct LayoutCase {
   int width;
   bool wagon;
   std::int32_t balloonSide, stepX, startX, landmarkX;
+  friend void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.width << " px" << (c.wagon ? " with the wagon" : ""); }
 };
 
 class FieldStageLayoutTest : public ::testing::TestWithParam<LayoutCase> {};

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "draws.h"
 
 namespace tolmark::field {
@@ -17,6 +19,7 @@ struct MenuCase {
   Flag bossBattle, commandBusy, eventActive, heroFainted;
   std::int32_t steps;
   bool escapeVisible, homeVisible, homeEnabled, endEnabled, autoEnabled;
+  friend void PrintTo(const MenuCase& c, std::ostream* os) { *os << c.what; }
 };
 
 class FieldMenuTest : public ::testing::TestWithParam<MenuCase> {};

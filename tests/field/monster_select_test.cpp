@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "draws.h"
 
 namespace tolmark::field {
@@ -19,6 +21,7 @@ struct SelectCase {
   std::int32_t picture;
   const char* name;
   std::int32_t level, hp, attack, defense, speed, exp, gold;
+  friend void PrintTo(const SelectCase& c, std::ostream* os) { *os << c.what; }
 };
 
 class FieldMonsterSelectTest : public ::testing::TestWithParam<SelectCase> {};

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <ostream>
 
 #include "draws.h"
 
@@ -17,6 +18,7 @@ struct RollCase {
   std::int32_t r;
   bool wagon;
   Encounter expected;
+  friend void PrintTo(const RollCase& c, std::ostream* os) { *os << "r " << c.r << (c.wagon ? " with the wagon" : ""); }
 };
 
 class FieldEncounterRollTest : public ::testing::TestWithParam<RollCase> {};
@@ -90,6 +92,7 @@ struct StepCase {
   Flag demonsDefeated;
   StepEvent event;
   bool marks;
+  friend void PrintTo(const StepCase& c, std::ostream* os) { *os << c.what; }
 };
 
 class FieldStepRuleTest : public ::testing::TestWithParam<StepCase> {};
