@@ -135,4 +135,25 @@ bool RefusedTheWarning(const GameState& s) {
   return s.FieldSteps == kWarningStep && s.CarriagePlainOffer == kFalse;
 }
 
+bool RideHomeAt(std::int32_t code) {
+  return code == 52 || code == 423 || code == kBossSendsHomeAction || code == 104;
+}
+
+std::string FareLine(const GameState& s) {
+  return std::string(carriage_line::kFarePrefix) + std::to_string(s.DealAmount) +
+         std::string(carriage_line::kFareSuffix);
+}
+
+RideAnswer AcceptRide(GameState& s) {
+  s.Answer = 0;
+  const FarePayment paid = PayFare(s);
+  return {paid.purseTooLight ? carriage_line::kPennilessAboard : carriage_line::kAboard, 0};
+}
+
+RideAnswer RefuseRide(GameState& s) {
+  s.Answer = 0;
+  return {RefusedTheWarning(s) ? carriage_line::kRefusedWarning : carriage_line::kRefusedOffer,
+          40};
+}
+
 }  // namespace tolmark::field

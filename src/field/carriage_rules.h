@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "model/game_state.h"
@@ -71,6 +72,27 @@ CarriageCall CarriageArrives(GameState& s);
 // Whether a refusal turns down the step-299 warning rather than a plain offer: its answer is then
 // kRefusedWarning instead of kRefusedOffer (CarriageTurn 102 on no).
 bool RefusedTheWarning(const GameState& s);
+
+// The codes at which CarriageTurn goes straight to the ride home: 52 (the fainted hero), 423 (sent
+// back from the checkpoint), 590 (after a boss scene) and 104 (nothing beyond step 299).
+bool RideHomeAt(std::int32_t code);
+
+// CarriageTurn 100: the driver names the fare, "モノリスまで" DealAmount "カリムだよ". Next 101.
+std::string FareLine(const GameState& s);
+
+// The driver's answer to the prompt (CarriageTurn 102) and where it leads.
+struct RideAnswer {
+  std::string_view line;
+  std::int32_t next = 0;  // 0: the ride itself follows (the step function pumps, waits 2000 ms)
+};
+
+// 102 with Answer 89 (乗る): Answer cleared and the fare paid by the fare rule; a light purse is
+// remarked upon. The ride follows.
+RideAnswer AcceptRide(GameState& s);
+
+// 102 with Answer 78 (乗らない): Answer cleared; the warning's refusal is answered more sharply.
+// Next 40: the walk resumes on the next click.
+RideAnswer RefuseRide(GameState& s);
 
 // Lines of the carriage conversation (CarriageTurn).
 namespace carriage_line {

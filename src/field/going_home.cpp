@@ -8,6 +8,11 @@ void AskToGoHome(GameState& s) {
   s.PendingAction = 701;
 }
 
+void AgreeToGoHome(GameState& s) {
+  s.InterruptAnswer = 0;
+  s.PendingAction = 710;
+}
+
 bool StayOnTheRoad(GameState& s) {
   s.InterruptAnswer = 0;
   s.PendingAction = 0;

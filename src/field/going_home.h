@@ -16,6 +16,11 @@ namespace tolmark::field {
 // home_line::kAsk; next 701.
 void AskToGoHome(GameState& s);
 
+// HomeTurn 702, the answer "yes" (InterruptAnswer 89): InterruptAnswer cleared, PendingAction
+// 710. The step function has the hero say home_line::kLetsGo and turns the wagon about
+// (TurnWagonAbout); at 710 it sets 711, closes the balloon and runs the departure.
+void AgreeToGoHome(GameState& s);
+
 // HomeTurn 702, the answer "no" (InterruptAnswer 78): nothing more is asked and, when an
 // encounter was under way (EventActive), PendingAction goes back to SavedAction so the
 // interrupted encounter goes on (the step function closes the balloon and delivers a click at

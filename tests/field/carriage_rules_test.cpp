@@ -211,5 +211,53 @@ TEST(FieldCarriageArrives, AnOfferElsewhereIsPlain) {
   EXPECT_FALSE(RefusedTheWarning(s)) << "the warning is only at step 299";
 }
 
+TEST(FieldCarriageTalk, TheFareIsNamedInPlainDigits) {
+  GameState s = NewGame();
+  s.DealAmount = 14485;
+  EXPECT_EQ(FareLine(s), "モノリスまで14485カリムだよ");
+}
+
+TEST(FieldCarriageTalk, AcceptingPaysAndALightPurseIsRemarkedUpon) {
+  GameState s = NewGame();
+  s.Answer = 89;
+  s.DealAmount = 800;
+  s.Gold = 800;
+  RideAnswer answer = AcceptRide(s);
+  EXPECT_EQ(answer.line, "じゃあ、乗ってくんな");
+  EXPECT_EQ(s.Gold, 0);
+  EXPECT_EQ(s.Answer, 0);
+
+  s.Gold = 799;
+  s.Level = 4;
+  s.Reputation = 50;
+  answer = AcceptRide(s);
+  EXPECT_EQ(answer.line, "なんだよ、文無しかい。持ってる分だけでいいよ");
+  EXPECT_EQ(s.Gold, 0);
+  EXPECT_EQ(s.Reputation, 38);
+}
+
+TEST(FieldCarriageTalk, RefusingTheWarningIsAnsweredSharply) {
+  GameState s = NewGame();
+  s.Answer = 78;
+  s.FieldSteps = 299;
+  s.CarriagePlainOffer = kFalse;
+  RideAnswer answer = RefuseRide(s);
+  EXPECT_EQ(answer.line, "やられても知らないからな！");
+  EXPECT_EQ(answer.next, 40);
+  EXPECT_EQ(s.Answer, 0);
+  s.CarriagePlainOffer = kTrue;
+  EXPECT_EQ(RefuseRide(s).line, "そうかい？道中気をつけてな");
+  s.FieldSteps = 120;
+  s.CarriagePlainOffer = kFalse;
+  EXPECT_EQ(RefuseRide(s).line, "そうかい？道中気をつけてな");
+}
+
+TEST(FieldCarriageTalk, CodesThatGoStraightToTheRide) {
+  for (const std::int32_t code : {52, 104, 423, 590}) EXPECT_TRUE(RideHomeAt(code)) << code;
+  for (const std::int32_t code : {51, 100, 101, 102, 103, 105, 422, 591}) {
+    EXPECT_FALSE(RideHomeAt(code)) << code;
+  }
+}
+
 }  // namespace
 }  // namespace tolmark::field

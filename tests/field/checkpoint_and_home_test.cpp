@@ -78,6 +78,15 @@ TEST(FieldGoingHome, AskingIsAnInterruptingPrompt) {
   EXPECT_EQ(s.PendingAction, 701);
 }
 
+TEST(FieldGoingHome, YesTurnsTheWagonHome) {
+  GameState s = NewGame();
+  s.InterruptAnswer = 89;
+  s.PendingAction = 702;
+  AgreeToGoHome(s);
+  EXPECT_EQ(s.InterruptAnswer, 0);
+  EXPECT_EQ(s.PendingAction, 710);
+}
+
 TEST(FieldGoingHome, StayingPutsTheInterruptedEncounterBack) {
   GameState s = NewGame();
   s.EventActive = kTrue;
