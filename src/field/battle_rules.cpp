@@ -167,6 +167,7 @@ std::int32_t BattleContinuation(GameState& s) {
 }
 
 void CountDefeat(GameState& s) {
+  s.PendingAction = 51;
   AddCapped(s, 1, CappedKind::DefeatsCount);
   if (s.WagonHired != kFalse) s.HeroPicture = 134;
 }

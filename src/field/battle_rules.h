@@ -2,6 +2,8 @@
 // reward of a victory, what a defeat costs, and running away. Each function rolls or applies
 // one step of the exchange on the game state and hands back the next step code and the line
 // the hero says; the step functions set the code, say the line and refresh the windows.
+// (Throughout the road's rules: a function that hands back a next code leaves PendingAction to
+// its caller; one that hands back none moves PendingAction itself where the step moves it.)
 #pragma once
 
 #include <cstdint>
@@ -77,9 +79,9 @@ BattleStep AnnounceLevelUp(GameState& s);
 // the boss scene.
 std::int32_t BattleContinuation(GameState& s);
 
-// GameOver at step 50: one more defeat is counted; a hero with a hired wagon is shown on foot
-// (HeroPicture 134; the step function redraws the landmark and the hero, then calls
-// CarriageSelect). Next 51.
+// GameOver at step 50: PendingAction 51 and one more defeat is counted; a hero with a hired
+// wagon is shown on foot (HeroPicture 134; the step function redraws the landmark and the hero,
+// then calls CarriageSelect, which sees 51 and fetches him).
 void CountDefeat(GameState& s);
 
 // What the defeat costs, done by CarriageSelect when it fetches the fainted hero: the bag is

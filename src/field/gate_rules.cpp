@@ -8,8 +8,10 @@ namespace tolmark::field {
 bool ReachTheGate(GameState& s) {
   s.EventActive = kTrue;
   // Only a merchant bringing the king's whole order meets the dragon, and only once a trip.
-  return s.Destination == 2 || s.GameCleared == kTrue || OrderReadyInBag(s) == kFalse ||
-         s.BossBeatenThisTrip != kFalse;
+  const bool opens = s.Destination == 2 || s.GameCleared == kTrue ||
+                     OrderReadyInBag(s) == kFalse || s.BossBeatenThisTrip != kFalse;
+  if (opens) s.PendingAction = 601;
+  return opens;
 }
 
 std::string_view ArrivalLine(std::int32_t destination) {

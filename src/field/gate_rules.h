@@ -14,9 +14,9 @@ namespace tolmark::field {
 // and モノリス城, and the castle road's boss scene at 511): EventActive is set, and the gate
 // comes (true) on the road to the town, after the game was cleared, without the whole royal
 // order in the bag, or once the road's boss was beaten on this trip. Otherwise (false) the
-// dragon stands before the castle: BossSelect. When the gate comes the step function places the
-// blank picture (PlaceBlankVisitor), draws the landmark, the hero and it, has the hero say
-// ArrivalLine and sets PendingAction 601.
+// dragon stands before the castle: BossSelect, and PendingAction is left to it. When the gate
+// comes PendingAction becomes 601, and the step function places the blank picture
+// (PlaceBlankVisitor), draws the landmark, the hero and it, and has the hero say ArrivalLine.
 bool ReachTheGate(GameState& s);
 
 // What the hero says at the gate: "商業の街アーウットに着いたぞ" for アーウット, "モノリス城に着いたぞ" for

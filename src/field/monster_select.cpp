@@ -104,6 +104,7 @@ bool MonsterSelect(GameState& s, Random& random) {
   s.MonsterAttack += m.AttackGrowth * s.MonsterLevel;
   s.MonsterDefense += m.DefenseGrowth * s.MonsterLevel;
   s.MonsterSpeed += m.SpeedGrowth * s.MonsterLevel;
+  s.PendingAction = 1;
   return true;
 }
 

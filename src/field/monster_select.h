@@ -41,10 +41,10 @@ ChapterScaling ChapterScalingOf(std::int32_t chapter, std::int32_t destination);
 // and r becomes the visitor (VisitorPicture, VisitorFrames) and the opponent (MonsterName, HP,
 // Attack, Defense, Speed, Gold, Exp from the first catalogue row with that picture), then
 // MonsterLevel, the chapter's reward multipliers, the distance bonus on the experience, the cut
-// of automatic play and the growth by level. Returns false, with the monster untouched, for a
-// destination the road does not know. The step function then places the visitor (PlaceVisitor),
-// draws the landmark, the hero, the monster and the marker, sets PendingAction 1 and has the
-// monster's name be said with "が現れた！".
+// of automatic play and the growth by level; PendingAction 1, the hero's first blow. Returns
+// false, with the monster and the code untouched, for a destination the road does not know.
+// The step function then places the visitor (PlaceVisitor), draws the landmark, the hero, the
+// monster and the marker, and has the monster's name be said with "が現れた！".
 bool MonsterSelect(GameState& s, Random& random);
 
 }  // namespace tolmark::field

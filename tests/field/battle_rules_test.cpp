@@ -292,7 +292,9 @@ TEST(FieldDefeat, CountedShownOnFootAndRecovered) {
   s.WagonHired = kTrue;
   s.HeroPicture = 38;
   s.HP = 0;
+  s.PendingAction = 50;
   CountDefeat(s);
+  EXPECT_EQ(s.PendingAction, 51);
   EXPECT_EQ(s.DefeatsCount, 1);
   EXPECT_EQ(s.HeroPicture, 134);
   RecoverFromDefeat(s);

@@ -37,8 +37,10 @@ TEST_P(FieldGateTest, TheDragonStandsOnlyBeforeTheWholeOrder) {
     }
     s.BagCount = kOrderRows;
   }
+  s.PendingAction = 0;
   EXPECT_EQ(ReachTheGate(s), c.opens) << c.what;
   EXPECT_EQ(s.EventActive, kTrue);
+  EXPECT_EQ(s.PendingAction, c.opens ? 601 : 0) << c.what;
 }
 
 // clang-format off

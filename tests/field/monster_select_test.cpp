@@ -38,6 +38,7 @@ TEST_P(FieldMonsterSelectTest, ChoosesAndScalesTheMonster) {
   ASSERT_TRUE(MonsterSelect(s, random)) << c.what;
   EXPECT_EQ(random.Queued(), 0u) << c.what << ": one draw only";
   EXPECT_EQ(s.EventActive, kTrue);
+  EXPECT_EQ(s.PendingAction, 1);
   EXPECT_EQ(s.VisitorPicture, c.picture) << c.what;
   EXPECT_EQ(s.MonsterName, c.name) << c.what;
   EXPECT_EQ(s.MonsterLevel, c.level) << c.what;
@@ -89,10 +90,12 @@ TEST(FieldMonsterSelect, UnknownRoadLeavesTheMonsterAlone) {
   GameState s = NewGame();
   s.Destination = 5;
   s.MonsterName = "before";
+  s.PendingAction = 0;
   ScriptedRandom random;
   random.Queue(0.1);
   EXPECT_FALSE(MonsterSelect(s, random));
   EXPECT_EQ(s.MonsterName, "before");
+  EXPECT_EQ(s.PendingAction, 0);
 }
 
 TEST(FieldMonsterSelect, StretchAndStageLevel) {
