@@ -87,23 +87,36 @@ inline constexpr std::int32_t kCursedSword = 60;
 // The hammer's price in reputation.
 inline constexpr std::int32_t kHammerReputation = 200;
 
-// Lines said at the codes that act.
+// Lines said at the codes that act, with who says them (V the boss or the 棟梁, H the hero).
 namespace boss_line {
-inline constexpr std::string_view kAttacksSuffix = "が襲ってきた！";  // 503, 514: after the name
-inline constexpr std::string_view kPhewBeaten = "ふう、何とか倒したようだな";  // 510 orc, dragon
-inline constexpr std::string_view kWellDone = "あんた、よくやってくれた！";    // 511, the 棟梁
-inline constexpr std::string_view kAskForHammer = "棟梁、特製金鎚が欲しいのだが…";  // 500 owed
+// V, after MonsterName: 503 of every fighting scene, 514 at デモンズ山脈.
+inline constexpr std::string_view kAttacksSuffix = "が襲ってきた！";
+// H: 510 of the orc and of the dragon, after the boss vanishes (PlaceBlankVisitor).
+inline constexpr std::string_view kPhewBeaten = "ふう、何とか倒したようだな";
+// V: 511 at トーテム山, as the 棟梁 comes (PlaceCarpenter).
+inline constexpr std::string_view kWellDone = "あんた、よくやってくれた！";
+// H: 500 while the hammer is owed, as the 棟梁 comes in the orc's place.
+inline constexpr std::string_view kAskForHammer = "棟梁、特製金鎚が欲しいのだが…";
+// V: the hammer test (HammerTest).
 inline constexpr std::string_view kHammerKept = "これはウチの組に伝わる大事な物でね";
 inline constexpr std::string_view kHammerGiven = "特製金鎚？いいぜ、持って行きな！";
+// H: 516 (ReceiveHammer).
 inline constexpr std::string_view kGotHammer = "特製金鎚を手に入れた！";
+// V: 500 in the later chapters, as the 棟梁 comes; EventActive is set there too.
 inline constexpr std::string_view kLongTimeNoSee = "お、ブームさんじゃないか。久しぶりだな";
+// V: 501 in the later chapters (TalkOfTheFiveWeapons).
 inline constexpr std::string_view kHeardOfTheFive = "あんた、五聖獣を全て倒したそうじゃないか！";
 inline constexpr std::string_view kHeardARumour = "とある人から聞いたんだが、";
-inline constexpr std::string_view kGaleStaggers = "むぐぅ……なかなかやるな";  // デモンズ山脈 510
-inline constexpr std::string_view kGaleFalls = "あぐぐぐぅ……";              // デモンズ山脈 520
-inline constexpr std::string_view kPhewDemons = "ふう、倒したようだな";      // デモンズ山脈 525
-inline constexpr std::string_view kSwordNameSuffix = "か…";                 // デモンズ山脈 527
-inline constexpr std::string_view kLetsGoHome = "さて、帰るとするか…";      // デモンズ山脈 529
+// V: デモンズ山脈 510, the first form beaten (GaleFirstFormBeaten).
+inline constexpr std::string_view kGaleStaggers = "むぐぅ……なかなかやるな";
+// V: デモンズ山脈 520, the true form beaten (DemonsBeaten).
+inline constexpr std::string_view kGaleFalls = "あぐぐぐぅ……";
+// H: デモンズ山脈 525, after the boss vanishes.
+inline constexpr std::string_view kPhewDemons = "ふう、倒したようだな";
+// H: デモンズ山脈 527 after the sword's name (FindCursedSword), and 529 (LeaveCursedSword).
+inline constexpr std::string_view kSwordNameSuffix = "か…";
+inline constexpr std::string_view kLetsGoHome = "さて、帰るとするか…";
+// The driver's line after the boss scene's carriage comes is carriage_line::kBossRideOffer.
 }  // namespace boss_line
 
 }  // namespace tolmark::field

@@ -1,6 +1,6 @@
 // The checkpoint on the road to モノリス城 (step 200): only a merchant of good name may pass; the
 // rest are sent home, by carriage on foot or in their own wagon. The guard's words and the
-// pure part of each step (CheckPoint, CheckTurn 400..423); the drawing and the calls to the
+// pure side of each step (CheckPoint, CheckTurn 400..423); the drawing and the calls to the
 // carriage and the wagon belong to the step functions.
 #pragma once
 
