@@ -39,7 +39,7 @@ std::int32_t Evasion(std::int32_t monsterSpeed, std::int32_t heroSpeed);
 // Next 2; the line is "これでも食らえっ！" for a strong blow, else "攻撃だぁ！".
 BattleStep AnnounceHeroBlow(GameState& s, Random& random);
 
-// FighterAtack at step 2, the hero's blow lands. Draws nothing. Damage 1 or more comes off
+// FighterAtack at step 2, the hero's blow lands. No random draw. Damage 1 or more comes off
 // MonsterHP; the monster falls (next 30) only below 0 HP, and fights on at exactly 0 (next 20).
 BattleStep LandHeroBlow(GameState& s);
 
@@ -52,7 +52,7 @@ BattleStep LandHeroBlow(GameState& s);
 // Sets Damage and HitRoll. Next 21.
 BattleStep AnnounceMonsterBlow(GameState& s, Random& random);
 
-// MonsterAtack at step 21, the monster's blow is told. Draws nothing. Next 22 when the hero is
+// MonsterAtack at step 21, the monster's blow is told. No random draw. Next 22 when the hero is
 // left at 0 HP after a blow that did damage, else 1; the step function refreshes the open
 // windows when Damage is 1 or more.
 BattleStep TellMonsterBlow(const GameState& s);

@@ -26,7 +26,7 @@ BossArrival BossFor(std::int32_t destination, Flag homebound);
 // BossSelect (from the tick at the stage's end, from the castle gate, and from BossTurn 513 at
 // デモンズ山脈): EventActive set, BossBattle cleared, the boss becomes the visitor and the
 // opponent from the first catalogue row with its picture (name, HP, attack, defence, speed,
-// gold, experience, frames), and PendingAction is its first code. Draws nothing. Returns false,
+// gold, experience, frames), and PendingAction is its first code. No random draw. Returns false,
 // changing nothing, for a road without a boss. The step function then places the visitor
 // (PlaceVisitor), draws the landmark, the hero and the boss, and calls BossTurn.
 bool BossSelect(GameState& s);

@@ -61,12 +61,15 @@ std::int32_t CarriageNextCode(CarriageCall call);
 // The driver's first line for each call; empty for AfterBossScene, where nothing is said.
 std::string_view CarriageOpeningLine(CarriageCall call);
 
-// CarriageSelect's own state changes after the carriage is placed: EventActive set, the fare in
+// CarriageSelect, wherever the carriage is sent for (the tick's fixed steps, the encounter roll,
+// the defeat after GameOver 50, the checkpoint at 422, a boss scene's ride home), after the
+// carriage is placed (PlaceCarriage); no random draw. It sets EventActive, the fare in
 // DealAmount, and by the call: a defeat loses the bag, half the reputation and a tenth of the
 // money (ApplyDefeatLosses); the step-299 return pays the fare at once; CarriagePlainOffer is set
 // for the plain offer at step 299 and cleared for the other step-299 offers. PendingAction
-// becomes CarriageNextCode. The step function draws the carriage first and afterwards refreshes
-// the open windows (after a defeat) and has the driver say CarriageOpeningLine.
+// becomes CarriageNextCode. The step function draws the landmark, the hero, the carriage and the
+// marker first, and afterwards refreshes the open windows (after a defeat) and has the driver
+// say CarriageOpeningLine (nothing for AfterBossScene).
 CarriageCall CarriageArrives(GameState& s);
 
 // Whether a refusal turns down the step-299 warning rather than a plain offer: its answer is then

@@ -63,7 +63,7 @@ struct StepRule {
 
 // The tick's choice after the walking move (Timer1, after WalkStep), by FieldSteps: a fixed
 // event happens once per step (StepEventDone), though each step number is seen by two ticks.
-// Draws nothing.
+// No random draw.
 StepRule StepRuleFor(const GameState& s);
 
 }  // namespace tolmark::field
