@@ -35,12 +35,12 @@ TEST_P(FieldBagDiscardAllowedTest, RefusedAtTheGateWhileTheWeaponsAreAwaitedAndW
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Situations, FieldBagDiscardAllowedTest, ::testing::Values(
-  AllowCase{"on the road",               120, 3, 5, kFalse, true},
-  AllowCase{"at the castle gate",        300, 3, 5, kFalse, false},
-  AllowCase{"step 300 of another road",  300, 2, 5, kFalse, true},
-  AllowCase{"just before the gate",      299, 3, 5, kFalse, true},
-  AllowCase{"the weapons are awaited",   120, 1, 7, kFalse, false},
-  AllowCase{"a command under way",       120, 1, 5, kTrue,  false}
+  AllowCase{"on the road",              120, 3, 5, kFalse, true},
+  AllowCase{"at the castle gate",       300, 3, 5, kFalse, false},
+  AllowCase{"step 300 of another road", 300, 2, 5, kFalse, true},
+  AllowCase{"just before the gate",     299, 3, 5, kFalse, true},
+  AllowCase{"the weapons are awaited",  120, 1, 7, kFalse, false},
+  AllowCase{"a command under way",      120, 1, 5, kTrue,  false}
 ));
 // clang-format on
 

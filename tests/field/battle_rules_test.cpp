@@ -12,11 +12,21 @@ namespace {
 
 using testing::Draw;
 using testing::NewGame;
-using testing::QueueDraws;
+
+// The draws of a blow by what they roll: the hit roll (of 31), the blow roll (of 100), the
+// plain blow's k (of 2), and the t and 1..5 draws (of 5); for an escape, its roll f (of 5)
+// and the money dropped (of 1000).
+Draw H(int v) { return {v, 31}; }
+Draw C(int v) { return {v, 100}; }
+Draw K(int v) { return {v, 2}; }
+Draw T(int v) { return {v, 5}; }
+Draw M(int v) { return {v, 1000}; }
 
 struct EvasionCase {
   std::int32_t monsterSpeed, heroSpeed, evasion;
-  friend void PrintTo(const EvasionCase& c, std::ostream* os) { *os << c.monsterSpeed << " against " << c.heroSpeed; }
+  friend void PrintTo(const EvasionCase& c, std::ostream* os) {
+    *os << c.monsterSpeed << " against " << c.heroSpeed;
+  }
 };
 
 class FieldEvasionTest : public ::testing::TestWithParam<EvasionCase> {};
@@ -29,13 +39,13 @@ TEST_P(FieldEvasionTest, GapDividedTowardZeroThenHeld) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Speeds, FieldEvasionTest, ::testing::Values(
-  EvasionCase{4, 4, 0},
-  EvasionCase{8, 4, 0},      // +4
-  EvasionCase{9, 4, 1},      // +5
-  EvasionCase{0, 9, 0},      // -9 \ 5 is -1, held at 0
-  EvasionCase{0, 900, 0},
-  EvasionCase{104, 4, 20},
-  EvasionCase{999, 0, 20}
+  EvasionCase{4,   4,   0},
+  EvasionCase{8,   4,   0},      // +4
+  EvasionCase{9,   4,   1},      // +5
+  EvasionCase{0,   9,   0},      // -9 \ 5 is -1, held at 0
+  EvasionCase{0,   900, 0},
+  EvasionCase{104, 4,   20},
+  EvasionCase{999, 0,   20}
 ));
 // clang-format on
 
@@ -71,20 +81,20 @@ TEST_P(FieldHeroBlowTest, AnnouncesTheBlow) {
   EXPECT_EQ(s.Damage, c.damage) << c.what;
   EXPECT_EQ(step.next, 2);
   EXPECT_EQ(step.line, c.strongLine ? "これでも食らえっ！" : "攻撃だぁ！") << c.what;
-  EXPECT_EQ(s.HitRoll, c.draws.front().value);
+  EXPECT_EQ(s.HitRoll, c.draws.front().value) << c.what;
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Blows, FieldHeroBlowTest, ::testing::Values(
-  HeroBlowCase{"evasion 0 misses only on 30",  7, 4, 0,  {{30, 31}},                     kMissed, false},
-  HeroBlowCase{"evasion 0 hits on 29",         7, 4, 0,  {{29, 31}, {1, 100}, {0, 2}},   4,       false},
-  HeroBlowCase{"evasion 20 hits on 9",         7, 4, 20, {{9, 31}, {1, 100}, {1, 2}},    2,       false},
-  HeroBlowCase{"evasion 20 misses on 10",      7, 4, 20, {{10, 31}},                     kMissed, false},
-  HeroBlowCase{"strong blow rounds to even",   7, 4, 0,  {{0, 31}, {0, 100}},            6,       true},   // CLng(6.5)
-  HeroBlowCase{"strong blow at 80",            9, 4, 0,  {{0, 31}, {80, 100}},           10,      true},   // CLng(9.5)
-  HeroBlowCase{"strong blow of 0 or less",     10, 20, 0, {{0, 31}, {20, 100}},          0,       true},
-  HeroBlowCase{"10 is no strong blow for him", 7, 4, 0,  {{0, 31}, {10, 100}, {0, 2}},   4,       false},
-  HeroBlowCase{"a plain blow never heals",     7, 7, 0,  {{0, 31}, {1, 100}, {1, 2}},    0,       false}
+  HeroBlowCase{"evasion 0 misses only on 30",  7,  4,  0,  {H(30)},             kMissed, false},
+  HeroBlowCase{"evasion 0 hits on 29",         7,  4,  0,  {H(29), C(1), K(0)}, 4,       false},
+  HeroBlowCase{"evasion 20 hits on 9",         7,  4,  20, {H(9), C(1), K(1)},  2,       false},
+  HeroBlowCase{"evasion 20 misses on 10",      7,  4,  20, {H(10)},             kMissed, false},
+  HeroBlowCase{"strong blow, 6.5 rounds to 6", 7,  4,  0,  {H(0), C(0)},        6,       true},
+  HeroBlowCase{"strong blow at 80, 9.5 to 10", 9,  4,  0,  {H(0), C(80)},       10,      true},
+  HeroBlowCase{"strong blow of 0 or less",     10, 20, 0,  {H(0), C(20)},       0,       true},
+  HeroBlowCase{"10 is no strong blow for him", 7,  4,  0,  {H(0), C(10), K(0)}, 4,       false},
+  HeroBlowCase{"a plain blow never heals",     7,  7,  0,  {H(0), C(1), K(1)},  0,       false}
 ));
 // clang-format on
 
@@ -92,7 +102,9 @@ struct LandCase {
   std::int32_t damage, monsterHP;
   std::int32_t next, hpAfter;
   const char* line;
-  friend void PrintTo(const LandCase& c, std::ostream* os) { *os << "damage " << c.damage << " to HP " << c.monsterHP; }
+  friend void PrintTo(const LandCase& c, std::ostream* os) {
+    *os << "damage " << c.damage << " to HP " << c.monsterHP;
+  }
 };
 
 class FieldHeroBlowLandsTest : public ::testing::TestWithParam<LandCase> {};
@@ -110,10 +122,10 @@ TEST_P(FieldHeroBlowLandsTest, TellsTheResult) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Results, FieldHeroBlowLandsTest, ::testing::Values(
-  LandCase{5, 5, 20, 0, "スラームに5のダメージ！"},         // exactly 0 HP fights on
-  LandCase{6, 5, 30, -1, "スラームに6のダメージ！"},        // below 0 it falls
-  LandCase{0, 5, 20, 5, "スラームは、効いてないようだ"},
-  LandCase{kMissed, 5, 20, 5, "ちっ、かわされた！！"}
+  LandCase{5,       5, 20, 0,  "スラームに5のダメージ！"},         // exactly 0 HP fights on
+  LandCase{6,       5, 30, -1, "スラームに6のダメージ！"},        // below 0 it falls
+  LandCase{0,       5, 20, 5,  "スラームは、効いてないようだ"},
+  LandCase{kMissed, 5, 20, 5,  "ちっ、かわされた！！"}
 ));
 // clang-format on
 
@@ -146,30 +158,32 @@ TEST_P(FieldMonsterBlowTest, AnnouncesAndTakesTheDamage) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Blows, FieldMonsterBlowTest, ::testing::Values(
-  //              what                               MA  Df  e   HP   draws                                         dmg      HP after strong
-  MonsterBlowCase{"misses only on 30 at evasion 0",  10, 5,  0,  100, {{30, 31}},                                    kMissed, 100, false},
-  MonsterBlowCase{"hits on 29 at evasion 0",         10, 5,  0,  100, {{29, 31}, {0, 100}, {0, 2}},                  6,       94,  false},
-  MonsterBlowCase{"hits on 9 at evasion 20",         10, 5,  20, 100, {{9, 31}, {0, 100}, {1, 2}},                   4,       96,  false},
-  MonsterBlowCase{"misses on 10 at evasion 20",      10, 5,  20, 100, {{10, 31}},                                    kMissed, 100, false},
-  MonsterBlowCase{"strong blow",                     20, 5,  0,  100, {{0, 31}, {10, 100}},                          25,      75,  true},
-  MonsterBlowCase{"strong blow rounds to even",      3,  0,  0,  100, {{0, 31}, {90, 100}},                          4,       96,  true},  // CLng(4.5)
-  MonsterBlowCase{"0 is no strong blow for it",      10, 5,  0,  100, {{0, 31}, {0, 100}, {1, 2}},                   4,       96,  false},
-  MonsterBlowCase{"strong 0 or less, t = 0",         10, 20, 0,  100, {{0, 31}, {30, 100}, {0, 5}},                  0,       100, true},
-  MonsterBlowCase{"strong 0 or less still hurts",    10, 20, 0,  100, {{0, 31}, {50, 100}, {1, 5}, {4, 5}},          5,       95,  true},
-  MonsterBlowCase{"HP never below 0",                10, 5,  0,  3,   {{0, 31}, {0, 100}, {0, 2}},                   6,       0,   false},
-  MonsterBlowCase{"plain 0 or less, t = 0",          5,  10, 0,  100, {{0, 31}, {1, 100}, {0, 2}, {0, 5}},           0,       100, false},
-  MonsterBlowCase{"plain 0 or less, t = 1 heavy",    20, 24, 0,  100, {{0, 31}, {1, 100}, {0, 2}, {1, 5}},           2,       98,  true},  // CLng(26 - 24)
-  MonsterBlowCase{"heavy 0 or less, spared",         5,  10, 0,  100, {{0, 31}, {1, 100}, {0, 2}, {1, 5}, {0, 5}},   0,       100, true},
-  MonsterBlowCase{"heavy 0 or less, 1..5",           5,  10, 0,  100, {{0, 31}, {1, 100}, {0, 2}, {1, 5}, {2, 5}, {0, 5}}, 1, 99,  true},
-  MonsterBlowCase{"plain 0 or less, t = 2 scratch",  5,  10, 0,  100, {{0, 31}, {1, 100}, {1, 2}, {2, 5}},           1,       99,  false},
-  MonsterBlowCase{"plain 0 or less, t = 4 scratch",  5,  10, 0,  1,   {{0, 31}, {1, 100}, {1, 2}, {4, 5}},           1,       0,   false}
+  //              what                              MA  Df  e   HP   draws                                 damage   HP after strong
+  MonsterBlowCase{"misses only on 30 at evasion 0", 10, 5,  0,  100, {H(30)},                              kMissed, 100, false},
+  MonsterBlowCase{"hits on 29 at evasion 0",        10, 5,  0,  100, {H(29), C(0), K(0)},                  6,       94,  false},
+  MonsterBlowCase{"hits on 9 at evasion 20",        10, 5,  20, 100, {H(9), C(0), K(1)},                   4,       96,  false},
+  MonsterBlowCase{"misses on 10 at evasion 20",     10, 5,  20, 100, {H(10)},                              kMissed, 100, false},
+  MonsterBlowCase{"strong blow",                    20, 5,  0,  100, {H(0), C(10)},                        25,      75,  true},
+  MonsterBlowCase{"strong blow, 4.5 rounds to 4",   3,  0,  0,  100, {H(0), C(90)},                        4,       96,  true},
+  MonsterBlowCase{"0 is no strong blow for it",     10, 5,  0,  100, {H(0), C(0), K(1)},                   4,       96,  false},
+  MonsterBlowCase{"strong 0 or less, t = 0",        10, 20, 0,  100, {H(0), C(30), T(0)},                  0,       100, true},
+  MonsterBlowCase{"strong 0 or less still hurts",   10, 20, 0,  100, {H(0), C(50), T(1), T(4)},            5,       95,  true},
+  MonsterBlowCase{"HP never below 0",               10, 5,  0,  3,   {H(0), C(0), K(0)},                   6,       0,   false},
+  MonsterBlowCase{"plain 0 or less, t = 0",         5,  10, 0,  100, {H(0), C(1), K(0), T(0)},             0,       100, false},
+  MonsterBlowCase{"plain 0 or less, t = 1 heavy",   20, 24, 0,  100, {H(0), C(1), K(0), T(1)},             2,       98,  true},
+  MonsterBlowCase{"heavy 0 or less, spared",        5,  10, 0,  100, {H(0), C(1), K(0), T(1), T(0)},       0,       100, true},
+  MonsterBlowCase{"heavy 0 or less, 1..5",          5,  10, 0,  100, {H(0), C(1), K(0), T(1), T(2), T(0)}, 1,       99,  true},
+  MonsterBlowCase{"plain 0 or less, t = 2 scratch", 5,  10, 0,  100, {H(0), C(1), K(1), T(2)},             1,       99,  false},
+  MonsterBlowCase{"plain 0 or less, t = 4 scratch", 5,  10, 0,  1,   {H(0), C(1), K(1), T(4)},             1,       0,   false}
 ));
 // clang-format on
 
 struct TellCase {
   std::int32_t damage, hp, next;
   const char* line;
-  friend void PrintTo(const TellCase& c, std::ostream* os) { *os << "damage " << c.damage << " leaving HP " << c.hp; }
+  friend void PrintTo(const TellCase& c, std::ostream* os) {
+    *os << "damage " << c.damage << " leaving HP " << c.hp;
+  }
 };
 
 class FieldMonsterBlowToldTest : public ::testing::TestWithParam<TellCase> {};
@@ -186,10 +200,10 @@ TEST_P(FieldMonsterBlowToldTest, TellsTheResult) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Results, FieldMonsterBlowToldTest, ::testing::Values(
-  TellCase{0, 30, 1, "痛くないぞ！残りHP：30"},
-  TellCase{kMissed, 30, 1, "見切った！残りHP：30"},
-  TellCase{6, 1, 1, "6のダメージを受けた！残りHP：1"},
-  TellCase{6, 0, 22, "6のダメージを受けた！残りHP：0"}
+  TellCase{0,       30, 1,  "痛くないぞ！残りHP：30"},
+  TellCase{kMissed, 30, 1,  "見切った！残りHP：30"},
+  TellCase{6,       1,  1,  "6のダメージを受けた！残りHP：1"},
+  TellCase{6,       0,  22, "6のダメージを受けた！残りHP：0"}
 ));
 // clang-format on
 
@@ -339,18 +353,18 @@ TEST_P(FieldEscapeTest, RunsAwayOrIsCutOff) {
   }
 }
 
-// The reputation draw is u itself; Int(u × (Level \ 2)) is the value / n given.
+// The reputation draw u is given as Int(u × (Level \ 2)) of Level \ 2 (any u with Level \ 2 = 0).
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Escapes, FieldEscapeTest, ::testing::Values(
-  //         what                               lv rep  gold   draws                              next rep gold  esc
-  EscapeCase{"cut off on 3",                    5, 100, 1000, {{3, 5}},                           20,  100, 1000, 0},
-  EscapeCase{"away on 2",                       5, 100, 1000, {{2, 5}, {1, 2}, {500, 1000}},      221, 96,  984,  1},
-  EscapeCase{"away on 4",                       5, 100, 1000, {{4, 5}, {0, 2}, {0, 1000}},        221, 98,  999,  1},
-  EscapeCase{"level 1 always costs 2",          1, 100, 1000, {{0, 5}, {999, 1000}, {0, 1000}},   221, 98,  999,  1},
-  EscapeCase{"reputation stops at 0",           9, 3,   1000, {{0, 5}, {3, 4}, {0, 1000}},        221, 0,   999,  1},
-  EscapeCase{"an empty purse loses nothing",    5, 100, 0,    {{0, 5}, {0, 2}, {500, 1000}},      221, 98,  0,    1},
-  EscapeCase{"a debt is not made deeper",       5, 100, -50,  {{0, 5}, {0, 2}, {500, 1000}},      221, 98,  -50,  1},
-  EscapeCase{"no more than there is",           5, 100, 1,    {{0, 5}, {0, 2}, {999, 1000}},      221, 98,  0,    1}
+  //         what                            lv rep  gold  draws                      next rep  gold  escapes
+  EscapeCase{"cut off on 3",                 5, 100, 1000, {T(3)},                    20,  100, 1000, 0},
+  EscapeCase{"away on 2",                    5, 100, 1000, {T(2), {1, 2}, M(500)},    221, 96,  984,  1},
+  EscapeCase{"away on 4",                    5, 100, 1000, {T(4), {0, 2}, M(0)},      221, 98,  999,  1},
+  EscapeCase{"level 1 always costs 2",       1, 100, 1000, {T(0), {999, 1000}, M(0)}, 221, 98,  999,  1},
+  EscapeCase{"reputation stops at 0",        9, 3,   1000, {T(0), {3, 4}, M(0)},      221, 0,   999,  1},
+  EscapeCase{"an empty purse loses nothing", 5, 100, 0,    {T(0), {0, 2}, M(500)},    221, 98,  0,    1},
+  EscapeCase{"a debt is not made deeper",    5, 100, -50,  {T(0), {0, 2}, M(500)},    221, 98,  -50,  1},
+  EscapeCase{"no more than there is",        5, 100, 1,    {T(0), {0, 2}, M(999)},    221, 98,  0,    1}
 ));
 // clang-format on
 

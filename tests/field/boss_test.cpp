@@ -123,20 +123,20 @@ TEST_P(FieldBossScriptTest, TalkRunsToTheNextStepThatActs) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Scenes, FieldBossScriptTest, ::testing::Values(
-  WalkCase{"the orc taunts, then fights",        1, 1, 1, 500, 3, 503},
-  WalkCase{"the 棟梁 after the orc",             1, 1, 2, 512, 3, 515},  // StoryState 2 by now
-  WalkCase{"the orc's own 502",                  1, 1, 1, 502, 1, 503},
-  WalkCase{"the hammer owed: refusal",           1, 1, 2, 502, 3, 505},
-  WalkCase{"after the hammer: home",             1, 1, 3, 517, 1, 518},
-  WalkCase{"the rumour of the sword",            1, 2, 3, 510, 3, 590},
-  WalkCase{"the 棟梁 will forge it",             1, 4, 7, 540, 6, 590},
-  WalkCase{"the dragon",                         3, 3, 6, 500, 3, 503},
-  WalkCase{"ガイル",                             4, 4, 8, 500, 3, 503},
-  WalkCase{"ガイル's true form",                 4, 4, 8, 511, 2, 513},
-  WalkCase{"ガイル falls",                       4, 4, 8, 521, 4, 525},
-  WalkCase{"something lies there",               4, 4, 8, 526, 1, 527},
-  WalkCase{"the sword is left alone",            4, 4, 8, 528, 1, 529},
-  WalkCase{"no boss scene at the town",          2, 2, 3, 500, 0, 500}
+  WalkCase{"the orc taunts, then fights", 1, 1, 1, 500, 3, 503},
+  WalkCase{"the 棟梁 after the orc",      1, 1, 2, 512, 3, 515},  // StoryState 2 by now
+  WalkCase{"the orc's own 502",           1, 1, 1, 502, 1, 503},
+  WalkCase{"the hammer owed: refusal",    1, 1, 2, 502, 3, 505},
+  WalkCase{"after the hammer: home",      1, 1, 3, 517, 1, 518},
+  WalkCase{"the rumour of the sword",     1, 2, 3, 510, 3, 590},
+  WalkCase{"the 棟梁 will forge it",      1, 4, 7, 540, 6, 590},
+  WalkCase{"the dragon",                  3, 3, 6, 500, 3, 503},
+  WalkCase{"ガイル",                      4, 4, 8, 500, 3, 503},
+  WalkCase{"ガイル's true form",          4, 4, 8, 511, 2, 513},
+  WalkCase{"ガイル falls",                4, 4, 8, 521, 4, 525},
+  WalkCase{"something lies there",        4, 4, 8, 526, 1, 527},
+  WalkCase{"the sword is left alone",     4, 4, 8, 528, 1, 529},
+  WalkCase{"no boss scene at the town",   2, 2, 3, 500, 0, 500}
 ));
 // clang-format on
 
@@ -193,7 +193,9 @@ struct HammerCase {
   std::int32_t reputation;
   std::int32_t next;
   const char* line;
-  friend void PrintTo(const HammerCase& c, std::ostream* os) { *os << "reputation " << c.reputation; }
+  friend void PrintTo(const HammerCase& c, std::ostream* os) {
+    *os << "reputation " << c.reputation;
+  }
 };
 
 class FieldHammerTest : public ::testing::TestWithParam<HammerCase> {};
@@ -313,9 +315,9 @@ TEST_P(FieldBossRideTest, FareIsStepsPlus500AndOnlyMoreMoneyPays) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Purses, FieldBossRideTest, ::testing::Values(
-  RideCase{"more than the fare",           1, 802, 300, 1, 300},
-  RideCase{"exactly the fare still costs", 1, 801, 300, 0, 270},
-  RideCase{"too little",                   4, 100, 20,  0, 0},
+  RideCase{"more than the fare",           1, 802,  300, 1,    300},
+  RideCase{"exactly the fare still costs", 1, 801,  300, 0,    270},
+  RideCase{"too little",                   4, 100,  20,  0,    0},
   RideCase{"not the demons' road fare",    4, 5000, 300, 4199, 300}
 ));
 // clang-format on

@@ -47,13 +47,13 @@ TEST_P(FieldCheckTurnTest, GuardSpeaksAndDecides) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Talk, FieldCheckTurnTest, ::testing::Values(
-  GuardCase{"400 passes",            400, 400, false, "あんたは、ブームさんじゃないか！", 401},
-  GuardCase{"399 does not",          400, 399, false, "お前は何物だ？怪しい奴は通さないぞ！", 420},
-  GuardCase{"through",               401, 400, false, "有名な武器商人ならいいだろう。通っていいぞ", 40},
+  GuardCase{"400 passes",            400, 400, false, "あんたは、ブームさんじゃないか！",                   401},
+  GuardCase{"399 does not",          400, 399, false, "お前は何物だ？怪しい奴は通さないぞ！",               420},
+  GuardCase{"through",               401, 400, false, "有名な武器商人ならいいだろう。通っていいぞ",         40},
   GuardCase{"come back later",       420, 399, false, "ここを通りたかったら、評判でもあげてから来るんだな", 421},
-  GuardCase{"a carriage on foot",    421, 399, false, "馬車を呼んでやるから、とっとと帰った帰った！", 422},
-  GuardCase{"the wagon turns about", 421, 399, true,  "", 710},
-  GuardCase{"the carriage's code",   422, 399, false, "", 0}
+  GuardCase{"a carriage on foot",    421, 399, false, "馬車を呼んでやるから、とっとと帰った帰った！",       422},
+  GuardCase{"the wagon turns about", 421, 399, true,  "",                                                   710},
+  GuardCase{"the carriage's code",   422, 399, false, "",                                                   0}
 ));
 // clang-format on
 

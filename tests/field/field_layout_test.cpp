@@ -21,7 +21,9 @@ struct LayoutCase {
   int width;
   bool wagon;
   std::int32_t balloonSide, stepX, startX, landmarkX;
-  friend void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.width << " px" << (c.wagon ? " with the wagon" : ""); }
+  friend void PrintTo(const LayoutCase& c, std::ostream* os) {
+    *os << c.width << " px" << (c.wagon ? " with the wagon" : "");
+  }
 };
 
 class FieldStageLayoutTest : public ::testing::TestWithParam<LayoutCase> {};
@@ -41,13 +43,13 @@ TEST_P(FieldStageLayoutTest, OutwardLayout) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Screens, FieldStageLayoutTest, ::testing::Values(
-  //         width wagon  balloon           step      start              landmark
-  LayoutCase{1366, false, (683 - 64) * 12,  4 * 12,   46 * 12,           1301 * 12},
-  LayoutCase{1366, true,  (683 - 64) * 12,  4 * 12,   (46 - 32) * 12,    1301 * 12},
-  LayoutCase{1920, false, (960 - 64) * 12,  6 * 12,   0,                 1855 * 12},
-  LayoutCase{1920, true,  (960 - 64) * 12,  6 * 12,   -32 * 12,          1855 * 12},
-  LayoutCase{1023, false, (511 - 64) * 12,  3 * 12,   3 * 12,            958 * 12},
-  LayoutCase{100,  false, (50 - 64) * 12,   0,        0,                 35 * 12}   // no road at all
+  //         width wagon  balloon          step    start           landmark
+  LayoutCase{1366, false, (683 - 64) * 12, 4 * 12, 46 * 12,        1301 * 12},
+  LayoutCase{1366, true,  (683 - 64) * 12, 4 * 12, (46 - 32) * 12, 1301 * 12},
+  LayoutCase{1920, false, (960 - 64) * 12, 6 * 12, 0,              1855 * 12},
+  LayoutCase{1920, true,  (960 - 64) * 12, 6 * 12, -32 * 12,       1855 * 12},
+  LayoutCase{1023, false, (511 - 64) * 12, 3 * 12, 3 * 12,         958 * 12},
+  LayoutCase{100,  false, (50 - 64) * 12,  0,      0,              35 * 12}   // no road at all
 ));
 // clang-format on
 

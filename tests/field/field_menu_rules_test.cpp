@@ -47,19 +47,19 @@ constexpr Flag F = kFalse;
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Situations, FieldMenuTest, ::testing::Values(
-  //       what                          wagon  act  boss busy evt faint step  escape homeV  homeE  end    auto
-  MenuCase{"walking on foot",            false, 0,   F,   F,   F,  F,    10,  false, false, false, true,  true},
-  MenuCase{"walking with the wagon",     true,  0,   F,   F,   F,  F,    10,  false, true,  true,  true,  true},
-  MenuCase{"the hero's turn",            true,  2,   F,   F,   T,  F,    10,  true,  true,  false, true,  false},
-  MenuCase{"the hero's turn, a boss",    true,  2,   T,   F,   T,  F,    300, false, true,  false, true,  false},
-  MenuCase{"the monster's turn",         true,  20,  F,   F,   T,  F,    10,  false, true,  false, true,  false},
-  MenuCase{"a command under way",        true,  2,   F,   T,   T,  F,    10,  false, true,  false, false, false},
-  MenuCase{"step 300",                   true,  0,   F,   F,   F,  F,    300, false, true,  false, true,  true},
-  MenuCase{"after a defeat",             true,  0,   F,   F,   F,  T,    10,  false, true,  false, true,  true},
-  MenuCase{"at the checkpoint",          true,  420, F,   F,   T,  F,    200, false, true,  false, true,  false},
-  MenuCase{"already going home",         true,  701, F,   F,   F,  F,    10,  false, true,  false, true,  true},
-  MenuCase{"a traveller's talk",         true,  300, F,   F,   T,  F,    10,  false, true,  true,  true,  false},
-  MenuCase{"the carriage offer",         true,  100, F,   F,   T,  F,    10,  false, true,  true,  true,  false}
+  //       what                       wagon  act  boss busy evt faint step escape homeV homeE end auto
+  MenuCase{"walking on foot",         false, 0,   F, F, F, F, 10,  false, false, false, true,  true},
+  MenuCase{"walking with the wagon",  true,  0,   F, F, F, F, 10,  false, true,  true,  true,  true},
+  MenuCase{"the hero's turn",         true,  2,   F, F, T, F, 10,  true,  true,  false, true,  false},
+  MenuCase{"the hero's turn, a boss", true,  2,   T, F, T, F, 300, false, true,  false, true,  false},
+  MenuCase{"the monster's turn",      true,  20,  F, F, T, F, 10,  false, true,  false, true,  false},
+  MenuCase{"a command under way",     true,  2,   F, T, T, F, 10,  false, true,  false, false, false},
+  MenuCase{"step 300",                true,  0,   F, F, F, F, 300, false, true,  false, true,  true},
+  MenuCase{"after a defeat",          true,  0,   F, F, F, T, 10,  false, true,  false, true,  true},
+  MenuCase{"at the checkpoint",       true,  420, F, F, T, F, 200, false, true,  false, true,  false},
+  MenuCase{"already going home",      true,  701, F, F, F, F, 10,  false, true,  false, true,  true},
+  MenuCase{"a traveller's talk",      true,  300, F, F, T, F, 10,  false, true,  true,  true,  false},
+  MenuCase{"the carriage offer",      true,  100, F, F, T, F, 10,  false, true,  true,  true,  false}
 ));
 // clang-format on
 

@@ -45,11 +45,11 @@ TEST_P(FieldGateTest, TheDragonStandsOnlyBeforeTheWholeOrder) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Gates, FieldGateTest, ::testing::Values(
-  GateCase{"the town",                       2, true,  kFalse, kFalse, true},
-  GateCase{"the castle without the order",   3, false, kFalse, kFalse, true},
-  GateCase{"the castle with the order",      3, true,  kFalse, kFalse, false},
-  GateCase{"the dragon beaten this trip",    3, true,  kFalse, kTrue,  true},
-  GateCase{"after the ending",               3, true,  kTrue,  kFalse, true}
+  GateCase{"the town",                     2, true,  kFalse, kFalse, true},
+  GateCase{"the castle without the order", 3, false, kFalse, kFalse, true},
+  GateCase{"the castle with the order",    3, true,  kFalse, kFalse, false},
+  GateCase{"the dragon beaten this trip",  3, true,  kFalse, kTrue,  true},
+  GateCase{"after the ending",             3, true,  kTrue,  kFalse, true}
 ));
 // clang-format on
 

@@ -52,24 +52,24 @@ TEST_P(FieldMonsterSelectTest, ChoosesAndScalesTheMonster) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Roads, FieldMonsterSelectTest, ::testing::Values(
-  //          what                                  dst ch step  auto  r  pic  name            lv   HP    At   Df   Sp   Exp   Gold
-  SelectCase{"the first slime",                     1, 1,   0, false, 0, 167, "スラーム",        0,    9,   6,   4,   3,    1,    8},
-  SelectCase{"step 50 is one level up",             1, 1,  50, false, 1,   9, "バードン",        1,   28,   8,   5,   7,    4,   20},
-  SelectCase{"step 100 is still the first stretch", 1, 1, 100, false, 2,  11, "ボーン兵",        0,   23,   7,   4,   0,    8,   16},
-  SelectCase{"step 101 opens the second",           1, 1, 101, false, 2, 131, "カマキリオ",      2,   55,  14,   9,   8,   10,   20},
-  SelectCase{"step 200 is still the second",        1, 1, 200, false, 0,   9, "バードン",        2,   38,  10,   7,   9,    9,   20},
-  SelectCase{"the third stretch, second half",      1, 1, 250, false, 2,   6, "空手カブト",      5,  120,  24,  15,   8,   17,   30},
-  SelectCase{"chapter 2 on トーテム山",             1, 2,   0, false, 1,   9, "バードン",        6,   78,  18,  15,  17,    7,   40},
-  SelectCase{"chapter 3 on トーテム山",             1, 3,   0, false, 0, 167, "スラーム",       12,  105,  30,  16,  15,    7,   24},
-  SelectCase{"chapter 4 on トーテム山",             1, 4,   0, false, 0, 167, "スラーム",       12,  105,  30,  16,  15,    1,    8},
-  SelectCase{"chapter 4 on アーウット",             2, 4,  60, false, 0, 148, "虹蛸",            7,  307,  52,  32,  31,  200,  261},
-  SelectCase{"chapter 4 on the castle road",        3, 4, 150, false, 1, 128, "ツインソード",    3,  586,  80,  50,  33,  577, 2724},
-  SelectCase{"the castle road's own chapter",       3, 3, 300, false, 2, 143, "デュラン",        4,  933,  98,  73,  61,  523, 2124},
-  SelectCase{"the first orc row at デモンズ山脈",   4, 4,   0, false, 0, 153, "オーク",          0,  153,  27,  19,   9,  246,  500},
-  SelectCase{"growth 0 keeps the orc's values",     4, 4,  51, false, 0, 153, "オーク",          1,  153,  27,  19,   9,  322,  500},
-  SelectCase{"the first dragon row",                4, 4, 299, false, 1, 108, "炎赤竜",          5, 1248, 162,  95,  78, 1788, 8412},
-  SelectCase{"automatic play earns less",           1, 1,   0, true,  0, 167, "スラーム",        0,    9,   6,   4,   3,    1,    7},
-  SelectCase{"the cut comes after the bonuses",     3, 4, 150, true,  1, 128, "ツインソード",    3,  586,  80,  50,  33,  462, 2180}
+  //         what                                   dst ch step auto  r  pic  name            lv  HP    At   Df  Sp  Exp   Gold
+  SelectCase{"the first slime",                     1, 1, 0,   false, 0, 167, "スラーム",     0,  9,    6,   4,  3,  1,    8},
+  SelectCase{"step 50 is one level up",             1, 1, 50,  false, 1, 9,   "バードン",     1,  28,   8,   5,  7,  4,    20},
+  SelectCase{"step 100 is still the first stretch", 1, 1, 100, false, 2, 11,  "ボーン兵",     0,  23,   7,   4,  0,  8,    16},
+  SelectCase{"step 101 opens the second",           1, 1, 101, false, 2, 131, "カマキリオ",   2,  55,   14,  9,  8,  10,   20},
+  SelectCase{"step 200 is still the second",        1, 1, 200, false, 0, 9,   "バードン",     2,  38,   10,  7,  9,  9,    20},
+  SelectCase{"the third stretch, second half",      1, 1, 250, false, 2, 6,   "空手カブト",   5,  120,  24,  15, 8,  17,   30},
+  SelectCase{"chapter 2 on トーテム山",             1, 2, 0,   false, 1, 9,   "バードン",     6,  78,   18,  15, 17, 7,    40},
+  SelectCase{"chapter 3 on トーテム山",             1, 3, 0,   false, 0, 167, "スラーム",     12, 105,  30,  16, 15, 7,    24},
+  SelectCase{"chapter 4 on トーテム山",             1, 4, 0,   false, 0, 167, "スラーム",     12, 105,  30,  16, 15, 1,    8},
+  SelectCase{"chapter 4 on アーウット",             2, 4, 60,  false, 0, 148, "虹蛸",         7,  307,  52,  32, 31, 200,  261},
+  SelectCase{"chapter 4 on the castle road",        3, 4, 150, false, 1, 128, "ツインソード", 3,  586,  80,  50, 33, 577,  2724},
+  SelectCase{"the castle road's own chapter",       3, 3, 300, false, 2, 143, "デュラン",     4,  933,  98,  73, 61, 523,  2124},
+  SelectCase{"the first orc row at デモンズ山脈",   4, 4, 0,   false, 0, 153, "オーク",       0,  153,  27,  19, 9,  246,  500},
+  SelectCase{"growth 0 keeps the orc's values",     4, 4, 51,  false, 0, 153, "オーク",       1,  153,  27,  19, 9,  322,  500},
+  SelectCase{"the first dragon row",                4, 4, 299, false, 1, 108, "炎赤竜",       5,  1248, 162, 95, 78, 1788, 8412},
+  SelectCase{"automatic play earns less",           1, 1, 0,   true,  0, 167, "スラーム",     0,  9,    6,   4,  3,  1,    7},
+  SelectCase{"the cut comes after the bonuses",     3, 4, 150, true,  1, 128, "ツインソード", 3,  586,  80,  50, 33, 462,  2180}
 ));
 // clang-format on
 
