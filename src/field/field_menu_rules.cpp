@@ -36,4 +36,17 @@ FieldMenuItems FieldMenuOnOpen(const GameState& s) {
   return items;
 }
 
+void ChooseEscape(GameState& s) {
+  s.CommandBusy = kTrue;
+  s.PendingAction = 220;
+}
+
+void ChooseGoHome(GameState& s) {
+  s.AwaitingAnswer = kFalse;
+  s.CommandBusy = kTrue;
+  s.SavedAction = s.EventActive == kTrue ? s.PendingAction : 0;
+  s.Answer = 0;
+  s.PendingAction = 700;
+}
+
 }  // namespace tolmark::field

@@ -21,4 +21,13 @@ struct FieldMenuItems {
 // opens; that is the dispatcher's.)
 FieldMenuItems FieldMenuOnOpen(const GameState& s);
 
+// 逃げる chosen (fmescape): a command under way, PendingAction 220; the step function then calls
+// EscapeTurn.
+void ChooseEscape(GameState& s);
+
+// 店に帰る chosen (fmhome): no prompt awaited, a command under way, the code of a running
+// encounter kept in SavedAction (0 when none runs), Answer cleared, PendingAction 700; the step
+// function then calls HomeTurn, which asks.
+void ChooseGoHome(GameState& s);
+
 }  // namespace tolmark::field

@@ -63,5 +63,32 @@ INSTANTIATE_TEST_SUITE_P(Situations, FieldMenuTest, ::testing::Values(
 ));
 // clang-format on
 
+TEST(FieldMenuChoice, GoingHomeKeepsTheEncounterToComeBackTo) {
+  GameState s = NewGame();
+  s.EventActive = kTrue;
+  s.PendingAction = 2;
+  s.AwaitingAnswer = kTrue;
+  s.Answer = 89;
+  ChooseGoHome(s);
+  EXPECT_EQ(s.SavedAction, 2);
+  EXPECT_EQ(s.PendingAction, 700);
+  EXPECT_EQ(s.CommandBusy, kTrue);
+  EXPECT_EQ(s.AwaitingAnswer, kFalse);
+  EXPECT_EQ(s.Answer, 0);
+
+  s.EventActive = kFalse;
+  s.PendingAction = 0;
+  ChooseGoHome(s);
+  EXPECT_EQ(s.SavedAction, 0);
+}
+
+TEST(FieldMenuChoice, EscapeIsACommand) {
+  GameState s = NewGame();
+  s.PendingAction = 2;
+  ChooseEscape(s);
+  EXPECT_EQ(s.PendingAction, 220);
+  EXPECT_EQ(s.CommandBusy, kTrue);
+}
+
 }  // namespace
 }  // namespace tolmark::field
