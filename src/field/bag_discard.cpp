@@ -1,0 +1,33 @@
+// A carried piece thrown away from the bag list.
+#include "field/bag_discard.h"
+
+#include <algorithm>
+
+#include "model/inventory.h"
+
+namespace tolmark::field {
+
+bool MayDiscard(const GameState& s) {
+  const bool atTheCastleGate = s.FieldSteps == 300 && s.Destination == 3;
+  return !atTheCastleGate && s.StoryState != 7 && s.CommandBusy != kTrue;
+}
+
+bool DiscardOnePiece(GameState& s, std::int32_t row) {
+  auto bag = UsedEntriesOf(s.Bag, s.BagCount);
+  if (row < 1 || row > static_cast<std::int32_t>(bag.size())) return false;
+  const auto index = static_cast<std::size_t>(row - 1);
+  if (bag[index].Count >= 2) {
+    --bag[index].Count;
+    --s.BagPieces;
+    return true;
+  }
+  std::move(bag.begin() + static_cast<std::ptrdiff_t>(index) + 1, bag.end(),
+            bag.begin() + static_cast<std::ptrdiff_t>(index));
+  bag.back() = StockEntry{};
+  --s.BagPieces;
+  --s.BagCount;
+  s.SelectedRow = row - 1;
+  return true;
+}
+
+}  // namespace tolmark::field

@@ -1,0 +1,71 @@
+// Bringing a boss to the hero's side and the marks its fall leaves on the story.
+#include "field/boss_select.h"
+
+#include "model/monsters.h"
+
+namespace tolmark::field {
+
+BossArrival BossFor(std::int32_t destination, Flag homebound) {
+  switch (destination) {
+    case 1: return {kOrcPicture, 500};
+    case 3: return {kDragonPicture, 500};
+    case 4:
+      if (homebound != kFalse) return {kGaleTruePicture, 514};
+      return {kGaleFirstPicture, 500};
+    default: return {};
+  }
+}
+
+bool BossSelect(GameState& s) {
+  const BossArrival boss = BossFor(s.Destination, s.Homebound);
+  if (boss.picture < 0) return false;
+  // The first row with the picture: the orc of row 7 and the dragon of row 21, never the
+  // stronger namesakes further down.
+  const int row = MonsterRowByPicture(s, boss.picture);
+  if (row < 0) return false;
+  const MonsterRecord& m = s.Monsters[static_cast<std::size_t>(row)];
+  s.EventActive = kTrue;
+  s.PendingAction = boss.firstCode;
+  s.BossBattle = kFalse;
+  s.VisitorPicture = boss.picture;
+  s.MonsterName = m.Name;
+  s.MonsterHP = m.HP;
+  s.MonsterAttack = m.Attack;
+  s.MonsterDefense = m.Defense;
+  s.MonsterSpeed = m.Speed;
+  s.MonsterGold = m.Gold;
+  s.MonsterExp = m.Exp;
+  s.VisitorFrames = m.Frames;
+  return true;
+}
+
+void StartBossFight(GameState& s) {
+  s.BossBattle = kTrue;
+  s.PendingAction = 1;
+}
+
+std::int32_t BossBeatenCode(const GameState& s) {
+  return s.VisitorPicture == kGaleTruePicture ? 520 : 510;
+}
+
+void OrcBeaten(GameState& s) {
+  s.StoryState = 2;
+  s.BossBattle = kFalse;
+}
+
+void DragonBeaten(GameState& s) {
+  s.BossBeatenThisTrip = kTrue;
+  s.BossBattle = kFalse;
+}
+
+void GaleFirstFormBeaten(GameState& s) {
+  s.Homebound = kTrue;
+  s.BossBattle = kFalse;
+}
+
+void DemonsBeaten(GameState& s) {
+  s.DemonsDefeated = kTrue;
+  s.BossBattle = kFalse;
+}
+
+}  // namespace tolmark::field

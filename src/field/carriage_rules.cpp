@@ -1,0 +1,159 @@
+// Fares, the fare rule for a light purse, and the carriage's offers.
+#include "field/carriage_rules.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "field/battle_rules.h"
+#include "model/numbers.h"
+
+namespace tolmark::field {
+namespace {
+
+// The most a fare is ever reckoned at: keeps a wild position from overflowing the rounding.
+constexpr double kFareCeiling = std::numeric_limits<std::int32_t>::max();
+
+std::int32_t FareFrom(double amount) {
+  return CLng(std::clamp(amount, -kFareCeiling, kFareCeiling));
+}
+
+// A light purse: all the money goes, and the merchant's name suffers for it.
+FarePayment PayWithLightPurse(GameState& s) {
+  FarePayment paid;
+  paid.purseTooLight = true;
+  paid.paid = std::max(s.Gold, 0);
+  const std::int64_t loss = 3LL * s.Level;
+  const std::int64_t kept = std::max<std::int64_t>(s.Reputation - loss, 0);
+  paid.reputationLost = s.Reputation - static_cast<std::int32_t>(kept);
+  s.Reputation = static_cast<std::int32_t>(kept);
+  s.Gold = 0;
+  return paid;
+}
+
+FarePayment PayInFull(GameState& s) {
+  FarePayment paid;
+  paid.paid = s.DealAmount;
+  s.Gold -= s.DealAmount;
+  return paid;
+}
+
+constexpr std::int32_t kDefeatedAction = 51;
+constexpr std::int32_t kSentAwayAction = 422;
+constexpr std::int32_t kBossSendsHomeAction = 590;
+constexpr std::int32_t kWarningStep = 299;
+
+}  // namespace
+
+double StepsWalked(const GameState& s) {
+  if (s.FieldStepX <= 0) return 0.0;
+  return static_cast<double>(s.HeroX - s.FieldStartX) / s.FieldStepX;
+}
+
+std::optional<std::int32_t> CarriageFare(const GameState& s) {
+  const double steps = StepsWalked(s);
+  switch (s.Destination) {
+    case 1: return FareFrom(steps + 500);
+    case 2: return FareFrom(steps * 3 + 1000);
+    case 3: return FareFrom(steps * 10 + 5000);
+    case 4: return FareFrom(steps * 15 + 10000);
+    default: return std::nullopt;
+  }
+}
+
+void SetCarriageFare(GameState& s) {
+  if (const auto fare = CarriageFare(s)) s.DealAmount = *fare;
+}
+
+FarePayment PayFare(GameState& s) {
+  return s.Gold < s.DealAmount ? PayWithLightPurse(s) : PayInFull(s);
+}
+
+void SetBossRideFare(GameState& s) { s.DealAmount = FareFrom(StepsWalked(s) + 500); }
+
+FarePayment PayBossRideFare(GameState& s) {
+  return s.Gold > s.DealAmount ? PayInFull(s) : PayWithLightPurse(s);
+}
+
+CarriageCall ClassifyCarriage(const GameState& s) {
+  if (s.PendingAction == kDefeatedAction || s.BossBattle == kTrue) return CarriageCall::Defeat;
+  if (s.PendingAction == kSentAwayAction) return CarriageCall::SentFromCheckpoint;
+  if (s.PendingAction == kBossSendsHomeAction) return CarriageCall::AfterBossScene;
+  if (s.FieldSteps != kWarningStep) return CarriageCall::PlainOffer;
+  // At step 299 the driver knows what lies ahead: nothing at all before the carpenters' errand
+  // or once the demons are beaten, and danger before the orc and before the demons.
+  if ((s.Destination == 1 && s.StoryState == 0) ||
+      (s.Destination == 4 && s.DemonsDefeated == kTrue)) {
+    return CarriageCall::NothingBeyond;
+  }
+  if (s.Chapter == 1 && s.StepEventDone == kFalse && s.StoryState < 2) {
+    return CarriageCall::Warning;
+  }
+  if (s.Destination == 4 && s.StepEventDone == kFalse) return CarriageCall::Warning;
+  return CarriageCall::PlainOffer;
+}
+
+std::int32_t CarriageNextCode(CarriageCall call) {
+  switch (call) {
+    case CarriageCall::Defeat: return 52;
+    case CarriageCall::SentFromCheckpoint: return 423;
+    case CarriageCall::AfterBossScene: return 591;
+    case CarriageCall::NothingBeyond: return 104;
+    case CarriageCall::Warning:
+    case CarriageCall::PlainOffer: return 100;
+  }
+  return 100;
+}
+
+std::string_view CarriageOpeningLine(CarriageCall call) {
+  switch (call) {
+    case CarriageCall::Defeat: return carriage_line::kDefeat;
+    case CarriageCall::SentFromCheckpoint: return carriage_line::kHurryAboard;
+    case CarriageCall::AfterBossScene: return {};
+    case CarriageCall::NothingBeyond: return carriage_line::kNothingBeyond;
+    case CarriageCall::Warning: return carriage_line::kWarning;
+    case CarriageCall::PlainOffer: return carriage_line::kPlainOffer;
+  }
+  return {};
+}
+
+CarriageCall CarriageArrives(GameState& s) {
+  const CarriageCall call = ClassifyCarriage(s);
+  s.EventActive = kTrue;
+  SetCarriageFare(s);
+  if (s.FieldSteps == kWarningStep && (call == CarriageCall::NothingBeyond ||
+                                       call == CarriageCall::Warning ||
+                                       call == CarriageCall::PlainOffer)) {
+    s.CarriagePlainOffer = AsFlag(call == CarriageCall::PlainOffer);
+  }
+  if (call == CarriageCall::Defeat) ApplyDefeatLosses(s);
+  if (call == CarriageCall::NothingBeyond) PayFare(s);
+  s.PendingAction = CarriageNextCode(call);
+  return call;
+}
+
+bool RefusedTheWarning(const GameState& s) {
+  return s.FieldSteps == kWarningStep && s.CarriagePlainOffer == kFalse;
+}
+
+bool RideHomeAt(std::int32_t code) {
+  return code == 52 || code == 423 || code == kBossSendsHomeAction || code == 104;
+}
+
+std::string FareLine(const GameState& s) {
+  return std::string(carriage_line::kFarePrefix) + std::to_string(s.DealAmount) +
+         std::string(carriage_line::kFareSuffix);
+}
+
+RideAnswer AcceptRide(GameState& s) {
+  s.Answer = 0;
+  const FarePayment paid = PayFare(s);
+  return {paid.purseTooLight ? carriage_line::kPennilessAboard : carriage_line::kAboard, 0};
+}
+
+RideAnswer RefuseRide(GameState& s) {
+  s.Answer = 0;
+  return {RefusedTheWarning(s) ? carriage_line::kRefusedWarning : carriage_line::kRefusedOffer,
+          40};
+}
+
+}  // namespace tolmark::field

@@ -1,0 +1,117 @@
+// The stage layout and the places of the figures on the road.
+#include "field/field_layout.h"
+
+#include <algorithm>
+
+#include "field/carriage_rules.h"
+#include "model/numbers.h"
+#include "present/shapes.h"
+
+namespace tolmark::field {
+namespace {
+
+// The road keeps 120 px of the screen free on the right for the landmark.
+constexpr int kRoadMarginPx = 120;
+constexpr int kLandmarkFromRightPx = 65;
+constexpr int kBalloonTurnPx = 64;
+constexpr int kWagonLengthPx = 32;
+constexpr int kBesideHeroPx = 50;
+constexpr int kBesideWagonPx = 82;
+
+std::int32_t StandOnFloor(const FieldMetrics& m, std::int32_t picture) {
+  return m.workAreaHeight - PictureHeight(picture);
+}
+
+}  // namespace
+
+std::int32_t LandmarkPictureFor(std::int32_t destination) {
+  switch (destination) {
+    case 2: return 5;  // the town
+    case 3: return 3;  // the castle
+    default: return 4;  // the mountains
+  }
+}
+
+void ApplyStageLayout(GameState& s, const FieldMetrics& m) {
+  const int w = m.screenWidthPixels;
+  // A screen narrower than the road's margin has no road: no step width, start at the edge.
+  const int road = std::max(w - kRoadMarginPx, 0);
+  s.BalloonSideX = m.PxX(IntDiv(w, 2) - kBalloonTurnPx);
+  s.FieldStepX = m.PxX(IntDiv(road, kStageSteps));
+  s.FieldStartX = m.PxX(road % kStageSteps);
+  if (s.WagonHired != kFalse) s.FieldStartX -= m.PxX(kWagonLengthPx);
+  s.LandmarkX = m.PxX(w - kLandmarkFromRightPx);
+}
+
+void EnterOutward(GameState& s, const FieldMetrics& m) {
+  s.LandmarkPicture = LandmarkPictureFor(s.Destination);
+  ApplyStageLayout(s, m);
+  s.FieldSteps = 0;
+  s.HeroPicture = s.WagonHired != kFalse ? kHeroWithWagon : kHeroOnFoot;
+  s.HeroX = s.FieldStartX;
+  // The wagon is drawn with its driver's feet where his own would be.
+  s.HeroY = StandOnFloor(m, kHeroOnFoot);
+  s.HeroFrame = 2;
+  s.PendingAction = 0;
+  s.BossBattle = kFalse;
+  s.FieldEventItem = 9999;
+  s.CommandBusy = kFalse;
+  s.HeroFainted = kFalse;
+  s.StepEventDone = kFalse;
+}
+
+void EnterHomebound(GameState& s) {
+  s.LandmarkPicture = LandmarkPictureFor(s.Destination);
+  s.HeroX = s.CompanionX = s.SavedHeroX;
+  s.HeroY = s.CompanionY = s.SavedHeroY;
+  s.EventActive = kTrue;
+  s.CompanionFrame = 2;
+  s.VisitorPicture = kCarriagePicture;
+  s.VisitorFrames = 3;
+  SetCarriageFare(s);
+  PayFare(s);
+  s.PendingAction = 105;
+}
+
+void PlaceVisitor(GameState& s, const FieldMetrics& m) {
+  s.VisitorX = s.HeroX + m.PxX(s.WagonHired != kFalse ? kBesideWagonPx : kBesideHeroPx);
+  s.VisitorY = StandOnFloor(m, s.VisitorPicture);
+  s.VisitorFrame = 1;
+}
+
+void PlaceCarriage(GameState& s, const FieldMetrics& m) {
+  s.VisitorPicture = kCarriagePicture;
+  s.VisitorFrames = 3;
+  s.CompanionX = s.HeroX + m.PxX(kBesideHeroPx);
+  s.CompanionY = StandOnFloor(m, kCarriagePicture);
+  s.CompanionFrame = 2;
+}
+
+void PlaceCarpenter(GameState& s, const FieldMetrics& m) {
+  s.FieldStop = kTrue;
+  s.VisitorPicture = kCarpenterPicture;
+  s.VisitorFrames = 3;
+  s.VisitorX = s.HeroX + m.PxX(kBesideHeroPx);
+  s.VisitorY = StandOnFloor(m, kCarpenterPicture);
+  s.VisitorFrame = 1;
+}
+
+void PlaceBlankVisitor(GameState& s, const FieldMetrics& m) {
+  s.VisitorPicture = kBlankPicture;
+  s.VisitorFrames = 2;
+  s.VisitorX = s.HeroX - m.PxX(4);
+  s.VisitorY = s.HeroY - m.PxY(5);
+  s.VisitorFrame = 1;
+}
+
+void TurnWagonAbout(GameState& s, const FieldMetrics& m) {
+  s.VisitorPicture = kWagonTurningPicture;
+  s.VisitorFrames = 3;
+  s.CompanionX = s.HeroX;
+  s.CompanionY = StandOnFloor(m, kWagonTurningPicture);
+  s.CompanionFrame = 2;
+}
+
+std::int32_t MarkerY(const GameState& s, const FieldMetrics& m) { return s.HeroY - m.PxY(20); }
+
+}  // namespace tolmark::field

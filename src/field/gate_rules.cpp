@@ -1,0 +1,33 @@
+// The gate at the end of the roads to the town and the castle.
+#include "field/gate_rules.h"
+
+#include "model/inventory.h"
+
+namespace tolmark::field {
+
+bool ReachTheGate(GameState& s) {
+  s.EventActive = kTrue;
+  // Only a merchant bringing the king's whole order meets the dragon, and only once a trip.
+  const bool opens = s.Destination == 2 || s.GameCleared == kTrue ||
+                     OrderReadyInBag(s) == kFalse || s.BossBeatenThisTrip != kFalse;
+  if (opens) s.PendingAction = 601;
+  return opens;
+}
+
+std::string_view ArrivalLine(std::int32_t destination) {
+  switch (destination) {
+    case 2: return "商業の街アーウットに着いたぞ";
+    case 3: return "モノリス城に着いたぞ";
+    default: return {};
+  }
+}
+
+void GoThroughTheGate(GameState& s) {
+  s.SceneEntry = 6;
+  s.SavedHeroX = s.HeroX;
+  s.SavedHeroY = s.HeroY;
+  s.ItemListOpen = kFalse;
+  s.StatusOpen = kFalse;
+}
+
+}  // namespace tolmark::field

@@ -1,0 +1,36 @@
+// The wagon's question and the departure's mark on the game state.
+#include "field/going_home.h"
+
+namespace tolmark::field {
+
+void AskToGoHome(GameState& s) {
+  s.InterruptPrompt = kTrue;
+  s.PendingAction = 701;
+}
+
+void AgreeToGoHome(GameState& s) {
+  s.InterruptAnswer = 0;
+  s.PendingAction = 710;
+}
+
+bool StayOnTheRoad(GameState& s) {
+  s.InterruptAnswer = 0;
+  s.PendingAction = 0;
+  s.InterruptPrompt = kFalse;
+  s.CommandBusy = kFalse;
+  if (s.EventActive != kTrue) return false;
+  s.PendingAction = s.SavedAction;
+  return true;
+}
+
+void MarkDepartedHome(GameState& s) {
+  s.SceneEntry = 4;
+  s.EventCode = 9999;
+  s.FieldEventItem = 99999;
+  s.FixedWaitMessage = kFalse;
+  s.ReturnedHome = kTrue;
+  s.ItemListOpen = kFalse;
+  s.StatusOpen = kFalse;
+}
+
+}  // namespace tolmark::field

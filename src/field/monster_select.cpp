@@ -1,0 +1,111 @@
+// The road's monsters and their strength.
+#include "field/monster_select.h"
+
+#include <algorithm>
+
+#include "model/monsters.h"
+#include "model/numbers.h"
+#include "model/random.h"
+
+namespace tolmark::field {
+namespace {
+
+// Pictures by destination (rows 1..4), stretch and roll: each stretch shifts the three
+// monsters of the previous one by one place towards the stronger.
+// clang-format off
+constexpr std::array<std::array<std::array<std::int32_t, 3>, 3>, 4> kRoadMonsters = {{
+  //  first stretch        second stretch        third stretch
+  {{{167,   9,  11}, {  9,  11, 131}, { 11, 131,   6}}},  // トーテム山: スラーム .. 空手カブト
+  {{{148, 102, 111}, {102, 111, 161}, {111, 161, 172}}},  // アーウット: 虹蛸 .. クジラ戦車
+  {{{117, 164, 128}, {164, 128, 150}, {128, 150, 143}}},  // モノリス城: ハーミット .. デュラン
+  {{{153, 105,   0}, {105,   0, 108}, {  0, 108, 156}}},  // デモンズ山脈: オーク .. ロボット兵
+}};
+// clang-format on
+
+}  // namespace
+
+int StretchOf(std::int32_t fieldSteps) {
+  if (fieldSteps <= 100) return 0;
+  if (fieldSteps <= 200) return 1;
+  return 2;
+}
+
+std::int32_t StageLevel(std::int32_t fieldSteps) {
+  const std::int32_t base = 2 * StretchOf(fieldSteps);
+  return fieldSteps % 100 >= 50 ? base + 1 : base;
+}
+
+std::int32_t RoadMonsterPicture(std::int32_t destination, int stretch, int r) {
+  if (destination < 1 || destination > 4 || stretch < 0 || stretch > 2 || r < 0 || r > 2) {
+    return -1;
+  }
+  return kRoadMonsters[static_cast<std::size_t>(destination - 1)][static_cast<std::size_t>(
+      stretch)][static_cast<std::size_t>(r)];
+}
+
+ChapterScaling ChapterScalingOf(std::int32_t chapter, std::int32_t destination) {
+  const std::int32_t d = chapter - destination;
+  ChapterScaling scaling;
+  if (d <= 0) return scaling;
+  // In the last chapter the first road the story left behind keeps its monsters' levels.
+  const std::int32_t chaptersBeyond = chapter == 4 ? d - 1 : d;
+  scaling.extraLevels = 6 * chaptersBeyond;
+  if (d == 1) {
+    scaling.expFactor = 2.5;
+    scaling.goldFactor = 2;
+  } else if (d == 2) {
+    scaling.expFactor = 7;
+    scaling.goldFactor = 3;
+  }
+  return scaling;
+}
+
+bool MonsterSelect(GameState& s, Random& random) {
+  s.EventActive = kTrue;
+  random.Reseed();
+  const int r = Int(random.Rnd() * 3);
+  const std::int32_t picture = RoadMonsterPicture(s.Destination, StretchOf(s.FieldSteps), r);
+  if (picture < 0) return false;
+  const int row = MonsterRowByPicture(s, picture);
+  if (row < 0) return false;
+  const MonsterRecord& m = s.Monsters[static_cast<std::size_t>(row)];
+
+  s.VisitorPicture = picture;
+  s.MonsterName = m.Name;
+  s.MonsterHP = m.HP;
+  s.MonsterAttack = m.Attack;
+  s.MonsterDefense = m.Defense;
+  s.MonsterSpeed = m.Speed;
+  s.MonsterGold = m.Gold;
+  s.MonsterExp = m.Exp;
+  s.VisitorFrames = m.Frames;
+
+  const ChapterScaling scaling = ChapterScalingOf(s.Chapter, s.Destination);
+  s.MonsterLevel = StageLevel(s.FieldSteps) + scaling.extraLevels;
+  s.MonsterExp = Int(s.MonsterExp * scaling.expFactor);
+  s.MonsterGold *= scaling.goldFactor;
+
+  // The farther the road, the more a fight there teaches.
+  switch (s.Destination) {
+    case 1: s.MonsterExp += IntDiv(s.FieldSteps, 30); break;
+    case 2: s.MonsterExp += IntDiv(s.FieldSteps, 15); break;
+    case 3: s.MonsterExp += s.FieldSteps; break;
+    case 4: s.MonsterExp = CLng(Int(s.FieldSteps * 1.5) + s.MonsterExp); break;
+    default: break;
+  }
+
+  // A merchant who lets the game play itself earns a fifth less.
+  if (s.AutoMode != kFalse) {
+    s.MonsterGold = CLng(Int(s.MonsterGold * 0.8) + 1);
+    s.MonsterExp = CLng(Int(s.MonsterExp * 0.8) + 1);
+  }
+
+  s.MonsterHP += m.HPGrowth * s.MonsterLevel;
+  s.MonsterAttack += m.AttackGrowth * s.MonsterLevel;
+  s.MonsterDefense += m.DefenseGrowth * s.MonsterLevel;
+  s.MonsterSpeed += m.SpeedGrowth * s.MonsterLevel;
+  s.PendingAction = 1;
+  return true;
+}
+
+}  // namespace tolmark::field

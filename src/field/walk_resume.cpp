@@ -1,0 +1,33 @@
+// The walk resuming, and the tick while somebody stands beside the hero.
+#include "field/walk_resume.h"
+
+#include "field/boss_select.h"
+#include "field/field_layout.h"
+
+namespace tolmark::field {
+
+bool ResumeWalk(GameState& s) {
+  s.FieldStop = kFalse;
+  if (s.BossBattle == kTrue) {
+    s.PendingAction = BossBeatenCode(s);
+    return true;
+  }
+  s.EventActive = kFalse;
+  s.CommandBusy = kFalse;
+  s.PendingAction = 0;
+  return false;
+}
+
+bool TickIdles(const GameState& s) {
+  const std::int32_t code = s.PendingAction;
+  return (s.Homebound != kFalse && code == 105) || (code >= 700 && code <= 799) ||
+         (code >= 900 && code <= 902);
+}
+
+int StandingAnimationKind(const GameState& s) {
+  if (s.FieldStop == kTrue) return 99;
+  if (s.VisitorPicture == kCarriagePicture && s.CarriageLeaving == kFalse) return 3;
+  return 0;
+}
+
+}  // namespace tolmark::field
