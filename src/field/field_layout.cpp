@@ -18,7 +18,7 @@ constexpr int kWagonLengthPx = 32;
 constexpr int kBesideHeroPx = 50;
 constexpr int kBesideWagonPx = 82;
 
-std::int32_t StandOnFloor(const FieldMetrics& m, std::int32_t picture) {
+std::int32_t StandOnFloor(const ScreenMetrics& m, std::int32_t picture) {
   return m.workAreaHeight - PictureHeight(picture);
 }
 
@@ -32,7 +32,7 @@ std::int32_t LandmarkPictureFor(std::int32_t destination) {
   }
 }
 
-void ApplyStageLayout(GameState& s, const FieldMetrics& m) {
+void ApplyStageLayout(GameState& s, const ScreenMetrics& m) {
   const int w = m.screenWidthPixels;
   // A screen narrower than the road's margin has no road: no step width, start at the edge.
   const int road = std::max(w - kRoadMarginPx, 0);
@@ -43,7 +43,7 @@ void ApplyStageLayout(GameState& s, const FieldMetrics& m) {
   s.LandmarkX = m.PxX(w - kLandmarkFromRightPx);
 }
 
-void EnterOutward(GameState& s, const FieldMetrics& m) {
+void EnterOutward(GameState& s, const ScreenMetrics& m) {
   s.LandmarkPicture = LandmarkPictureFor(s.Destination);
   ApplyStageLayout(s, m);
   s.FieldSteps = 0;
@@ -73,13 +73,13 @@ void EnterHomebound(GameState& s) {
   s.PendingAction = 105;
 }
 
-void PlaceVisitor(GameState& s, const FieldMetrics& m) {
+void PlaceVisitor(GameState& s, const ScreenMetrics& m) {
   s.VisitorX = s.HeroX + m.PxX(s.WagonHired != kFalse ? kBesideWagonPx : kBesideHeroPx);
   s.VisitorY = StandOnFloor(m, s.VisitorPicture);
   s.VisitorFrame = 1;
 }
 
-void PlaceCarriage(GameState& s, const FieldMetrics& m) {
+void PlaceCarriage(GameState& s, const ScreenMetrics& m) {
   s.VisitorPicture = kCarriagePicture;
   s.VisitorFrames = 3;
   s.CompanionX = s.HeroX + m.PxX(kBesideHeroPx);
@@ -87,7 +87,7 @@ void PlaceCarriage(GameState& s, const FieldMetrics& m) {
   s.CompanionFrame = 2;
 }
 
-void PlaceCarpenter(GameState& s, const FieldMetrics& m) {
+void PlaceCarpenter(GameState& s, const ScreenMetrics& m) {
   s.FieldStop = kTrue;
   s.VisitorPicture = kCarpenterPicture;
   s.VisitorFrames = 3;
@@ -96,7 +96,7 @@ void PlaceCarpenter(GameState& s, const FieldMetrics& m) {
   s.VisitorFrame = 1;
 }
 
-void PlaceBlankVisitor(GameState& s, const FieldMetrics& m) {
+void PlaceBlankVisitor(GameState& s, const ScreenMetrics& m) {
   s.VisitorPicture = kBlankPicture;
   s.VisitorFrames = 2;
   s.VisitorX = s.HeroX - m.PxX(4);
@@ -104,7 +104,7 @@ void PlaceBlankVisitor(GameState& s, const FieldMetrics& m) {
   s.VisitorFrame = 1;
 }
 
-void TurnWagonAbout(GameState& s, const FieldMetrics& m) {
+void TurnWagonAbout(GameState& s, const ScreenMetrics& m) {
   s.VisitorPicture = kWagonTurningPicture;
   s.VisitorFrames = 3;
   s.CompanionX = s.HeroX;
@@ -112,6 +112,6 @@ void TurnWagonAbout(GameState& s, const FieldMetrics& m) {
   s.CompanionFrame = 2;
 }
 
-std::int32_t MarkerY(const GameState& s, const FieldMetrics& m) { return s.HeroY - m.PxY(20); }
+std::int32_t MarkerY(const GameState& s, const ScreenMetrics& m) { return s.HeroY - m.PxY(20); }
 
 }  // namespace tolmark::field

@@ -7,20 +7,9 @@
 #include <string_view>
 
 #include "model/game_state.h"
+#include "present/floor_placement.h"
 
 namespace tolmark::field {
-
-// What the layout needs of the screen. Positions are in screen units; a pixel is
-// twipsPerPixelX units across and twipsPerPixelY units down.
-struct FieldMetrics {
-  std::int32_t workAreaHeight = 0;  // the screen bottom the figures stand on, in units
-  int twipsPerPixelX = 15;
-  int twipsPerPixelY = 15;
-  int screenWidthPixels = 0;
-
-  std::int32_t PxX(int px) const { return px * twipsPerPixelX; }
-  std::int32_t PxY(int px) const { return px * twipsPerPixelY; }
-};
 
 // Pictures of the road.
 inline constexpr std::int32_t kHeroOnFoot = 134;
@@ -42,14 +31,14 @@ std::int32_t LandmarkPictureFor(std::int32_t destination);
 // The stage layout of the outward walk: BalloonSideX, FieldStepX, FieldStartX (32 px less with
 // a hired wagon), LandmarkX. A screen narrower than the 120 px the road keeps free leaves
 // FieldStepX at 0 and the start at the left edge, never below it.
-void ApplyStageLayout(GameState& s, const FieldMetrics& m);
+void ApplyStageLayout(GameState& s, const ScreenMetrics& m);
 
 // Entering the field for the outward walk (frmField's loading with SceneEntry 2, Homebound
 // clear): the landmark, the stage layout, FieldSteps 0, the hero on foot (134) or driving the
 // wagon (38) at the start, frame 2, standing on the screen bottom; PendingAction 0 and the trip
 // flags cleared (BossBattle, CommandBusy, HeroFainted, StepEventDone; FieldEventItem 9999).
 // The step function then draws the landmark and the hero.
-void EnterOutward(GameState& s, const FieldMetrics& m);
+void EnterOutward(GameState& s, const ScreenMetrics& m);
 
 // Entering the field homeward from the town or castle (frmField's loading with Homebound set):
 // the hero sits in the carriage where he left the road, the carriage's fare is charged by the
@@ -63,24 +52,24 @@ inline constexpr std::string_view kHomeboundLine = "さぁ、モノリスに帰�
 // Someone steps up beside the hero (a monster, the guard, a boss, a traveller): 50 px to his
 // right, 82 px with a hired wagon, standing on the screen bottom; frame 1. VisitorPicture must
 // already be set.
-void PlaceVisitor(GameState& s, const FieldMetrics& m);
+void PlaceVisitor(GameState& s, const ScreenMetrics& m);
 
 // The carriage pulls up 50 px to the hero's right (picture 96, three frames, frame 2).
-void PlaceCarriage(GameState& s, const FieldMetrics& m);
+void PlaceCarriage(GameState& s, const ScreenMetrics& m);
 
 // The 棟梁 comes to the hero (BossTurn at トーテム山): he stands 50 px away even beside a
 // wagon, and FieldStop is set while he talks.
-void PlaceCarpenter(GameState& s, const FieldMetrics& m);
+void PlaceCarpenter(GameState& s, const ScreenMetrics& m);
 
 // The blank picture 146 takes the visitor's place just behind the hero: a beaten boss vanishes
 // (BossTurn 510, 525), or the gate of the town or castle comes (MoveNextStage).
-void PlaceBlankVisitor(GameState& s, const FieldMetrics& m);
+void PlaceBlankVisitor(GameState& s, const ScreenMetrics& m);
 
 // The hired wagon turns about to drive home (HomeTurn 702 on yes, and 421 from the checkpoint):
 // picture 39, three frames, at the hero's x on the screen bottom, frame 2.
-void TurnWagonAbout(GameState& s, const FieldMetrics& m);
+void TurnWagonAbout(GameState& s, const ScreenMetrics& m);
 
 // Where the automatic-play marker is drawn: x 5 units, 20 px above the hero's top.
-std::int32_t MarkerY(const GameState& s, const FieldMetrics& m);
+std::int32_t MarkerY(const GameState& s, const ScreenMetrics& m);
 
 }  // namespace tolmark::field

@@ -1,14 +1,10 @@
 // Which field commands the road allows at the moment the menu opens.
 #include "field/field_menu_rules.h"
 
+#include "model/numbers.h"
+#include "scene/interruption.h"
+
 namespace tolmark::field {
-namespace {
-
-bool Within(std::int32_t code, std::int32_t first, std::int32_t last) {
-  return code >= first && code <= last;
-}
-
-}  // namespace
 
 FieldMenuItems FieldMenuOnOpen(const GameState& s) {
   FieldMenuItems items;
@@ -28,10 +24,10 @@ FieldMenuItems FieldMenuOnOpen(const GameState& s) {
     items.escapeVisible = false;
     items.endEnabled = true;
     const std::int32_t code = s.PendingAction;
-    if (Within(code, 1, 59) || s.FieldSteps == 300 || s.HeroFainted != kFalse ||
-        Within(code, 400, 499) || Within(code, 700, 799)) {
-      items.homeEnabled = false;
-    }
+    // Decided afresh, wagon or not: the item stays hidden without one.
+    items.homeEnabled = !(InRange(code, 1, 59) || s.FieldSteps == 300 ||
+                          s.HeroFainted != kFalse || InRange(code, 400, 499) ||
+                          InRange(code, 700, 799));
   }
   return items;
 }
@@ -41,12 +37,7 @@ void ChooseEscape(GameState& s) {
   s.PendingAction = 220;
 }
 
-void ChooseGoHome(GameState& s) {
-  s.AwaitingAnswer = kFalse;
-  s.CommandBusy = kTrue;
-  s.SavedAction = s.EventActive == kTrue ? s.PendingAction : 0;
-  s.Answer = 0;
-  s.PendingAction = 700;
-}
+// Going home interrupts whatever stands beside the hero, as closing the shop or ending does.
+void ChooseGoHome(GameState& s) { BeginInterruption(s, 700); }
 
 }  // namespace tolmark::field

@@ -7,6 +7,7 @@
 #include "field/field_windows.h"
 #include "scene/common_commands.h"
 #include "scene/dialogue.h"
+#include "scene/small_windows.h"
 
 namespace tolmark::field {
 namespace {
@@ -63,12 +64,18 @@ void SpeedChanged(Scenes& c) {
 
 void HeroSays(Scenes& c, std::string_view text) { SayInField(c, text, kTrue); }
 
+// The window opens or closes, and the road keeps the keys.
+template <Window W>
+void Toggle(Scenes& c) {
+  ToggleSmallWindow(c, W);
+}
+
 // frmFMenu, menu "fmenu", in menu order.
 constexpr std::array<MenuRow, 12> kMenu = {{
-    {"fmstatus", "ステータス", "", true, false, nullptr},
-    {"fmitem", "手荷物", "", true, false, nullptr},
-    {"fmescape", "逃げる", "", false, false, nullptr},
-    {"fmhome", "店に帰る", "", false, false, nullptr},
+    {"fmstatus", "ステータス", "", true, false, Toggle<Window::frmFStatus>},
+    {"fmitem", "手荷物", "", true, false, Toggle<Window::frmFItem>},
+    {"fmescape", "逃げる", "", false, false, EscapeCommand},
+    {"fmhome", "店に帰る", "", false, false, GoHomeCommand},
     {"fmauto", "自動ON(A)", "", true, false, AutoOn},
     {"fSpeed", "速度(S)", "", true, false, nullptr},
     {"fSpeed1", "速い", "fSpeed", true, false, SpeedFast},

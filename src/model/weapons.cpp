@@ -40,4 +40,9 @@ void BuildMarketGoods(GameState& s, int choice, Random& random) {
   }
 }
 
+std::string_view WeaponNameOf(const GameState& s, std::int32_t weaponId) {
+  if (weaponId < 0 || weaponId >= kWeaponCount) return kUnknownWeaponName;
+  return s.Catalogue[static_cast<std::size_t>(weaponId)].Name;
+}
+
 }  // namespace tolmark

@@ -98,6 +98,11 @@ static_assert(IdsMatchRows(), "a weapon's id is its row");
 inline constexpr std::array<std::int32_t, 5> kHolyBeastWeapons = {19, 18, 38, 39, 58};
 inline constexpr std::int32_t kStrongestSword = 59;
 
+// The catalogue name of a weapon; question marks for a number no row has (only a tampered save
+// holds one), as a list shows a weapon never seen.
+inline constexpr std::string_view kUnknownWeaponName = "？　？　？　？　？";
+std::string_view WeaponNameOf(const GameState& s, std::int32_t weaponId);
+
 // Fills Catalogue from the table.
 void BuildCatalogue(GameState& s);
 

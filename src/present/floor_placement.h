@@ -1,4 +1,4 @@
-// Placing the small list and status windows: each stands above the floor of the desktop.
+// The desktop's measures, and placing the small list and status windows above its floor.
 #pragma once
 
 #include <cstdint>
@@ -7,15 +7,20 @@
 
 namespace tolmark {
 
-// What placing a window needs of the desktop: the floor and the pixel-to-unit factors.
+// What placing a window or a figure needs of the desktop: the floor, the pixel-to-unit
+// factors and the screen's width.
 struct ScreenMetrics {
-  std::int32_t workAreaHeight = 0;
+  std::int32_t workAreaHeight = 0;  // the floor the figures stand on, in units
   int twipsPerPixelX = 15;
   int twipsPerPixelY = 15;
+  int screenWidthPixels = 0;
 
   static ScreenMetrics Of(const Desktop& desktop) {
-    return {desktop.WorkAreaHeight(), desktop.TwipsPerPixelX(), desktop.TwipsPerPixelY()};
+    return {desktop.WorkAreaHeight(), desktop.TwipsPerPixelX(), desktop.TwipsPerPixelY(),
+            desktop.ScreenWidthPixels()};
   }
+  std::int32_t PxX(int px) const { return px * twipsPerPixelX; }
+  std::int32_t PxY(int px) const { return px * twipsPerPixelY; }
 };
 
 // A window's design client size, in screen units.

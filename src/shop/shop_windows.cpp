@@ -6,6 +6,7 @@
 
 #include "model/inventory.h"
 #include "model/numbers.h"
+#include "model/weapons.h"
 
 namespace tolmark::shop {
 namespace {
@@ -16,7 +17,7 @@ constexpr WindowSize kStatusSize{1920, 2280};
 constexpr WindowSize kCollectionListSize{6990, 2295};
 constexpr WindowSize kOrderListSize{3750, 930};
 
-const std::string kUnknownName = "？　？　？　？　？";
+const std::string kUnknownName(kUnknownWeaponName);
 const std::string kUnknownDescription = "？　？　？　？　？　？　？　？　？";
 
 }  // namespace

@@ -1,8 +1,10 @@
-// Helpers of the road's tests: draw values that give a chosen Int(Rnd × n), and a fresh game.
+// Helpers of the road's tests: draw values that give a chosen Int(Rnd × n), and the new game of
+// the shared test support.
 #pragma once
 
 #include "model/game_state.h"
 #include "model/random.h"
+#include "scene_fixture.h"
 
 namespace tolmark::field::testing {
 
@@ -15,10 +17,6 @@ struct Draw {
   int n;
 };
 
-inline GameState NewGame() {
-  GameState s;
-  ApplyNewGame(s);
-  return s;
-}
+using testing_support::NewGame;
 
 }  // namespace tolmark::field::testing

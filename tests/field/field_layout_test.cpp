@@ -14,8 +14,8 @@ namespace {
 using testing::NewGame;
 
 // Units per pixel differ across and down, so a swapped conversion shows.
-constexpr FieldMetrics kOddScreen{20000, 12, 20, 1366};
-constexpr FieldMetrics kFullHd{15600, 15, 15, 1920};
+constexpr ScreenMetrics kOddScreen{20000, 12, 20, 1366};
+constexpr ScreenMetrics kFullHd{15600, 15, 15, 1920};
 
 struct LayoutCase {
   int width;
@@ -30,7 +30,7 @@ class FieldStageLayoutTest : public ::testing::TestWithParam<LayoutCase> {};
 
 TEST_P(FieldStageLayoutTest, OutwardLayout) {
   const LayoutCase& c = GetParam();
-  FieldMetrics m = kOddScreen;
+  ScreenMetrics m = kOddScreen;
   m.screenWidthPixels = c.width;
   GameState s = NewGame();
   s.WagonHired = AsFlag(c.wagon);
@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(Screens, FieldStageLayoutTest, ::testing::Values(
 
 TEST(FieldStageLayout, ThreeHundredMovesOnFootEndAtTheRoadsEnd) {
   for (const int width : {640, 800, 1024, 1280, 1366, 1600, 1920, 2560}) {
-    FieldMetrics m = kFullHd;
+    ScreenMetrics m = kFullHd;
     m.screenWidthPixels = width;
     GameState s = NewGame();
     ApplyStageLayout(s, m);

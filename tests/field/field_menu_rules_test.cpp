@@ -48,7 +48,7 @@ constexpr Flag F = kFalse;
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Situations, FieldMenuTest, ::testing::Values(
   //       what                       wagon  act  boss busy evt faint step escape homeV homeE end auto
-  MenuCase{"walking on foot",         false, 0,   F, F, F, F, 10,  false, false, false, true,  true},
+  MenuCase{"walking on foot",         false, 0,   F, F, F, F, 10,  false, false, true,  true,  true},
   MenuCase{"walking with the wagon",  true,  0,   F, F, F, F, 10,  false, true,  true,  true,  true},
   MenuCase{"the hero's turn",         true,  2,   F, F, T, F, 10,  true,  true,  false, true,  false},
   MenuCase{"the hero's turn, a boss", true,  2,   T, F, T, F, 300, false, true,  false, true,  false},

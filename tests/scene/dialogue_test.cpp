@@ -22,6 +22,7 @@ struct DialogueFixture : testing_support::SceneFixture {
   }
   void InFieldAt(std::int32_t heroX, std::int32_t balloonSideX) {
     s.SceneName = "frmField";
+    s.SceneEntry = entry::kToField;
     s.HeroX = heroX;
     s.HeroY = 15690;
     s.BalloonSideX = balloonSideX;

@@ -1,0 +1,160 @@
+// The boss scenes at the end of three roads, one line a click: the plain talk comes from the
+// scene's table, the codes below act (a fight, a fall, the 棟梁, the hammer, the sword, the
+// carriage home).
+#include <string>
+
+#include "field/boss_scripts.h"
+#include "field/boss_select.h"
+#include "field/carriage_rules.h"
+#include "field/field_draw.h"
+#include "field/field_operations.h"
+#include "scene/small_windows.h"
+
+namespace tolmark::field {
+namespace {
+
+void Line(Scenes& c, BossSpeaker speaker, std::string_view text, std::int32_t next) {
+  speaker == BossSpeaker::Hero ? HeroLine(c, text, next) : VisitorLine(c, text, next);
+}
+
+void Talk(Scenes& c, const BossTalk& talk) { Line(c, talk.speaker, talk.line, talk.next); }
+
+// "…が襲ってきた！", and the next click opens the exchange of blows.
+void Fight(Scenes& c) {
+  GameState& s = c.s;
+  StartBossFight(s);
+  VisitorLine(c, s.MonsterName + std::string(boss_line::kAttacksSuffix), s.PendingAction);
+}
+
+// The beaten boss is gone; a blank stands where it stood.
+void BossVanishes(Scenes& c) {
+  GameState& s = c.s;
+  PlaceBlankVisitor(s, MetricsOf(c));
+  RedrawField(c, {Landmark(s), Hero(s), Visitor(s)});
+}
+
+void CarpenterComes(Scenes& c) {
+  GameState& s = c.s;
+  PlaceCarpenter(s, MetricsOf(c));
+  RedrawField(c, {Landmark(s), Hero(s), Visitor(s)});
+}
+
+// The carriage that ends a boss scene: the fare paid, the carriage drawn up, the driver's word.
+void RideHomeOffered(Scenes& c) {
+  BossRideHome(c.s);
+  RefreshOpenWindows(c);
+  CarriageSelect(c);
+  VisitorLine(c, carriage_line::kBossRideOffer, c.s.PendingAction);
+}
+
+// The click after the driver's word: the ride home.
+void RideHome(Scenes& c) {
+  c.s.PendingAction = 590;
+  CarriageTurn(c);
+}
+
+// トーテム山: the orc, the 棟梁 and his hammer in the first chapter; the 棟梁 alone later.
+void TotemActs(Scenes& c) {
+  GameState& s = c.s;
+  const bool firstChapter = s.Chapter <= 1;
+  switch (s.PendingAction) {
+    case 500:
+      CarpenterComes(c);
+      if (firstChapter) {
+        HeroLine(c, boss_line::kAskForHammer, 501);  // the hammer is still owed
+      } else {
+        s.EventActive = kTrue;
+        VisitorLine(c, boss_line::kLongTimeNoSee, 501);
+      }
+      return;
+    case 501:
+      Talk(c, firstChapter ? HammerTest(s) : TalkOfTheFiveWeapons(s));
+      return;
+    case 503: Fight(c); return;
+    case 510:
+      OrcBeaten(s);
+      BossVanishes(c);
+      HeroLine(c, boss_line::kPhewBeaten, 511);
+      return;
+    case 511:
+      CarpenterComes(c);
+      VisitorLine(c, boss_line::kWellDone, 512);
+      return;
+    case 515: Talk(c, HammerTest(s)); return;
+    case 516: Talk(c, ReceiveHammer(s)); return;
+    case 505:
+    case 518:
+    case 590: RideHomeOffered(c); return;
+    case 591: RideHome(c); return;
+    default: return;
+  }
+}
+
+// The castle road: the dragon stands before the gate of a merchant who carries the whole order.
+void CastleRoadActs(Scenes& c) {
+  GameState& s = c.s;
+  switch (s.PendingAction) {
+    case 503: Fight(c); return;
+    case 510:
+      DragonBeaten(s);
+      BossVanishes(c);
+      HeroLine(c, boss_line::kPhewBeaten, 511);
+      return;
+    case 511: MoveNextStage(c); return;
+    default: return;
+  }
+}
+
+// デモンズ山脈: ガイル, his true form, and the cursed sword he leaves.
+void DemonsActs(Scenes& c) {
+  GameState& s = c.s;
+  switch (s.PendingAction) {
+    case 503:
+    case 514: Fight(c); return;
+    case 510:
+      GaleFirstFormBeaten(s);
+      VisitorLine(c, boss_line::kGaleStaggers, 511);
+      return;
+    case 513: BossSelect(c); return;  // the true form steps up and speaks at once (514)
+    case 520:
+      DemonsBeaten(s);
+      VisitorLine(c, boss_line::kGaleFalls, 521);
+      return;
+    case 525:
+      BossVanishes(c);
+      HeroLine(c, boss_line::kPhewDemons, 526);
+      return;
+    case 527: Talk(c, FindCursedSword(s)); return;
+    case 529: Talk(c, LeaveCursedSword(s)); return;
+    case 590: RideHomeOffered(c); return;
+    case 591: RideHome(c); return;
+    default: return;
+  }
+}
+
+}  // namespace
+
+void BossSelect(Scenes& c) {
+  GameState& s = c.s;
+  if (!BossSelect(s)) return;
+  PlaceVisitor(s, MetricsOf(c));
+  RedrawField(c, {Landmark(s), Hero(s), Visitor(s)});
+  BossTurn(c);
+}
+
+void BossTurn(Scenes& c) {
+  GameState& s = c.s;
+  const BossScript script = BossScriptFor(s.Destination, s.Chapter, s.StoryState);
+  if (const BossRow* row = FindBossRow(script, s.PendingAction)) {
+    Line(c, row->speaker, BossRowLine(*row, s), row->next);
+    return;
+  }
+  switch (s.Destination) {
+    case destination::kTotem: TotemActs(c); return;
+    case destination::kCastle: CastleRoadActs(c); return;
+    case destination::kDemons: DemonsActs(c); return;
+    default: return;
+  }
+}
+
+}  // namespace tolmark::field

@@ -1,0 +1,186 @@
+// The ways off the road: the carriage to モノリス (its offer, the ride and the departure), the
+// checkpoint on the castle road, and driving home in the hired wagon.
+#include "field/carriage_rules.h"
+#include "field/checkpoint_rules.h"
+#include "field/field_draw.h"
+#include "field/field_operations.h"
+#include "field/going_home.h"
+#include "scene/dialogue.h"
+#include "scene/dispatch.h"
+#include "scene/small_windows.h"
+#include "scene/walk_step.h"
+
+namespace tolmark::field {
+namespace {
+
+// The kinds of the walking step for the carriage: the hero climbing in, and driving off.
+constexpr std::int16_t kBoarding = 1;
+constexpr std::int16_t kDrivingOff = 2;
+
+// The carriage or the wagon drives off to the left, then the shop takes over. Every frame
+// pumps, so the desktop stays responsive and the field tick can run in between (it idles or
+// animates with the leaving carriage).
+void Departure(Scenes& c) {
+  GameState& s = c.s;
+  s.CarriageLeaving = kTrue;
+  for (s.SlideOffset = s.HeroX + c.PxX(kDepartureStartPx); s.SlideOffset >= kDepartureEnd;
+       s.SlideOffset -= kDepartureStride) {
+    WalkStep(c, s.VisitorPicture, s.VisitorFrames, kDrivingOff);
+    c.desk.Pump();
+    c.desk.Sleep(2);
+  }
+  s.CarriageLeaving = kFalse;
+  c.desk.Pump();
+  c.desk.Sleep(500);
+  HandOverFieldToShop(c);
+}
+
+void DepartByCarriage(Scenes& c) {
+  c.s.PendingAction = 103;
+  c.s.FieldStop = kFalse;
+  Departure(c);
+}
+
+// The hero climbs into the carriage, and it leaves.
+void Ride(Scenes& c) {
+  GameState& s = c.s;
+  c.desk.CloseWindow(Window::frmMessage);
+  s.PendingAction = 103;
+  for (s.SlideOffset = 0; s.SlideOffset <= 150; s.SlideOffset += 3) {
+    WalkStep(c, s.VisitorPicture, s.VisitorFrames, kBoarding);
+    c.desk.Pump();
+    c.desk.Sleep(10);
+  }
+  c.desk.Pump();
+  c.desk.Sleep(1000);
+  DepartByCarriage(c);
+}
+
+// A question of the road: the last answer is forgotten and the balloons wait for the next.
+void Ask(Scenes& c, std::string_view yesText, std::string_view noText, Flag interrupting) {
+  GameState& s = c.s;
+  (interrupting == kTrue ? s.InterruptAnswer : s.Answer) = 0;
+  s.AwaitingAnswer = kTrue;
+  AskYesNo(c, yesText, noText);
+}
+
+}  // namespace
+
+void CarriageSelect(Scenes& c) {
+  GameState& s = c.s;
+  PlaceCarriage(s, MetricsOf(c));
+  RedrawField(c, {Landmark(s), Hero(s), Carriage(s)}, Marker::Drawn);
+  const CarriageCall call = CarriageArrives(s);
+  if (call == CarriageCall::Defeat) RefreshOpenWindows(c);
+  const std::string_view line = CarriageOpeningLine(call);
+  if (!line.empty()) SayInField(c, line, kFalse);
+}
+
+void CarriageTurn(Scenes& c) {
+  GameState& s = c.s;
+  if (RideHomeAt(s.PendingAction)) {
+    Ride(c);
+    return;
+  }
+  if (s.PendingAction == 103) return;  // a ride is under way
+  if (s.Homebound != kFalse) {
+    // Back from the town: the hero already sits in the carriage.
+    c.desk.CloseWindow(Window::frmMessage);
+    DepartByCarriage(c);
+    return;
+  }
+  switch (s.PendingAction) {
+    case 100:
+      VisitorLine(c, FareLine(s), 101);
+      return;
+    case 101:
+      Ask(c, carriage_line::kBoard, carriage_line::kStay, kFalse);
+      return;
+    case 102:
+      if (s.Answer == kAnswerYes) {
+        const RideAnswer answer = AcceptRide(s);
+        SayInField(c, answer.line, kFalse);
+        c.desk.Pump();
+        c.desk.Sleep(2000);
+        Ride(c);
+      } else if (s.Answer == kAnswerNo) {
+        const RideAnswer answer = RefuseRide(s);
+        VisitorLine(c, answer.line, answer.next);
+      }
+      return;
+    default:
+      return;
+  }
+}
+
+void CheckPoint(Scenes& c) {
+  GameState& s = c.s;
+  GuardStepsUp(s);
+  PlaceVisitor(s, MetricsOf(c));
+  RedrawField(c, {Landmark(s), Hero(s), Visitor(s)});
+  SayInField(c, guard_line::kHalt, kFalse);
+}
+
+void CheckTurn(Scenes& c) {
+  GameState& s = c.s;
+  switch (s.PendingAction) {
+    case 421:
+      if (s.WagonHired != kFalse) {
+        HomeTurn(c);  // turned back with his own wagon: he drives home, no fare
+        return;
+      }
+      break;
+    case 422:
+      CarriageSelect(c);
+      return;
+    case 423:
+      LeaveCheckpoint(s);
+      RefreshOpenWindows(c);
+      CarriageTurn(c);
+      return;
+    default:
+      break;
+  }
+  const GuardTalk talk = CheckTurnTalk(s);
+  if (!talk.line.empty()) VisitorLine(c, talk.line, talk.next);
+}
+
+void HomeTurn(Scenes& c) {
+  GameState& s = c.s;
+  switch (s.PendingAction) {
+    case 700:
+      AskToGoHome(s);
+      c.desk.CloseWindow(Window::frmYes);
+      c.desk.CloseWindow(Window::frmNo);
+      SayInField(c, home_line::kAsk, kTrue);
+      return;
+    case 701:
+      Ask(c, home_line::kGo, home_line::kStay, kTrue);
+      return;
+    case 702:
+      if (s.InterruptAnswer == kAnswerYes) {
+        AgreeToGoHome(s);
+        SayInField(c, home_line::kLetsGo, kTrue);
+        TurnWagonAbout(s, MetricsOf(c));
+      } else if (s.InterruptAnswer == kAnswerNo) {
+        const bool encounterGoesOn = StayOnTheRoad(s);
+        c.desk.CloseWindow(Window::frmMessage);
+        if (encounterGoesOn) Dispatch(c, 1, true);
+      }
+      return;
+    case 710:
+      s.PendingAction = 711;
+      c.desk.CloseWindow(Window::frmMessage);
+      Departure(c);
+      return;
+    case 421:
+      // Turned back at the checkpoint with his own wagon.
+      TurnWagonAbout(s, MetricsOf(c));
+      HeroLine(c, home_line::kNoChoice, 710);
+      return;
+    default:
+      return;
+  }
+}
+
+}  // namespace tolmark::field
