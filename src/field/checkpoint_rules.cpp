@@ -9,7 +9,7 @@ void GuardStepsUp(GameState& s) {
   s.EventActive = kTrue;
   s.PendingAction = 400;
   s.FieldStop = kTrue;
-  s.VisitorPicture = kGuardPicture;
+  s.VisitorPicture = picture::kGuard;
   s.VisitorFrames = 3;
 }
 

@@ -14,7 +14,7 @@ void RedrawField(Scenes& c, std::initializer_list<Figure> figures, Marker marker
   c.desk.BeginScene(Window::frmField, 1);
   for (const Figure& f : figures) c.desk.DrawPicture(Window::frmField, f.picture, f.x, f.y);
   if (marker == Marker::Drawn && c.s.AutoMode != kFalse) {
-    c.desk.DrawPicture(Window::frmField, kMarkerPicture, 5, MarkerY(c.s, MetricsOf(c)));
+    c.desk.DrawPicture(Window::frmField, picture::kAutoMarker, 5, MarkerY(c.s, MetricsOf(c)));
   }
   c.desk.ShowScene(Window::frmField);
 }

@@ -47,10 +47,10 @@ void EnterOutward(GameState& s, const ScreenMetrics& m) {
   s.LandmarkPicture = LandmarkPictureFor(s.Destination);
   ApplyStageLayout(s, m);
   s.FieldSteps = 0;
-  s.HeroPicture = s.WagonHired != kFalse ? kHeroWithWagon : kHeroOnFoot;
+  s.HeroPicture = s.WagonHired != kFalse ? picture::kWagon : picture::kHeroWalking;
   s.HeroX = s.FieldStartX;
   // The wagon is drawn with its driver's feet where his own would be.
-  s.HeroY = StandOnFloor(m, kHeroOnFoot);
+  s.HeroY = StandOnFloor(m, picture::kHeroWalking);
   s.HeroFrame = 2;
   s.PendingAction = 0;
   s.BossBattle = kFalse;
@@ -66,7 +66,7 @@ void EnterHomebound(GameState& s) {
   s.HeroY = s.CompanionY = s.SavedHeroY;
   s.EventActive = kTrue;
   s.CompanionFrame = 2;
-  s.VisitorPicture = kCarriagePicture;
+  s.VisitorPicture = picture::kCarriage;
   s.VisitorFrames = 3;
   SetCarriageFare(s);
   PayFare(s);
@@ -80,24 +80,24 @@ void PlaceVisitor(GameState& s, const ScreenMetrics& m) {
 }
 
 void PlaceCarriage(GameState& s, const ScreenMetrics& m) {
-  s.VisitorPicture = kCarriagePicture;
+  s.VisitorPicture = picture::kCarriage;
   s.VisitorFrames = 3;
   s.CompanionX = s.HeroX + m.PxX(kBesideHeroPx);
-  s.CompanionY = StandOnFloor(m, kCarriagePicture);
+  s.CompanionY = StandOnFloor(m, picture::kCarriage);
   s.CompanionFrame = 2;
 }
 
 void PlaceCarpenter(GameState& s, const ScreenMetrics& m) {
   s.FieldStop = kTrue;
-  s.VisitorPicture = kCarpenterPicture;
+  s.VisitorPicture = picture::kCarpenterOnRoad;
   s.VisitorFrames = 3;
   s.VisitorX = s.HeroX + m.PxX(kBesideHeroPx);
-  s.VisitorY = StandOnFloor(m, kCarpenterPicture);
+  s.VisitorY = StandOnFloor(m, picture::kCarpenterOnRoad);
   s.VisitorFrame = 1;
 }
 
 void PlaceBlankVisitor(GameState& s, const ScreenMetrics& m) {
-  s.VisitorPicture = kBlankPicture;
+  s.VisitorPicture = picture::kBlank;
   s.VisitorFrames = 2;
   s.VisitorX = s.HeroX - m.PxX(4);
   s.VisitorY = s.HeroY - m.PxY(5);
@@ -105,10 +105,10 @@ void PlaceBlankVisitor(GameState& s, const ScreenMetrics& m) {
 }
 
 void TurnWagonAbout(GameState& s, const ScreenMetrics& m) {
-  s.VisitorPicture = kWagonTurningPicture;
+  s.VisitorPicture = picture::kWagonLeaving;
   s.VisitorFrames = 3;
   s.CompanionX = s.HeroX;
-  s.CompanionY = StandOnFloor(m, kWagonTurningPicture);
+  s.CompanionY = StandOnFloor(m, picture::kWagonLeaving);
   s.CompanionFrame = 2;
 }
 

@@ -6,20 +6,11 @@
 #include <cstdint>
 #include <string_view>
 
+#include "art/picture_names.h"
 #include "model/game_state.h"
 #include "present/floor_placement.h"
 
 namespace tolmark::field {
-
-// Pictures of the road.
-inline constexpr std::int32_t kHeroOnFoot = 134;
-inline constexpr std::int32_t kHeroWithWagon = 38;
-inline constexpr std::int32_t kCarriagePicture = 96;
-inline constexpr std::int32_t kGuardPicture = 85;
-inline constexpr std::int32_t kCarpenterPicture = 33;
-inline constexpr std::int32_t kBlankPicture = 146;  // the gate, and a beaten boss's place
-inline constexpr std::int32_t kWagonTurningPicture = 39;
-inline constexpr std::int32_t kMarkerPicture = 101;  // the automatic-play marker
 
 // One stage is this many walking moves.
 inline constexpr std::int32_t kStageSteps = 300;

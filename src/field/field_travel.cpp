@@ -54,7 +54,7 @@ void FieldTick(Scenes& c) {
     return;
   }
 
-  WalkStep(c, kHeroOnFoot, 0, 0);
+  WalkStep(c, picture::kHeroWalking, 0, 0);
   const StepRule rule = StepRuleFor(s);
   switch (rule.event) {
     case StepEvent::Carriage: CarriageSelect(c); break;

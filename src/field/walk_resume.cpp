@@ -26,7 +26,7 @@ bool TickIdles(const GameState& s) {
 
 int StandingAnimationKind(const GameState& s) {
   if (s.FieldStop == kTrue) return 99;
-  if (s.VisitorPicture == kCarriagePicture && s.CarriageLeaving == kFalse) return 3;
+  if (s.VisitorPicture == picture::kCarriage && s.CarriageLeaving == kFalse) return 3;
   return 0;
 }
 

@@ -40,23 +40,23 @@ bool ChooseStoryVisitor(GameState& s, std::int32_t h) {
   if (s.Chapter == 1 && s.Reputation >= 100) {
     if (s.StoryState == 0) {
       s.StoryState = 1;
-      StoryVisitor(s, kCarpenterPicture, 1);
+      StoryVisitor(s, picture::kCarpenter, 1);
       return true;
     }
     if (s.StoryState == 3) {
-      StoryVisitor(s, kCarpenterPicture, 1);
+      StoryVisitor(s, picture::kCarpenter, 1);
       return true;
     }
     return false;
   }
   if (s.Chapter >= 2 && h == 0) {
     if (s.ShopRank == 1 && s.Gold >= 100000) {
-      StoryVisitor(s, kCarpenterPicture, 2);
+      StoryVisitor(s, picture::kCarpenter, 2);
       s.DealAmount = 100000;
       return true;
     }
     if (s.ShopRank == 2 && s.Gold >= 1000000) {
-      StoryVisitor(s, kCarpenterPicture, 2);
+      StoryVisitor(s, picture::kCarpenter, 2);
       s.DealAmount = 1000000;
       return true;
     }
@@ -67,11 +67,11 @@ bool ChooseStoryVisitor(GameState& s, std::int32_t h) {
     return true;
   }
   if (s.StoryState == 7) {
-    StoryVisitor(s, kCarpenterPicture, 4);
+    StoryVisitor(s, picture::kCarpenter, 4);
     return true;
   }
   if (s.StoryState == 8 && h == 1 && s.StockCount != s.StockCapacity) {
-    StoryVisitor(s, kCarpenterPicture, 5);
+    StoryVisitor(s, picture::kCarpenter, 5);
     return true;
   }
   return false;

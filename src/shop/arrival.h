@@ -1,13 +1,13 @@
 // Who comes to the counter once the arrival roll has succeeded: a customer or a story visitor.
 #pragma once
 
+#include "art/picture_names.h"
 #include "model/game_state.h"
 #include "model/random.h"
 
 namespace tolmark::shop {
 
 // Base pictures of the visitors.
-inline constexpr std::int32_t kCarpenterPicture = 32;
 inline constexpr std::int32_t kMessengerPicture = 84;
 
 // The customer of the draw k = Int(Rnd × 45), 0..44.

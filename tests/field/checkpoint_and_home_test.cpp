@@ -19,7 +19,7 @@ TEST(FieldCheckpoint, TheGuardStepsUp) {
   EXPECT_EQ(s.EventActive, kTrue);
   EXPECT_EQ(s.FieldStop, kTrue);
   EXPECT_EQ(s.PendingAction, 400);
-  EXPECT_EQ(s.VisitorPicture, kGuardPicture);
+  EXPECT_EQ(s.VisitorPicture, picture::kGuard);
   EXPECT_EQ(s.VisitorFrames, 3);
 }
 

@@ -75,11 +75,11 @@ TEST(FieldEntry, OutwardPlacesTheHeroAndClearsTheTrip) {
   s.StepEventDone = kTrue;
   EnterOutward(s, kOddScreen);
   EXPECT_EQ(s.LandmarkPicture, 3);
-  EXPECT_EQ(s.HeroPicture, kHeroWithWagon);
+  EXPECT_EQ(s.HeroPicture, picture::kWagon);
   EXPECT_EQ(s.HeroX, s.FieldStartX);
   EXPECT_EQ(s.FieldStartX, (46 - 32) * 12);
   // The wagon stands where the hero on foot would.
-  EXPECT_EQ(s.HeroY, kOddScreen.workAreaHeight - PictureHeight(kHeroOnFoot));
+  EXPECT_EQ(s.HeroY, kOddScreen.workAreaHeight - PictureHeight(picture::kHeroWalking));
   EXPECT_EQ(s.HeroFrame, 2);
   EXPECT_EQ(s.FieldSteps, 0);
   EXPECT_EQ(s.PendingAction, 0);
@@ -112,7 +112,7 @@ TEST(FieldEntry, HomeboundSitsInTheCarriageAndPaysBeforeAnyClick) {
   EXPECT_EQ(s.CompanionX, s.SavedHeroX);
   EXPECT_EQ(s.HeroY, 4321);
   EXPECT_EQ(s.CompanionY, 4321);
-  EXPECT_EQ(s.VisitorPicture, kCarriagePicture);
+  EXPECT_EQ(s.VisitorPicture, picture::kCarriage);
   EXPECT_EQ(s.VisitorFrames, 3);
   EXPECT_EQ(s.CompanionFrame, 2);
   EXPECT_EQ(s.EventActive, kTrue);
@@ -139,9 +139,9 @@ TEST(FieldPlacement, VisitorStandsFartherFromAWagon) {
   EXPECT_EQ(s.VisitorX, 1000 + 82 * 12);
   // The 棟梁 walks right up to the wagon's driver.
   PlaceCarpenter(s, kOddScreen);
-  EXPECT_EQ(s.VisitorPicture, kCarpenterPicture);
+  EXPECT_EQ(s.VisitorPicture, picture::kCarpenterOnRoad);
   EXPECT_EQ(s.VisitorX, 1000 + 50 * 12);
-  EXPECT_EQ(s.VisitorY, kOddScreen.workAreaHeight - PictureHeight(kCarpenterPicture));
+  EXPECT_EQ(s.VisitorY, kOddScreen.workAreaHeight - PictureHeight(picture::kCarpenterOnRoad));
   EXPECT_EQ(s.FieldStop, kTrue);
 }
 
@@ -150,21 +150,21 @@ TEST(FieldPlacement, CarriageBlankAndTurningWagon) {
   s.HeroX = 1000;
   s.HeroY = 7000;
   PlaceCarriage(s, kOddScreen);
-  EXPECT_EQ(s.VisitorPicture, kCarriagePicture);
+  EXPECT_EQ(s.VisitorPicture, picture::kCarriage);
   EXPECT_EQ(s.CompanionX, 1000 + 50 * 12);
-  EXPECT_EQ(s.CompanionY, kOddScreen.workAreaHeight - PictureHeight(kCarriagePicture));
+  EXPECT_EQ(s.CompanionY, kOddScreen.workAreaHeight - PictureHeight(picture::kCarriage));
   EXPECT_EQ(s.CompanionFrame, 2);
 
   PlaceBlankVisitor(s, kOddScreen);
-  EXPECT_EQ(s.VisitorPicture, kBlankPicture);
+  EXPECT_EQ(s.VisitorPicture, picture::kBlank);
   EXPECT_EQ(s.VisitorFrames, 2);
   EXPECT_EQ(s.VisitorX, 1000 - 4 * 12);
   EXPECT_EQ(s.VisitorY, 7000 - 5 * 20);
 
   TurnWagonAbout(s, kOddScreen);
-  EXPECT_EQ(s.VisitorPicture, kWagonTurningPicture);
+  EXPECT_EQ(s.VisitorPicture, picture::kWagonLeaving);
   EXPECT_EQ(s.CompanionX, 1000);
-  EXPECT_EQ(s.CompanionY, kOddScreen.workAreaHeight - PictureHeight(kWagonTurningPicture));
+  EXPECT_EQ(s.CompanionY, kOddScreen.workAreaHeight - PictureHeight(picture::kWagonLeaving));
   EXPECT_EQ(MarkerY(s, kOddScreen), 7000 - 20 * 20);
 }
 

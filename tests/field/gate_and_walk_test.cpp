@@ -115,7 +115,7 @@ TEST(FieldTick, IdlesInTheCarriageAndWhileGoingHomeOrExiting) {
 
 TEST(FieldTick, AnimatesWhoeverStandsBesideTheHero) {
   GameState s = NewGame();
-  s.VisitorPicture = kCarriagePicture;
+  s.VisitorPicture = picture::kCarriage;
   EXPECT_EQ(StandingAnimationKind(s), 3);
   s.CarriageLeaving = kTrue;
   EXPECT_EQ(StandingAnimationKind(s), 0);
@@ -123,7 +123,7 @@ TEST(FieldTick, AnimatesWhoeverStandsBesideTheHero) {
   s.CarriageLeaving = kFalse;
   EXPECT_EQ(StandingAnimationKind(s), 0);
   s.FieldStop = kTrue;
-  s.VisitorPicture = kGuardPicture;
+  s.VisitorPicture = picture::kGuard;
   EXPECT_EQ(StandingAnimationKind(s), 99);
 }
 
