@@ -7,6 +7,8 @@
 #include "field/carriage_rules.h"
 #include "model/inventory.h"
 
+#include "scene/step_rows.h"
+
 namespace tolmark::field {
 namespace {
 
@@ -75,13 +77,6 @@ constexpr std::array<BossRow, 11> kDemons = {{
 }};
 // clang-format on
 
-template <std::size_t N>
-constexpr bool SortedByCode(const std::array<BossRow, N>& rows) {
-  for (std::size_t i = 1; i < N; ++i) {
-    if (rows[i - 1].code >= rows[i].code) return false;
-  }
-  return true;
-}
 static_assert(SortedByCode(kTotemOrc) && SortedByCode(kTotemHammerOwed) &&
               SortedByCode(kTotemLater) && SortedByCode(kCastleRoad) && SortedByCode(kDemons),
               "a boss scene is sorted by step code");
@@ -107,9 +102,7 @@ BossScript BossScriptFor(std::int32_t destination, std::int32_t chapter,
 }
 
 const BossRow* FindBossRow(BossScript script, std::int32_t code) {
-  const auto it = std::lower_bound(script.begin(), script.end(), code,
-                                   [](const BossRow& row, std::int32_t c) { return row.code < c; });
-  return (it != script.end() && it->code == code) ? &*it : nullptr;
+  return FindByCode(script, code);
 }
 
 std::string BossRowLine(const BossRow& row, const GameState& s) {

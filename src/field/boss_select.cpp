@@ -21,21 +21,10 @@ bool BossSelect(GameState& s) {
   if (boss.picture < 0) return false;
   // The first row with the picture: the orc of row 7 and the dragon of row 21, never the
   // stronger namesakes further down.
-  const int row = MonsterRowByPicture(s, boss.picture);
-  if (row < 0) return false;
-  const MonsterRecord& m = s.Monsters[static_cast<std::size_t>(row)];
+  if (!LoadOpponent(s, boss.picture)) return false;
   s.EventActive = kTrue;
   s.PendingAction = boss.firstCode;
   s.BossBattle = kFalse;
-  s.VisitorPicture = boss.picture;
-  s.MonsterName = m.Name;
-  s.MonsterHP = m.HP;
-  s.MonsterAttack = m.Attack;
-  s.MonsterDefense = m.Defense;
-  s.MonsterSpeed = m.Speed;
-  s.MonsterGold = m.Gold;
-  s.MonsterExp = m.Exp;
-  s.VisitorFrames = m.Frames;
   return true;
 }
 

@@ -67,18 +67,8 @@ bool MonsterSelect(GameState& s, Random& random) {
   const std::int32_t picture = RoadMonsterPicture(s.Destination, StretchOf(s.FieldSteps), r);
   if (picture < 0) return false;
   const int row = MonsterRowByPicture(s, picture);
-  if (row < 0) return false;
+  if (!LoadOpponent(s, picture)) return false;
   const MonsterRecord& m = s.Monsters[static_cast<std::size_t>(row)];
-
-  s.VisitorPicture = picture;
-  s.MonsterName = m.Name;
-  s.MonsterHP = m.HP;
-  s.MonsterAttack = m.Attack;
-  s.MonsterDefense = m.Defense;
-  s.MonsterSpeed = m.Speed;
-  s.MonsterGold = m.Gold;
-  s.MonsterExp = m.Exp;
-  s.VisitorFrames = m.Frames;
 
   const ChapterScaling scaling = ChapterScalingOf(s.Chapter, s.Destination);
   s.MonsterLevel = StageLevel(s.FieldSteps) + scaling.extraLevels;

@@ -21,4 +21,20 @@ int MonsterRowByPicture(const GameState& s, std::int32_t picture) {
   return -1;
 }
 
+bool LoadOpponent(GameState& s, std::int32_t picture) {
+  const int row = MonsterRowByPicture(s, picture);
+  if (row < 0) return false;
+  const MonsterRecord& m = s.Monsters[static_cast<std::size_t>(row)];
+  s.VisitorPicture = picture;
+  s.VisitorFrames = m.Frames;
+  s.MonsterName = m.Name;
+  s.MonsterHP = m.HP;
+  s.MonsterAttack = m.Attack;
+  s.MonsterDefense = m.Defense;
+  s.MonsterSpeed = m.Speed;
+  s.MonsterGold = m.Gold;
+  s.MonsterExp = m.Exp;
+  return true;
+}
+
 }  // namespace tolmark

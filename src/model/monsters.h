@@ -58,4 +58,9 @@ void BuildMonsters(GameState& s);
 // The row of the first monster drawn with this picture, or -1 when none is.
 int MonsterRowByPicture(const GameState& s, std::int32_t picture);
 
+// The monster of the first row with this picture steps up as it stands in the catalogue: it
+// becomes the visitor (VisitorPicture, VisitorFrames) and the opponent (MonsterName, HP, Attack,
+// Defense, Speed, Gold, Exp). False, changing nothing, when no row has the picture.
+bool LoadOpponent(GameState& s, std::int32_t picture);
+
 }  // namespace tolmark

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "scene/step_rows.h"
+
 namespace tolmark::shop {
 namespace {
 
@@ -96,13 +98,6 @@ constexpr std::array<StoryRow, 7> kSwordForged = {{
 }};
 // clang-format on
 
-template <std::size_t N>
-constexpr bool SortedByCode(const std::array<StoryRow, N>& rows) {
-  for (std::size_t i = 1; i < N; ++i) {
-    if (rows[i - 1].code >= rows[i].code) return false;
-  }
-  return true;
-}
 static_assert(SortedByCode(kErrand) && SortedByCode(kHammerDelivered) && SortedByCode(kEnlarge) &&
               SortedByCode(kRoyalOrder) && SortedByCode(kHolyBeast) &&
               SortedByCode(kSwordForged), "a conversation is sorted by step code");
@@ -129,9 +124,7 @@ StoryScript StoryScriptFor(std::int32_t eventCode, std::int32_t storyState) {
 }
 
 const StoryRow* FindStoryRow(StoryScript script, std::int32_t code) {
-  const auto it = std::lower_bound(script.begin(), script.end(), code,
-                                   [](const StoryRow& row, std::int32_t c) { return row.code < c; });
-  return (it != script.end() && it->code == code) ? &*it : nullptr;
+  return FindByCode(script, code);
 }
 
 std::int32_t StoryEndCode(std::int32_t eventCode, std::int32_t storyState) {
