@@ -1,0 +1,14 @@
+#include "qt/frame_placement.h"
+
+#include <QWidget>
+
+namespace tolmark {
+
+void PlaceByFrame(QWidget& window, const QRect& place) {
+  window.resize(place.size());
+  // A top-level widget's position is its frame's (Qt asks the window manager for north-west
+  // gravity), unlike setGeometry, which places the client area.
+  window.move(place.topLeft());
+}
+
+}  // namespace tolmark
