@@ -5,7 +5,8 @@
 namespace tolmark {
 
 void PlaceByFrame(QWidget& window, const QRect& place) {
-  window.resize(place.size());
+  // Of a fixed size, as the game designed it: a window manager offers no maximize for it.
+  window.setFixedSize(place.size());
   // A top-level widget's position is its frame's (Qt asks the window manager for north-west
   // gravity), unlike setGeometry, which places the client area.
   window.move(place.topLeft());

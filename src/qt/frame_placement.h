@@ -8,7 +8,7 @@ class QWidget;
 
 namespace tolmark {
 
-// Sizes the client area and puts the frame's top-left corner at the rectangle's; the window
+// Fixes the client area's size and puts the frame's top-left corner at the rectangle's; the window
 // manager adds its title bar and borders below and right of that corner.
 void PlaceByFrame(QWidget& window, const QRect& frameTopLeftAndClientSize);
 
