@@ -12,6 +12,8 @@ class InputRouter {
   virtual void RouteKeyDown(Window window, int keyCode) = 0;
   virtual void RouteListMouseDown(Window window, int row, int button) = 0;
   virtual void RouteDoubleClick(Window window) = 0;
+  // The window manager's close button: the game closes the window its own way, or keeps it.
+  virtual void RouteCloseRequest(Window window) = 0;
 };
 
 // The game's button numbers: 1 left, 2 right, 3 middle; 0 for any other button.

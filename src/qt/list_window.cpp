@@ -7,17 +7,32 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QShowEvent>
+#include <QCloseEvent>
 
 #include "qt/x11_desktop.h"
 
 namespace tolmark {
 namespace {
 
-constexpr Qt::WindowFlags kSmallWindowFlags = Qt::Tool | Qt::WindowTitleHint |
-                                              Qt::CustomizeWindowHint;
-
 QString Caption() {
   return QString::fromUtf8(kGameCaption.data(), static_cast<int>(kGameCaption.size()));
+}
+
+// A title and a close button, nothing to maximize or minimize.
+constexpr Qt::WindowFlags kSmallWindowFlags = Qt::Tool | Qt::CustomizeWindowHint |
+                                              Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+
+// Shown by the game, never with the keyboard: the player may be typing elsewhere.
+void PrepareSmallWindow(QWidget& window) {
+  window.setWindowTitle(Caption());
+  window.setAttribute(Qt::WA_ShowWithoutActivating);
+}
+
+// The window manager's close button asks the game; the window goes only when the game closes it.
+void AskGameToClose(QCloseEvent* event, InputRouter& router, Window id) {
+  if (!event->spontaneous()) return;
+  event->ignore();
+  router.RouteCloseRequest(id);
 }
 
 QString Text(const std::string& s) {
@@ -34,7 +49,7 @@ QRect UnitScale::ToPixels(const Placement& place) const {
 ListWindow::ListWindow(Window id, InputRouter& router)
     : QTreeWidget(nullptr), id_(id), router_(router) {
   setWindowFlags(kSmallWindowFlags);
-  setWindowTitle(Caption());
+  PrepareSmallWindow(*this);
   setRootIsDecorated(false);
   setUniformRowHeights(true);
   setAllColumnsShowFocus(true);
@@ -90,7 +105,7 @@ bool ListWindow::viewportEvent(QEvent* event) {
 
 LabelWindow::LabelWindow(Window id, InputRouter& router)
     : QWidget(nullptr, kSmallWindowFlags), id_(id), router_(router) {
-  setWindowTitle(Caption());
+  PrepareSmallWindow(*this);
   auto* grid = new QGridLayout(this);
   grid->setContentsMargins(6, 4, 6, 4);
   grid->setVerticalSpacing(2);
@@ -124,5 +139,13 @@ void LabelWindow::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) x11::SkipTaskbarAndPager(winId());
   QWidget::showEvent(event);
 }
+
+}  // namespace tolmark
+
+namespace tolmark {
+
+void ListWindow::closeEvent(QCloseEvent* event) { AskGameToClose(event, router_, id_); }
+
+void LabelWindow::closeEvent(QCloseEvent* event) { AskGameToClose(event, router_, id_); }
 
 }  // namespace tolmark

@@ -23,6 +23,7 @@ class ListWindow final : public QTreeWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   bool viewportEvent(QEvent* event) override;
 
  private:
@@ -37,6 +38,7 @@ class LabelWindow final : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:

@@ -18,6 +18,9 @@
 #include "present/shapes.h"
 #include "qt/balloon_font.h"
 #include "qt/balloon_window.h"
+#include "qt/desktop_floor.h"
+#include "qt/frame_placement.h"
+#include "qt/keyboard_focus.h"
 #include "qt/scene_window.h"
 #include "qt/x11_desktop.h"
 
@@ -74,9 +77,10 @@ QtDesktop::QtDesktop(std::unique_ptr<SingleCopyLock> lock) : lock_(std::move(loc
       });
     }
   }
-  ReadWorkArea();
-  // Panels move and monitors come and go: the floor follows the desktop's work area.
-  auto reread = [this] { QTimer::singleShot(0, this, [this] { ReadWorkArea(); }); };
+  floor_ = FloorMapping(ReadDesktopFloor(screen));
+  // Panels move and monitors come and go: the floor follows the desktop's work area, also the
+  // one a window manager sets only after the game has started.
+  auto reread = [this] { QTimer::singleShot(0, this, [this] { FollowFloor(); }); };
   auto watchScreen = [this, reread](QScreen* s) {
     if (!s) return;
     connect(s, &QScreen::availableGeometryChanged, this, reread);
@@ -100,33 +104,22 @@ QRect QtDesktop::ScreenRect() const {
   return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
 }
 
-qreal QtDesktop::PixelRatio() const {
-  QScreen* screen = QGuiApplication::primaryScreen();
-  return screen ? screen->devicePixelRatio() : 1.0;
-}
+QPoint QtDesktop::GameOrigin() const { return ScreenRect().topLeft() + QPoint(0, floor_.Shift()); }
 
-void QtDesktop::ReadWorkArea() {
-  const QRect screen = ScreenRect();
-  const qreal ratio = PixelRatio();
-  QRect area;
-  const QRect device(QPoint(qRound(screen.x() * ratio), qRound(screen.y() * ratio)),
-                     screen.size() * ratio);
-  if (auto published = x11::PublishedWorkArea(device)) {
-    area = QRect(QPoint(qRound(published->x() / ratio), qRound(published->y() / ratio)),
-                 published->size() / ratio);
-  } else if (QScreen* s = QGuiApplication::primaryScreen()) {
-    area = s->availableGeometry();
+void QtDesktop::FollowFloor() {
+  const int moved = floor_.Follow(ReadDesktopFloor(QGuiApplication::primaryScreen()));
+  if (moved == 0) return;
+  // Every window moves with the floor, in one go: figures, their balloons and the lists
+  // placed above them keep their places relative to each other.
+  for (std::size_t i = 0; i < windows_.size(); ++i) {
+    QWidget* w = windows_[i].data();
+    if (w && !IsMenuWindow(static_cast<Window>(i))) w->move(w->pos() + QPoint(0, moved));
   }
-  int floor = area.isEmpty() ? screen.height() : area.y() + area.height() - screen.y();
-  if (floor <= 0 || floor > screen.height()) floor = screen.height();
-  // Scenes read the floor when they start and size their window with each new picture; a
-  // window shrunk under figures that still stand on the old floor would cut them off.
-  floorPixels_ = floor;
 }
 
 int QtDesktop::ScreenWidthPixels() const { return ScreenRect().width(); }
 
-std::int32_t QtDesktop::WorkAreaHeight() const { return floorPixels_ * twipsY_; }
+std::int32_t QtDesktop::WorkAreaHeight() const { return floor_.GameFloor() * twipsY_; }
 
 QWidget* QtDesktop::Widget(Window window) const { return windows_[Index(window)].data(); }
 
@@ -136,15 +129,14 @@ SceneWindow& QtDesktop::Scene(Window scene) {
   if (existing) return *existing;
   auto* created = new SceneWindow(scene, *this);
   slot = created;
-  const QRect screen = ScreenRect();
-  created->Begin(screen.topLeft(), QSize(screen.width(), floorPixels_), 1);
+  created->setToolTip(hint_);
+  created->Begin(GameOrigin(), QSize(ScreenRect().width(), floor_.GameFloor()), 1);
   return *created;
 }
 
 void QtDesktop::BeginScene(Window scene, int mode) {
   if (!IsSceneWindow(scene) || ending_) return;
-  const QRect screen = ScreenRect();
-  Scene(scene).Begin(screen.topLeft(), QSize(screen.width(), floorPixels_), mode);
+  Scene(scene).Begin(GameOrigin(), QSize(ScreenRect().width(), floor_.GameFloor()), mode);
 }
 
 void QtDesktop::DrawPicture(Window scene, int picture, std::int32_t x, std::int32_t y) {
@@ -184,8 +176,7 @@ void QtDesktop::ShowTalk(Window balloon, std::string_view text, std::int32_t x, 
     window = new BalloonWindow(balloon, *this);
     slot = window;
   }
-  const QPoint at = ScreenRect().topLeft() +
-                    QPoint(IntDiv(topLeft.x, twipsX_), IntDiv(topLeft.y, twipsY_));
+  const QPoint at = GameOrigin() + QPoint(IntDiv(topLeft.x, twipsX_), IntDiv(topLeft.y, twipsY_));
   window->Build(geometry, Text(text), at);
   window->show();
   window->raise();
@@ -220,9 +211,8 @@ void QtDesktop::CloseWindow(Window window) {
 
 bool QtDesktop::Focus(Window window) {
   QWidget* w = Widget(window);
-  if (!w || !w->isVisible() || IsMenuWindow(window)) return false;
-  w->activateWindow();
-  return true;
+  if (!w || IsMenuWindow(window)) return false;
+  return PassKeyboardWithinGame(*w);
 }
 
 void QtDesktop::BringToFront(Window window) {
@@ -235,6 +225,33 @@ void QtDesktop::BringToFront(Window window) {
   x11::RestackAbove(w->winId());
 }
 
+void QtDesktop::RaiseAll() {
+  for (int i = 0; i < kWindowCount; ++i) {
+    const auto window = static_cast<Window>(i);
+    if (QWidget* w = Widget(window); w && w->isVisible()) BringToFront(window);
+  }
+}
+
+void QtDesktop::AskToEnd() {
+  if (Blocked()) return;
+  // The end item of the scene on screen; each one asks the same question.
+  constexpr std::pair<Window, std::string_view> kEndItems[] = {
+      {Window::frmShop, "mend"}, {Window::frmField, "fmend"}, {Window::frmArms, "aend"}};
+  for (const auto& [scene, item] : kEndItems) {
+    if (IsOpen(scene)) {
+      sink_->MenuChosen(item);
+      return;
+    }
+  }
+}
+
+void QtDesktop::HintUntilMenuOpens(const QString& hint) {
+  hint_ = hint;
+  for (Window scene : {Window::frmShop, Window::frmField, Window::frmArms}) {
+    if (QWidget* w = Widget(scene)) w->setToolTip(hint_);
+  }
+}
+
 std::string QtDesktop::ForegroundCaption() {
   if (x11::Available()) return x11::FocusedWindowCaption();
   QWidget* active = QApplication::activeWindow();
@@ -243,6 +260,7 @@ std::string QtDesktop::ForegroundCaption() {
 
 void QtDesktop::PopupMenu(Window menuWindow, const Menu& menu) {
   if (!IsMenuWindow(menuWindow) || ending_) return;
+  if (!hint_.isEmpty()) HintUntilMenuOpens(QString());  // the player has found the menu
   if (menu_) menu_->deleteLater();
   auto* popup = new QMenu;
   FillMenu(*popup, menu.items, [this](const std::string& name) {
@@ -265,7 +283,7 @@ void QtDesktop::ShowList(Window window, const Placement& place, const ListConten
     windows_[Index(window)] = list;
   }
   list->Fill(content, Scale());
-  list->setGeometry(Scale().ToPixels(place).translated(ScreenRect().topLeft()));
+  PlaceByFrame(*list, Scale().ToPixels(place).translated(GameOrigin()));
   list->show();
 }
 
@@ -278,7 +296,7 @@ void QtDesktop::ShowLabels(Window window, const Placement& place, const LabelCon
     windows_[Index(window)] = labels;
   }
   labels->Fill(content);
-  labels->setGeometry(Scale().ToPixels(place).translated(ScreenRect().topLeft()));
+  PlaceByFrame(*labels, Scale().ToPixels(place).translated(GameOrigin()));
   labels->show();
 }
 
@@ -388,6 +406,12 @@ void QtDesktop::RouteListMouseDown(Window window, int row, int button) {
 
 void QtDesktop::RouteDoubleClick(Window window) {
   if (!Blocked()) sink_->DoubleClick(window);
+}
+
+void QtDesktop::RouteCloseRequest(Window window) {
+  // Closed through the window manager is closed for the game too: the double click's way,
+  // which clears the window's open flag. While the game is paused the window stays.
+  RouteDoubleClick(window);
 }
 
 }  // namespace tolmark

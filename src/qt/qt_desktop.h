@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "present/desktop.h"
+#include "qt/floor_mapping.h"
 #include "qt/input_router.h"
 #include "qt/list_window.h"
 #include "qt/single_copy_lock.h"
@@ -64,8 +65,13 @@ class QtDesktop final : public QObject, public Desktop, private InputRouter {
   bool AnotherCopyRunning() override;
   void EndProgram() override;
 
-  // The floor in logical pixels from the top of the screen, as last read.
-  int FloorPixels() const { return floorPixels_; }
+  // Every open window of the game in front of the others, as the watchdog raises them; the
+  // keyboard stays where it is.
+  void RaiseAll();
+  // The game's own end question, as its menu's end item asks it (nothing while it is paused).
+  void AskToEnd();
+  // A tooltip over every figure of the scenes until the player first opens the menu.
+  void HintUntilMenuOpens(const QString& hint);
 
  private:
   struct SceneTimer {
@@ -79,6 +85,7 @@ class QtDesktop final : public QObject, public Desktop, private InputRouter {
   void RouteKeyDown(Window window, int keyCode) override;
   void RouteListMouseDown(Window window, int row, int button) override;
   void RouteDoubleClick(Window window) override;
+  void RouteCloseRequest(Window window) override;
 
   bool Blocked() const { return sink_ == nullptr || pauses_ > 0; }
   // On an X server that cannot shape windows, says so and ends the program, once; true then.
@@ -89,9 +96,11 @@ class QtDesktop final : public QObject, public Desktop, private InputRouter {
   void Tick(Window scene, Timer timer);
   void DeliverMissedTicks();
   void StopTimers(Window scene);
-  void ReadWorkArea();
+  // Reads the desktop's floor again and moves the game's windows onto it.
+  void FollowFloor();
   QRect ScreenRect() const;
-  qreal PixelRatio() const;
+  // Where the game's (0, 0) lies on the desktop now: the screen's corner, shifted with the floor.
+  QPoint GameOrigin() const;
   QWidget* Widget(Window window) const;
   UnitScale Scale() const { return UnitScale{twipsX_, twipsY_}; }
 
@@ -99,7 +108,8 @@ class QtDesktop final : public QObject, public Desktop, private InputRouter {
   std::unique_ptr<SingleCopyLock> lock_;
   int twipsX_ = 15;
   int twipsY_ = 15;
-  int floorPixels_ = 0;
+  FloorMapping floor_{0};
+  QString hint_;
   int pauses_ = 0;
   bool ending_ = false;
   // An X server without shapes: every scene would cover the screen. Asked once, at the start.

@@ -66,6 +66,10 @@ SceneWindow::SceneWindow(Window id, InputRouter& router)
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
   setFocusPolicy(Qt::StrongFocus);
+  // A scene appears without the keyboard; a click on a figure gives it one.
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  // A hint over the figures shows while the player works in another program, too.
+  setAttribute(Qt::WA_AlwaysShowToolTips);
   if (x11::Available()) {
     onServer_ = true;
     setAttribute(Qt::WA_PaintOnScreen);  // no client-side image, nothing copied to the server

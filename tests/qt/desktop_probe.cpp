@@ -6,6 +6,10 @@
 //   desktop-probe walk X    shows a visitor walking along the merchant at column X, between him
 //                           and the board he holds, one frame every 20 ms, then stops beyond him
 //   desktop-probe walked X  shows only the last frame of that walk
+//   desktop-probe talk X    keeps the merchant at column X talking: a new balloon beside him
+//                           every 250 ms, each followed by the scene taking the focus, as the
+//                           game does after every line
+// Scale factors are made whole as the game makes them.
 // Standard output tells "shown", "asleep", "awake", "walked" and every click or key that reaches
 // the game.
 #include <QApplication>
@@ -16,6 +20,7 @@
 
 #include "present/shapes.h"
 #include "qt/qt_desktop.h"
+#include "qt/whole_scale_factor.h"
 
 namespace {
 
@@ -56,10 +61,11 @@ constexpr int kWalkFrom = 20, kWalkTo = 60;  // the visitor's columns, from the 
 }  // namespace
 
 int main(int argc, char** argv) {
+  tolmark::UseWholeScaleFactors();
   QApplication app(argc, argv);
   const std::string mode = argc == 3 ? argv[1] : "";
-  if (mode != "sleep" && mode != "stand" && mode != "walk" && mode != "walked") {
-    std::fprintf(stderr, "usage: desktop-probe sleep|stand|walk|walked X\n");
+  if (mode != "sleep" && mode != "stand" && mode != "walk" && mode != "walked" && mode != "talk") {
+    std::fprintf(stderr, "usage: desktop-probe sleep|stand|walk|walked|talk X\n");
     return 2;
   }
   QTemporaryDir lockFolder;
@@ -89,6 +95,17 @@ int main(int argc, char** argv) {
       desk.Sleep(3000);
       Printer::Say("awake");
     });
+  } else if (mode == "talk") {
+    const int p = desk.TwipsPerPixelX();
+    int line = 0;
+    QObject::connect(&redraw, &QTimer::timeout, [&] {
+      desk.CloseWindow(tolmark::Window::frmMessage);
+      desk.ShowTalk(tolmark::Window::frmMessage, line++ % 2 ? "いらっしゃい" : "何をお探しで？",
+                    (x + 40) * p, desk.WorkAreaHeight() - 30 * p, 0);
+      desk.Focus(tolmark::Window::frmShop);
+      if (line == 1) Printer::Say("talking");
+    });
+    redraw.start(250);
   } else {
     QObject::connect(&redraw, &QTimer::timeout, [&] { ShowMerchant(desk, x); });
     redraw.start(200);

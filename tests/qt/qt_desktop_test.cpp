@@ -162,7 +162,9 @@ TEST_F(QtDesktopTest, ListWindowStandsAtItsPlaceWithItsColumnsAndReportsRowClick
   desk_.ShowList(Window::frmShopItem, Placement{1905, 4500, 4350, 1335}, content);
   auto* list = OnlyWindowOfKind<ListWindow>();
   ASSERT_NE(list, nullptr);
-  EXPECT_EQ(list->geometry(), QRect(127, 300, 290, 89));
+  // The place is the frame's corner; the size is the list's own area inside the frame.
+  EXPECT_EQ(list->frameGeometry().topLeft(), QPoint(127, 300));
+  EXPECT_EQ(list->size(), QSize(290, 89));
   EXPECT_EQ(list->windowTitle(), "+++ Tolmark2 +++");
   EXPECT_EQ(list->headerItem()->text(1), QString::fromUtf8("個数"));
   EXPECT_EQ(list->header()->sectionSize(0), 2000 / 15);

@@ -1,0 +1,539 @@
+// The game as a neighbour on a real desktop: a virtual X display with a window manager
+// (openbox), a panel with a tray (tint2) and a terminal (xterm) the player types into.
+// One display and one running game serve the whole suite; the tests run in order and leave
+// the desktop as they found it. The game starts without a save file, as on the first start.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <sstream>
+#include <thread>
+
+#include "child_process.h"
+#include "screenshot.h"
+
+namespace tolmark::testing {
+namespace {
+
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+constexpr int kScreenWidth = 800;
+constexpr int kScreenHeight = 600;
+constexpr int kPanelHeight = 30;
+constexpr std::uint32_t kRoot = 0x000000;  // Xvfb's root shows black
+constexpr int kMerchantX = 100;            // the merchant, 34 x 34 pixels at the left
+constexpr int kMerchantSize = 34;
+
+std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty()) lines.push_back(line);
+  }
+  return lines;
+}
+
+bool HaveTool(const std::string& name) {
+  return testing::Run({"sh", "-c", "command -v " + name + " >/dev/null"}).status == 0;
+}
+
+struct Rect {
+  int x = 0, y = 0, width = 0, height = 0;
+};
+
+class DesktopWithManager : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    for (const char* tool :
+         {"Xvfb", "xdotool", "import", "xprop", "xwininfo", "openbox", "tint2", "xterm"}) {
+      if (!HaveTool(tool)) {
+        missing_ = std::string(tool) + " is not installed (scripts/install-deps)";
+        return;
+      }
+    }
+    work_ = fs::temp_directory_path() / ("tolmark2-neighbour-" + std::to_string(getpid()));
+    fs::remove_all(work_);
+    for (const char* sub : {"home", "config", "run", "play", "data"}) {
+      fs::create_directories(work_ / sub);
+    }
+    fs::permissions(work_ / "run", fs::perms::owner_all, fs::perm_options::replace);
+    shots_ = fs::current_path() / "desktop-neighbour-shots";
+    fs::create_directories(shots_);
+
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    ChildProcess::Options serverOptions;
+    serverOptions.passFd = fds[1];
+    server_ = std::make_unique<ChildProcess>(
+        std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
+                                 std::to_string(kScreenWidth) + "x" +
+                                     std::to_string(kScreenHeight) + "x24",
+                                 "-nolisten", "tcp"},
+        serverOptions);
+    close(fds[1]);
+    std::string number;
+    char c;
+    while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
+    close(fds[0]);
+    ASSERT_FALSE(number.empty()) << "Xvfb did not start";
+    display_ = ":" + number;
+
+    manager_ = std::make_unique<ChildProcess>(Quiet({"openbox", "--sm-disable"}), Env());
+    ASSERT_TRUE(WaitFor([] {
+      return X({"xprop", "-root", "_NET_SUPPORTING_WM_CHECK"}).output.find("window id") !=
+             std::string::npos;
+    }, 20s)) << "openbox did not start";
+    StartPanel("bottom");
+    ASSERT_TRUE(WaitFor([] { return WorkArea().height == kScreenHeight - kPanelHeight; }, 20s))
+        << "the panel published no work area";
+
+    game_ = std::make_unique<ChildProcess>(std::vector<std::string>{TOLMARK2_PATH}, Env());
+    ASSERT_TRUE(WaitFor([] { return MerchantPixels(Shot("start"), Floor()) > 200; }, 20s))
+        << "the merchant never appeared on the floor";
+  }
+
+  static void TearDownTestSuite() {
+    game_.reset();
+    panel_.reset();
+    manager_.reset();
+    server_.reset();
+    if (!work_.empty()) fs::remove_all(work_);
+  }
+
+  void SetUp() override {
+    if (!missing_.empty()) GTEST_SKIP() << missing_;
+    ASSERT_TRUE(game_ && game_->Running()) << "the game is not running";
+  }
+
+  static ChildProcess::Options Env() {
+    ChildProcess::Options options;
+    options.env = {{"DISPLAY", display_},
+                   {"HOME", (work_ / "home").string()},
+                   {"XDG_CONFIG_HOME", (work_ / "config").string()},
+                   {"XDG_RUNTIME_DIR", (work_ / "run").string()},
+                   {"XDG_DATA_HOME", (work_ / "data").string()},
+                   // No session bus: the tray icon is the X11 one the panel embeds.
+                   {"DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent"},
+                   {"QT_QPA_PLATFORM", "xcb"}};
+    options.folder = (work_ / "play").string();
+    return options;
+  }
+
+  // The desktop's own programs talk a lot; their words would bury the test's.
+  static std::vector<std::string> Quiet(std::vector<std::string> argv) {
+    std::string command = "exec";
+    for (const std::string& arg : argv) command += " '" + arg + "'";
+    return {"sh", "-c", command + " >/dev/null 2>&1"};
+  }
+
+  static RunResult X(std::vector<std::string> argv) { return testing::Run(std::move(argv), Env()); }
+
+  static Screenshot Shot(const std::string& name) {
+    return TakeScreenshot(display_, (shots_ / (name + ".png")).string());
+  }
+
+  static bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < deadline) {
+      if (condition()) return true;
+      std::this_thread::sleep_for(100ms);
+    }
+    return condition();
+  }
+
+  // A tint2 panel with a tray, 30 pixels high at the top or the bottom of the screen.
+  static void StartPanel(const std::string& position) {
+    panel_.reset();
+    const fs::path config = work_ / ("tint2-" + position + ".rc");
+    std::ofstream(config) << "panel_items = TS\n"
+                          << "panel_size = 100% " << kPanelHeight << "\n"
+                          << "panel_position = " << position << " center horizontal\n"
+                          << "panel_background_id = 0\n"
+                          << "strut_policy = follow_size\n"
+                          << "systray_icon_size = 22\n";
+    panel_ = std::make_unique<ChildProcess>(Quiet({"tint2", "-c", config.string()}), Env());
+  }
+
+  static Rect WorkArea() {
+    Rect area;
+    const std::string out = X({"xprop", "-root", "_NET_WORKAREA"}).output;
+    const auto equals = out.find('=');
+    if (equals == std::string::npos) return area;
+    char comma;
+    std::istringstream(out.substr(equals + 1)) >> area.x >> comma >> area.y >> comma >>
+        area.width >> comma >> area.height;
+    return area;
+  }
+
+  static int Floor() {
+    const Rect area = WorkArea();
+    return area.height > 0 ? area.y + area.height : kScreenHeight;
+  }
+
+  // Pixels of the merchant's place at scale 1 (he stands on the floor at the left).
+  static int MerchantPixels(const Screenshot& shot, int floor) {
+    return shot.CountOther(kMerchantX, floor - kMerchantSize, kMerchantX + kMerchantSize, floor,
+                           kRoot);
+  }
+
+  // The share (0..1) of the merchant's own pixels in the reference shot that show unchanged.
+  static double MerchantShows(const Screenshot& shot, const Screenshot& reference) {
+    int figure = 0, same = 0;
+    const int floor = Floor();
+    for (int y = floor - kMerchantSize; y < floor; ++y) {
+      for (int x = kMerchantX; x < kMerchantX + kMerchantSize; ++x) {
+        if (reference.At(x, y) == kRoot) continue;
+        ++figure;
+        same += shot.At(x, y) == reference.At(x, y);
+      }
+    }
+    return figure > 0 ? static_cast<double>(same) / figure : 0.0;
+  }
+
+  static std::pair<int, int> MerchantPixel(const Screenshot& shot) {
+    const int floor = Floor();
+    for (int y = floor - 1; y >= floor - kMerchantSize; --y) {
+      for (int x = kMerchantX + 10; x < kMerchantX + kMerchantSize; ++x) {
+        if (shot.At(x, y) != kRoot) return {x, y};
+      }
+    }
+    return {-1, -1};
+  }
+
+  // The program's visible windows, only those of exactly that name when one is given.
+  static std::vector<std::string> VisibleWindowsOf(pid_t pid, const std::string& name = "") {
+    std::vector<std::string> windows =
+        Lines(X({"xdotool", "search", "--onlyvisible", "--pid", std::to_string(pid)}).output);
+    if (name.empty()) return windows;
+    std::erase_if(windows, [&](const std::string& id) {
+      return FirstLine(X({"xdotool", "getwindowname", id}).output) != name;
+    });
+    return windows;
+  }
+
+  static std::vector<std::string> GameWindows() {
+    return VisibleWindowsOf(game_->Pid(), "+++ Tolmark2 +++");
+  }
+
+  static std::string SceneWindow() {
+    for (const std::string& id : GameWindows()) {
+      if (ClientRect(id).width == kScreenWidth) return id;
+    }
+    return {};
+  }
+
+  // The window's own area (inside any frame) on the screen.
+  static Rect ClientRect(const std::string& window) {
+    Rect r;
+    std::istringstream lines(X({"xwininfo", "-id", window}).output);
+    for (std::string line; std::getline(lines, line);) {
+      auto value = [&](const char* key, int& into) {
+        const auto at = line.find(key);
+        if (at != std::string::npos) into = std::stoi(line.substr(at + std::strlen(key)));
+      };
+      value("Absolute upper-left X:", r.x);
+      value("Absolute upper-left Y:", r.y);
+      value("Width:", r.width);
+      value("Height:", r.height);
+    }
+    return r;
+  }
+
+  static std::string FocusedName() {
+    return FirstLine(X({"xdotool", "getwindowfocus", "getwindowname"}).output);
+  }
+
+  // A terminal whose typed lines land in a file, placed at a pixel position; it has the
+  // keyboard once this returns.
+  struct Terminal {
+    std::unique_ptr<ChildProcess> process;
+    fs::path typed;
+    std::string window;
+  };
+  static Terminal StartTerminal(int x, int y) {
+    Terminal t;
+    t.typed = work_ / ("typed-" + std::to_string(++terminals_));
+    t.process = std::make_unique<ChildProcess>(
+        Quiet({"xterm", "-geometry", "30x6+" + std::to_string(x) + "+" + std::to_string(y),
+               "-title", "typist", "-e", "sh", "-c", "exec cat > " + t.typed.string()}),
+        Env());
+    WaitFor([&] {
+      t.window = FirstLine(X({"xdotool", "search", "--onlyvisible", "--name", "^typist$"}).output);
+      return !t.window.empty();
+    }, 20s);
+    if (!t.window.empty()) X({"xdotool", "windowactivate", "--sync", t.window});
+    return t;
+  }
+
+  static std::string Typed(const Terminal& t) {
+    std::ifstream in(t.typed);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+
+  // Types a line into whatever has the keyboard, as a person would, key by key.
+  static void TypeLine(const std::string& text) {
+    X({"xdotool", "type", "--delay", "60", text});
+    X({"xdotool", "key", "Return"});
+  }
+
+  // The game's own always-in-front switch: its key T, pressed while the game has the keyboard.
+  static void ToggleAlwaysInFront() {
+    const std::string scene = SceneWindow();
+    ASSERT_FALSE(scene.empty());
+    X({"xdotool", "windowactivate", "--sync", scene});
+    X({"xdotool", "key", "t"});
+  }
+
+  void RightClickMerchant() {
+    const auto [x, y] = MerchantPixel(Shot("before-right-click"));
+    ASSERT_GE(x, 0);
+    X({"xdotool", "mousemove", std::to_string(x), std::to_string(y), "click", "3"});
+  }
+
+  inline static std::string missing_;
+  inline static fs::path work_;
+  inline static fs::path shots_;
+  inline static std::string display_;
+  inline static int terminals_ = 0;
+  inline static std::unique_ptr<ChildProcess> server_;
+  inline static std::unique_ptr<ChildProcess> manager_;
+  inline static std::unique_ptr<ChildProcess> panel_;
+  inline static std::unique_ptr<ChildProcess> game_;
+};
+
+TEST_F(DesktopWithManager, FirstStartTellsOverTheMerchantThatARightClickOpensTheMenu) {
+  const std::size_t before = VisibleWindowsOf(game_->Pid()).size();
+  const auto [x, y] = MerchantPixel(Shot("hint-before"));
+  ASSERT_GE(x, 0);
+  X({"xdotool", "mousemove", std::to_string(x - 1), std::to_string(y)});
+  X({"xdotool", "mousemove", std::to_string(x), std::to_string(y)});
+  EXPECT_TRUE(WaitFor([&] { return VisibleWindowsOf(game_->Pid()).size() > before; }, 10s))
+      << "no tooltip over the merchant";
+  Shot("hint");
+  X({"xdotool", "mousemove", "600", "200"});
+  EXPECT_TRUE(WaitFor([&] { return VisibleWindowsOf(game_->Pid()).size() == before; }, 10s));
+}
+
+TEST_F(DesktopWithManager, MerchantStandsOnTheFloorAboveThePanel) {
+  const Screenshot shot = Shot("on-the-floor");
+  const int floor = Floor();
+  EXPECT_EQ(floor, kScreenHeight - kPanelHeight);
+  EXPECT_GT(MerchantPixels(shot, floor), 200);
+  // Nothing of him floats above his place.
+  EXPECT_EQ(shot.CountOther(kMerchantX, floor - 3 * kMerchantSize, kMerchantX + kMerchantSize,
+                            floor - kMerchantSize - 6, kRoot), 0);
+}
+
+TEST_F(DesktopWithManager, TextTypedIntoATerminalArrivesWholeWhileBalloonsAppear) {
+  Terminal terminal = StartTerminal(400, 80);
+  ASSERT_FALSE(terminal.window.empty()) << "xterm did not start";
+  ChildProcess::Options options = Env();
+  options.captureOutput = true;
+  ChildProcess probe({PROBE_PATH, "talk", "400"}, options);
+  ASSERT_EQ(probe.ReadLine(20s).value_or(""), "shown");
+  ASSERT_EQ(probe.ReadLine(20s).value_or(""), "talking");
+  // Balloons come and go, and the talking scene asks for the focus after each one.
+  TypeLine("the quick brown fox jumps over the lazy dog");
+  EXPECT_TRUE(WaitFor([&] {
+    return Typed(terminal) == "the quick brown fox jumps over the lazy dog\n";
+  }, 10s)) << "the terminal got: " << Typed(terminal);
+  EXPECT_EQ(FocusedName(), "typist");
+  Shot("typing-beside-balloons");
+  EXPECT_EQ(probe.ReadLine(500ms), std::nullopt) << "a key reached the game";
+}
+
+TEST_F(DesktopWithManager, AlwaysInFrontRaisesTheGameOverATerminalThatKeepsTheKeyboard) {
+  const Screenshot reference = Shot("front-reference");
+  ToggleAlwaysInFront();
+  // A terminal opens over the merchant and takes the keyboard, as new windows do.
+  Terminal terminal = StartTerminal(kMerchantX - 40, Floor() - 60);
+  ASSERT_FALSE(terminal.window.empty()) << "xterm did not start";
+  EXPECT_TRUE(WaitFor([&] {
+    return MerchantShows(Shot("front-raised"), reference) == 1.0;
+  }, 5s)) << "the merchant did not come back in front of the terminal";
+  TypeLine("ls");
+  TypeLine("still typing here");
+  EXPECT_TRUE(WaitFor([&] { return Typed(terminal) == "ls\nstill typing here\n"; }, 10s))
+      << "the terminal got: " << Typed(terminal);
+  EXPECT_EQ(FocusedName(), "typist") << "the watchdog took the keyboard";
+  ToggleAlwaysInFront();
+}
+
+TEST_F(DesktopWithManager, TrayIconBringsACoveredGameToTheFront) {
+  const Screenshot reference = Shot("tray-reference");
+  Terminal terminal = StartTerminal(kMerchantX - 40, Floor() - 60);
+  ASSERT_FALSE(terminal.window.empty()) << "xterm did not start";
+  ASSERT_TRUE(WaitFor([&] {
+    return MerchantShows(Shot("tray-covered"), reference) < 0.5;
+  }, 5s)) << "the terminal should cover the merchant";
+  std::string icon;
+  ASSERT_TRUE(WaitFor([&] {
+    const auto found = VisibleWindowsOf(game_->Pid(), "tolmark2");
+    if (found.empty()) return false;
+    icon = found.front();
+    return ClientRect(icon).y >= Floor();  // embedded in the panel
+  }, 10s)) << "no tray icon in the panel";
+  const Rect at = ClientRect(icon);
+  X({"xdotool", "mousemove", std::to_string(at.x + at.width / 2),
+     std::to_string(at.y + at.height / 2), "click", "1"});
+  EXPECT_TRUE(WaitFor([&] {
+    return MerchantShows(Shot("tray-raised"), reference) == 1.0;
+  }, 5s)) << "the tray icon did not bring the merchant back";
+}
+
+TEST_F(DesktopWithManager, StockListStandsByItsFrameAndReopensAfterTheManagerClosedIt) {
+  auto openStockList = [&]() -> std::string {
+    const auto before = GameWindows();
+    RightClickMerchant();
+    X({"xdotool", "sleep", "0.5", "key", "Down", "Return"});  // 売り物, the first entry
+    std::string list;
+    WaitFor([&] {
+      for (const std::string& id : GameWindows()) {
+        if (std::find(before.begin(), before.end(), id) == before.end()) list = id;
+      }
+      return !list.empty();
+    }, 10s);
+    return list;
+  };
+  const std::size_t scenes = GameWindows().size();
+  const std::string list = openStockList();
+  ASSERT_FALSE(list.empty()) << "no stock list window";
+
+  // 4350 x 1335 units: the frame's corner at 127 pixels from the left, 60 + 89 above the floor.
+  const Rect client = ClientRect(list);
+  EXPECT_EQ(client.width, 290);
+  EXPECT_EQ(client.height, 89);
+  int left = 0, right = 0, top = 0, bottom = 0;
+  const std::string extents = X({"xprop", "-id", list, "_NET_FRAME_EXTENTS"}).output;
+  ASSERT_EQ(std::sscanf(extents.c_str(), "_NET_FRAME_EXTENTS(CARDINAL) = %d, %d, %d, %d", &left,
+                        &right, &top, &bottom), 4) << extents;
+  EXPECT_GT(top, 0) << "the window manager gave the list no title bar";
+  EXPECT_EQ(client.x - left, 127);
+  EXPECT_EQ(client.y - top, Floor() - 89 - 60);
+  // A close button, no maximize.
+  const std::string actions = X({"xprop", "-id", list, "_NET_WM_ALLOWED_ACTIONS"}).output;
+  EXPECT_NE(actions.find("_NET_WM_ACTION_CLOSE"), std::string::npos) << actions;
+  EXPECT_EQ(actions.find("_NET_WM_ACTION_MAXIMIZE"), std::string::npos) << actions;
+
+  // Closed by the window manager (its close key), the list is closed for the game too.
+  X({"xdotool", "windowactivate", "--sync", list, "key", "alt+F4"});
+  ASSERT_TRUE(WaitFor([&] { return GameWindows().size() == scenes; }, 10s))
+      << "the list did not close";
+  // The first menu click opens it again.
+  const std::string reopened = openStockList();
+  EXPECT_FALSE(reopened.empty()) << "the first menu click did not reopen the stock list";
+  Shot("stock-list-reopened");
+  if (!reopened.empty()) {
+    X({"xdotool", "windowactivate", "--sync", reopened, "key", "alt+F4"});
+    EXPECT_TRUE(
+        WaitFor([&] { return GameWindows().size() == scenes; }, 10s));
+  }
+}
+
+TEST_F(DesktopWithManager, FiguresFollowThePanelToTheTopAndBack) {
+  StartPanel("top");
+  ASSERT_TRUE(WaitFor([] { return WorkArea().y == kPanelHeight; }, 20s))
+      << "the panel did not move to the top";
+  EXPECT_TRUE(WaitFor([] { return MerchantPixels(Shot("panel-top"), kScreenHeight) > 200; }, 10s))
+      << "the merchant should stand on the screen's bottom edge";
+
+  // A scene that starts while the panel is at the top stands there too.
+  ChildProcess::Options options = Env();
+  options.captureOutput = true;
+  {
+    ChildProcess probe({PROBE_PATH, "stand", "400"}, options);
+    ASSERT_EQ(probe.ReadLine(20s).value_or(""), "shown");
+    EXPECT_TRUE(WaitFor([] {
+      return Shot("probe-panel-top").CountOther(400, kScreenHeight - kMerchantSize, 434,
+                                                kScreenHeight, kRoot) > 200;
+    }, 10s));
+  }
+
+  StartPanel("bottom");
+  ASSERT_TRUE(WaitFor([] { return WorkArea().height == kScreenHeight - kPanelHeight &&
+                                  WorkArea().y == 0; }, 20s));
+  EXPECT_TRUE(WaitFor([] {
+    const Screenshot shot = Shot("panel-bottom-again");
+    return MerchantPixels(shot, kScreenHeight - kPanelHeight) > 200 &&
+           shot.CountOther(kMerchantX, kScreenHeight - kPanelHeight - 2 * kMerchantSize,
+                           kMerchantX + kMerchantSize, kScreenHeight - kPanelHeight - kMerchantSize - 6,
+                           kRoot) == 0;
+  }, 10s)) << "the merchant should stand on the floor above the panel again";
+}
+
+TEST_F(DesktopWithManager, AnyScaleFactorKeepsTheMerchantOnTheFloorInWholeBlocks) {
+  struct Case {
+    const char* factor;
+    int whole;  // the factor the game draws with
+  };
+  for (const Case& c : {Case{"1.25", 1}, Case{"1.5", 2}, Case{"2", 2}}) {
+    SCOPED_TRACE(c.factor);
+    ChildProcess::Options options = Env();
+    options.captureOutput = true;
+    options.env["QT_SCALE_FACTOR"] = c.factor;
+    ChildProcess probe({PROBE_PATH, "stand", "200"}, options);  // logical column 200
+    ASSERT_EQ(probe.ReadLine(20s).value_or(""), "shown");
+    const int x0 = 200 * c.whole, size = kMerchantSize * c.whole, floor = Floor();
+    Screenshot shot;
+    EXPECT_TRUE(WaitFor([&] {
+      shot = Shot(std::string("scaled-") + c.factor);
+      return shot.CountOther(x0, floor - size, x0 + size, floor, kRoot) > 200 * c.whole * c.whole;
+    }, 10s)) << "no merchant of that size on the floor";
+    // Nothing of him above his place, nor beside it as a larger one would be.
+    EXPECT_EQ(shot.CountOther(x0, floor - size - 40, x0 + size, floor - size - 6, kRoot), 0);
+    EXPECT_EQ(shot.CountOther(x0 + size, floor - size, x0 + size + 30, floor, kRoot), 0);
+    probe.Terminate();
+    EXPECT_TRUE(WaitFor([&] {
+      return Shot("scaled-gone").CountOther(x0, floor - size, x0 + size, floor, kRoot) == 0;
+    }, 10s));
+  }
+}
+
+TEST_F(DesktopWithManager, CommandLineAnswersVersionAndHelpWithoutADisplay) {
+  ChildProcess::Options noDisplay;
+  noDisplay.env = {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}};
+  const RunResult version = testing::Run({TOLMARK2_PATH, "--version"}, noDisplay);
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.output.rfind("tolmark2 ", 0), 0u) << version.output;
+  const RunResult help = testing::Run({TOLMARK2_PATH, "--help"}, noDisplay);
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.output.find("--data-dir"), std::string::npos) << help.output;
+  EXPECT_NE(testing::Run({TOLMARK2_PATH, "--no-such-option"}, noDisplay).status, 0);
+}
+
+TEST_F(DesktopWithManager, DataFolderThatCannotBeMadeShowsAMessageAndEndsWithFailure) {
+  const fs::path aFile = work_ / "not-a-folder";
+  std::ofstream(aFile) << "a file, not a folder\n";
+  for (const std::string& folder : {(aFile / "tolmark2").string(), std::string("/proc/tolmark2")}) {
+    SCOPED_TRACE(folder);
+    ChildProcess game({TOLMARK2_PATH, "--data-dir", folder}, Env());
+    std::string box;
+    ASSERT_TRUE(WaitFor([&] {
+      const auto windows = VisibleWindowsOf(game.Pid());
+      if (!windows.empty()) box = windows.front();
+      return !box.empty();
+    }, 20s)) << "no message box";
+    EXPECT_EQ(FirstLine(X({"xdotool", "getwindowname", box}).output), "+++ Tolmark2 +++");
+    Shot("data-folder-refused");
+    X({"xdotool", "windowactivate", "--sync", box, "key", "Return"});
+    const auto status = game.WaitExit(10s);
+    ASSERT_TRUE(status.has_value()) << "the game did not end";
+    EXPECT_NE(*status, 0);
+  }
+  EXPECT_TRUE(game_->Running());
+}
+
+}  // namespace
+}  // namespace tolmark::testing
