@@ -10,20 +10,24 @@
 namespace tolmark::town {
 namespace {
 
-// Design client size, in screen units: as wide as the list's three columns and its frame,
-// high enough for the header and five rows.
-constexpr WindowSize kListSize{4350, 1335};
+// The two windows' bottoms stand 148 and 60 px above the floor: each is 88 px high, the
+// header and five rows, so the goods sit exactly on the shopping list at any pixel size.
+constexpr std::int32_t kListWidth = 4350;  // units: the three columns and the frame
+constexpr int kListHeightPx = 88;
 constexpr int kSellAboveFloorPx = 148;
 constexpr int kBuyAboveFloorPx = 60;
+static_assert(kSellAboveFloorPx - kBuyAboveFloorPx == kListHeightPx);
+
+WindowSize ListSize(const ScreenMetrics& m) { return {kListWidth, m.PxY(kListHeightPx)}; }
 
 }  // namespace
 
 Placement SellListPlacement(const ScreenMetrics& m) {
-  return PlaceAboveFloor(m, kListSize, 0, kSellAboveFloorPx);
+  return PlaceAboveFloor(m, ListSize(m), 0, kSellAboveFloorPx);
 }
 
 Placement BuyListPlacement(const ScreenMetrics& m) {
-  return PlaceAboveFloor(m, kListSize, 0, kBuyAboveFloorPx);
+  return PlaceAboveFloor(m, ListSize(m), 0, kBuyAboveFloorPx);
 }
 
 ListContent SellListContent(const GameState& s) {

@@ -9,8 +9,9 @@
 
 namespace tolmark::town {
 
-// Both windows are 4350 units wide, the list filling them, at the left edge: frmASell with its
-// bottom 148 px above the floor, frmABuy 60 px above it, so the goods stand over the list.
+// Both windows are 4350 units wide, the list filling them, and 88 px high, at the left edge:
+// frmASell with its bottom 148 px above the floor, frmABuy 60 px above it, so the goods stand
+// right on top of the shopping list.
 Placement SellListPlacement(const ScreenMetrics& m);  // frmASell
 Placement BuyListPlacement(const ScreenMetrics& m);   // frmABuy
 
