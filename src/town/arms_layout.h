@@ -2,6 +2,7 @@
 // board on the right, the hero walking in from the left edge, talking, and walking out; and
 // the bare stage of the ending. Pure arithmetic on the game state and the screen's measures;
 // the step functions draw the frames and run the timer.
+// Nothing here draws from Random.
 #pragma once
 
 #include <cstdint>

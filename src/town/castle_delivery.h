@@ -3,6 +3,7 @@
 // cleared, the short greeting before the ending's replay. Plain talk as tables; the delivery
 // and the payment as rules. The step functions say the lines, pump, pause and walk the hero
 // out.
+// Nothing here draws from Random.
 #pragma once
 
 #include <cstdint>

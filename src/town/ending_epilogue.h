@@ -2,6 +2,7 @@
 // put into the shop's stock, the bag's size given back after a hired wagon, and the game marked
 // cleared before it is saved. The narration, the pauses, the save and the clear report are the
 // step function's, in the order told at each function.
+// Nothing here draws from Random.
 #pragma once
 
 #include <cstdint>

@@ -2,6 +2,7 @@
 // a click (700..724); the narration of the epilogue; the hero's thanks; and the four closing
 // notes (730..733), after which the game closes (734). Lines as tables; what the epilogue does
 // to the game is in ending_epilogue.h.
+// Nothing here draws from Random.
 #pragma once
 
 #include <array>

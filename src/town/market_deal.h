@@ -1,6 +1,7 @@
 // Paying for the shopping list (BuyArms, PendingAction 200..210) and leaving the market
 // without buying (GoHome, 500..503): the dealer's lines, the money and what becomes of the
 // list. The step functions say the lines, ask the questions and start the walk out.
+// Nothing here draws from Random.
 #pragma once
 
 #include <cstdint>

@@ -2,6 +2,7 @@
 // move between the two, one at a time or a whole row at a time, and every market row keeps its
 // ten pieces between the two tables. Rows are matched between the tables by weapon name. Pure
 // operations on the game state; the step functions fill the windows again afterwards.
+// Nothing here draws from Random.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,6 @@
 // The dealer's greeting at the counter of アーウット (ShopArms, PendingAction 1..4): two plain
 // lines, then the hero reads his purse aloud while he browses the two lists.
+// Nothing here draws from Random.
 #pragma once
 
 #include <cstdint>

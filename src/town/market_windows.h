@@ -1,6 +1,7 @@
 // The two list windows of the market: frmASell, the goods on sale, and frmABuy, the hero's
 // shopping list. Their rows, columns and selection, and where they stand. The loading routines
 // (and the town's refresh after every change) hand these to the desktop.
+// Nothing here draws from Random.
 #pragma once
 
 #include "model/game_state.h"

@@ -2,6 +2,7 @@
 // after it. The market greeting, the castle's greeting and farewell, the king's story and the
 // closing notes are all such rows; the step functions look a code up, say the line with Say
 // (the counter figure's balloon or the hero's) and move to the row's next code.
+// Nothing here draws from Random.
 #pragma once
 
 #include <cstdint>
