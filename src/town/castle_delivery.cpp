@@ -85,8 +85,9 @@ DeliveryOutcome DeliverRoyalOrder(GameState& s, const DeliveryLineSink& sayRow) 
     const std::int32_t pieces = wholeEntry ? carried.Count : order.Wanted;
     const std::string line = DeliveryRowLine(order, r, pieces);
 
-    const std::int64_t worth = static_cast<std::int64_t>(CataloguePrice(s, order.WeaponId)) * pieces;
-    s.DealAmount = ClampToMoney(CLng(static_cast<double>(worth) * 1.2 + s.DealAmount));
+    const std::int64_t worth =
+        static_cast<std::int64_t>(CataloguePrice(s, order.WeaponId)) * pieces;
+    s.DealAmount = CLng(static_cast<double>(worth) * 1.2 + s.DealAmount);
     s.BagPieces -= pieces;
     if (wholeEntry) {
       order.Wanted -= pieces;
@@ -105,7 +106,9 @@ DeliveryOutcome DeliverRoyalOrder(GameState& s, const DeliveryLineSink& sayRow) 
     outcome.line = castle_line::kNothingBrought;
     return outcome;
   }
-  if (s.WagonHired != kFalse) s.DealAmount = ClampToMoney(std::int64_t{s.DealAmount} + kWagonFareRefund);
+  if (s.WagonHired != kFalse) {
+    s.DealAmount = ClampToMoney(std::int64_t{s.DealAmount} + kWagonFareRefund);
+  }
   // The king pays in full, past the purse's usual ceiling if need be.
   s.Gold = ClampToMoney(std::int64_t{s.Gold} + s.DealAmount);
   if (s.BossBeatenThisTrip != kFalse) {

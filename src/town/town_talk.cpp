@@ -6,8 +6,8 @@
 namespace tolmark::town {
 
 const TalkRow* FindTalkRow(TalkScript script, std::int32_t code) {
-  const auto it =
-      std::find_if(script.begin(), script.end(), [code](const TalkRow& row) { return row.code == code; });
+  const auto it = std::find_if(script.begin(), script.end(),
+                               [code](const TalkRow& row) { return row.code == code; });
   return it == script.end() ? nullptr : &*it;
 }
 
