@@ -16,13 +16,14 @@ namespace tolmark::town {
 // Pieces of each weapon the market has on a visit.
 inline constexpr std::int32_t kPiecesPerMarketRow = 10;
 
-// Rows count from 0 here; the list windows count from 1.
+// Rows count from 0 here; the list windows count from 1. The input handlers reach these four
+// through SellListGesture and BuyListGesture below, which also keep the selection and
+// CommandBusy.
 
 // Take one piece (a double click on market row `row`): a full row (10) starts a shopping-list
 // row of 1 piece at the day's OfferPrice, appended at the end; a row with 1..9 left gives one
 // more piece to its shopping-list row. False, and nothing changed, for an empty row (0 left) or
-// a row the market does not have: the step function then only clears CommandBusy and does not
-// fill the windows again.
+// a row the market does not have: the windows are then not filled again.
 bool TakeOnePiece(GameState& s, std::int32_t row);
 
 // Take a whole row (a right press on market row `row`): everything left goes to the shopping
