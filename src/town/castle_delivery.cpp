@@ -14,7 +14,7 @@ namespace {
 constexpr std::array<TalkRow, 1> kClearedRows = {{
     {1, Speaker::Counter, castle_line::kWellDone, kReplayCode},
 }};
-static_assert(CodesRise(kClearedRows));
+static_assert(SortedByCode(kClearedRows));
 
 constexpr std::array<TalkRow, 6> kVisitRows = {{
     {1, Speaker::Counter, castle_line::kAreYouTheDealer, 2},
@@ -24,7 +24,7 @@ constexpr std::array<TalkRow, 6> kVisitRows = {{
     {31, Speaker::Counter, castle_line::kAgainPlease, 90},
     {90, Speaker::Hero, castle_line::kComeAgain, kWalkOutCode},
 }};
-static_assert(CodesRise(kVisitRows));
+static_assert(SortedByCode(kVisitRows));
 
 // The order row that is counted in suits of armour rather than pieces.
 constexpr std::int32_t kSuitsRow = 3;

@@ -42,7 +42,7 @@ constexpr std::array<TalkRow, 4> kClosingRows = {{
     {733, Speaker::Hero, ending_line::kHaveALook,     kGameCloses},
 }};
 // clang-format on
-static_assert(CodesRise(kStoryRows) && CodesRise(kClosingRows));
+static_assert(SortedByCode(kStoryRows) && SortedByCode(kClosingRows));
 
 }  // namespace
 

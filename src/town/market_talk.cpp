@@ -12,7 +12,7 @@ constexpr std::array<TalkRow, 2> kGreetingRows = {{
     {1, Speaker::Counter, market_line::kWelcome, 2},
     {2, Speaker::Counter, market_line::kWhatToBuy, kOpenListsCode},
 }};
-static_assert(CodesRise(kGreetingRows));
+static_assert(SortedByCode(kGreetingRows));
 
 }  // namespace
 

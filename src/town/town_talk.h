@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "model/game_state.h"
+#include "scene/step_rows.h"
 
 namespace tolmark::town {
 
@@ -35,7 +36,9 @@ struct TalkRow {
 using TalkScript = std::span<const TalkRow>;
 
 // The row of that code, or none: the code then acts rather than talks, or does nothing.
-const TalkRow* FindTalkRow(TalkScript script, std::int32_t code);
+inline const TalkRow* FindTalkRow(TalkScript script, std::int32_t code) {
+  return FindByCode(script, code);
+}
 
 // A line worked out from the game (a sum of money, a purse, a delivered row) with its speaker
 // and the next code. An empty line says nothing; next 0 leaves PendingAction as it is.
@@ -44,13 +47,5 @@ struct TalkStep {
   std::string line;
   std::int32_t next = 0;
 };
-
-// Whether every code of a script is unique and the rows are in rising code order.
-constexpr bool CodesRise(TalkScript script) {
-  for (std::size_t i = 1; i < script.size(); ++i) {
-    if (script[i].code <= script[i - 1].code) return false;
-  }
-  return true;
-}
 
 }  // namespace tolmark::town
