@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "model/game_state.h"
+#include "save/save_file.h"
 #include "town/town_talk.h"
 
 namespace tolmark::town {
@@ -69,6 +70,9 @@ inline constexpr std::string_view kSaved = "引き続き楽しめるよう、デ
 inline constexpr std::string_view kEnjoy = "心ゆくまで、続きをお楽しみください";
 inline constexpr std::string_view kClearFileMade = "なお、クリアファイルをフォルダ内に作成しましたので、";
 inline constexpr std::string_view kHaveALook = "どうぞご覧下さい";
+// Told in a message box when the ending could not keep what it writes.
+inline constexpr std::string_view kSaveFailed = kSaveFailedLine;
+inline constexpr std::string_view kReportFailed = "クリアファイルの作成に失敗したようだ…";
 }  // namespace ending_line
 
 }  // namespace tolmark::town
