@@ -182,7 +182,7 @@ constexpr std::string_view kBeastWeaponSuffix = "だ！ラッキー！！";
 // What the demon takes, and the reputation he asks for.
 constexpr std::int32_t kDemonPrice = 500;
 
-// The rolls that bring a sacred beast.
+// The beasts, d = Int(Rnd × 5).
 constexpr int kBeastKinds = 5;
 
 EventStep Prompt(std::string_view yes, std::string_view no) { return PromptStep(yes, no); }
