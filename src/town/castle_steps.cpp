@@ -119,8 +119,10 @@ void EndingTurn(Scenes& c) {
   } else if (code == kEpilogueStart) {
     Epilogue(c);
   } else if (code == kGameCloses) {
+    // With no window left the game is over; the desktop is told so rather than left to notice.
     c.desk.UnloadAllExcept(Window::frmArms);
     c.desk.CloseWindow(Window::frmArms);
+    c.desk.EndProgram();
   }
 }
 
