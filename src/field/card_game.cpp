@@ -29,7 +29,7 @@ EventStep Closing(std::string text) { return ClosingStep(std::move(text)); }
 
 // A bet: the stake leaves the purse, and the card on the table is named.
 EventStep Bet(GameState& s) {
-  s.Gold -= s.CardStake;
+  SubtractFrom(s.Gold, s.CardStake);
   s.EventCode = 2;
   return Line(std::string(card_line::kTurnBefore) + Num(s.CardRound) +
                   std::string(card_line::kTurnAfter) + Num(s.CardShown),
@@ -115,7 +115,7 @@ EventStep CardGameStep(GameState& s, Random& random) {
       return Prompt(card_line::kGoOn, card_line::kStop);
     case 12:
       s.DealAmount *= 2;
-      s.CardRound += 1;
+      AddTo(s.CardRound, 1);
       s.CardShown = s.CardDrawn;
       return Bet(s);
     case 13:

@@ -61,11 +61,11 @@ void EatMeat(GameState& s, Random& random) {
   }
   std::int32_t g = Draw(random, IntDiv(s.MaxHP, 2));
   if (g == 0) g = 1;
-  if (s.HP + g > s.MaxHP) {
+  if (std::int64_t{s.HP} + g > s.MaxHP) {
     g = s.MaxHP - s.HP;
     s.HP = s.MaxHP;
   } else {
-    s.HP += g;
+    AddTo(s.HP, g);
   }
   s.BattleRoll = g;
 }
@@ -75,7 +75,7 @@ void Fall(GameState& s, Random& random) {
   if (s.HP == 1) return;
   std::int32_t g = Draw(random, IntDiv(s.HP, 10));
   if (g == 0) g = 1;
-  s.HP -= g;
+  SubtractFrom(s.HP, g);
   s.BattleRoll = g;
 }
 
@@ -85,7 +85,7 @@ void Trap(GameState& s, Random& random) {
   if (s.Gold > 0) {
     std::int32_t g = CLng(Int(random.Rnd() * s.Gold * 0.05) + 1);
     if (s.Gold - g <= 0) g = s.Gold;
-    s.Gold -= g;
+    SubtractFrom(s.Gold, g);
     s.BattleRoll = g;
   }
   if (s.Gold <= 0) s.Gold = kEmptyPurse;

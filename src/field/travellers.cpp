@@ -339,8 +339,8 @@ EventStep BagSellerTalk(GameState& s) {
                  102);
     case 102: return Prompt(kBuy, kDontBuy);
     case 1:
-      s.Gold -= s.EventNumber;
-      s.BagCapacity += 1;
+      SubtractFrom(s.Gold, s.EventNumber);
+      AddTo(s.BagCapacity, 1);
       return Closing(kBagSold);
     case 51: return Closing(kBagRefused);
     default: return {};
@@ -354,7 +354,7 @@ EventStep DemonTalk(GameState& s) {
     case 102: return Prompt(kWantTo, kDontWantTo);
     case 1:
       AddCapped(s, 1, CappedKind::DemonDealsCount);
-      s.Reputation -= kDemonPrice;
+      SubtractFrom(s.Reputation, kDemonPrice);
       AddCapped(s, 5, CappedKind::MaxHP);
       AddCapped(s, 1, CappedKind::Attack);
       AddCapped(s, 1, CappedKind::Defense);
@@ -443,7 +443,7 @@ EventStep SellerTalk(GameState& s, Random& random) {
       AddCapped(s, 1, CappedKind::PurchasesCount);
       AddOneToBag(s);
       MarkCollected(s, s.CurrentItem);
-      s.Gold -= s.ItemPrice;
+      SubtractFrom(s.Gold, s.ItemPrice);
       TradeMade(s, random);
       return Closing(lines.sold);
     case 51:

@@ -58,7 +58,7 @@ MarketStep BuyArmsTurn(GameState& s) {
   MarketStep step;
   if (s.Answer == kAnswerYes) {
     s.Answer = 0;
-    s.Gold -= s.DealAmount;
+    SubtractFrom(s.Gold, s.DealAmount);
     s.PendingAction = 203;
     step.talk = Dealer(deal_line::kThanks, 203);
     return step;
@@ -67,7 +67,6 @@ MarketStep BuyArmsTurn(GameState& s) {
     s.Answer = 0;
     s.CommandBusy = kFalse;
     step.talk = Dealer(deal_line::kBuySomething, kBrowsing);
-    step.enableLists = true;
     return step;
   }
   switch (s.PendingAction) {
@@ -77,7 +76,6 @@ MarketStep BuyArmsTurn(GameState& s) {
       s.DealAmount = static_cast<std::int32_t>(std::clamp<std::int64_t>(
           ShoppingListTotal(s), 0, std::numeric_limits<std::int32_t>::max()));
       step.talk = Dealer(TotalLine(s), 201);
-      step.disableLists = true;
       return step;
     case 201:
       if (s.Gold < s.DealAmount) {
@@ -96,8 +94,7 @@ MarketStep BuyArmsTurn(GameState& s) {
     case 210:
       s.CommandBusy = kFalse;
       step.talk = Dealer(deal_line::kGiveUp, kBrowsing);
-      step.enableLists = true;
-      return step;
+        return step;
     default:
       return step;
   }
