@@ -21,6 +21,8 @@ class Game final : public DesktopEvents {
 
   GameState& State() { return state_; }
   const GameState& State() const { return state_; }
+  // What the scene routines work on, for a test that hands over between scenes itself.
+  Scenes& Context() { return scenes_; }
 
   // DesktopEvents
   void MouseDown(Window window, int button) override;
