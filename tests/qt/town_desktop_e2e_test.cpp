@@ -133,9 +133,9 @@ class Probe {
       if (!Next(400ms) && openPauses_ == 0) return;
     }
   }
-  // Lines already written, without waiting.
+  // Lines already written, without waiting for more.
   void Drain() {
-    while (Next(0ms)) {
+    while (Next(5ms)) {
     }
   }
 
@@ -277,6 +277,14 @@ class TownDesktop : public ::testing::Test {
     return condition();
   }
 
+  // Screenshots until one passes the check, as the desktop paints in its own time: whether
+  // one did, and the last one taken.
+  static bool ShotUntil(const std::string& name, Screenshot& shot,
+                        const std::function<bool(const Screenshot&)>& check,
+                        std::chrono::milliseconds timeout) {
+    return Poll([&] { return check(shot = Shot(name)); }, timeout);
+  }
+
   static void Click(int x, int y, int button = 1, int repeat = 1) {
     std::vector<std::string> argv = {"xdotool", "mousemove", std::to_string(x), std::to_string(y),
                                      "click"};
@@ -390,8 +398,10 @@ TEST_F(TownDesktop, MarketListsTakeAndPutBackWithTheMouseAndTheHeroBuysAndLeaves
   ASSERT_TRUE(talk) << "no greeting at the counter\n" << game.Log();
   game.Settle(10s);
   EXPECT_EQ(StateValue(game.State(), "phase"), "21") << "the hero should stand at the counter";
-  Screenshot shot = Shot("town-greeting");
-  EXPECT_TRUE(BalloonShows(shot, talk->body)) << "the dealer's balloon is not on screen";
+  Screenshot shot;
+  EXPECT_TRUE(ShotUntil("town-greeting", shot, [&](const Screenshot& s) {
+    return BalloonShows(s, talk->body);
+  }, 10s)) << "the dealer's balloon is not on screen";
   EXPECT_TRUE(FigurePixel(shot)) << "nobody stands at the counter";
 
   ClickBalloon(*talk);
@@ -412,7 +422,6 @@ TEST_F(TownDesktop, MarketListsTakeAndPutBackWithTheMouseAndTheHeroBuysAndLeaves
   EXPECT_EQ(lists->second.bottom, kFloor - 60);
   EXPECT_GE(lists->first.right - lists->first.left, 250);
   const Rect sellRect = lists->first, buyRect = lists->second;
-  Screenshot before = Shot("town-lists");
   ASSERT_TRUE(Poll([&] {
     game.Drain();
     return RowPixel(game, "frmASell", 4).has_value();
@@ -421,8 +430,10 @@ TEST_F(TownDesktop, MarketListsTakeAndPutBackWithTheMouseAndTheHeroBuysAndLeaves
   // Filled: the goods' window shows its rows, not an empty list.
   const Rect sellRows{sellRect.left, RowPixel(game, "frmASell", 1)->second - 6, sellRect.right,
                       RowPixel(game, "frmASell", 4)->second + 6};
-  EXPECT_GT(before.CountOther(sellRows.left, sellRows.top, sellRows.right, sellRows.bottom, kWhite),
-            500) << "the market's rows are empty";
+  Screenshot before;
+  EXPECT_TRUE(ShotUntil("town-lists", before, [&](const Screenshot& shot) {
+    return shot.CountOther(sellRows.left, sellRows.top, sellRows.right, sellRows.bottom, kWhite) > 500;
+  }, 10s)) << "the market's rows are empty";
 
   // The whole row of ラビリス with the right button.
   auto [x, y] = *RowPixel(game, "frmASell", 4);
@@ -432,9 +443,10 @@ TEST_F(TownDesktop, MarketListsTakeAndPutBackWithTheMouseAndTheHeroBuysAndLeaves
   }, 10s)) << "a right click on a market row took nothing\n" << game.Log();
   EXPECT_EQ(StateValue(game.State(), "bought"), "ラビリス:10");
   game.Settle(10s);
-  Screenshot after = Shot("town-row-taken");
-  EXPECT_GT(Changed(before, after, buyRect), 50) << "the shopping list did not show the row";
-  EXPECT_GT(Changed(before, after, sellRect), 10) << "the market's list did not change";
+  Screenshot after;
+  EXPECT_TRUE(ShotUntil("town-row-taken", after, [&](const Screenshot& shot) {
+    return Changed(before, shot, buyRect) > 50 && Changed(before, shot, sellRect) > 10;
+  }, 10s)) << "the lists did not show the row taken";
 
   // One ゲイボルグ with a double click on its row.
   std::tie(x, y) = *RowPixel(game, "frmASell", 2);
@@ -445,8 +457,9 @@ TEST_F(TownDesktop, MarketListsTakeAndPutBackWithTheMouseAndTheHeroBuysAndLeaves
   }, 10s)) << "a double click on a market row took nothing\n" << game.Log();
   EXPECT_EQ(StateValue(game.State(), "bought"), "ラビリス:10,ゲイボルグ:1");
   game.Settle(10s);
-  after = Shot("town-piece-taken");
-  EXPECT_GT(Changed(before, after, buyRect), 50) << "the shopping list did not grow";
+  EXPECT_TRUE(ShotUntil("town-piece-taken", after, [&](const Screenshot& shot) {
+    return Changed(before, shot, buyRect) > 50;
+  }, 10s)) << "the shopping list did not grow";
 
   // And put back with a double click on the shopping list: its row goes.
   ASSERT_TRUE(Poll([&] {
@@ -461,8 +474,9 @@ TEST_F(TownDesktop, MarketListsTakeAndPutBackWithTheMouseAndTheHeroBuysAndLeaves
   }, 10s)) << "a double click on the shopping list put nothing back\n" << game.Log();
   EXPECT_EQ(StateValue(game.State(), "bought"), "ラビリス:10");
   game.Settle(10s);
-  after = Shot("town-piece-back");
-  EXPECT_GT(Changed(before, after, buyRect), 50) << "the shopping list still shows the row";
+  EXPECT_TRUE(ShotUntil("town-piece-back", after, [&](const Screenshot& shot) {
+    return Changed(before, shot, buyRect) > 50;
+  }, 10s)) << "the shopping list still shows the row";
 
   // 買う from the town's menu on a right click on the counter; the dealer asks, Y answers.
   const auto figure = FigurePixel(after);
@@ -531,8 +545,10 @@ TEST_F(TownDesktop, CastleDeliveryAndStoryLeadIntoTheNarrationAtItsPaceAndTheGam
   EXPECT_TRUE(said("睡魔の杖を5本戴くぞ")) << game.Log();
   EXPECT_TRUE(said("今回の武器代は4800カリムだ")) << game.Log();
   EXPECT_TRUE(said("そう、レッドドラゴンじゃ")) << game.Log();
-  Screenshot last = Shot("ending-story-end");
-  EXPECT_TRUE(BalloonShows(last, talk->body));
+  Screenshot last;
+  EXPECT_TRUE(ShotUntil("ending-story-end", last, [&](const Screenshot& shot) {
+    return BalloonShows(shot, talk->body);
+  }, 10s));
 
   // The narration: each line on screen a good while into its pause.
   ClickBalloon(*talk);
@@ -545,13 +561,20 @@ TEST_F(TownDesktop, CastleDeliveryAndStoryLeadIntoTheNarrationAtItsPaceAndTheGam
     ASSERT_TRUE(talk) << "the narration stopped before \"" << line << "\"\n" << game.Log();
     ASSERT_EQ(talk->text, line) << game.Log();
     ASSERT_TRUE(game.WaitForPrefix("pause ", 10s)) << "no pause after \"" << line << "\"";
-    std::this_thread::sleep_for(1200ms);
-    const Screenshot shot = Shot("ending-narration-" + std::to_string(++n));
-    game.Drain();
-    ASSERT_TRUE(ReadTalk(game.Latest("talk"))->text == line && game.OpenPauses() == 1)
-        << "\"" << line << "\" was gone before a second and a bit\n" << game.Log();
-    EXPECT_TRUE(BalloonShows(shot, talk->body)) << "\"" << line << "\" is not on screen";
-    EXPECT_GT(Changed(last, shot, talk->body), 15) << "\"" << line << "\" shows the line before";
+    // A second into the pause, and for a while after while the line is still the one said.
+    std::this_thread::sleep_for(1000ms);
+    const auto until = std::chrono::steady_clock::now() + 2500ms;
+    Screenshot shot;
+    bool still = true, shown = false;
+    do {
+      shot = Shot("ending-narration-" + std::to_string(n + 1));
+      game.Drain();
+      still = ReadTalk(game.Latest("talk"))->text == line && game.OpenPauses() == 1;
+      shown = still && BalloonShows(shot, talk->body) && Changed(last, shot, talk->body) > 15;
+    } while (still && !shown && std::chrono::steady_clock::now() < until);
+    ++n;
+    ASSERT_TRUE(still) << "\"" << line << "\" was gone a second into its pause\n" << game.Log();
+    EXPECT_TRUE(shown) << "\"" << line << "\" is not on screen during its pause";
     last = shot;
   }
 
