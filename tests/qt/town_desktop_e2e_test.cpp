@@ -513,12 +513,16 @@ TEST_F(TownDesktop, MarketListsTakeAndPutBackWithTheMouseAndTheHeroBuysAndLeaves
   ASSERT_TRUE(game.WaitForState([](const std::string& s) {
     return StateValue(s, "scene") == "frmField";
   }, 30s)) << "the hero never left the town\n" << game.Log();
-  EXPECT_NE(game.Log().find("closed frmASell"), std::string::npos);
-  EXPECT_NE(game.Log().find("closed frmABuy"), std::string::npos);
-  EXPECT_TRUE(Poll([&] {
-    const Screenshot gone = Shot("town-left");
-    return gone.CountOther(sellRect.left, sellRect.top, sellRect.right, buyRect.bottom, kRoot) == 0;
-  }, 10s)) << "the list windows are still on screen";
+  talk = game.WaitForTalk("さぁ、モノリスに帰りますよ", 30s);
+  ASSERT_TRUE(talk) << "the road home did not begin\n" << game.Log();
+  for (const char* window : {"frmASell", "frmABuy", "frmArms"}) {
+    EXPECT_NE(game.Log().find("closed " + std::string(window) + "\n"), std::string::npos) << window;
+  }
+  EXPECT_TRUE(ShotUntil("town-left", shot, [&](const Screenshot& s) {
+    return BalloonShows(s, talk->body) &&
+           s.CountOther(sellRect.left, sellRect.top, sellRect.right, buyRect.bottom, kRoot) == 0;
+  }, 10s)) << "the list windows are still on screen, or the road's first line is not\n"
+      << game.Log();
   game.Child().Terminate();
 }
 

@@ -6,8 +6,8 @@
 //                       睡魔の杖) and the red dragon beaten on the way comes through the gate of
 //                       モノリス城: the delivery leads into the king's story and the ending
 // The game starts as it always does (a new game in the current folder, where the ending saves
-// it and writes its clear report), the state the road would have left is written field by
-// field, and the scene is entered as the gate enters it. The town's day is drawn from queued
+// it and writes its clear report), the state of the trip is written field by field, and the
+// road's last step and its gate are taken with the field's own rules. The town's day is drawn from queued
 // values (choice 1, one price drawn twice), the same market as the headless scenarios'.
 //
 // The game drives the real desktop through a recorder that passes every call on unchanged and
@@ -32,6 +32,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "field/field_layout.h"
+#include "field/gate_rules.h"
 #include "game/game.h"
 #include "model/state_fields.h"
 #include "present/balloon.h"
@@ -218,12 +220,18 @@ int main(int argc, char** argv) {
     Set(s, "BagPieces", "5");
     Set(s, "BossBeatenThisTrip", "-1");
   }
-  // Through the gate: the shop's window goes as it goes when the merchant sets out, and the
-  // entered scene starts up as the road's gate starts it.
+  // The road laid out on this screen as the field lays it out, the merchant at its last step
+  // before the gate, and through the gate by the gate's own rule: it keeps where he stood for
+  // the way home. The shop's window goes as it goes when he sets out, and the entered scene
+  // starts up as the gate starts it.
+  const tolmark::ScreenMetrics metrics = tolmark::ScreenMetrics::Of(recorder);
+  tolmark::field::EnterOutward(s, metrics);
+  Set(s, "FieldSteps", std::to_string(tolmark::field::kStageSteps));
+  Set(s, "HeroX", std::to_string(s.FieldStartX + tolmark::field::kStageSteps * s.FieldStepX));
+  tolmark::field::GoThroughTheGate(s);
   tolmark::Scenes& c = game.Context();
   recorder.CloseWindow(Window::frmMessage);
   tolmark::CloseSceneWindow(c, Window::frmShop);
-  Set(s, "SceneEntry", "6");
   tolmark::StartEnteredScene(c);
   Say("ready");
 
