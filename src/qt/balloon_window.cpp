@@ -7,13 +7,14 @@
 #include <QPainter>
 
 #include "qt/balloon_font.h"
+#include "qt/figure_window_kind.h"
 #include "qt/shape_region.h"
 #include "qt/x11_desktop.h"
 
 namespace tolmark {
 
 BalloonWindow::BalloonWindow(Window id, InputRouter& router)
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint),
+    : QWidget(nullptr, FigureWindowFlags()),
       id_(id),
       router_(router) {
   setWindowTitle(QStringLiteral("MakeRGNTalkWindowTitle"));

@@ -12,6 +12,7 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "qt/figure_window_kind.h"
 #include "qt/picture_images.h"
 #include "qt/shape_region.h"
 #include "qt/virtual_keys.h"
@@ -59,7 +60,7 @@ int GameButton(int qtButton) {
 }
 
 SceneWindow::SceneWindow(Window id, InputRouter& router)
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint),
+    : QWidget(nullptr, FigureWindowFlags()),
       id_(id),
       router_(router) {
   setWindowTitle(QString::fromUtf8(kGameCaption.data(), static_cast<int>(kGameCaption.size())));
