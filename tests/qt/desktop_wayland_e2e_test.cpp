@@ -1,10 +1,11 @@
 // The game in a Wayland session: Weston's headless back end with XWayland, whose window manager
 // places ordinary windows by its own rules. The compositor has no input devices, so clicks are
-// handed to the windows directly (send-click) and nothing here needs a screenshot: where the
-// windows stand and what shape they have is asked of the X server.
+// handed to the windows directly (send-click); where the windows stand and what shape they have
+// is asked of the X server, and what the player sees is the compositor's own screenshot.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -16,6 +17,7 @@
 #include <thread>
 
 #include "child_process.h"
+#include "screenshot.h"
 
 namespace tolmark::testing {
 namespace {
@@ -47,7 +49,7 @@ struct Rect {
 class WaylandSession : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    for (const char* tool : {"weston", "Xwayland", "xdotool", "xwininfo", "xdpyinfo"}) {
+    for (const char* tool : {"weston", "weston-screenshooter", "Xwayland", "xdotool", "xwininfo", "xdpyinfo", "convert"}) {
       if (!HaveTool(tool)) {
         missing_ = std::string(tool) + " is not installed (scripts/install-deps)";
         return;
@@ -55,14 +57,19 @@ class WaylandSession : public ::testing::Test {
     }
     work_ = fs::temp_directory_path() / ("tolmark2-wayland-" + std::to_string(getpid()));
     fs::remove_all(work_);
-    for (const char* sub : {"home", "config", "run", "play"}) fs::create_directories(work_ / sub);
+    for (const char* sub : {"home", "config", "run", "play", "shots"}) {
+      fs::create_directories(work_ / sub);
+    }
+    shots_ = fs::current_path() / "desktop-wayland-shots";
+    fs::create_directories(shots_);
     fs::permissions(work_ / "run", fs::perms::owner_all, fs::perm_options::replace);
     socket_ = "tolmark-" + std::to_string(getpid());
     const fs::path log = work_ / "weston.log";
     compositor_ = std::make_unique<ChildProcess>(
         std::vector<std::string>{"sh", "-c",
                                  "exec weston --no-config --backend=headless-backend.so "
-                                 "--xwayland --width=" + std::to_string(kScreenWidth) +
+                                 // pixels to take screenshots of, and leave to take them
+                                 "--use-pixman --debug --xwayland --width=" + std::to_string(kScreenWidth) +
                                      " --height=" + std::to_string(kScreenHeight) +
                                      " --socket=" + socket_ + " --log=" + log.string() +
                                      " >/dev/null 2>&1"},
@@ -149,6 +156,25 @@ class WaylandSession : public ::testing::Test {
     return r;
   }
 
+  // What the compositor shows, as the player sees it; kept beside the test as NAME.png.
+  static Screenshot Shot(const std::string& name) {
+    const fs::path folder = work_ / "shots";
+    for (const auto& old : fs::directory_iterator(folder)) fs::remove(old.path());
+    ChildProcess::Options options = Env();
+    options.folder = folder.string();
+    if (testing::Run({"weston-screenshooter"}, options).status != 0) return {};
+    for (const auto& taken : fs::directory_iterator(folder)) {
+      const fs::path kept = shots_ / (name + ".png"), ppm = folder / "shot.ppm";
+      fs::copy_file(taken.path(), kept, fs::copy_options::overwrite_existing);
+      testing::Run({"convert", kept.string(), "-depth", "8", "ppm:" + ppm.string()});
+      std::ifstream file(ppm, std::ios::binary);
+      std::stringstream bytes;
+      bytes << file.rdbuf();
+      return ReadPpm(bytes.str());
+    }
+    return {};
+  }
+
   // The screen-wide scene window of a program, once it shows.
   static std::string SceneOf(pid_t pid) {
     std::string scene;
@@ -163,12 +189,24 @@ class WaylandSession : public ::testing::Test {
 
   inline static std::string missing_;
   inline static fs::path work_;
+  inline static fs::path shots_;
+  inline static Screenshot desktop_;  // the compositor's desktop before any window of the game
   inline static std::string socket_;
   inline static std::string display_;
   inline static std::unique_ptr<ChildProcess> compositor_;
 };
 
 TEST_F(WaylandSession, SceneCoversTheScreenFromItsCornerAndTheMerchantStandsOnTheBottomEdge) {
+  // The desktop fades in when the compositor starts: its picture is the one that stays.
+  Screenshot desktop;
+  ASSERT_TRUE(WaitFor([&] {
+    const Screenshot before = desktop;
+    desktop = Shot("desktop");
+    return desktop.width == kScreenWidth && before.width == kScreenWidth &&
+           std::equal(desktop.pixels.begin() + 40 * kScreenWidth, desktop.pixels.end(),
+                      before.pixels.begin() + 40 * kScreenWidth);
+  }, 20s)) << "weston took no steady screenshot";
+  desktop_ = desktop;
   ChildProcess game({TOLMARK2_PATH}, Env());
   const std::string scene = SceneOf(game.Pid());
   ASSERT_FALSE(scene.empty()) << "the game showed no scene";
@@ -183,6 +221,24 @@ TEST_F(WaylandSession, SceneCoversTheScreenFromItsCornerAndTheMerchantStandsOnTh
   EXPECT_GE(shape.Bottom(), kScreenHeight);
   EXPECT_LE(shape.Bottom(), kScreenHeight + 2);
   EXPECT_EQ(shape.height, 41);
+
+  // The player sees the desktop everywhere but on the figures: the screen-wide window lets it
+  // through (below the compositor's own panel, whose clock may change).
+  Screenshot shot;
+  const auto differing = [&](int x0, int y0, int x1, int y1) {
+    int count = 0;
+    for (int y = y0; y < y1; ++y) {
+      for (int x = x0; x < x1; ++x) count += shot.At(x, y) != desktop.At(x, y);
+    }
+    return count;
+  };
+  EXPECT_TRUE(WaitFor([&] {
+    shot = Shot("game");
+    return shot.width == kScreenWidth && differing(100, kScreenHeight - 34, 134, kScreenHeight) > 200;
+  }, 10s)) << "the merchant does not show";
+  EXPECT_EQ(differing(0, 40, kScreenWidth, kScreenHeight - 45), 0)
+      << "the scene window hides the desktop";
+  EXPECT_EQ(differing(140, kScreenHeight - 45, kScreenWidth, kScreenHeight), 0);
   game.Terminate();
   EXPECT_TRUE(game.WaitExit(10s).has_value());
   EXPECT_TRUE(compositor_->Running());
@@ -213,6 +269,16 @@ TEST_F(WaylandSession, ClicksReachTheMerchantAndBalloonsStandBesideHim) {
     return balloon.x == 440 && balloon.Bottom() == kScreenHeight - 30;
   }, 10s)) << "balloon at " << balloon.x << "," << balloon.y << " " << balloon.width << "x"
            << balloon.height;
+  // Its top row lies outside its outline: the desktop shows there, not a white or black band.
+  if (desktop_.width == kScreenWidth) {
+    const Screenshot shot = Shot("balloon");
+    ASSERT_EQ(shot.width, kScreenWidth);
+    int differing = 0;
+    for (int x = balloon.x; x < balloon.x + 60; ++x) {
+      differing += shot.At(x, balloon.y) != desktop_.At(x, balloon.y);
+    }
+    EXPECT_EQ(differing, 0) << "the balloon hides the desktop around its outline";
+  }
 
   // A right click on his feet reaches the game.
   X({CLICK_PATH, scene, "415", std::to_string(kScreenHeight - 5), "3"});
