@@ -247,13 +247,13 @@ class WorkAreaWatcher final : public QObject, public QAbstractNativeEventFilter 
       : root_(Root(c)),
         workArea_(Atom(c, "_NET_WORKAREA")),
         currentDesktop_(Atom(c, "_NET_CURRENT_DESKTOP")),
+        clientList_(Atom(c, "_NET_CLIENT_LIST")),
         changed_(std::move(changed)) {
     // Add property changes to whatever this client already listens to on the root window.
     Reply<xcb_get_window_attributes_reply_t> attributes(
         xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, root_), nullptr));
-    const std::uint32_t mask = (attributes ? attributes->your_event_mask : 0) |
-                               XCB_EVENT_MASK_PROPERTY_CHANGE |
-                               XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    const std::uint32_t mask =
+        (attributes ? attributes->your_event_mask : 0) | XCB_EVENT_MASK_PROPERTY_CHANGE;
     xcb_change_window_attributes(c, root_, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(c);
     for (int d = 0; d < kWatchedDesktops; ++d) {
@@ -270,17 +270,14 @@ class WorkAreaWatcher final : public QObject, public QAbstractNativeEventFilter 
     if (type != "xcb_generic_event_t") return false;
     auto* event = static_cast<xcb_generic_event_t*>(message);
     const auto kind = event->response_type & 0x7f;
-    // A panel that comes or goes changes what the panels reserve.
-    if (kind == XCB_MAP_NOTIFY || kind == XCB_UNMAP_NOTIFY) {
-      // Both start with the event window (the parent for substructure notifications).
-      const auto* structure = reinterpret_cast<xcb_map_notify_event_t*>(event);
-      if (structure->event == root_) changed_();
-      return false;
-    }
     if (kind != XCB_PROPERTY_NOTIFY) return false;
     auto* notify = reinterpret_cast<xcb_property_notify_event_t*>(event);
     if (notify->window != root_) return false;
-    if (notify->atom == workArea_ || notify->atom == currentDesktop_ || IsPerMonitor(notify->atom)) {
+    // A window manager's list of windows changes when a panel comes or goes, which counts
+    // where it publishes no work area (the desktop's other windows are not watched: every
+    // move of theirs would wake the game).
+    if (notify->atom == workArea_ || notify->atom == currentDesktop_ ||
+        notify->atom == clientList_ || IsPerMonitor(notify->atom)) {
       changed_();
     }
     return false;
@@ -294,6 +291,7 @@ class WorkAreaWatcher final : public QObject, public QAbstractNativeEventFilter 
   xcb_window_t root_;
   xcb_atom_t workArea_;
   xcb_atom_t currentDesktop_;
+  xcb_atom_t clientList_;
   std::function<void()> changed_;
   std::vector<xcb_atom_t> perMonitor_;  // interned once: root properties change often
 };

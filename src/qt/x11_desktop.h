@@ -40,7 +40,7 @@ std::optional<QRect> PublishedWorkArea(const QRect& monitorDevicePixels);
 std::vector<Strut> PanelStruts();
 
 // Calls back whenever the desktop republishes its work areas (a panel moved, a monitor came)
-// or a top-level window (a panel, perhaps) is mapped or unmapped,
+// or the window manager's list of windows changes (a panel came or went),
 // for as long as the returned watch lives; none without an X server.
 std::unique_ptr<QObject> WatchWorkAreas(std::function<void()> changed);
 

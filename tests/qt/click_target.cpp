@@ -20,15 +20,17 @@ int main(int argc, char** argv) {
   XSetWindowAttributes attributes{};
   attributes.background_pixel = std::strtoul(argv[5], nullptr, 16);
   attributes.event_mask = ButtonPressMask | ExposureMask;
-  // Placed exactly, without a window manager's say: the test needs it at a known spot.
-  attributes.override_redirect = True;
+  // Placed exactly, without a window manager's say: the test needs it at a known spot. A panel
+  // is an ordinary window, as panels are (the tests that use one run without a manager).
+  const bool panel = argc == 8 && std::string_view(argv[7]) == "bottom-panel";
+  attributes.override_redirect = panel ? False : True;
   const Window window = XCreateWindow(
       display, RootWindow(display, screen), std::atoi(argv[1]), std::atoi(argv[2]),
       static_cast<unsigned>(std::atoi(argv[3])), static_cast<unsigned>(std::atoi(argv[4])), 0,
       CopyFromParent, InputOutput, CopyFromParent,
       CWBackPixel | CWEventMask | CWOverrideRedirect, &attributes);
   XStoreName(display, window, argc >= 7 ? argv[6] : "click-target");
-  if (argc == 8 && std::string_view(argv[7]) == "bottom-panel") {
+  if (panel) {
     const long x = std::atol(argv[1]), width = std::atol(argv[3]), height = std::atol(argv[4]);
     const long strut[12] = {0, 0, 0, height, 0, 0, 0, 0, 0, 0, x, x + width - 1};
     XChangeProperty(display, window, XInternAtom(display, "_NET_WM_STRUT_PARTIAL", False),
