@@ -63,6 +63,11 @@ class WaylandSession : public ::testing::Test {
     shots_ = fs::current_path() / "desktop-wayland-shots";
     fs::create_directories(shots_);
     fs::permissions(work_ / "run", fs::perms::owner_all, fs::perm_options::replace);
+    // Where X servers put their sockets; on a fresh machine no X server has made it yet.
+    const fs::path sockets = "/tmp/.X11-unix";
+    if (fs::create_directories(sockets)) {
+      fs::permissions(sockets, fs::perms::all | fs::perms::sticky_bit, fs::perm_options::replace);
+    }
     socket_ = "tolmark-" + std::to_string(getpid());
     const fs::path log = work_ / "weston.log";
     compositor_ = std::make_unique<ChildProcess>(
