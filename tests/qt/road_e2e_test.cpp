@@ -41,7 +41,7 @@ constexpr std::uint32_t kRoot = 0x3366CC;
 constexpr int kStepPx = 3;
 constexpr int kWagonStartX = 148;
 constexpr int kLandmarkX = kScreenWidth - 65;
-constexpr int kFigureTop = kFloor - 40;  // figures on the road stand in this band above the floor
+constexpr int kFigureTop = kFloor - 34;  // the hero's height: figures on the road stand below it
 
 struct Box {
   int x0, y0, x1, y1;
