@@ -478,6 +478,8 @@ TEST_F(Road, TripFromTheMenuShowsTheWagonAtTheLeftAndTheCastleAtTheRightEdge) {
   const int wagon = FigureLeft(road);
   EXPECT_GE(wagon, kWagonStartX) << "the wagon should set out from the left";
   EXPECT_LT(wagon, kWagonStartX + 20 * kStepPx) << "the wagon should set out from the left";
+  EXPECT_GT(road.CountOther(wagon, kFloor - 3, wagon + 60, kFloor, kRoot), 0)
+      << "the wagon should stand on the floor";
   EXPECT_EQ(Pixels(road, kMerchant) + Pixels(road, kBoard), 0) << "the shop should be gone";
   EXPECT_EQ(road.CountOther(0, kFloor + 2, kScreenWidth, kScreenHeight, kRoot), 0)
       << "nothing below the floor";
