@@ -33,15 +33,6 @@ constexpr std::uint32_t kRoot = 0x000000;  // Xvfb's root shows black
 constexpr int kMerchantX = 100;            // the merchant, 34 x 34 pixels at the left
 constexpr int kMerchantSize = 34;
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty()) lines.push_back(line);
-  }
-  return lines;
-}
-
 struct Rect {
   int x = 0, y = 0, width = 0, height = 0;
 };

@@ -58,15 +58,6 @@ int Pixels(const Screenshot& shot, const Box& box) {
   return shot.CountOther(box.x0, box.y0, box.x1, box.y1, kRoot);
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty()) lines.push_back(line);
-  }
-  return lines;
-}
-
 // The saved game the trip starts from: chapter 3 (the castle is on the menu), money for the
 // wagon, a few of the king's 睡魔の杖 in stock for it to carry, and a hero who fells any monster
 // of the castle road at one blow and takes no harm.

@@ -1,17 +1,21 @@
 // What the desktop tests share: the tools they check for, a virtual X display of their own,
-// and a bounded wait.
+// a bounded wait, and the lines of a program's output.
 #pragma once
 
 #include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "child_process.h"
 
 namespace tolmark::testing {
 
 std::string FirstLine(const std::string& text);
+
+// The text's lines that are not empty.
+std::vector<std::string> Lines(const std::string& text);
 
 // Whether the program is on the PATH.
 bool HaveTool(const std::string& name);
