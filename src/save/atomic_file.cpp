@@ -2,12 +2,15 @@
 #include "save/atomic_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <string>
+#include <system_error>
 
 namespace tolmark {
 namespace {
@@ -53,6 +56,37 @@ int CreateTemporaryBeside(const std::filesystem::path& path, std::filesystem::pa
   return -1;
 }
 
+// The process id in the name of one of our temporaries, "<name>.tmp<pid>-<serial>"; 0 for any
+// other name.
+pid_t TemporaryOwner(std::string_view entry, std::string_view name) {
+  const std::string prefix = std::string(name) + ".tmp";
+  if (!entry.starts_with(prefix)) return 0;
+  entry.remove_prefix(prefix.size());
+  const std::size_t dash = entry.find('-');
+  if (dash == std::string_view::npos || dash == 0 || dash + 1 == entry.size()) return 0;
+  const std::string_view serial = entry.substr(dash + 1);
+  if (serial.find_first_not_of("0123456789") != std::string_view::npos) return 0;
+  long long pid = 0;
+  const auto [end, ec] = std::from_chars(entry.data(), entry.data() + dash, pid);
+  if (ec != std::errc() || end != entry.data() + dash || pid <= 0) return 0;
+  return pid > INT32_MAX ? INT32_MAX : static_cast<pid_t>(pid);
+}
+
+// A save killed between making its temporary file and the rename leaves that file behind; the
+// next save clears away those of processes that are gone, never another live writer's.
+void RemoveStaleTemporaries(const std::filesystem::path& path) {
+  std::filesystem::path folder = path.parent_path();
+  if (folder.empty()) folder = ".";
+  const std::string name = path.filename().string();
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    const pid_t owner = TemporaryOwner(entry.path().filename().string(), name);
+    if (owner == 0 || owner == ::getpid()) continue;
+    if (::kill(owner, 0) == 0 || errno != ESRCH) continue;  // still running, or not ours to ask
+    std::filesystem::remove(entry.path(), error);
+  }
+}
+
 }  // namespace
 
 FileWriteResult ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
@@ -77,6 +111,7 @@ FileWriteResult ReplaceFileAtomically(const std::filesystem::path& path, std::st
   if (::close(fd) != 0) return give_up("cannot close", errno);
   if (::rename(temporary.c_str(), path.c_str()) != 0) return give_up("cannot replace", errno);
   SyncFolderOf(path);
+  RemoveStaleTemporaries(path);
   return {true, {}};
 }
 

@@ -13,6 +13,9 @@ namespace tolmark {
 // The file's name in the current folder, as the game looks for it.
 inline constexpr std::string_view kSaveFileName = "Tolmark.dat";
 
+// What the hero says when the save file could not be written.
+inline constexpr std::string_view kSaveFailedLine = "セーブに失敗したようだ…";
+
 // What the load command shows before it ends the game when the file was refused.
 inline constexpr std::string_view kModifiedSaveMessage =
     "改造データの疑いがあります。\nこのセーブデータはロードできません。";

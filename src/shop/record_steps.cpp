@@ -67,7 +67,7 @@ void SaveORLoad(Scenes& c) {
   if (saving) {
     // A write that failed (full disk, no permission) keeps the old file and must say so.
     const FileWriteResult written = WriteSaveFile(s, std::filesystem::path(kSaveFileName));
-    Say(c, written ? "セーブしたぞ！" : "セーブに失敗したようだ…", kTrue);
+    Say(c, written ? "セーブしたぞ！" : kSaveFailedLine, kTrue);
     return;
   }
   const LoadResult loaded = ReadSaveFile(s, std::filesystem::path(kSaveFileName));

@@ -1,23 +1,120 @@
-// The town and castle's own operations, each entered with the step code of its range. The
-// market, the delivery and the ending come with their rules.
+// The counter scene of the town and the castle: the hero walks in, talks at the counter, buys
+// or leaves, and walks out to the road home.
 #include "town/arms_operations.h"
 
+#include "art/picture_names.h"
+#include "scene/dialogue.h"
 #include "scene/small_windows.h"
 #include "scene/startup.h"
+#include "scene/walk_step.h"
+#include "town/arms_layout.h"
+#include "town/market_deal.h"
+#include "town/market_opening.h"
+#include "town/market_talk.h"
 #include "town/town_scene.h"
+#include "town/town_windows.h"
 
 namespace tolmark::town {
+namespace {
 
-void ShopArms(Scenes&) {}
-void CastleTurn(Scenes&) {}
-void BuyArms(Scenes&) {}
-void GoHome(Scenes&) {}
-void EndingTurn(Scenes&) {}
-void ArmsTick(Scenes&) {}
+void Talk(Scenes& c, const TalkStep& talk) {
+  if (talk.next != 0) c.s.PendingAction = talk.next;
+  if (!talk.line.empty()) Say(c, talk.line, SayFlag(talk.speaker));
+}
+
+// What a step of buying or leaving asks for around its line.
+void Act(Scenes& c, const MarketStep& step) {
+  Talk(c, step.talk);
+  if (step.ask) {
+    AskYesNo(c, step.yes, step.no);
+    c.s.AwaitingAnswer = kTrue;
+    c.s.Answer = 0;
+    c.desk.Focus(Window::frmArms);
+  }
+  if (step.walkOut) c.desk.SetTimer(Window::frmArms, Timer::Timer1, kWalkingTickMs);
+}
+
+}  // namespace
 
 void ArmsStartUp(Scenes& c) {
+  GameState& s = c.s;
   if (!EnterScene(c, kTownScene)) return;
+  const ScreenMetrics m = ScreenMetrics::Of(c.desk);
+  EnterCounterScene(s, m);
+  // The figure behind its counter; the hero is not on screen yet.
+  const ScenePoint board = CounterBoardAt(s, m);
+  c.desk.BeginScene(Window::frmArms, 1);
+  c.desk.DrawPicture(Window::frmArms, s.VisitorPicture, s.VisitorX, s.VisitorY);
+  c.desk.DrawPicture(Window::frmArms, picture::kCounterBoard, board.x, board.y);
+  c.desk.ShowScene(Window::frmArms);
   c.desk.SetTimer(Window::frmArms, Timer::Timer1, kWalkingTickMs);
+  if (s.Destination == destination::kTown) OpenMarket(s, c.rnd);
+}
+
+void ArmsTick(Scenes& c) {
+  GameState& s = c.s;
+  // A window left over from an earlier visit goes.
+  if (s.SceneEntry != entry::kToTown) {
+    CloseSceneWindow(c, Window::frmArms);
+    return;
+  }
+  if (s.PendingAction >= 900) return;  // the end question is open
+  switch (s.ScenePhase) {
+    case 0:
+      s.ScenePhase = 10;
+      return;
+    case 10:
+      if (s.Homebound != kFalse) {
+        HandOverArmsToField(c);
+        return;
+      }
+      s.AwaitingAnswer = kFalse;
+      WalkStep(c, s.VisitorPicture, 0, 0);
+      return;
+    case 20:
+      ArriveAtCounter(s);
+      c.desk.SetTimer(Window::frmArms, Timer::Timer1, 0);  // the walk waits during the talk
+      CounterTurn(c);
+      return;
+    case 30:
+      WalkStep(c, s.VisitorPicture, 0, 0);
+      return;
+    default:
+      return;
+  }
+}
+
+// 5 at the castle: the delivery is being counted and a click does nothing.
+void CounterTurn(Scenes& c) {
+  if (c.s.Destination == destination::kTown) {
+    ShopArms(c);
+  } else if (c.s.PendingAction != 5) {
+    CastleTurn(c);
+  }
+}
+
+void ShopArms(Scenes& c) {
+  const ShopArmsStep step = ShopArmsTalk(c.s);
+  if (step.talk.line.empty()) return;
+  Talk(c, step.talk);
+  if (step.openLists) {
+    LoadArmsSellWindow(c);
+    LoadArmsBuyWindow(c);
+  }
+}
+
+void BuyArms(Scenes& c) { Act(c, BuyArmsTurn(c.s)); }
+
+void GoHome(Scenes& c) { Act(c, GoHomeTurn(c.s)); }
+
+void BuyCommand(Scenes& c) {
+  StartBuying(c.s);
+  BuyArms(c);
+}
+
+void GoHomeCommand(Scenes& c) {
+  StartGoingHome(c.s);
+  GoHome(c);
 }
 
 void HandOverArmsToField(Scenes& c) {

@@ -1,15 +1,17 @@
-// The town and castle scene's operations, by the step-code ranges its row hands them.
+// The town and castle scene's operations: those its row hands the step codes to, its start-up,
+// tick and menu, and the hand-over back to the road.
 #pragma once
 
 #include "scene/scenes.h"
 
 namespace tolmark::town {
 
-void ShopArms(Scenes& c);    // 1..199 in the town
-void CastleTurn(Scenes& c);  // 1..199 at the castle
-void BuyArms(Scenes& c);     // 200..499
-void GoHome(Scenes& c);      // 500..699
-void EndingTurn(Scenes& c);  // 700..899
+void CounterTurn(Scenes& c);  // 1..199: the market in the town, the king at the castle
+void ShopArms(Scenes& c);     // the town's counter
+void CastleTurn(Scenes& c);   // the castle's counter
+void BuyArms(Scenes& c);      // 200..499
+void GoHome(Scenes& c);       // 500..699
+void EndingTurn(Scenes& c);   // 700..899
 
 // The town/castle window's start-up: nothing unless the road handed over to it.
 void ArmsStartUp(Scenes& c);
@@ -19,6 +21,10 @@ void ArmsTick(Scenes& c);
 
 // Right click (or the menu key): the town's menu prepared for the moment and popped up.
 void OpenArmsMenu(Scenes& c);
+
+// The menu's commands: 買う and 帰る.
+void BuyCommand(Scenes& c);
+void GoHomeCommand(Scenes& c);
 
 // Leaving for the road home: the town's windows close and the field starts up.
 void HandOverArmsToField(Scenes& c);

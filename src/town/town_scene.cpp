@@ -11,16 +11,6 @@
 namespace tolmark::town {
 namespace {
 
-// 1..199: the dealer's market in the town, the king's counter at the castle, where 5 means
-// the delivery is being counted and a click does nothing.
-void CounterTurn(Scenes& c) {
-  if (c.s.Destination == destination::kTown) {
-    ShopArms(c);
-  } else if (c.s.PendingAction != 5) {
-    CastleTurn(c);
-  }
-}
-
 constexpr std::array<CodeRange, 5> kCodes = {{
     {1, 199, CounterTurn},
     {200, 499, BuyArms},
@@ -35,8 +25,8 @@ void HeroSays(Scenes& c, std::string_view text) { Say(c, text, kFalse); }
 
 // frmAMenu, menu "amenu", in menu order.
 constexpr std::array<MenuRow, 5> kMenu = {{
-    {"abuy", "買う", "", true, false, nullptr},
-    {"ahome", "帰る", "", true, false, nullptr},
+    {"abuy", "買う", "", true, false, BuyCommand},
+    {"ahome", "帰る", "", true, false, GoHomeCommand},
     {"aActive", "常に手前に表示(T)", "", true, false, AlwaysOnTopOn},
     {"aNoActive", "常に手前を解除(T)", "", true, false, AlwaysOnTopOff},
     {"aend", "終了", "", true, false, StartExitCommand},

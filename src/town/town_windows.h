@@ -1,15 +1,16 @@
-// Loading routines of the town's list windows; RefreshOpenWindows re-runs them.
+// The town's two list windows: the market's goods and the hero's shopping list.
 #pragma once
 
 #include "scene/scenes.h"
 
 namespace tolmark::town {
 
+// Open (or fill again) each window at its place; the town fills both again after every change.
 void LoadArmsSellWindow(Scenes& c);  // frmASell, the market's goods
 void LoadArmsBuyWindow(Scenes& c);   // frmABuy, the shopping list
 
-// Input on this scene's small windows (frmABuy, frmASell): a mouse press on
-// a list row (1-based, 0 below the last row), a double click.
+// Input on the two lists: a mouse press on a row (1-based, 0 below the last row), a double
+// click on the row the list shows selected.
 void TownListMouseDown(Scenes& c, Window window, int row, int button);
 void TownWindowDoubleClick(Scenes& c, Window window);
 

@@ -2,7 +2,9 @@
 #include "save/save_file.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -125,6 +127,28 @@ TEST_F(SaveFile, AFullDiskKeepsTheOldSave) {
   GameState loaded;
   ASSERT_EQ(ReadSaveFile(loaded, path_), LoadResult::kAccepted);
   EXPECT_EQ(loaded.Gold, 123456);
+}
+
+// A save killed before its rename leaves its temporary file; the next save clears away those of
+// processes that are gone, and nothing else.
+TEST_F(SaveFile, TemporariesOfAKilledSaveGoWithTheNextSave) {
+  const std::string alive = "Tolmark.dat.tmp" + std::to_string(::getppid()) + "-0";
+  const std::vector<std::string> kept = {alive, "Tolmark.dat.tmpx-1", "Tolmark.dat.tmp12-",
+                                         "Other.dat.tmp999999999-0", "Tolmark.dat.bak"};
+  for (const std::string& name : kept) Put(folder_ / name, "kept");
+  for (const char* gone : {"Tolmark.dat.tmp999999999-0", "Tolmark.dat.tmp999999998-17"}) {
+    Put(folder_ / gone, "half a save");
+  }
+
+  GameState s = NewGame();
+  ASSERT_TRUE(WriteSaveFile(s, path_).ok);
+
+  std::vector<std::string> want = kept;
+  want.push_back("Tolmark.dat");
+  std::vector<std::string> names = FolderNames();
+  std::sort(names.begin(), names.end());
+  std::sort(want.begin(), want.end());
+  EXPECT_EQ(names, want);
 }
 
 }  // namespace

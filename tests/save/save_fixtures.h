@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/game_state.h"
+#include "scene_fixture.h"
 
 namespace tolmark::testing_save {
 
@@ -16,11 +17,7 @@ inline const std::string kNewGameFirstLine =
 inline const std::string kNewGameSecondLine =
     "zxgjqwtrasmnhjqwtrasmnhjqwtrasmnhjqwtrasmnhjqwtrasmnhjqwtrasm";
 
-inline GameState NewGame() {
-  GameState s;
-  ApplyNewGame(s);
-  return s;
-}
+using testing_support::NewGame;
 
 // Every field the save file carries must have come back unchanged.
 inline void ExpectSameSavedFields(const GameState& got, const GameState& want) {

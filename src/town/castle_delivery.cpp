@@ -1,0 +1,139 @@
+// The king's greeting, the delivery of the royal order and its payment.
+#include "town/castle_delivery.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+#include "model/inventory.h"
+#include "model/numbers.h"
+
+namespace tolmark::town {
+namespace {
+
+constexpr std::array<TalkRow, 1> kClearedRows = {{
+    {1, Speaker::Counter, castle_line::kWellDone, kReplayCode},
+}};
+static_assert(SortedByCode(kClearedRows));
+
+constexpr std::array<TalkRow, 6> kVisitRows = {{
+    {1, Speaker::Counter, castle_line::kAreYouTheDealer, 2},
+    {2, Speaker::Hero, castle_line::kBringingWeapons, 3},
+    {3, Speaker::Counter, castle_line::kLetMeSee, kDeliverCode},
+    {kNothingBroughtCode, Speaker::Counter, castle_line::kNextTime, 90},
+    {31, Speaker::Counter, castle_line::kAgainPlease, 90},
+    {90, Speaker::Hero, castle_line::kComeAgain, kWalkOutCode},
+}};
+static_assert(SortedByCode(kVisitRows));
+
+// The order row that is counted in suits of armour rather than pieces.
+constexpr std::int32_t kSuitsRow = 3;
+
+std::int32_t CataloguePrice(const GameState& s, std::int32_t weapon) {
+  if (weapon < 0 || weapon >= kWeaponCount) return 0;
+  return s.Catalogue[static_cast<std::size_t>(weapon)].Price;
+}
+
+// The bag's first entry of the weapon, or -1.
+std::int32_t BagEntryOf(const GameState& s, std::int32_t weapon) {
+  const auto used = UsedEntriesOf(s.Bag, s.BagCount);
+  for (std::size_t i = 0; i < used.size(); ++i) {
+    if (used[i].WeaponId == weapon) return static_cast<std::int32_t>(i);
+  }
+  return -1;
+}
+
+// The entry leaves the bag; those after it move up one place.
+void RemoveBagEntry(GameState& s, std::int32_t i) {
+  const auto used = UsedEntriesOf(s.Bag, s.BagCount);
+  std::move(used.begin() + i + 1, used.end(), used.begin() + i);
+  used.back() = {};
+  s.BagCount = static_cast<std::int32_t>(used.size()) - 1;
+}
+
+std::int32_t ClampToMoney(std::int64_t v) {
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+      v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+}  // namespace
+
+TalkScript CastleScript(const GameState& s) {
+  if (s.GameCleared != kFalse) return kClearedRows;
+  return kVisitRows;
+}
+
+void ReplayEnding(GameState& s) { s.PendingAction = kEpilogueCode; }
+
+std::string DeliveryRowLine(const OrderEntry& order, std::int32_t orderRow, std::int32_t pieces) {
+  return order.Name + std::string(castle_line::kRowJoin) + std::to_string(pieces) +
+         std::string(orderRow == kSuitsRow ? castle_line::kSuits : castle_line::kPieces) +
+         std::string(castle_line::kRowTaken);
+}
+
+DeliveryOutcome DeliverRoyalOrder(GameState& s, const DeliveryLineSink& sayRow) {
+  DeliveryOutcome outcome;
+  s.DealAmount = 0;
+  s.PendingAction = kCountingCode;
+  for (std::int32_t r = 0; r < kOrderRows; ++r) {
+    OrderEntry& order = s.RoyalOrder[static_cast<std::size_t>(r)];
+    if (order.Wanted < 1) continue;
+    const std::int32_t i = BagEntryOf(s, order.WeaponId);
+    if (i < 0) continue;
+    StockEntry& carried = s.Bag[static_cast<std::size_t>(i)];
+    const bool wholeEntry = order.Wanted >= carried.Count;
+    const std::int32_t pieces = wholeEntry ? carried.Count : order.Wanted;
+    const std::string line = DeliveryRowLine(order, r, pieces);
+
+    const std::int64_t worth =
+        static_cast<std::int64_t>(CataloguePrice(s, order.WeaponId)) * pieces;
+    s.DealAmount = CLng(static_cast<double>(worth) * 1.2 + s.DealAmount);
+    SubtractFrom(s.BagPieces, pieces);
+    if (wholeEntry) {
+      order.Wanted -= pieces;
+      RemoveBagEntry(s, i);
+    } else {
+      carried.Count -= pieces;
+      order.Wanted = 0;
+    }
+    ++outcome.rowsDelivered;
+    if (sayRow) sayRow(line);
+  }
+
+  if (outcome.rowsDelivered == 0) {
+    s.PendingAction = kNothingBroughtCode;
+    outcome.next = kNothingBroughtCode;
+    outcome.line = castle_line::kNothingBrought;
+    return outcome;
+  }
+  if (s.WagonHired != kFalse) {
+    s.DealAmount = ClampToMoney(std::int64_t{s.DealAmount} + kWagonFareRefund);
+  }
+  // The king pays in full, past the purse's usual ceiling if need be.
+  s.Gold = ClampToMoney(std::int64_t{s.Gold} + s.DealAmount);
+  if (s.BossBeatenThisTrip != kFalse) {
+    s.PendingAction = kEndingCode;
+    outcome.next = kEndingCode;
+    return outcome;
+  }
+  s.PendingAction = kPaymentCode;
+  outcome.next = kPaymentCode;
+  outcome.line = castle_line::kStillShort;
+  return outcome;
+}
+
+TalkStep PaymentTalk(const GameState& s) {
+  const std::string amount = std::to_string(s.DealAmount);
+  if (s.WagonHired != kFalse) {
+    return {Speaker::Counter,
+            std::string(castle_line::kPaidWithWagon) + amount +
+                std::string(castle_line::kPaidWithWagonAfter),
+            31};
+  }
+  return {Speaker::Counter,
+          std::string(castle_line::kPaidForWeapons) + amount +
+              std::string(castle_line::kPaidForWeaponsAfter),
+          31};
+}
+
+}  // namespace tolmark::town

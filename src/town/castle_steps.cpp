@@ -1,0 +1,129 @@
+// The king's counter and the story's end: the delivery of the royal order, the king's story,
+// the epilogue that saves the game and writes the clear report, and the closing notes.
+#include <filesystem>
+#include <string>
+
+#include "art/picture_names.h"
+#include "save/save_file.h"
+#include "scene/dialogue.h"
+#include "town/arms_layout.h"
+#include "town/arms_operations.h"
+#include "town/castle_delivery.h"
+#include "town/clear_report.h"
+#include "town/ending_epilogue.h"
+#include "town/ending_story.h"
+
+namespace tolmark::town {
+namespace {
+
+// A line of a table: the code moves on first, then the line, then its pause if it has one.
+void SayRow(Scenes& c, const TalkRow& row, std::string_view line) {
+  c.s.PendingAction = row.next;
+  Say(c, line, SayFlag(row.speaker));
+  if (row.pauseAfterMs > 0) c.desk.Sleep(row.pauseAfterMs);
+}
+
+void Frame(Scenes& c, std::int32_t picture, std::int32_t x, std::int32_t y) {
+  c.desk.BeginScene(Window::frmArms, 1);
+  c.desk.DrawPicture(Window::frmArms, picture, x, y);
+  c.desk.ShowScene(Window::frmArms);
+}
+
+// The game saves itself and writes its clear report; a file that cannot be written is told,
+// never passed over as if it had been.
+void KeepTheEnding(Scenes& c) {
+  GameState& s = c.s;
+  if (!WriteSaveFile(s, std::filesystem::path(kSaveFileName))) {
+    c.desk.MessageBox(ending_line::kSaveFailed, true);
+  }
+  if (!WriteClearReport(s, std::filesystem::path(kClearReportFileName))) {
+    c.desk.MessageBox(ending_line::kReportFailed, true);
+  }
+}
+
+// 725: everything from the bare stage to the thanks, within one click.
+void Epilogue(Scenes& c) {
+  GameState& s = c.s;
+  BeginEpilogue(s);
+  c.desk.CloseWindow(Window::frmMessage);
+  Frame(c, s.VisitorPicture, s.VisitorX, s.VisitorY);
+  c.desk.Sleep(kBareStagePauseMs);
+  for (const NarrationLine& line : kEpilogueNarration) {
+    Say(c, line.text, kFalse);
+    c.desk.Pump();
+    c.desk.Sleep(line.pauseAfterMs);
+  }
+  HeroStandsAlone(s);
+  Frame(c, s.HeroPicture, s.HeroX, s.HeroY);
+  SettleTheEnding(s, [&c] {
+    c.desk.Pump();
+    c.desk.Sleep(kLostGoodsPauseMs);
+  });
+  KeepTheEnding(c);
+  s.PendingAction = kThanksBusy;
+  Say(c, kThanksForPlaying, kFalse);
+  c.desk.Pump();
+  s.PendingAction = kClosingNotesStart;
+}
+
+}  // namespace
+
+void CastleTurn(Scenes& c) {
+  GameState& s = c.s;
+  if (const TalkRow* row = FindTalkRow(CastleScript(s), s.PendingAction)) {
+    SayRow(c, *row, row->text);
+    return;
+  }
+  switch (s.PendingAction) {
+    case kReplayCode:
+      if (s.GameCleared == kFalse) return;
+      ReplayEnding(s);
+      EndingTurn(c);
+      return;
+    case kDeliverCode: {
+      const DeliveryOutcome outcome = DeliverRoyalOrder(s, [&c](const std::string& line) {
+        Say(c, line, kTrue);
+        c.desk.Pump();
+        c.desk.Sleep(kDeliveryRowPauseMs);
+      });
+      s.PendingAction = outcome.next;
+      if (outcome.next == kEndingCode) {
+        EndingTurn(c);
+      } else {
+        Say(c, outcome.line, kTrue);
+      }
+      return;
+    }
+    case kPaymentCode: {
+      const TalkStep talk = PaymentTalk(s);
+      s.PendingAction = talk.next;
+      Say(c, talk.line, SayFlag(talk.speaker));
+      return;
+    }
+    case kWalkOutCode:
+      StartWalkingOut(s);
+      c.desk.SetTimer(Window::frmArms, Timer::Timer1, kWalkingTickMs);
+      return;
+    default:
+      return;
+  }
+}
+
+void EndingTurn(Scenes& c) {
+  GameState& s = c.s;
+  const std::int32_t code = s.PendingAction;
+  if (const TalkRow* row = FindTalkRow(KingsStory(), code)) {
+    SayRow(c, *row, EndingRowLine(*row, s));
+  } else if (const TalkRow* note = FindTalkRow(ClosingNotes(), code)) {
+    SayRow(c, *note, note->text);
+  } else if (code == kEpilogueStart) {
+    Epilogue(c);
+  } else if (code == kGameCloses) {
+    // With no window left the game is over; the desktop is told so rather than left to notice.
+    c.desk.UnloadAllExcept(Window::frmArms);
+    c.desk.CloseWindow(Window::frmArms);
+    c.desk.EndProgram();
+  }
+}
+
+}  // namespace tolmark::town
