@@ -4,9 +4,10 @@
 // menu, and its 店に帰る brings the merchant home to his shop.
 // One display, one game and one trip serve the whole suite; the tests run in order.
 //
-// Monsters step up at random on the road (the game reseeds from the clock). The saved hero is
-// strong enough to fell any of them at one blow and to take no harm, and the test clicks each
-// battle through as a player would before going on.
+// Monsters, finds and travellers come at random on the road (the game reseeds from the clock).
+// The saved hero is strong enough to fell any monster at one blow and to take no harm, and the
+// test plays every encounter through as a player would, clicking the balloons away and
+// answering yes, before going on.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -333,18 +334,26 @@ class Road : public ::testing::Test {
     return -1;
   }
 
-  // A pixel well inside the hero's figure, so that a click still reaches him after a step.
+  // The middle of the widest stretch of the hero's figure, so that a click still reaches him
+  // after a step or two.
   static std::optional<Point> HeroPixel(const Screenshot& shot) {
     const int left = FigureLeft(shot);
     if (left < 0) return std::nullopt;
-    for (int y = kFloor - 8; y > kFloor - 30; --y) {
-      for (int x = left + 4; x < std::min(left + 40, kScreenWidth - 5); ++x) {
-        bool solid = true;
-        for (int dx = -4; dx <= 4 && solid; ++dx) solid = shot.At(x + dx, y) != kRoot;
-        if (solid) return Point{x, y};
+    Point best;
+    int widest = 0;
+    for (int y = kFloor - 8; y > kFigureTop; --y) {
+      for (int x = left; x < std::min(left + 40, kScreenWidth); ++x) {
+        int end = x;
+        while (end < kScreenWidth && shot.At(end, y) != kRoot) ++end;
+        if (end - x > widest) {
+          widest = end - x;
+          best = {(x + end) / 2, y};
+        }
+        x = end;
       }
     }
-    return std::nullopt;
+    if (widest < 9) return std::nullopt;
+    return best;
   }
 
   static std::optional<Point> ClickOnHero() { return HeroPixel(Shot("hero")); }
@@ -386,14 +395,14 @@ class Road : public ::testing::Test {
   }
 
   // Right-clicks the figure and waits for the pop-up menu; its window, or nothing.
-  static std::optional<std::string> OpenMenuOn(Point p) {
+  static std::optional<std::string> OpenMenuOn(Point p, std::chrono::milliseconds wait = 10s) {
     Click(p, 3);
     std::optional<std::string> menu;
     WaitFor([&] {
       const Windows w = GameWindows();
       if (w.menus.size() == 1) menu = w.menus.front();
       return menu.has_value();
-    }, 10s);
+    }, wait);
     return menu;
   }
 
@@ -412,19 +421,22 @@ class Road : public ::testing::Test {
     Point at;
   };
 
-  // The field menu, opened on the hero while nobody stands beside him (a battle is fought to
-  // its end first). When somebody steps up just as it opens, its items are those of the
+  // The field menu, opened on the hero while nobody stands beside him (an encounter is played
+  // to its end first). When somebody steps up just as it opens, its items are those of the
   // encounter: it is closed and opened again once the road is clear.
   static std::optional<OpenedMenu> OpenFieldMenu() {
-    for (int attempt = 0; attempt < 5; ++attempt) {
+    for (int attempt = 0; attempt < 10; ++attempt) {
+      if (!GameWindows().menus.empty()) {
+        X({"xdotool", "key", "Escape"});
+        WaitFor([] { return GameWindows().menus.empty(); }, 5s);
+      }
       if (!Converse(Quiet, ClickOnHero, 30s)) return std::nullopt;
       const auto hero = ClickOnHero();
       if (!hero) continue;
-      const auto menu = OpenMenuOn(*hero);
-      if (!menu) return std::nullopt;
+      // A click that missed the hero (he walked on since the look) is simply made again.
+      const auto menu = OpenMenuOn(*hero, 5s);
+      if (!menu) continue;
       if (GameWindows().balloons.empty()) return OpenedMenu{*menu, *hero};
-      X({"xdotool", "key", "Escape"});
-      WaitFor([] { return GameWindows().menus.empty(); }, 5s);
     }
     return std::nullopt;
   }
