@@ -273,7 +273,9 @@ class Road : public ::testing::Test {
 
   // Kept as PPM: the road is watched closely, and a conversion would slow every look.
   static Screenshot Shot(const std::string& name) {
-    return TakeScreenshot(display_, (shots_ / (name + ".ppm")).string());
+    lastShot_ = TakeScreenshot(display_, (shots_ / (name + ".ppm")).string());
+    lastShotAt_ = std::chrono::steady_clock::now();
+    return lastShot_;
   }
 
   static Windows GameWindows() {
@@ -356,7 +358,11 @@ class Road : public ::testing::Test {
     return best;
   }
 
-  static std::optional<Point> ClickOnHero() { return HeroPixel(Shot("hero")); }
+  // Where to click the hero: a look younger than a second will do, he walks 3 pixels a second.
+  static std::optional<Point> ClickOnHero() {
+    const bool fresh = std::chrono::steady_clock::now() - lastShotAt_ < 1s;
+    return HeroPixel(fresh ? lastShot_ : Shot("hero"));
+  }
   static std::optional<Point> ClickOnMerchant() { return merchant_; }
 
   // Plays the player until `done` holds: a talk balloon is clicked away on the figure who talks
@@ -365,25 +371,35 @@ class Road : public ::testing::Test {
   static bool Converse(const std::function<bool()>& done,
                        const std::function<std::optional<Point>()>& clickAt,
                        std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    const auto start = std::chrono::steady_clock::now();
+    const auto deadline = start + timeout;
     std::vector<std::string> handled;
-    auto handledAt = std::chrono::steady_clock::now();
+    auto handledAt = start;
+    trail_.clear();
     while (std::chrono::steady_clock::now() < deadline) {
       if (done()) return true;
       const Windows w = GameWindows();
       const auto now = std::chrono::steady_clock::now();
       if (!w.balloons.empty() && (w.balloons != handled || now - handledAt > 2s)) {
+        std::string step = std::to_string((now - start) / 1ms) + " ms, " +
+                           std::to_string(w.balloons.size()) + " balloons: ";
         if (w.balloons.size() >= 2) {
           X({"xdotool", "windowfocus", "--sync", w.scenes.empty() ? "" : w.scenes.front(), "key",
              "y"});
+          step += "Y";
         } else if (const auto p = clickAt()) {
           Click(*p, 1);
+          step += "click " + std::to_string(p->x) + "," + std::to_string(p->y);
+        } else {
+          step += "nothing to click";
         }
+        trail_ += step + "\n";
         handled = w.balloons;
         handledAt = now;
       }
       std::this_thread::sleep_for(150ms);
     }
+    Shot("stuck");
     return done();
   }
 
@@ -430,7 +446,10 @@ class Road : public ::testing::Test {
         X({"xdotool", "key", "Escape"});
         WaitFor([] { return GameWindows().menus.empty(); }, 5s);
       }
-      if (!Converse(Quiet, ClickOnHero, 30s)) return std::nullopt;
+      if (!Converse(Quiet, ClickOnHero, 30s)) {
+        ADD_FAILURE() << "the road never came clear:\n" << trail_;
+        return std::nullopt;
+      }
       const auto hero = ClickOnHero();
       if (!hero) continue;
       // A click that missed the hero (he walked on since the look) is simply made again.
@@ -451,6 +470,9 @@ class Road : public ::testing::Test {
   inline static std::string display_;
   inline static std::optional<MenuPath> loadPath_, tripPath_, homePath_;
   inline static Point merchant_;
+  inline static std::string trail_;  // what the last conversation did, for a failure's message
+  inline static Screenshot lastShot_;
+  inline static std::chrono::steady_clock::time_point lastShotAt_;
   inline static std::unique_ptr<ChildProcess> server_;
   inline static std::unique_ptr<ChildProcess> backdrop_;
   inline static std::unique_ptr<ChildProcess> game_;
@@ -461,7 +483,7 @@ TEST_F(Road, TripFromTheMenuShowsTheWagonAtTheLeftAndTheCastleAtTheRightEdge) {
   ASSERT_TRUE(OpenMenuOn(merchant_)) << "no menu on the merchant";
   Choose(*loadPath_);
   ASSERT_TRUE(WaitFor([] { return !GameWindows().balloons.empty(); }, 10s)) << "no load question";
-  ASSERT_TRUE(Converse(Quiet, ClickOnMerchant, 20s)) << "the load did not end";
+  ASSERT_TRUE(Converse(Quiet, ClickOnMerchant, 20s)) << "the load did not end:\n" << trail_;
   KeyToScene("s");  // fast: a tick every 500 ms
 
   // 仕入れ → モノリス城, and the wagon hired.
@@ -472,7 +494,7 @@ TEST_F(Road, TripFromTheMenuShowsTheWagonAtTheLeftAndTheCastleAtTheRightEdge) {
   ASSERT_TRUE(Converse([&] {
     road = Shot("road");
     return CastleAtTheRightEdge(road) && Pixels(road, kMerchant) == 0;
-  }, ClickOnMerchant, 30s)) << "the field did not come";
+  }, ClickOnMerchant, 30s)) << "the field did not come:\n" << trail_;
 
   EXPECT_GT(road.CountOther(kLandmarkX, kFloor - 3, kScreenWidth, kFloor, kRoot), 0)
       << "the castle should stand on the floor";
@@ -496,7 +518,7 @@ TEST_F(Road, WagonDrivesTowardsTheCastle) {
   EXPECT_TRUE(Converse([&] {
     later = Shot("drive");
     return FigureLeft(later) >= start + 3 * kStepPx;
-  }, ClickOnHero, 30s)) << "the wagon did not drive on from x " << start;
+  }, ClickOnHero, 30s)) << "the wagon did not drive on from x " << start << ":\n" << trail_;
   EXPECT_TRUE(CastleAtTheRightEdge(later));
   EXPECT_LT(FigureLeft(later), kScreenWidth / 2);
 }
@@ -532,7 +554,7 @@ TEST_F(Road, GoingHomeFromTheFieldMenuBringsTheMerchantBackToHisShop) {
   EXPECT_TRUE(Converse([&] {
     shop = Shot("home");
     return Pixels(shop, kMerchant) > 200 && !CastleAtTheRightEdge(shop);
-  }, ClickOnHero, 30s)) << "the merchant did not come home";
+  }, ClickOnHero, 30s)) << "the merchant did not come home:\n" << trail_;
   // The shop as it was at the start: the merchant and his board at the left, nothing else.
   EXPECT_TRUE(WaitFor([&] {
     shop = Shot("home");
