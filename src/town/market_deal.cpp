@@ -33,6 +33,15 @@ MarketStep Ask(std::string_view yes, std::string_view no) {
   return step;
 }
 
+// "No" to either question: the dealer asks for a purchase and the hero browses again.
+MarketStep KeepBrowsing(GameState& s) {
+  s.Answer = 0;
+  s.CommandBusy = kFalse;
+  MarketStep step;
+  step.talk = Dealer(deal_line::kBuySomething, kBrowsing);
+  return step;
+}
+
 }  // namespace
 
 std::int64_t ShoppingListTotal(const GameState& s) {
@@ -63,12 +72,7 @@ MarketStep BuyArmsTurn(GameState& s) {
     step.talk = Dealer(deal_line::kThanks, 203);
     return step;
   }
-  if (s.Answer == kAnswerNo) {
-    s.Answer = 0;
-    s.CommandBusy = kFalse;
-    step.talk = Dealer(deal_line::kBuySomething, kBrowsing);
-    return step;
-  }
+  if (s.Answer == kAnswerNo) return KeepBrowsing(s);
   switch (s.PendingAction) {
     case 200:
       // Ten rows of ten at the dearest asking price stay far below the money's range; the
@@ -94,7 +98,7 @@ MarketStep BuyArmsTurn(GameState& s) {
     case 210:
       s.CommandBusy = kFalse;
       step.talk = Dealer(deal_line::kGiveUp, kBrowsing);
-        return step;
+      return step;
     default:
       return step;
   }
@@ -114,12 +118,7 @@ MarketStep GoHomeTurn(GameState& s) {
     step.talk = Dealer(deal_line::kCarriageCalled, 502);
     return step;
   }
-  if (s.Answer == kAnswerNo) {
-    s.Answer = 0;
-    s.CommandBusy = kFalse;
-    step.talk = Dealer(deal_line::kBuySomething, kBrowsing);
-    return step;
-  }
+  if (s.Answer == kAnswerNo) return KeepBrowsing(s);
   switch (s.PendingAction) {
     case 500:
       step.talk = Dealer(deal_line::kLeavingEmptyHanded, 501);

@@ -16,6 +16,7 @@
 
 #include "child_process.h"
 #include "screenshot.h"
+#include "virtual_display.h"
 #include "wm_ping.h"
 
 namespace tolmark::testing {
@@ -38,12 +39,6 @@ constexpr Box kBoard{85, kFloor - 39, 100, kFloor + 2};
 constexpr Box kFigures{85, kFloor - 39, 134, kFloor + 2};
 constexpr Box kTarget{500, 200, 560, 240};  // the plain window lying under the scene window
 
-std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
-
-bool HaveTool(const std::string& name) {
-  return testing::Run({"sh", "-c", "command -v " + name + " >/dev/null"}).status == 0;
-}
-
 class Desktop : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -61,24 +56,10 @@ class Desktop : public ::testing::Test {
     fs::create_directories(shots_);
     chmod((work_ / "run").c_str(), 0700);
 
-    // Xvfb picks a free display number itself and writes it to the pipe.
-    int fds[2];
-    ASSERT_EQ(pipe(fds), 0);
-    ChildProcess::Options serverOptions;
-    serverOptions.passFd = fds[1];
-    server_ = std::make_unique<ChildProcess>(
-        std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
-                                 std::to_string(kScreenWidth) + "x" +
-                                     std::to_string(kScreenHeight) + "x24",
-                                 "-nolisten", "tcp"},
-        serverOptions);
-    close(fds[1]);
-    std::string number;
-    char c;
-    while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
-    close(fds[0]);
-    ASSERT_FALSE(number.empty()) << "Xvfb did not start";
-    display_ = ":" + number;
+    VirtualDisplay display = StartVirtualDisplay(kScreenWidth, kScreenHeight);
+    server_ = std::move(display.server);
+    display_ = display.name;
+    ASSERT_FALSE(display_.empty()) << "Xvfb did not start";
 
     X({"xsetroot", "-solid", "#3366cc"});
     // Xvfb keeps showing a black root whatever xsetroot asks, so a plain window of the root
@@ -143,15 +124,6 @@ class Desktop : public ::testing::Test {
 
   static Screenshot Shot(const std::string& name) {
     return TakeScreenshot(display_, (shots_ / (name + ".png")).string());
-  }
-
-  static bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (std::chrono::steady_clock::now() < deadline) {
-      if (condition()) return true;
-      std::this_thread::sleep_for(100ms);
-    }
-    return condition();
   }
 
   // Pixels off the figures and off the plain window that do not show the root colour.
@@ -385,6 +357,43 @@ TEST_F(Desktop, FiguresFollowTheFloorWhenThePanelChanges) {
      "0, 0, " + std::to_string(kScreenWidth) + ", " + std::to_string(kFloor)});
   probe.Terminate();
   EXPECT_TRUE(WaitFor([] { return StrayPixels(Shot("probe-gone")) == 0; }, 5s));
+}
+
+TEST_F(Desktop, WithoutAPublishedWorkAreaFiguresStandAboveWhatThePanelsReserve) {
+  ChildProcess::Options options = Env();
+  options.captureOutput = true;
+  X({"xprop", "-root", "-remove", "_NET_WORKAREA"});
+  // Nothing published and no panel: the floor is the screen's bottom edge.
+  auto probe = std::make_unique<ChildProcess>(std::vector<std::string>{PROBE_PATH, "stand", "400"},
+                                              options);
+  ASSERT_EQ(probe->ReadLine(10s).value_or(""), "shown");
+  EXPECT_TRUE(WaitFor([] {
+    return Shot("no-work-area").CountOther(400, kScreenHeight - 34, 434, kScreenHeight, kRoot) > 200;
+  }, 10s));
+  // A panel of 30 pixels at the bottom reserves its rows (_NET_WM_STRUT_PARTIAL); a window
+  // manager lists it among its windows (_NET_CLIENT_LIST) but publishes no work area: the game
+  // reads the reservation itself.
+  constexpr int kPanelFloor = kScreenHeight - 30;
+  {
+    ChildProcess panel({CLICK_TARGET_PATH, "0", std::to_string(kPanelFloor),
+                        std::to_string(kScreenWidth), "30", "3366cc", "panel", "bottom-panel"},
+                       options);
+    ASSERT_EQ(panel.ReadLine(10s).value_or(""), "mapped");
+    const std::string id = FirstLine(X({"xdotool", "search", "--name", "^panel$"}).output);
+    X({"xprop", "-root", "-f", "_NET_CLIENT_LIST", "32x", "-set", "_NET_CLIENT_LIST", id});
+    EXPECT_TRUE(WaitFor([] {
+      return Shot("panel-strut").CountOther(400, kPanelFloor - 34, 434, kPanelFloor, kRoot) > 200;
+    }, 10s)) << "the merchant should stand on the panel's edge";
+  }
+  // The panel gone, the whole screen is free again.
+  X({"xprop", "-root", "-remove", "_NET_CLIENT_LIST"});
+  EXPECT_TRUE(WaitFor([] {
+    return Shot("panel-gone").CountOther(400, kScreenHeight - 34, 434, kScreenHeight, kRoot) > 200;
+  }, 10s)) << "the merchant should stand on the screen's edge again";
+  probe.reset();
+  X({"xprop", "-root", "-f", "_NET_WORKAREA", "32cccc", "-set", "_NET_WORKAREA",
+     "0, 0, " + std::to_string(kScreenWidth) + ", " + std::to_string(kFloor)});
+  EXPECT_TRUE(WaitFor([] { return StrayPixels(Shot("work-area-back")) == 0; }, 10s));
 }
 
 TEST_F(Desktop, AFigureWalkingPastTheMerchantLeavesNoTrace) {

@@ -18,6 +18,7 @@
 
 #include "child_process.h"
 #include "screenshot.h"
+#include "virtual_display.h"
 
 namespace tolmark::testing {
 namespace {
@@ -31,21 +32,6 @@ constexpr int kPanelHeight = 30;
 constexpr std::uint32_t kRoot = 0x000000;  // Xvfb's root shows black
 constexpr int kMerchantX = 100;            // the merchant, 34 x 34 pixels at the left
 constexpr int kMerchantSize = 34;
-
-std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty()) lines.push_back(line);
-  }
-  return lines;
-}
-
-bool HaveTool(const std::string& name) {
-  return testing::Run({"sh", "-c", "command -v " + name + " >/dev/null"}).status == 0;
-}
 
 struct Rect {
   int x = 0, y = 0, width = 0, height = 0;
@@ -70,23 +56,10 @@ class DesktopWithManager : public ::testing::Test {
     shots_ = fs::current_path() / "desktop-neighbour-shots";
     fs::create_directories(shots_);
 
-    int fds[2];
-    ASSERT_EQ(pipe(fds), 0);
-    ChildProcess::Options serverOptions;
-    serverOptions.passFd = fds[1];
-    server_ = std::make_unique<ChildProcess>(
-        std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
-                                 std::to_string(kScreenWidth) + "x" +
-                                     std::to_string(kScreenHeight) + "x24",
-                                 "-nolisten", "tcp"},
-        serverOptions);
-    close(fds[1]);
-    std::string number;
-    char c;
-    while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
-    close(fds[0]);
-    ASSERT_FALSE(number.empty()) << "Xvfb did not start";
-    display_ = ":" + number;
+    VirtualDisplay display = StartVirtualDisplay(kScreenWidth, kScreenHeight);
+    server_ = std::move(display.server);
+    display_ = display.name;
+    ASSERT_FALSE(display_.empty()) << "Xvfb did not start";
 
     manager_ = std::make_unique<ChildProcess>(Quiet({"openbox", "--sm-disable"}), Env());
     ASSERT_TRUE(WaitFor([] {
@@ -136,19 +109,12 @@ class DesktopWithManager : public ::testing::Test {
     return {"sh", "-c", command + " >/dev/null 2>&1"};
   }
 
+  // X tools run to their end; those that wait for the window manager are given a time limit
+  // (`timeout 10`), so a manager that refuses never stalls the suite.
   static RunResult X(std::vector<std::string> argv) { return testing::Run(std::move(argv), Env()); }
 
   static Screenshot Shot(const std::string& name) {
     return TakeScreenshot(display_, (shots_ / (name + ".png")).string());
-  }
-
-  static bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (std::chrono::steady_clock::now() < deadline) {
-      if (condition()) return true;
-      std::this_thread::sleep_for(100ms);
-    }
-    return condition();
   }
 
   // A tint2 panel with a tray, 30 pixels high at the top or the bottom of the screen.
@@ -271,7 +237,7 @@ class DesktopWithManager : public ::testing::Test {
       t.window = FirstLine(X({"xdotool", "search", "--onlyvisible", "--name", "^typist$"}).output);
       return !t.window.empty();
     }, 20s);
-    if (!t.window.empty()) X({"xdotool", "windowactivate", "--sync", t.window});
+    if (!t.window.empty()) X({"timeout", "10", "xdotool", "windowactivate", "--sync", t.window});
     return t;
   }
 
@@ -292,7 +258,7 @@ class DesktopWithManager : public ::testing::Test {
   static void ToggleAlwaysInFront() {
     const std::string scene = SceneWindow();
     ASSERT_FALSE(scene.empty());
-    X({"xdotool", "windowactivate", "--sync", scene});
+    X({"timeout", "10", "xdotool", "windowactivate", "--sync", scene});
     X({"xdotool", "key", "t"});
   }
 
@@ -428,7 +394,7 @@ TEST_F(DesktopWithManager, StockListStandsByItsFrameAndReopensAfterTheManagerClo
   EXPECT_EQ(actions.find("_NET_WM_ACTION_MAXIMIZE"), std::string::npos) << actions;
 
   // Closed by the window manager (its close key), the list is closed for the game too.
-  X({"xdotool", "windowactivate", "--sync", list, "key", "alt+F4"});
+  X({"timeout", "10", "xdotool", "windowactivate", "--sync", list, "key", "alt+F4"});
   ASSERT_TRUE(WaitFor([&] { return GameWindows().size() == scenes; }, 10s))
       << "the list did not close";
   // The first menu click opens it again.
@@ -436,7 +402,7 @@ TEST_F(DesktopWithManager, StockListStandsByItsFrameAndReopensAfterTheManagerClo
   EXPECT_FALSE(reopened.empty()) << "the first menu click did not reopen the stock list";
   Shot("stock-list-reopened");
   if (!reopened.empty()) {
-    X({"xdotool", "windowactivate", "--sync", reopened, "key", "alt+F4"});
+    X({"timeout", "10", "xdotool", "windowactivate", "--sync", reopened, "key", "alt+F4"});
     EXPECT_TRUE(
         WaitFor([&] { return GameWindows().size() == scenes; }, 10s));
   }
@@ -527,7 +493,7 @@ TEST_F(DesktopWithManager, DataFolderThatCannotBeMadeShowsAMessageAndEndsWithFai
     }, 20s)) << "no message box";
     EXPECT_EQ(FirstLine(X({"xdotool", "getwindowname", box}).output), "+++ Tolmark2 +++");
     Shot("data-folder-refused");
-    X({"xdotool", "windowactivate", "--sync", box, "key", "Return"});
+    X({"timeout", "10", "xdotool", "windowactivate", "--sync", box, "key", "Return"});
     const auto status = game.WaitExit(10s);
     ASSERT_TRUE(status.has_value()) << "the game did not end";
     EXPECT_NE(*status, 0);

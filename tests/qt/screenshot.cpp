@@ -42,11 +42,13 @@ Screenshot ReadPpm(const std::string& bytes) {
 }
 
 Screenshot TakeScreenshot(const std::string& display, const std::string& savePath) {
-  const std::string ppm = savePath + ".ppm";
+  // A copy wanted as PPM is the picture read itself, with no conversion to wait for.
+  const bool ppmWanted = savePath.size() >= 4 && savePath.compare(savePath.size() - 4, 4, ".ppm") == 0;
+  const std::string ppm = ppmWanted ? savePath : savePath + ".ppm";
   ChildProcess::Options options;
   options.env["DISPLAY"] = display;
   if (Run({"import", "-silent", "-window", "root", "-depth", "8", "ppm:" + ppm}, options).status != 0) return {};
-  Run({"convert", "ppm:" + ppm, savePath});
+  if (!ppmWanted) Run({"convert", "ppm:" + ppm, savePath});
   std::ifstream file(ppm, std::ios::binary);
   std::stringstream bytes;
   bytes << file.rdbuf();

@@ -20,7 +20,8 @@ struct Screenshot {
   int CountOther(int x0, int y0, int x1, int y1, std::uint32_t colour) const;
 };
 
-// Takes a screenshot of the display and keeps a copy at savePath (any format import writes).
+// Takes a screenshot of the display and keeps a copy at savePath (any format import writes;
+// a .ppm copy is the quickest).
 // An empty picture when it failed.
 Screenshot TakeScreenshot(const std::string& display, const std::string& savePath);
 
