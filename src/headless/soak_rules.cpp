@@ -6,7 +6,6 @@
 
 #include "game/scene_list.h"
 #include "model/progression.h"
-#include "town/market_lists.h"
 
 namespace tolmark {
 namespace {
@@ -117,7 +116,8 @@ std::optional<std::string> BrokenHeroNumbers(const GameState& s, bool onTheRoad)
   return std::nullopt;
 }
 
-std::optional<std::string> BrokenWindows(const GameState& s, const HeadlessDesktop& desk) {
+std::optional<std::string> BrokenWindows(const GameState& s, const HeadlessDesktop& desk,
+                                         LedgerRule ledger) {
   std::string onScreen;
   int scenes = 0;
   for (Window w : {Window::frmShop, Window::frmField, Window::frmArms}) {
@@ -144,19 +144,25 @@ std::optional<std::string> BrokenWindows(const GameState& s, const HeadlessDeskt
       }
     }
   }
-  if (desk.IsOpen(Window::frmASell) || desk.IsOpen(Window::frmABuy)) {
-    if (auto breach = town::MarketLedgerBreach(s)) return "the market's ledger: " + *breach;
+  // The hero browses while the lists are on screen and no command (buying, leaving) is under
+  // way; once he has bought or given up, the lists stand until he walks out but no longer
+  // balance.
+  const bool browsing = (desk.IsOpen(Window::frmASell) || desk.IsOpen(Window::frmABuy)) &&
+                        s.CommandBusy == kFalse;
+  if (ledger != nullptr && browsing) {
+    if (auto breach = ledger(s)) return "the market's ledger: " + *breach;
   }
   return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<std::string> FirstBrokenRule(const GameState& s, const HeadlessDesktop& desk) {
+std::optional<std::string> FirstBrokenRule(const GameState& s, const HeadlessDesktop& desk,
+                                           LedgerRule ledger) {
   if (auto broken = BrokenFlag(s)) return broken;
   if (auto broken = BrokenStock(s)) return broken;
   if (auto broken = BrokenBag(s)) return broken;
-  if (auto broken = BrokenWindows(s, desk)) return broken;
+  if (auto broken = BrokenWindows(s, desk, ledger)) return broken;
   const bool onTheRoad = desk.SceneOnScreen() == Window::frmField;
   return BrokenHeroNumbers(s, onTheRoad);
 }

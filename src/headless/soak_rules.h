@@ -23,10 +23,16 @@ inline constexpr std::int32_t kMostPiecesInStock = 50;
 // - HP within 0..MaxHP and Gold within 0..kGoldCap, but for the road, where a find may leave
 //   either at -1 (the mark the next click settles);
 // - Reputation within 0..999;
-// - while the town's market lists are on screen, the market's ledger balances;
+// - while the hero browses the town's market (its lists on screen, no command under way), the
+//   market's ledger balances;
 // - exactly one scene window is on screen (the road's may stay beside the town's until its next
 //   tick, as the hand-over to the town goes);
 // - each small window of the scene on screen is open exactly when its flag says so.
-std::optional<std::string> FirstBrokenRule(const GameState& s, const HeadlessDesktop& desk);
+//
+// The market's ledger is the town's own rule (town::MarketLedgerBreach): the program that runs
+// the soak hands it in, as the headless desktop sits below the scenes.
+using LedgerRule = std::optional<std::string> (*)(const GameState& s);
+std::optional<std::string> FirstBrokenRule(const GameState& s, const HeadlessDesktop& desk,
+                                           LedgerRule ledger);
 
 }  // namespace tolmark
