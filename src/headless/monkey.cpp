@@ -272,7 +272,7 @@ std::string Monkey::RandomValues() {
       v = std::floor(Uniform() / kRndStep) * kRndStep;
     }
     line += ' ' + Number(v);
-    if (Chance(0.05)) line += '*' + std::to_string(1 + Below(50));
+    if (Chance(0.15)) line += '*' + std::to_string(1 + Below(200));
   }
   return line;
 }
@@ -372,6 +372,10 @@ std::string Monkey::ChooseInput() {
     choices.push_back({3, "listclick " + name + ' ' + row + " right"});
     choices.push_back({3, "dblclick " + name});
   }
+  // Another program takes the focus now and then (the watchdog raises the game's windows), and
+  // gives it back.
+  choices.push_back({0.5, Chance(0.5) ? std::string("foreground \"Terminal\"")
+                                      : "foreground \"" + std::string(kGameCaption) + '"'});
   static constexpr std::array<int, 8> kTimes = {50, 100, 100, 250, 1000, 2000, 5000, 30000};
   choices.push_back({6, "run " + std::to_string(kTimes[static_cast<std::size_t>(Below(8))])});
 

@@ -134,7 +134,16 @@ std::optional<std::string> BrokenWindows(const GameState& s, const HeadlessDeskt
   }
   const Window scene = *desk.SceneOnScreen();
   for (const SceneRow* row : kSceneList) {
-    if (row->window != scene) continue;
+    // A scene that has left took its small windows with it.
+    if (row->window != scene) {
+      for (const SmallWindow& small : row->windows) {
+        if (desk.IsOpen(small.window)) {
+          return std::string(WindowName(small.window)) + " is open, but its scene " +
+                 std::string(WindowName(row->window)) + " is not on screen";
+        }
+      }
+      continue;
+    }
     for (const SmallWindow& small : row->windows) {
       if (small.openFlag == nullptr) continue;
       const bool flagged = s.*small.openFlag != kFalse;

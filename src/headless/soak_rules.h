@@ -27,7 +27,8 @@ inline constexpr std::int32_t kMostPiecesInStock = 50;
 //   market's ledger balances;
 // - exactly one scene window is on screen (the road's may stay beside the town's until its next
 //   tick, as the hand-over to the town goes);
-// - each small window of the scene on screen is open exactly when its flag says so.
+// - each small window of the scene on screen is open exactly when its flag says so, and those
+//   of the other scenes are closed.
 //
 // The market's ledger is the town's own rule (town::MarketLedgerBreach): the program that runs
 // the soak hands it in, as the headless desktop sits below the scenes.

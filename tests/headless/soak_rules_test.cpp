@@ -76,6 +76,8 @@ const BrokenCase kBrokenCases[] = {
      "frmStatus is open"},
     {"a flag without its window", [](Shop& x) { x.s.OrderListOpen = kTrue; },
      "frmOrder is closed"},
+    {"the road's bag list in the shop", [](Shop& x) { x.desk.ShowWindow(Window::frmFItem); },
+     "frmFItem is open, but its scene frmField is not on screen"},
     {"the market short of a piece while browsing",
      [](Shop& x) {
        x.desk.CloseWindow(Window::frmShop);
