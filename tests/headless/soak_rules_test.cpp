@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <functional>
 #include <sstream>
 
@@ -30,11 +31,28 @@ TEST(SoakRules, ANewGameInTheShopKeepsThemAll) {
   EXPECT_EQ(shop.Broken(), std::nullopt);
 }
 
+// "a flag of 1" -> "AFlagOf1": a test name from a case's words.
+std::string NameOf(std::string_view words) {
+  std::string name;
+  bool upper = true;
+  for (const char ch : words) {
+    if (std::isalnum(static_cast<unsigned char>(ch)) == 0) {
+      upper = true;
+      continue;
+    }
+    name += upper ? static_cast<char>(std::toupper(static_cast<unsigned char>(ch))) : ch;
+    upper = false;
+  }
+  return name;
+}
+
 struct BrokenCase {
   const char* what;
   std::function<void(Shop&)> breakIt;
   const char* named;  // part of the description
 };
+
+void PrintTo(const BrokenCase& c, std::ostream* os) { *os << c.what; }
 
 class SoakRuleBroken : public testing::TestWithParam<BrokenCase> {};
 
@@ -87,12 +105,15 @@ const BrokenCase kBrokenCases[] = {
      },
      "the market's ledger"},
 };
-INSTANTIATE_TEST_SUITE_P(Each, SoakRuleBroken, testing::ValuesIn(kBrokenCases));
+INSTANTIATE_TEST_SUITE_P(Each, SoakRuleBroken, testing::ValuesIn(kBrokenCases),
+                         [](const auto& info) { return NameOf(info.param.what); });
 
 struct AllowedCase {
   const char* what;
   std::function<void(Shop&)> setUp;
 };
+
+void PrintTo(const AllowedCase& c, std::ostream* os) { *os << c.what; }
 
 class SoakRuleHolds : public testing::TestWithParam<AllowedCase> {};
 
@@ -133,7 +154,8 @@ const AllowedCase kAllowedCases[] = {
        x.s.CommandBusy = kTrue;
      }},
 };
-INSTANTIATE_TEST_SUITE_P(Each, SoakRuleHolds, testing::ValuesIn(kAllowedCases));
+INSTANTIATE_TEST_SUITE_P(Each, SoakRuleHolds, testing::ValuesIn(kAllowedCases),
+                         [](const auto& info) { return NameOf(info.param.what); });
 
 }  // namespace
 }  // namespace tolmark
