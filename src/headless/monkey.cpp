@@ -128,8 +128,8 @@ int Monkey::Run(std::int64_t steps) {
   for (std::size_t i = 0; i < Coverage::kNames.size(); ++i) {
     (coverage_->reached[i] ? reached : missed) += std::string(" ") + Coverage::kNames[i];
   }
-  report_ << "monkey " << seed_ << ": " << steps << " steps in " << programs_
-          << " runs of the program, all rules held; reached:" << reached;
+  report_ << "monkey " << seed_ << ": " << steps << " steps, program runs: " << programs_
+          << ", all rules held; reached:" << reached;
   if (!missed.empty()) report_ << "; not reached:" << missed;
   report_ << '\n';
   return ScriptRunner::kAllHeld;
