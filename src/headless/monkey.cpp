@@ -15,6 +15,7 @@
 
 #include "headless/soak_rules.h"
 #include "model/progression.h"
+#include "model/state_fields.h"
 
 namespace tolmark {
 namespace {
@@ -133,6 +134,10 @@ int Monkey::Run(std::int64_t steps) {
   if (!missed.empty()) report_ << "; not reached:" << missed;
   report_ << '\n';
   return ScriptRunner::kAllHeld;
+}
+
+std::string Monkey::StateNow() const {
+  return runner_ == nullptr ? std::string() : StateJson(runner_->State());
 }
 
 void Monkey::StartProgram() {

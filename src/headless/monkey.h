@@ -34,6 +34,9 @@ class Monkey {
   // input was refused, a fault of the soak.
   int Run(std::int64_t steps);
 
+  // The state of the program run on screen as `state` prints it; empty before the first start.
+  std::string StateNow() const;
+
  private:
   struct Coverage;
 
