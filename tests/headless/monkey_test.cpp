@@ -18,8 +18,8 @@ using testing_support::Contents;
 
 class MonkeyTest : public testing_support::ScratchFolder {};
 
-// Seed 7's last run starts from the save an earlier run left (a `file` line); seed 11's run is
-// its first, without one.
+// Seed 7's last run starts from the save an earlier run left (a `file` line); seed 11's last run
+// starts with no save in the folder.
 TEST_F(MonkeyTest, TheScriptItKeepsReplaysTheRunExactly) {
   WorkInIt();
   for (const auto [seed, steps] : {std::pair{7u, 6000}, std::pair{11u, 3000}}) {
