@@ -36,7 +36,7 @@ std::int32_t MonsterHeavyBlow(const GameState& s, double factor, Random& random)
   return damage > 0 ? damage : GrazingBlow(random);
 }
 
-void TakeFromHP(GameState& s, std::int32_t damage) { s.HP = std::max(s.HP - damage, 0); }
+void TakeFromHP(GameState& s, std::int32_t damage) { s.HP = std::max(SatSub(s.HP, damage), 0); }
 
 }  // namespace
 
@@ -65,14 +65,14 @@ BattleStep AnnounceHeroBlow(GameState& s, Random& random) {
   const std::int32_t k = Draw(random, 2);
   const std::int64_t plain =
       static_cast<std::int64_t>(s.Attack) - s.MonsterDefense + (k == 0 ? 1 : -1);
-  s.Damage = static_cast<std::int32_t>(std::max<std::int64_t>(plain, 0));
+  s.Damage = Saturate(std::max<std::int64_t>(plain, 0));
   return step;
 }
 
 BattleStep LandHeroBlow(GameState& s) {
   if (s.Damage == 0) return {20, s.MonsterName + std::string(battle_line::kNoEffectSuffix)};
   if (s.Damage < 0) return {20, std::string(battle_line::kDodged)};
-  s.MonsterHP -= s.Damage;
+  SubtractFrom(s.MonsterHP, s.Damage);
   // A monster left at exactly 0 HP still stands; only a blow below 0 fells it.
   return {s.MonsterHP < 0 ? 30 : 20, s.MonsterName + std::string(battle_line::kDamageTo) +
                                          Num(s.Damage) + std::string(battle_line::kDamageSuffix)};
@@ -99,7 +99,7 @@ BattleStep AnnounceMonsterBlow(GameState& s, Random& random) {
   const std::int64_t plain =
       static_cast<std::int64_t>(s.MonsterAttack) - s.Defense + (k == 0 ? 1 : -1);
   if (plain >= 1) {
-    s.Damage = static_cast<std::int32_t>(plain);
+    s.Damage = Saturate(plain);
     TakeFromHP(s, s.Damage);
     return {21, attacks};
   }
@@ -194,7 +194,7 @@ BattleStep TryToEscape(GameState& s, Random& random) {
   const std::int32_t dropped = CLng(Int(random.Rnd() * s.Gold * 0.03) + 1);
   // What falls from the purse is never more than is in it, and an empty purse loses nothing.
   const std::int32_t loss = std::clamp(dropped, 0, std::max(s.Gold, 0));
-  s.Gold -= loss;
+  SubtractFrom(s.Gold, loss);
   s.BattleRoll = loss;
   return {221, std::string(battle_line::kRunAway)};
 }

@@ -33,7 +33,7 @@ FarePayment PayWithLightPurse(GameState& s) {
 FarePayment PayInFull(GameState& s) {
   FarePayment paid;
   paid.paid = s.DealAmount;
-  s.Gold -= s.DealAmount;
+  SubtractFrom(s.Gold, s.DealAmount);
   return paid;
 }
 

@@ -1,6 +1,7 @@
 // The ways off the road: the carriage to モノリス (its offer, the ride and the departure), the
 // checkpoint on the castle road, and driving home in the hired wagon.
 #include "field/carriage_rules.h"
+#include "model/numbers.h"
 #include "field/checkpoint_rules.h"
 #include "field/field_draw.h"
 #include "field/field_operations.h"
@@ -23,7 +24,7 @@ constexpr std::int16_t kDrivingOff = 2;
 void Departure(Scenes& c) {
   GameState& s = c.s;
   s.CarriageLeaving = kTrue;
-  for (s.SlideOffset = s.HeroX + c.PxX(kDepartureStartPx); s.SlideOffset >= kDepartureEnd;
+  for (s.SlideOffset = SatAdd(s.HeroX, c.PxX(kDepartureStartPx)); s.SlideOffset >= kDepartureEnd;
        s.SlideOffset -= kDepartureStride) {
     WalkStep(c, s.VisitorPicture, s.VisitorFrames, kDrivingOff);
     c.desk.Pump();

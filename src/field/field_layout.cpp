@@ -39,7 +39,7 @@ void ApplyStageLayout(GameState& s, const ScreenMetrics& m) {
   s.BalloonSideX = m.PxX(IntDiv(w, 2) - kBalloonTurnPx);
   s.FieldStepX = m.PxX(IntDiv(road, kStageSteps));
   s.FieldStartX = m.PxX(road % kStageSteps);
-  if (s.WagonHired != kFalse) s.FieldStartX -= m.PxX(kWagonLengthPx);
+  if (s.WagonHired != kFalse) SubtractFrom(s.FieldStartX, m.PxX(kWagonLengthPx));
   s.LandmarkX = m.PxX(w - kLandmarkFromRightPx);
 }
 
@@ -74,7 +74,7 @@ void EnterHomebound(GameState& s) {
 }
 
 void PlaceVisitor(GameState& s, const ScreenMetrics& m) {
-  s.VisitorX = s.HeroX + m.PxX(s.WagonHired != kFalse ? kBesideWagonPx : kBesideHeroPx);
+  s.VisitorX = SatAdd(s.HeroX, m.PxX(s.WagonHired != kFalse ? kBesideWagonPx : kBesideHeroPx));
   s.VisitorY = StandOnFloor(m, s.VisitorPicture);
   s.VisitorFrame = 1;
 }
@@ -82,7 +82,7 @@ void PlaceVisitor(GameState& s, const ScreenMetrics& m) {
 void PlaceCarriage(GameState& s, const ScreenMetrics& m) {
   s.VisitorPicture = picture::kCarriage;
   s.VisitorFrames = 3;
-  s.CompanionX = s.HeroX + m.PxX(kBesideHeroPx);
+  s.CompanionX = SatAdd(s.HeroX, m.PxX(kBesideHeroPx));
   s.CompanionY = StandOnFloor(m, picture::kCarriage);
   s.CompanionFrame = 2;
 }
@@ -91,7 +91,7 @@ void PlaceCarpenter(GameState& s, const ScreenMetrics& m) {
   s.FieldStop = kTrue;
   s.VisitorPicture = picture::kCarpenterOnRoad;
   s.VisitorFrames = 3;
-  s.VisitorX = s.HeroX + m.PxX(kBesideHeroPx);
+  s.VisitorX = SatAdd(s.HeroX, m.PxX(kBesideHeroPx));
   s.VisitorY = StandOnFloor(m, picture::kCarpenterOnRoad);
   s.VisitorFrame = 1;
 }
@@ -99,8 +99,8 @@ void PlaceCarpenter(GameState& s, const ScreenMetrics& m) {
 void PlaceBlankVisitor(GameState& s, const ScreenMetrics& m) {
   s.VisitorPicture = picture::kBlank;
   s.VisitorFrames = 2;
-  s.VisitorX = s.HeroX - m.PxX(4);
-  s.VisitorY = s.HeroY - m.PxY(5);
+  s.VisitorX = SatSub(s.HeroX, m.PxX(4));
+  s.VisitorY = SatSub(s.HeroY, m.PxY(5));
   s.VisitorFrame = 1;
 }
 
@@ -112,6 +112,6 @@ void TurnWagonAbout(GameState& s, const ScreenMetrics& m) {
   s.CompanionFrame = 2;
 }
 
-std::int32_t MarkerY(const GameState& s, const ScreenMetrics& m) { return s.HeroY - m.PxY(20); }
+std::int32_t MarkerY(const GameState& s, const ScreenMetrics& m) { return SatSub(s.HeroY, m.PxY(20)); }
 
 }  // namespace tolmark::field

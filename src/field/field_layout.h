@@ -53,7 +53,8 @@ void PlaceCarriage(GameState& s, const ScreenMetrics& m);
 void PlaceCarpenter(GameState& s, const ScreenMetrics& m);
 
 // The blank picture 146 takes the visitor's place just behind the hero: a beaten boss vanishes
-// (BossTurn 510, 525), or the gate of the town or castle comes (MoveNextStage).
+// (BossTurn 510, 525), the gate of the town or castle comes (MoveNextStage), or something lies
+// by the road (ItemSelect).
 void PlaceBlankVisitor(GameState& s, const ScreenMetrics& m);
 
 // The hired wagon turns about to drive home (HomeTurn 702 on yes, and 421 from the checkpoint):

@@ -1,6 +1,8 @@
 // The gate at the end of the roads to the town and the castle.
 #include "field/gate_rules.h"
 
+#include "field/roadside_finds.h"
+
 #include "model/inventory.h"
 
 namespace tolmark::field {
@@ -23,6 +25,7 @@ std::string_view ArrivalLine(std::int32_t destination) {
 }
 
 void GoThroughTheGate(GameState& s) {
+  SettleFindMarks(s);  // the town or castle sees real values, never a find's marks
   s.SceneEntry = 6;
   s.SavedHeroX = s.HeroX;
   s.SavedHeroY = s.HeroY;

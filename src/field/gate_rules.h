@@ -27,7 +27,8 @@ std::string_view ArrivalLine(std::int32_t destination);
 inline constexpr std::string_view kGoInside = "中に入るか…";
 
 // MoveNextStage 602: the hero goes in. SceneEntry 6, his place on the road kept in SavedHeroX and
-// SavedHeroY for the way home, the field's small windows counted as closed. The step function
+// SavedHeroY for the way home, a find's marks settled (SettleFindMarks), the field's small
+// windows counted as closed. The step function
 // draws the landmark and the blank picture only, closes the balloon and the windows, and shows
 // frmArms.
 void GoThroughTheGate(GameState& s);

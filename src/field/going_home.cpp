@@ -1,6 +1,8 @@
 // The wagon's question and the departure's mark on the game state.
 #include "field/going_home.h"
 
+#include "field/roadside_finds.h"
+
 namespace tolmark::field {
 
 void AskToGoHome(GameState& s) {
@@ -24,6 +26,9 @@ bool StayOnTheRoad(GameState& s) {
 }
 
 void MarkDepartedHome(GameState& s) {
+  // A full stomach or an empty purse of a find is only a mark on the road; the shop gets the
+  // real values.
+  SettleFindMarks(s);
   s.SceneEntry = 4;
   s.EventCode = 9999;
   s.FieldEventItem = 99999;

@@ -29,7 +29,8 @@ bool StayOnTheRoad(GameState& s);
 
 // The state a departure leaves behind (CarriageTurn's departure and HomeTurn's, after the last
 // frame): the shop is entered next (SceneEntry 4) with the trip's goods (ReturnedHome), no
-// event or find pending, the field's small windows counted as closed. The step function stops
+// event or find pending, a find's marks settled (SettleFindMarks), the field's small windows
+// counted as closed. The step function stops
 // key preview, unloads the field's windows and shows the shop.
 void MarkDepartedHome(GameState& s);
 

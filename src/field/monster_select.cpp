@@ -44,12 +44,12 @@ std::int32_t RoadMonsterPicture(std::int32_t destination, int stretch, int r) {
 }
 
 ChapterScaling ChapterScalingOf(std::int32_t chapter, std::int32_t destination) {
-  const std::int32_t d = chapter - destination;
+  const std::int64_t d = std::int64_t{chapter} - destination;
   ChapterScaling scaling;
   if (d <= 0) return scaling;
   // In the last chapter the first road the story left behind keeps its monsters' levels.
-  const std::int32_t chaptersBeyond = chapter == 4 ? d - 1 : d;
-  scaling.extraLevels = 6 * chaptersBeyond;
+  const std::int64_t chaptersBeyond = chapter == 4 ? d - 1 : d;
+  scaling.extraLevels = SatMul(6, chaptersBeyond);
   if (d == 1) {
     scaling.expFactor = 2.5;
     scaling.goldFactor = 2;
@@ -90,10 +90,10 @@ bool MonsterSelect(GameState& s, Random& random) {
     s.MonsterExp = CLng(Int(s.MonsterExp * 0.8) + 1);
   }
 
-  s.MonsterHP += m.HPGrowth * s.MonsterLevel;
-  s.MonsterAttack += m.AttackGrowth * s.MonsterLevel;
-  s.MonsterDefense += m.DefenseGrowth * s.MonsterLevel;
-  s.MonsterSpeed += m.SpeedGrowth * s.MonsterLevel;
+  AddTo(s.MonsterHP, SatMul(m.HPGrowth, s.MonsterLevel));
+  AddTo(s.MonsterAttack, SatMul(m.AttackGrowth, s.MonsterLevel));
+  AddTo(s.MonsterDefense, SatMul(m.DefenseGrowth, s.MonsterLevel));
+  AddTo(s.MonsterSpeed, SatMul(m.SpeedGrowth, s.MonsterLevel));
   s.PendingAction = 1;
   return true;
 }

@@ -1,16 +1,99 @@
 // What the roll brings besides monsters and the carriage: finds by the roadside, the wandering
-// priest and the travellers. They come with their own rules; until then the roll that names
-// them brings nothing, and their step codes do nothing.
+// priest and the travellers, one line a click. The rules are roadside_finds, travellers and
+// card_game; these steps place, draw, talk, ask and end.
+#include "field/field_draw.h"
 #include "field/field_operations.h"
+#include "field/roadside_finds.h"
+#include "field/travellers.h"
+#include "model/numbers.h"
+#include "scene/dialogue.h"
+#include "scene/small_windows.h"
 
 namespace tolmark::field {
+namespace {
 
-void ItemSelect(Scenes&) {}
-void PriestSelect(Scenes&) {}
-void EventSelect(Scenes&) {}
+// A step of a find or of the priest: the code moves on, the windows are filled again where the
+// step changed what they show, and the line is said. An empty line says nothing.
+void Tell(Scenes& c, const FindStep& step) {
+  if (step.line.empty()) return;
+  c.s.PendingAction = step.next;
+  if (step.refresh) RefreshOpenWindows(c);
+  SayInField(c, step.line, AsFlag(step.heroSpeaks));
+}
 
-void ItemTurn(Scenes&) {}
-void PriestTurn(Scenes&) {}
-void EventTurn(Scenes&) {}
+void Say(Scenes& c, const EventStep& step) {
+  SayInField(c, step.line, AsFlag(step.speaker == EventSpeaker::Hero));
+}
+
+// The last line of an encounter: automatic play gives it its fixed two seconds. Then the
+// encounter ends, and automatic play walks on at once.
+void Close(Scenes& c, const EventStep& step) {
+  GameState& s = c.s;
+  s.FixedWaitMessage = kTrue;
+  Say(c, step);
+  EndEncounter(s);
+  RefreshOpenWindows(c);
+  if (s.AutoMode == kTrue) FieldTick(c);
+}
+
+// The two answers; on the road automatic play answers no by itself.
+void Ask(Scenes& c, const EventStep& step) {
+  GameState& s = c.s;
+  c.desk.Focus(Window::frmField);
+  s.AwaitingAnswer = kTrue;
+  s.Answer = 0;
+  AskYesNo(c, step.line, step.no);
+}
+
+}  // namespace
+
+void ItemSelect(Scenes& c) {
+  GameState& s = c.s;
+  BeginFind(s);
+  PlaceBlankVisitor(s, MetricsOf(c));
+  RedrawField(c, {Landmark(s), Hero(s), Visitor(s)}, Marker::Drawn);
+  HeroLine(c, find_line::kWhatsThis, s.PendingAction);
+}
+
+void ItemTurn(Scenes& c) {
+  GameState& s = c.s;
+  if (s.PendingAction == 200) {
+    Tell(c, WhatLiesByTheRoad(s, c.rnd));
+  } else if (InRange(s.PendingAction, 201, 205)) {
+    Tell(c, SecondLine(s));
+  }
+}
+
+void PriestSelect(Scenes& c) {
+  GameState& s = c.s;
+  BeginPriestVisit(s);
+  PlaceVisitor(s, MetricsOf(c));
+  RedrawField(c, {Landmark(s), Hero(s), Visitor(s)}, Marker::Drawn);
+  VisitorLine(c, priest_line::kHello, s.PendingAction);
+}
+
+void PriestTurn(Scenes& c) { Tell(c, PriestStep(c.s)); }
+
+void EventSelect(Scenes& c) {
+  GameState& s = c.s;
+  if (!ChooseTraveller(s, c.rnd)) return;  // nobody after all: not a picture, not a word
+  PlaceVisitor(s, MetricsOf(c));
+  RedrawField(c, {Landmark(s), Hero(s), Visitor(s)}, Marker::Drawn);
+  EventTurn(c);
+}
+
+void EventTurn(Scenes& c) {
+  const EventStep step = AdvanceEncounter(c.s, c.rnd);
+  switch (step.act) {
+    case EventAct::None: return;
+    case EventAct::Line:
+      if (step.refresh) RefreshOpenWindows(c);
+      Say(c, step);
+      return;
+    case EventAct::Prompt: Ask(c, step); return;
+    case EventAct::Closing: Close(c, step); return;
+    case EventAct::Fight: Say(c, step); return;  // the beast's battle follows from PendingAction 1
+  }
+}
 
 }  // namespace tolmark::field

@@ -2,10 +2,27 @@
 #include "model/numbers.h"
 
 #include <cmath>
+#include <limits>
 
 namespace tolmark {
 
-std::int32_t Int(double x) { return static_cast<std::int32_t>(std::floor(x)); }
+namespace {
+
+// A whole double held within 32 bits.
+std::int32_t ToInt32(double whole) {
+  if (std::isnan(whole)) return 0;
+  if (whole <= std::numeric_limits<std::int32_t>::min()) {
+    return std::numeric_limits<std::int32_t>::min();
+  }
+  if (whole >= std::numeric_limits<std::int32_t>::max()) {
+    return std::numeric_limits<std::int32_t>::max();
+  }
+  return static_cast<std::int32_t>(whole);
+}
+
+}  // namespace
+
+std::int32_t Int(double x) { return ToInt32(std::floor(x)); }
 
 std::int32_t CLng(double x) {
   // Worked out by hand rather than through the floating-point rounding mode, which belongs to
@@ -13,7 +30,7 @@ std::int32_t CLng(double x) {
   double whole = std::floor(x);
   const double fraction = x - whole;
   if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0)) whole += 1.0;
-  return static_cast<std::int32_t>(whole);
+  return ToInt32(whole);
 }
 
 std::int32_t Round(double x) { return CLng(x); }

@@ -76,20 +76,20 @@ bool VisitorComes(Random& random, int reputation) {
 void PayDealHP(GameState& s, Random& random) {
   s.HeroFainted = kFalse;
   random.Reseed();
-  std::int32_t cost = std::max(Draw(random, s.Level + 1), 1);
+  std::int32_t cost = std::max(Draw(random, SatAdd(s.Level, 1)), 1);
   // A shop that runs itself tires the merchant more.
   if (s.AutoMode != kFalse) cost = Int(cost * 1.3) + 1;
-  s.HP = std::max(s.HP - cost, 0);
+  s.HP = std::max(SatSub(s.HP, cost), 0);
   if (s.HP == 0) s.HeroFainted = kTrue;
 }
 
 void GainExperience(GameState& s, Random& random) {
   if (s.PendingAction == kBattleWonAction) {
-    s.Experience += s.MonsterExp;
+    AddTo(s.Experience, s.MonsterExp);
     AddCapped(s, s.MonsterGold, CappedKind::Gold);
   } else {
     random.Reseed();
-    s.Experience += std::max(Draw(random, s.Level + 1), 1);
+    AddTo(s.Experience, std::max(Draw(random, SatAdd(s.Level, 1)), 1));
   }
   // One level at most per call; any surplus waits for the next gain.
   if (s.Experience >= s.NextLevelExp) LevelUp(s, random);
@@ -97,12 +97,12 @@ void GainExperience(GameState& s, Random& random) {
 
 void LevelUp(GameState& s, Random& random) {
   random.Reseed();
-  s.Level += 1;
+  AddTo(s.Level, 1);
   const std::int32_t level = s.Level;
-  s.Experience -= s.NextLevelExp;
-  s.NextLevelExp += 2 * level * level;
+  SubtractFrom(s.Experience, s.NextLevelExp);
+  AddTo(s.NextLevelExp, SatMul(2, SatMul(level, level)));
 
-  AddCapped(s, Draw(random, level + 1) + level + 5, CappedKind::MaxHP);
+  AddCapped(s, static_cast<double>(Draw(random, SatAdd(level, 1))) + level + 5, CappedKind::MaxHP);
   s.HP = s.MaxHP;
 
   const std::int32_t lastDigit = level % 10;
@@ -113,7 +113,7 @@ void LevelUp(GameState& s, Random& random) {
     AddCapped(s, Draw(random, 2) + Round((rate + 1) / 2), CappedKind::Defense);
     AddCapped(s, Draw(random, 2) + Round((rate + 1) / 3), CappedKind::Speed);
     // The rate rises only after this level's gains were made with the old one.
-    if (lastDigit == 1) s.GrowthRate += 1;
+    if (lastDigit == 1) AddTo(s.GrowthRate, 1);
   } else {
     AddCapped(s, Draw(random, 2) + s.GrowthRate, CappedKind::Attack);
     AddCapped(s, Draw(random, 2) + Round(rate / 2), CappedKind::Defense);
@@ -124,15 +124,15 @@ void LevelUp(GameState& s, Random& random) {
 }
 
 void GainReputation(GameState& s, std::int32_t amount) {
-  s.Reputation = std::min(s.Reputation + amount, kMaxReputation);
+  s.Reputation = std::min(SatAdd(s.Reputation, amount), kMaxReputation);
 }
 
 void LoseReputation(GameState& s, std::int32_t amount) {
-  s.Reputation = std::max(s.Reputation - amount, 0);
+  s.Reputation = std::max(SatSub(s.Reputation, amount), 0);
 }
 
 std::int32_t DrawLevelWeight(const GameState& s, Random& random) {
-  const std::int32_t r = Int(random.Rnd() * (s.Level + 1));
+  const std::int32_t r = Int(random.Rnd() * (static_cast<double>(s.Level) + 1));
   return r == 0 ? 1 : r;
 }
 

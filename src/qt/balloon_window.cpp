@@ -7,13 +7,14 @@
 #include <QPainter>
 
 #include "qt/balloon_font.h"
+#include "qt/figure_window_kind.h"
 #include "qt/shape_region.h"
 #include "qt/x11_desktop.h"
 
 namespace tolmark {
 
 BalloonWindow::BalloonWindow(Window id, InputRouter& router)
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint),
+    : QWidget(nullptr, FigureWindowFlags()),
       id_(id),
       router_(router) {
   setWindowTitle(QStringLiteral("MakeRGNTalkWindowTitle"));
@@ -22,6 +23,11 @@ BalloonWindow::BalloonWindow(Window id, InputRouter& router)
   // The keys belong to the scene: a balloon appearing must not take the focus from it.
   setAttribute(Qt::WA_ShowWithoutActivating);
   setFont(BalloonFont());
+  if (OnXWayland()) {
+    // The compositor shows every pixel of the window: outside the outline they are transparent.
+    seeThroughPixels_ = true;
+    setAttribute(Qt::WA_TranslucentBackground);
+  }
 }
 
 void BalloonWindow::Build(const BalloonGeometry& geometry, const QString& text,
@@ -40,6 +46,12 @@ void BalloonWindow::Build(const BalloonGeometry& geometry, const QString& text,
 
 void BalloonWindow::paintEvent(QPaintEvent*) {
   QPainter p(this);
+  if (seeThroughPixels_) {
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.fillRect(rect(), Qt::transparent);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (!mask().isEmpty()) p.setClipRegion(mask());
+  }
   p.fillRect(rect(), Qt::white);
   for (const PlacedPart& part : geometry_.outlines) {
     for (const QRect& r : PictureRegion(part.part).translated(part.x, part.y)) {

@@ -27,6 +27,7 @@ class BalloonWindow final : public QWidget {
   InputRouter& router_;
   BalloonGeometry geometry_;
   QString text_;
+  bool seeThroughPixels_ = false;  // see-through by transparent pixels, not only by the shape
 };
 
 }  // namespace tolmark

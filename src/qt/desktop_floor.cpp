@@ -1,6 +1,10 @@
 #include "qt/desktop_floor.h"
 
 #include <QScreen>
+#include <optional>
+#include <vector>
+
+#include "qt/panel_struts.h"
 
 #include "qt/x11_desktop.h"
 
@@ -19,9 +23,18 @@ int ReadDesktopFloor(QScreen* screen) {
   const QRect device(QPoint(qRound(logical.x() * ratio), qRound(logical.y() * ratio)),
                      logical.size() * ratio);
   QRect area = screen->availableGeometry();
-  if (auto published = x11::PublishedWorkArea(device)) {
-    area = QRect(QPoint(qRound(published->x() / ratio), qRound(published->y() / ratio)),
-                 published->size() / ratio);
+  std::optional<QRect> usable = x11::PublishedWorkArea(device);
+  if (!usable) {
+    // No window manager says: what the panels reserve, if any panel reserves anything.
+    const std::vector<Strut> struts = x11::PanelStruts();
+    const QRect root = screen->virtualGeometry();
+    const QRect rootDevice(QPoint(qRound(root.x() * ratio), qRound(root.y() * ratio)),
+                           root.size() * ratio);
+    if (!struts.empty()) usable = AreaLeftByStruts(rootDevice, device, struts);
+  }
+  if (usable) {
+    area = QRect(QPoint(qRound(usable->x() / ratio), qRound(usable->y() / ratio)),
+                 usable->size() / ratio);
   }
   return FloorOf(logical, area);
 }

@@ -11,8 +11,9 @@ namespace tolmark {
 // screen's when the work area is missing or lies outside the screen.
 int FloorOf(const QRect& screen, const QRect& workArea);
 
-// The floor of the screen as the desktop publishes it now (the window manager's work area,
-// else Qt's available geometry), in the screen's logical pixels.
+// The floor of the screen as the desktop has it now: the window manager's work area, else what
+// the panels' struts leave of the screen, else Qt's available geometry, else the whole screen;
+// in the screen's logical pixels.
 int ReadDesktopFloor(QScreen* screen);
 
 }  // namespace tolmark

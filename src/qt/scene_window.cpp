@@ -12,6 +12,7 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "qt/figure_window_kind.h"
 #include "qt/picture_images.h"
 #include "qt/shape_region.h"
 #include "qt/virtual_keys.h"
@@ -59,7 +60,7 @@ int GameButton(int qtButton) {
 }
 
 SceneWindow::SceneWindow(Window id, InputRouter& router)
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint),
+    : QWidget(nullptr, FigureWindowFlags()),
       id_(id),
       router_(router) {
   setWindowTitle(QString::fromUtf8(kGameCaption.data(), static_cast<int>(kGameCaption.size())));
@@ -70,7 +71,12 @@ SceneWindow::SceneWindow(Window id, InputRouter& router)
   setAttribute(Qt::WA_ShowWithoutActivating);
   // A hint over the figures shows while the player works in another program, too.
   setAttribute(Qt::WA_AlwaysShowToolTips);
-  if (x11::Available()) {
+  if (OnXWayland()) {
+    // The compositor shows a window's every pixel: the see-through parts must be transparent
+    // pixels, which only a window of its own painting (with an alpha channel) has.
+    seeThroughPixels_ = true;
+    setAttribute(Qt::WA_TranslucentBackground);
+  } else if (x11::Available()) {
     onServer_ = true;
     setAttribute(Qt::WA_PaintOnScreen);  // no client-side image, nothing copied to the server
   }
@@ -173,7 +179,8 @@ void SceneWindow::Present() {
   // The shape goes to the native window, not through QWidget::setMask: a widget mask would cut
   // every repaint into the shape's many rectangles.
   winId();  // the native window must exist to take a shape, even before it is first shown
-  windowHandle()->setMask(ShapeOf(shown_));
+  shownShape_ = ShapeOf(shown_);
+  windowHandle()->setMask(shownShape_);
   if (!visible) {
     show();
   } else {
@@ -187,7 +194,15 @@ void SceneWindow::paintEvent(QPaintEvent* event) {
   if (onServer_) return;  // the server repaints from the canvas by itself
   QPainter p(this);
   // Nothing drawn shows black: inside the shape between pictures, or everywhere without one.
-  p.fillRect(event->rect(), Qt::black);
+  if (seeThroughPixels_) {
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.fillRect(event->rect(), Qt::transparent);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    const QRegion black = shown_.empty() ? QRegion(rect()) : shownShape_;
+    for (const QRect& r : black & event->region()) p.fillRect(r, Qt::black);
+  } else {
+    p.fillRect(event->rect(), Qt::black);
+  }
   if (shownMode_ != 1) return;
   // Pixel art: scaled displays get whole blocks of pixels, never a blur.
   p.setRenderHint(QPainter::SmoothPixmapTransform, false);

@@ -55,6 +55,8 @@ class SceneWindow final : public QWidget {
   QSize shownSize_;                    // the window's size when it was last presented
   bool shownFrame_ = false;
   bool onServer_ = false;     // the X server keeps the pixels; Qt never paints this window
+  bool seeThroughPixels_ = false;  // see-through by transparent pixels, not only by the shape
+  QRegion shownShape_;             // the shape of the frame on show, where Qt paints
   bool blankCanvas_ = false;  // the server's canvas is new and holds no frame yet
   std::unique_ptr<X11SceneSurface> surface_;
 };

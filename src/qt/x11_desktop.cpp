@@ -189,6 +189,56 @@ std::optional<QRect> PublishedWorkArea(const QRect& monitor) {
 
 namespace {
 
+std::vector<xcb_window_t> Children(xcb_connection_t* c, xcb_window_t w) {
+  Reply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(c, xcb_query_tree(c, w), nullptr));
+  if (!tree) return {};
+  const xcb_window_t* children = xcb_query_tree_children(tree.get());
+  return std::vector<xcb_window_t>(children, children + xcb_query_tree_children_length(tree.get()));
+}
+
+bool Viewable(xcb_connection_t* c, xcb_window_t w) {
+  Reply<xcb_get_window_attributes_reply_t> attributes(
+      xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, w), nullptr));
+  return attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+}
+
+std::optional<Strut> StrutOf(xcb_connection_t* c, xcb_window_t w, xcb_atom_t partial,
+                             xcb_atom_t whole) {
+  const auto p = Cardinals(ReadProperty(c, w, partial, XCB_ATOM_CARDINAL));
+  if (p.size() >= 12) {
+    Strut strut{};
+    std::copy_n(p.begin(), 12, strut.begin());
+    return strut;
+  }
+  const auto s = Cardinals(ReadProperty(c, w, whole, XCB_ATOM_CARDINAL));
+  if (s.size() >= 4) return StrutOfWholeEdges(s[0], s[1], s[2], s[3]);
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<Strut> PanelStruts() {
+  xcb_connection_t* c = Connection();
+  if (!c) return {};
+  const xcb_atom_t partial = Atom(c, "_NET_WM_STRUT_PARTIAL", true);
+  const xcb_atom_t whole = Atom(c, "_NET_WM_STRUT", true);
+  std::vector<Strut> struts;
+  if (partial == XCB_ATOM_NONE && whole == XCB_ATOM_NONE) return struts;  // nobody ever set one
+  for (xcb_window_t top : Children(c, Root(c))) {
+    if (!Viewable(c, top)) continue;
+    if (auto strut = StrutOf(c, top, partial, whole)) {
+      struts.push_back(*strut);
+      continue;
+    }
+    for (xcb_window_t inner : Children(c, top)) {
+      if (auto strut = StrutOf(c, inner, partial, whole)) struts.push_back(*strut);
+    }
+  }
+  return struts;
+}
+
+namespace {
+
 constexpr int kWatchedDesktops = 16;
 
 class WorkAreaWatcher final : public QObject, public QAbstractNativeEventFilter {
@@ -197,6 +247,7 @@ class WorkAreaWatcher final : public QObject, public QAbstractNativeEventFilter 
       : root_(Root(c)),
         workArea_(Atom(c, "_NET_WORKAREA")),
         currentDesktop_(Atom(c, "_NET_CURRENT_DESKTOP")),
+        clientList_(Atom(c, "_NET_CLIENT_LIST")),
         changed_(std::move(changed)) {
     // Add property changes to whatever this client already listens to on the root window.
     Reply<xcb_get_window_attributes_reply_t> attributes(
@@ -218,10 +269,15 @@ class WorkAreaWatcher final : public QObject, public QAbstractNativeEventFilter 
   bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
     if (type != "xcb_generic_event_t") return false;
     auto* event = static_cast<xcb_generic_event_t*>(message);
-    if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY) return false;
+    const auto kind = event->response_type & 0x7f;
+    if (kind != XCB_PROPERTY_NOTIFY) return false;
     auto* notify = reinterpret_cast<xcb_property_notify_event_t*>(event);
     if (notify->window != root_) return false;
-    if (notify->atom == workArea_ || notify->atom == currentDesktop_ || IsPerMonitor(notify->atom)) {
+    // A window manager's list of windows changes when a panel comes or goes, which counts
+    // where it publishes no work area (the desktop's other windows are not watched: every
+    // move of theirs would wake the game).
+    if (notify->atom == workArea_ || notify->atom == currentDesktop_ ||
+        notify->atom == clientList_ || IsPerMonitor(notify->atom)) {
       changed_();
     }
     return false;
@@ -235,6 +291,7 @@ class WorkAreaWatcher final : public QObject, public QAbstractNativeEventFilter 
   xcb_window_t root_;
   xcb_atom_t workArea_;
   xcb_atom_t currentDesktop_;
+  xcb_atom_t clientList_;
   std::function<void()> changed_;
   std::vector<xcb_atom_t> perMonitor_;  // interned once: root properties change often
 };

@@ -9,6 +9,9 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "qt/panel_struts.h"
 
 namespace tolmark::x11 {
 
@@ -32,7 +35,12 @@ void RestackAbove(WId window);
 // desktop publishes it: per-monitor work areas first, then the desktop-wide work area.
 std::optional<QRect> PublishedWorkArea(const QRect& monitorDevicePixels);
 
-// Calls back whenever the desktop republishes its work areas (a panel moved, a monitor came),
+// What the mapped panels and docks reserve at the screen's edges (top-level windows and, under
+// a window manager that frames them, the windows inside the frames).
+std::vector<Strut> PanelStruts();
+
+// Calls back whenever the desktop republishes its work areas (a panel moved, a monitor came)
+// or the window manager's list of windows changes (a panel came or went),
 // for as long as the returned watch lives; none without an X server.
 std::unique_ptr<QObject> WatchWorkAreas(std::function<void()> changed);
 

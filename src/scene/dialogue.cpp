@@ -1,5 +1,6 @@
 // Talk balloons and answer balloons; in automatic play each balloon waits, then ticks its scene.
 #include "scene/dialogue.h"
+#include "model/numbers.h"
 
 #include <string>
 
@@ -47,7 +48,7 @@ void Say(Scenes& c, std::string_view text, Flag atCounter) {
   CloseBalloons(c.desk);
 
   const std::int32_t x = atCounter == kTrue ? 1800 : 1000;
-  const std::int32_t y = s.HeroY - c.PxY(5);
+  const std::int32_t y = SatSub(s.HeroY, c.PxY(5));
   c.desk.ShowTalk(Window::frmMessage, text, x, y, 0);
 
   if (const SceneRow* row = ReadsOnByItself(c); row != nullptr && s.AutoMode == kTrue) {
@@ -70,8 +71,8 @@ void SayInField(Scenes& c, std::string_view text, Flag heroSpeaks) {
 
   const bool rightOfHero = s.HeroX < s.BalloonSideX;
   const int side = rightOfHero ? 0 : 1;
-  const std::int32_t x = s.HeroX + c.PxX(FieldBalloonOffset(s, heroSpeaks == kTrue, rightOfHero));
-  const std::int32_t y = s.HeroY - c.PxY(5);
+  const std::int32_t x = SatAdd(s.HeroX, c.PxX(FieldBalloonOffset(s, heroSpeaks == kTrue, rightOfHero)));
+  const std::int32_t y = SatSub(s.HeroY, c.PxY(5));
   c.desk.ShowTalk(Window::frmMessage, text, x, y, side);
 
   if (s.AutoMode == kTrue) {
@@ -97,17 +98,17 @@ void AskYesNo(Scenes& c, std::string_view yesText, std::string_view noText) {
   CloseBalloons(c.desk);
 
   const AnswerPlacement& at = CurrentRow(c).answers;
-  const std::int32_t y = s.HeroY - c.PxY(5);
+  const std::int32_t y = SatSub(s.HeroY, c.PxY(5));
 
-  std::int32_t yesX = s.HeroX + c.PxX(at.yesOffset);
+  std::int32_t yesX = SatAdd(s.HeroX, c.PxX(at.yesOffset));
   int yesSide = 1;
   std::int32_t yesY = y;
   // Near the left screen edge both balloons open to the right, the yes balloon higher.
   if (yesX < c.PxX(at.leftEdge)) {
     yesSide = 0;
-    yesY = s.HeroY - c.PxY(20);
+    yesY = SatSub(s.HeroY, c.PxY(20));
   }
-  std::int32_t noX = s.HeroX + c.PxX(at.noOffset);
+  std::int32_t noX = SatAdd(s.HeroX, c.PxX(at.noOffset));
   if (at.wagonShifts && s.WagonHired != kFalse) {
     yesX += c.PxX(18);
     noX += c.PxX(18);
@@ -137,7 +138,7 @@ void GiveAnswer(Scenes& c, std::int16_t code, bool manual) {
   s.AwaitingAnswer = kFalse;
   c.desk.CloseWindow(Window::frmYes);
   c.desk.CloseWindow(Window::frmNo);
-  s.PendingAction += 1;
+  AddTo(s.PendingAction, 1);
   Dispatch(c, 1, manual);
 }
 

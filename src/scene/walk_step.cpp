@@ -1,5 +1,6 @@
 // The walking and animation step: frame counters, walker moves, drawing order, presentation.
 #include "scene/walk_step.h"
+#include "model/numbers.h"
 
 #include <array>
 #include <optional>
@@ -39,13 +40,13 @@ std::int32_t PictureOf(const Sequence& seq, std::int32_t frame) {
 void DrawAndAdvance(Scenes& c, Window w, const Sequence& seq, std::int32_t base,
                     std::int32_t& frame, std::int32_t x, std::int32_t y) {
   if (!ValidPhase(frame)) return;
-  c.desk.DrawPicture(w, base + PictureOf(seq, frame), x, y);
+  c.desk.DrawPicture(w, SatAdd(base, PictureOf(seq, frame)), x, y);
   frame = NextPhase(frame);
 }
 
 void DrawShopSign(Scenes& c) {
   const GameState& s = c.s;
-  c.desk.DrawPicture(Window::frmShop, s.ShopSign, s.HeroX - c.PxX(15), s.HeroY - c.PxY(5));
+  c.desk.DrawPicture(Window::frmShop, s.ShopSign, SatSub(s.HeroX, c.PxX(15)), SatSub(s.HeroY, c.PxY(5)));
 }
 
 void ShopHeroIdle(Scenes& c) {
@@ -64,7 +65,7 @@ void ShopCustomerWalking(Scenes& c, std::int32_t p) {
       s.PendingAction = 1;
       return;  // the drawing waits for the next presentation
     }
-    if (MovingPhase(s.VisitorFrame)) s.VisitorX += c.PxX(7);
+    if (MovingPhase(s.VisitorFrame)) AddTo(s.VisitorX, c.PxX(7));
     DrawAndAdvance(c, Window::frmShop, kSixPictureRight, p, s.VisitorFrame, s.VisitorX,
                    s.VisitorY);
   } else if (s.ScenePhase == 30) {
@@ -75,7 +76,7 @@ void ShopCustomerWalking(Scenes& c, std::int32_t p) {
       c.desk.SetTimer(Window::frmShop, Timer::Timer1, s.TickInterval);
       return;
     }
-    if (MovingPhase(s.VisitorFrame)) s.VisitorX -= c.PxX(10);
+    if (MovingPhase(s.VisitorFrame)) SubtractFrom(s.VisitorX, c.PxX(10));
     DrawAndAdvance(c, Window::frmShop, kSixPictureLeft, p, s.VisitorFrame, s.VisitorX,
                    s.VisitorY);
   } else {
@@ -95,7 +96,7 @@ void TownOrCastle(Scenes& c, std::int32_t p) {
       s.PendingAction = 1;
       return;
     }
-    if (MovingPhase(s.HeroFrame)) s.HeroX += c.PxX(7);
+    if (MovingPhase(s.HeroFrame)) AddTo(s.HeroX, c.PxX(7));
     DrawAndAdvance(c, w, kTownHeroRight, 0, s.HeroFrame, s.HeroX, s.HeroY);
   } else if (s.ScenePhase == 30) {
     if (s.HeroX < kOffScreen) {
@@ -104,12 +105,12 @@ void TownOrCastle(Scenes& c, std::int32_t p) {
       s.EventActive = kFalse;
       return;  // the town timer keeps its period
     }
-    if (MovingPhase(s.HeroFrame)) s.HeroX -= c.PxX(10);
+    if (MovingPhase(s.HeroFrame)) SubtractFrom(s.HeroX, c.PxX(10));
     DrawAndAdvance(c, w, kTownHeroLeft, 0, s.HeroFrame, s.HeroX, s.HeroY);
   } else {
     return;
   }
-  c.desk.DrawPicture(w, kCounterBoard, s.VisitorX - c.PxX(15), s.VisitorY - c.PxY(5));
+  c.desk.DrawPicture(w, kCounterBoard, SatSub(s.VisitorX, c.PxX(15)), SatSub(s.VisitorY, c.PxY(5)));
   c.desk.ShowScene(w);
 }
 
@@ -118,15 +119,15 @@ void DrawLandmark(Scenes& c) {
 }
 
 Sequence FieldHero(std::int32_t heroPicture) {
-  return {heroPicture, heroPicture + 2, heroPicture, heroPicture + 4};
+  return {heroPicture, SatAdd(heroPicture, 2), heroPicture, SatAdd(heroPicture, 4)};
 }
 
 void FieldWalking(Scenes& c) {
   GameState& s = c.s;
   DrawLandmark(c);
   if (MovingPhase(s.HeroFrame)) {
-    s.HeroX += s.FieldStepX;
-    s.FieldSteps += 1;
+    AddTo(s.HeroX, s.FieldStepX);
+    AddTo(s.FieldSteps, 1);
     s.StepEventDone = kFalse;
   }
   DrawAndAdvance(c, Window::frmField, FieldHero(s.HeroPicture), 0, s.HeroFrame, s.HeroX, s.HeroY);
@@ -136,7 +137,7 @@ void FieldWalking(Scenes& c) {
 void WagonGoingLeft(Scenes& c, std::int32_t p) {
   GameState& s = c.s;
   DrawLandmark(c);
-  if (MovingPhase(s.CompanionFrame)) s.CompanionX -= c.PxX(3);
+  if (MovingPhase(s.CompanionFrame)) SubtractFrom(s.CompanionX, c.PxX(3));
   DrawAndAdvance(c, Window::frmField, kSixPictureRight, p, s.CompanionFrame, s.CompanionX,
                  s.CompanionY);
   c.desk.ShowScene(Window::frmField);
@@ -150,7 +151,7 @@ void FieldVisitorStanding(Scenes& c, std::int32_t p, std::int32_t mode, std::int
   if (kind != 99 && mode == 2) {
     // Two-picture figures alternate P and P+1 on every tick.
     if (s.VisitorFrame == 1 || s.VisitorFrame == 2) {
-      c.desk.DrawPicture(w, p + s.VisitorFrame - 1, s.VisitorX, s.VisitorY);
+      c.desk.DrawPicture(w, SatAdd(p, s.VisitorFrame - 1), s.VisitorX, s.VisitorY);
       s.VisitorFrame = s.VisitorFrame == 1 ? 2 : 1;
     }
   } else {
@@ -168,7 +169,7 @@ void Carriage(Scenes& c, std::int32_t p, std::int16_t kind) {
   if (kind == 1 || kind == 3) {
     DrawAndAdvance(c, w, kCarriageHero, 0, s.HeroFrame, s.HeroX, s.HeroY);
   }
-  if ((kind == 1 || kind == 2) && MovingPhase(s.CompanionFrame)) s.CompanionX -= c.PxX(3);
+  if ((kind == 1 || kind == 2) && MovingPhase(s.CompanionFrame)) SubtractFrom(s.CompanionX, c.PxX(3));
   DrawAndAdvance(c, w, kThreeInPlace, p, s.CompanionFrame, s.CompanionX, s.CompanionY);
   c.desk.ShowScene(w);
 }
@@ -178,7 +179,7 @@ void Carriage(Scenes& c, std::int32_t p, std::int16_t kind) {
 void WalkStep(Scenes& c, std::int32_t picture, std::int32_t mode, std::int16_t kind) {
   GameState& s = c.s;
   if (CurrentScene(c) == Window::frmField && s.AutoMode != kFalse) {
-    c.desk.DrawPicture(Window::frmField, kAutoMarker, 5, s.HeroY - c.PxY(20));
+    c.desk.DrawPicture(Window::frmField, kAutoMarker, 5, SatSub(s.HeroY, c.PxY(20)));
   }
   if (picture == kShopHero) {
     ShopHeroIdle(c);

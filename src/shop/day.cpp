@@ -14,7 +14,7 @@ void ChargeLivingCost(GameState& s) {
     s.DealAmount = s.Gold;
     s.Gold = 0;
   } else {
-    s.Gold -= s.DealAmount;
+    SubtractFrom(s.Gold, s.DealAmount);
   }
 }
 
@@ -55,7 +55,7 @@ void EnlargeShop(GameState& s) {
     s.ShopRank = 3;
     s.StockCapacity = 60;
   }
-  s.Gold -= s.DealAmount;
+  SubtractFrom(s.Gold, s.DealAmount);
 }
 
 }  // namespace tolmark::shop

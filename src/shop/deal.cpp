@@ -108,7 +108,7 @@ bool BuyFromCustomer(GameState& s, Random& random) {
     s.PendingAction = 50;
     AddOneToStock(s);
     if (s.PendingAction == 5) return false;  // turned away before anything is paid
-    s.Gold -= s.ItemPrice;
+    SubtractFrom(s.Gold, s.ItemPrice);
     GainReputation(s, s.DealReputation);
   }
   AddCapped(s, 1, CappedKind::PurchasesCount);

@@ -1,5 +1,6 @@
 // Drawing the shop: merchant, visitor and the board beside the merchant.
 #include "shop/shop_draw.h"
+#include "model/numbers.h"
 
 #include "art/picture_names.h"
 
@@ -14,7 +15,7 @@ void DrawShop(Scenes& c, ShopFrame frame) {
   if (frame == ShopFrame::WithVisitor) {
     c.desk.DrawPicture(Window::frmShop, s.VisitorPicture, s.VisitorX, s.VisitorY);
   }
-  c.desk.DrawPicture(Window::frmShop, s.ShopSign, s.HeroX - c.PxX(15), s.HeroY - c.PxY(5));
+  c.desk.DrawPicture(Window::frmShop, s.ShopSign, SatSub(s.HeroX, c.PxX(15)), SatSub(s.HeroY, c.PxY(5)));
   c.desk.ShowScene(Window::frmShop);
 }
 

@@ -1,5 +1,6 @@
 // Lots moved between the stock and the wagon or the carpenter.
 #include "shop/stock_moves.h"
+#include "model/numbers.h"
 
 #include <algorithm>
 #include <iterator>
@@ -27,7 +28,7 @@ std::int32_t LoadWagon(GameState& s) {
         const std::int32_t wanted = std::min(order.Wanted, stock.Count);
         if (wanted <= room) {
           load.Count = wanted;
-          s.BagPieces += wanted;
+          AddTo(s.BagPieces, wanted);
           if (wanted == stock.Count) {
             RemoveStockRow(s, row);
           } else {

@@ -1,5 +1,6 @@
 // Setting out on a trip: the castle trip's wagon offer and loading, then the road.
 #include "scene/dialogue.h"
+#include "model/numbers.h"
 #include "scene/small_windows.h"
 #include "scene/startup.h"
 #include "shop/counter_talk.h"
@@ -62,7 +63,7 @@ void Stocking(Scenes& c) {
         MerchantLine(c, "ん？注文されている物が店にないようだ", 440);
         return;
       }
-      s.Gold -= kWagonFee;
+      SubtractFrom(s.Gold, kWagonFee);
       s.BagCapacity = kWagonBagCapacity;
       s.WagonHired = kTrue;
       HandOverShopToField(c);

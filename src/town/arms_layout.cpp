@@ -1,5 +1,6 @@
 // The places of the counter figure, its board and the hero in the town and castle.
 #include "town/arms_layout.h"
+#include "model/numbers.h"
 
 #include "present/shapes.h"
 
@@ -30,7 +31,7 @@ void EnterCounterScene(GameState& s, const ScreenMetrics& m) {
 }
 
 ScenePoint CounterBoardAt(const GameState& s, const ScreenMetrics& m) {
-  return {s.VisitorX - m.PxX(kBoardLeftOfFigurePx), s.VisitorY - m.PxY(kBoardAboveFigurePx)};
+  return {SatSub(s.VisitorX, m.PxX(kBoardLeftOfFigurePx)), SatSub(s.VisitorY, m.PxY(kBoardAboveFigurePx))};
 }
 
 void ArriveAtCounter(GameState& s) {

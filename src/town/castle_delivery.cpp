@@ -88,7 +88,7 @@ DeliveryOutcome DeliverRoyalOrder(GameState& s, const DeliveryLineSink& sayRow) 
     const std::int64_t worth =
         static_cast<std::int64_t>(CataloguePrice(s, order.WeaponId)) * pieces;
     s.DealAmount = CLng(static_cast<double>(worth) * 1.2 + s.DealAmount);
-    s.BagPieces -= pieces;
+    SubtractFrom(s.BagPieces, pieces);
     if (wholeEntry) {
       order.Wanted -= pieces;
       RemoveBagEntry(s, i);

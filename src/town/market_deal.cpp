@@ -33,6 +33,15 @@ MarketStep Ask(std::string_view yes, std::string_view no) {
   return step;
 }
 
+// "No" to either question: the dealer asks for a purchase and the hero browses again.
+MarketStep KeepBrowsing(GameState& s) {
+  s.Answer = 0;
+  s.CommandBusy = kFalse;
+  MarketStep step;
+  step.talk = Dealer(deal_line::kBuySomething, kBrowsing);
+  return step;
+}
+
 }  // namespace
 
 std::int64_t ShoppingListTotal(const GameState& s) {
@@ -58,18 +67,12 @@ MarketStep BuyArmsTurn(GameState& s) {
   MarketStep step;
   if (s.Answer == kAnswerYes) {
     s.Answer = 0;
-    s.Gold -= s.DealAmount;
+    SubtractFrom(s.Gold, s.DealAmount);
     s.PendingAction = 203;
     step.talk = Dealer(deal_line::kThanks, 203);
     return step;
   }
-  if (s.Answer == kAnswerNo) {
-    s.Answer = 0;
-    s.CommandBusy = kFalse;
-    step.talk = Dealer(deal_line::kBuySomething, kBrowsing);
-    step.enableLists = true;
-    return step;
-  }
+  if (s.Answer == kAnswerNo) return KeepBrowsing(s);
   switch (s.PendingAction) {
     case 200:
       // Ten rows of ten at the dearest asking price stay far below the money's range; the
@@ -77,7 +80,6 @@ MarketStep BuyArmsTurn(GameState& s) {
       s.DealAmount = static_cast<std::int32_t>(std::clamp<std::int64_t>(
           ShoppingListTotal(s), 0, std::numeric_limits<std::int32_t>::max()));
       step.talk = Dealer(TotalLine(s), 201);
-      step.disableLists = true;
       return step;
     case 201:
       if (s.Gold < s.DealAmount) {
@@ -96,7 +98,6 @@ MarketStep BuyArmsTurn(GameState& s) {
     case 210:
       s.CommandBusy = kFalse;
       step.talk = Dealer(deal_line::kGiveUp, kBrowsing);
-      step.enableLists = true;
       return step;
     default:
       return step;
@@ -117,12 +118,7 @@ MarketStep GoHomeTurn(GameState& s) {
     step.talk = Dealer(deal_line::kCarriageCalled, 502);
     return step;
   }
-  if (s.Answer == kAnswerNo) {
-    s.Answer = 0;
-    s.CommandBusy = kFalse;
-    step.talk = Dealer(deal_line::kBuySomething, kBrowsing);
-    return step;
-  }
+  if (s.Answer == kAnswerNo) return KeepBrowsing(s);
   switch (s.PendingAction) {
     case 500:
       step.talk = Dealer(deal_line::kLeavingEmptyHanded, 501);

@@ -19,8 +19,6 @@ struct MarketStep {
   bool ask = false;               // open the yes/no prompt with yes and no below
   std::string_view yes;
   std::string_view no;
-  bool disableLists = false;      // both lists stop taking clicks
-  bool enableLists = false;       // both lists take clicks again
   bool walkOut = false;           // Timer1 to 100 ms: the hero walks out (StartWalkingOut done)
 };
 

@@ -1,6 +1,8 @@
 // Moving pieces between the market and the shopping list.
 #include "town/market_lists.h"
 
+#include "model/numbers.h"
+
 #include <algorithm>
 #include <array>
 
@@ -105,7 +107,10 @@ int ShownBuyRow(const GameState& s) {
   return row >= 1 && row <= used ? row : 0;
 }
 
+bool ListsTakeClicks(const GameState& s) { return !InRange(s.PendingAction, 200, 299); }
+
 bool SellListGesture(GameState& s, int shownRow, ListGesture gesture) {
+  if (!ListsTakeClicks(s)) return false;
   if (shownRow < 1 || shownRow > kMarketRows) return false;
   s.SelectedRow = shownRow;
   // While a command runs (buying, or the question of leaving), the list takes no moves and
@@ -120,6 +125,7 @@ bool SellListGesture(GameState& s, int shownRow, ListGesture gesture) {
 }
 
 bool BuyListGesture(GameState& s, int shownRow, ListGesture gesture) {
+  if (!ListsTakeClicks(s)) return false;
   if (shownRow < 1 || shownRow > UsedListRows(s)) return false;
   s.SelectedBuyRow = shownRow;
   if (gesture == ListGesture::Press || Busy(s)) return false;

@@ -55,6 +55,12 @@ enum class ListGesture : std::uint8_t {
 int ShownSellRow(const GameState& s);
 int ShownBuyRow(const GameState& s);
 
+// Both lists are shut from the moment the dealer names the total (BuyArms 200) until the hero
+// gives up or says no (back to browsing, 4); after a purchase they stay shut while he leaves.
+// Derived from the step code, so an end question declined in the middle of the deal leaves
+// them shut too. A shut list takes no press, right press or double click at all.
+bool ListsTakeClicks(const GameState& s);
+
 // Input on frmASell (ListMouseDown with the row under the pointer, or DoubleClick with the
 // row the list shows selected, ShownSellRow): the row is recorded in SelectedRow; a right press
 // or a double click then moves pieces when CommandBusy is clear. CommandBusy is -1 during the

@@ -387,6 +387,43 @@ TEST_F(Desktop, FiguresFollowTheFloorWhenThePanelChanges) {
   EXPECT_TRUE(WaitFor([] { return StrayPixels(Shot("probe-gone")) == 0; }, 5s));
 }
 
+TEST_F(Desktop, WithoutAPublishedWorkAreaFiguresStandAboveWhatThePanelsReserve) {
+  ChildProcess::Options options = Env();
+  options.captureOutput = true;
+  X({"xprop", "-root", "-remove", "_NET_WORKAREA"});
+  // Nothing published and no panel: the floor is the screen's bottom edge.
+  auto probe = std::make_unique<ChildProcess>(std::vector<std::string>{PROBE_PATH, "stand", "400"},
+                                              options);
+  ASSERT_EQ(probe->ReadLine(10s).value_or(""), "shown");
+  EXPECT_TRUE(WaitFor([] {
+    return Shot("no-work-area").CountOther(400, kScreenHeight - 34, 434, kScreenHeight, kRoot) > 200;
+  }, 10s));
+  // A panel of 30 pixels at the bottom reserves its rows (_NET_WM_STRUT_PARTIAL); a window
+  // manager lists it among its windows (_NET_CLIENT_LIST) but publishes no work area: the game
+  // reads the reservation itself.
+  constexpr int kPanelFloor = kScreenHeight - 30;
+  {
+    ChildProcess panel({CLICK_TARGET_PATH, "0", std::to_string(kPanelFloor),
+                        std::to_string(kScreenWidth), "30", "3366cc", "panel", "bottom-panel"},
+                       options);
+    ASSERT_EQ(panel.ReadLine(10s).value_or(""), "mapped");
+    const std::string id = FirstLine(X({"xdotool", "search", "--name", "^panel$"}).output);
+    X({"xprop", "-root", "-f", "_NET_CLIENT_LIST", "32x", "-set", "_NET_CLIENT_LIST", id});
+    EXPECT_TRUE(WaitFor([] {
+      return Shot("panel-strut").CountOther(400, kPanelFloor - 34, 434, kPanelFloor, kRoot) > 200;
+    }, 10s)) << "the merchant should stand on the panel's edge";
+  }
+  // The panel gone, the whole screen is free again.
+  X({"xprop", "-root", "-remove", "_NET_CLIENT_LIST"});
+  EXPECT_TRUE(WaitFor([] {
+    return Shot("panel-gone").CountOther(400, kScreenHeight - 34, 434, kScreenHeight, kRoot) > 200;
+  }, 10s)) << "the merchant should stand on the screen's edge again";
+  probe.reset();
+  X({"xprop", "-root", "-f", "_NET_WORKAREA", "32cccc", "-set", "_NET_WORKAREA",
+     "0, 0, " + std::to_string(kScreenWidth) + ", " + std::to_string(kFloor)});
+  EXPECT_TRUE(WaitFor([] { return StrayPixels(Shot("work-area-back")) == 0; }, 10s));
+}
+
 TEST_F(Desktop, AFigureWalkingPastTheMerchantLeavesNoTrace) {
   // The same last frame, reached by walking there and drawn at once, must look the same, also
   // once a window that covered it has gone and the screen is repainted from what the game kept.

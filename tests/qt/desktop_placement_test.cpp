@@ -10,6 +10,7 @@
 #include "qt/data_folder.h"
 #include "qt/desktop_floor.h"
 #include "qt/floor_mapping.h"
+#include "qt/panel_struts.h"
 #include "qt/whole_scale_factor.h"
 
 namespace tolmark {
@@ -57,6 +58,33 @@ TEST(DesktopFloor, IsTheBottomOfTheWorkAreaOnTheScreen) {
       {"second monitor below", QRect(0, 600, 800, 600), QRect(0, 600, 800, 560), 560},
   };
   for (const Case& c : cases) EXPECT_EQ(FloorOf(c.screen, c.area), c.floor) << c.what;
+}
+
+TEST(PanelStruts, LeaveTheMonitorWhatTheyDoNotReserveOverIt) {
+  struct Case {
+    const char* what;
+    QRect monitor;
+    std::vector<Strut> struts;
+    QRect left;
+  };
+  const QRect screen(0, 0, 1600, 600);  // two monitors side by side
+  const QRect leftMonitor(0, 0, 800, 600), rightMonitor(800, 0, 800, 600);
+  const Strut bottomOfLeft = {0, 0, 0, 30, 0, 0, 0, 0, 0, 0, 0, 799};
+  const Strut topOfRight = {0, 0, 24, 0, 0, 0, 0, 0, 800, 1599, 0, 0};
+  const Case cases[] = {
+      {"no panel", leftMonitor, {}, leftMonitor},
+      {"a bottom panel on this monitor", leftMonitor, {bottomOfLeft}, QRect(0, 0, 800, 570)},
+      {"a bottom panel on the other monitor", rightMonitor, {bottomOfLeft}, rightMonitor},
+      {"a top panel on this monitor", rightMonitor, {topOfRight}, QRect(800, 24, 800, 576)},
+      {"a panel on each", leftMonitor, {bottomOfLeft, topOfRight}, QRect(0, 0, 800, 570)},
+      {"the older whole-edge strut", rightMonitor, {StrutOfWholeEdges(0, 48, 0, 30)},
+       QRect(800, 0, 752, 570)},
+      {"a reservation larger than the monitor", leftMonitor,
+       {StrutOfWholeEdges(0, 0, 400, 400)}, leftMonitor},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(AreaLeftByStruts(screen, c.monitor, c.struts), c.left) << c.what;
+  }
 }
 
 TEST(FloorMapping, KeepsTheGamesFloorAndShiftsItsWindowsByEachMove) {

@@ -136,6 +136,8 @@ class DesktopWithManager : public ::testing::Test {
     return {"sh", "-c", command + " >/dev/null 2>&1"};
   }
 
+  // X tools run to their end; those that wait for the window manager are given a time limit
+  // (`timeout 10`), so a manager that refuses never stalls the suite.
   static RunResult X(std::vector<std::string> argv) { return testing::Run(std::move(argv), Env()); }
 
   static Screenshot Shot(const std::string& name) {
@@ -271,7 +273,7 @@ class DesktopWithManager : public ::testing::Test {
       t.window = FirstLine(X({"xdotool", "search", "--onlyvisible", "--name", "^typist$"}).output);
       return !t.window.empty();
     }, 20s);
-    if (!t.window.empty()) X({"xdotool", "windowactivate", "--sync", t.window});
+    if (!t.window.empty()) X({"timeout", "10", "xdotool", "windowactivate", "--sync", t.window});
     return t;
   }
 
@@ -292,7 +294,7 @@ class DesktopWithManager : public ::testing::Test {
   static void ToggleAlwaysInFront() {
     const std::string scene = SceneWindow();
     ASSERT_FALSE(scene.empty());
-    X({"xdotool", "windowactivate", "--sync", scene});
+    X({"timeout", "10", "xdotool", "windowactivate", "--sync", scene});
     X({"xdotool", "key", "t"});
   }
 
@@ -428,7 +430,7 @@ TEST_F(DesktopWithManager, StockListStandsByItsFrameAndReopensAfterTheManagerClo
   EXPECT_EQ(actions.find("_NET_WM_ACTION_MAXIMIZE"), std::string::npos) << actions;
 
   // Closed by the window manager (its close key), the list is closed for the game too.
-  X({"xdotool", "windowactivate", "--sync", list, "key", "alt+F4"});
+  X({"timeout", "10", "xdotool", "windowactivate", "--sync", list, "key", "alt+F4"});
   ASSERT_TRUE(WaitFor([&] { return GameWindows().size() == scenes; }, 10s))
       << "the list did not close";
   // The first menu click opens it again.
@@ -436,7 +438,7 @@ TEST_F(DesktopWithManager, StockListStandsByItsFrameAndReopensAfterTheManagerClo
   EXPECT_FALSE(reopened.empty()) << "the first menu click did not reopen the stock list";
   Shot("stock-list-reopened");
   if (!reopened.empty()) {
-    X({"xdotool", "windowactivate", "--sync", reopened, "key", "alt+F4"});
+    X({"timeout", "10", "xdotool", "windowactivate", "--sync", reopened, "key", "alt+F4"});
     EXPECT_TRUE(
         WaitFor([&] { return GameWindows().size() == scenes; }, 10s));
   }
@@ -527,7 +529,7 @@ TEST_F(DesktopWithManager, DataFolderThatCannotBeMadeShowsAMessageAndEndsWithFai
     }, 20s)) << "no message box";
     EXPECT_EQ(FirstLine(X({"xdotool", "getwindowname", box}).output), "+++ Tolmark2 +++");
     Shot("data-folder-refused");
-    X({"xdotool", "windowactivate", "--sync", box, "key", "Return"});
+    X({"timeout", "10", "xdotool", "windowactivate", "--sync", box, "key", "Return"});
     const auto status = game.WaitExit(10s);
     ASSERT_TRUE(status.has_value()) << "the game did not end";
     EXPECT_NE(*status, 0);

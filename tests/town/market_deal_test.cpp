@@ -53,7 +53,7 @@ TEST_F(MarketBuyArmsTest, MoneyExactlyEqualBuysAndTheListGoesHome) {
   MarketStep step = Buy();
   EXPECT_EQ(step.talk.line, "全部で6,054カリムになるぜ");
   EXPECT_EQ(step.talk.speaker, Speaker::Counter);
-  EXPECT_TRUE(step.disableLists);
+  EXPECT_FALSE(ListsTakeClicks(s));
   EXPECT_EQ(s.DealAmount, 6054);
 
   EXPECT_EQ(Buy().talk.line, "それでも買うかい？");
@@ -88,7 +88,7 @@ TEST_F(MarketBuyArmsTest, OneKarimShortGivesUpAndBrowsesAgain) {
   EXPECT_EQ(s.PendingAction, 210);
   const MarketStep step = Buy();
   EXPECT_EQ(step.talk.line, "なんか諦めたらどうだ？");
-  EXPECT_TRUE(step.enableLists);
+  EXPECT_TRUE(ListsTakeClicks(s));
   EXPECT_EQ(s.PendingAction, 4);
   EXPECT_EQ(s.CommandBusy, kFalse);
   EXPECT_EQ(s.Gold, 6053);
@@ -103,7 +103,7 @@ TEST_F(MarketBuyArmsTest, AnsweringNoKeepsMoneyAndList) {
   Buy();
   const MarketStep step = Answer(s, 78, BuyArmsTurn);
   EXPECT_EQ(step.talk.line, "なんか買ってくれよ");
-  EXPECT_TRUE(step.enableLists);
+  EXPECT_TRUE(ListsTakeClicks(s));
   EXPECT_EQ(s.PendingAction, 4);
   EXPECT_EQ(s.CommandBusy, kFalse);
   EXPECT_EQ(s.Answer, 0);

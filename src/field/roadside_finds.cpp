@@ -1,0 +1,244 @@
+// Finds by the roadside and the priest's healing, drawing in the order the road rolls.
+#include "field/roadside_finds.h"
+
+#include <array>
+
+#include "field/road_bag.h"
+#include "model/inventory.h"
+#include "model/numbers.h"
+#include "model/progression.h"
+#include "model/random.h"
+#include "model/weapons.h"
+
+namespace tolmark::field {
+namespace {
+
+// Int(Rnd × n): a whole number from 0 to n - 1.
+std::int32_t Draw(Random& random, std::int32_t n) { return Int(random.Rnd() * n); }
+
+std::string Num(std::int32_t n) { return std::to_string(n); }
+
+// What r = Int(Rnd × 101) brings.
+constexpr std::int32_t kFindRolls = 101;
+constexpr std::int32_t kLastOrdinaryRoll = 50;
+constexpr std::int32_t kLastMoneyRoll = 60;
+
+enum class Effect : std::uint8_t { None, Meat, Fall, Trap };
+
+// The ten little happenings, by t = Int(Rnd × 10): the hero's first line, what happens, and the
+// code of the second line (40 when there is none).
+struct Happening {
+  std::string_view line;
+  Effect effect;
+  std::int32_t next;
+};
+
+// clang-format off
+constexpr std::array<Happening, 10> kHappenings = {{
+  {"なんだ、タダの石ころか……", Effect::None, 40},
+  {"美味そうな肉だな。食って体力回復だぁ！", Effect::Meat, 201},
+  {"糞だ！うげぇ！！臭すぎる……", Effect::None, 40},
+  {"痛たたた……", Effect::Fall, 202},
+  {"と、急に言ってみたり…。つまらんな", Effect::None, 40},
+  {"罠だ！……サイフがぁ！", Effect::Trap, 203},
+  {"これはこれは、いつもお世話になっております", Effect::None, 204},
+  {"そう言ったら何か出てくるといいんだけどな、はぁ…", Effect::None, 40},
+  {"綺麗な色した石だ。まぁ、所詮タダの石だが…", Effect::None, 40},
+  {"うおーーーーーーーー！", Effect::None, 205},
+}};
+// clang-format on
+
+// The marks a happening leaves until the next click.
+constexpr std::int32_t kFullStomach = -1;
+constexpr std::int32_t kEmptyPurse = -1;
+
+// The meat: a full stomach at full HP, otherwise a bite that heals at least 1 and never past
+// the maximum; BattleRoll keeps what it really healed.
+void EatMeat(GameState& s, Random& random) {
+  if (s.HP == s.MaxHP) {
+    s.HP = kFullStomach;
+    return;
+  }
+  std::int32_t g = Draw(random, IntDiv(s.MaxHP, 2));
+  if (g == 0) g = 1;
+  if (std::int64_t{s.HP} + g > s.MaxHP) {
+    g = s.MaxHP - s.HP;
+    s.HP = s.MaxHP;
+  } else {
+    AddTo(s.HP, g);
+  }
+  s.BattleRoll = g;
+}
+
+// A fall never takes the last HP: at 1 HP nothing is drawn and nothing lost.
+void Fall(GameState& s, Random& random) {
+  if (s.HP == 1) return;
+  std::int32_t g = Draw(random, IntDiv(s.HP, 10));
+  if (g == 0) g = 1;
+  SubtractFrom(s.HP, g);
+  s.BattleRoll = g;
+}
+
+// The trap takes a twentieth of the purse or so, never more than there is; a purse that is
+// empty afterwards is marked.
+void Trap(GameState& s, Random& random) {
+  if (s.Gold > 0) {
+    std::int32_t g = CLng(Int(random.Rnd() * s.Gold * 0.05) + 1);
+    if (s.Gold - g <= 0) g = s.Gold;
+    SubtractFrom(s.Gold, g);
+    s.BattleRoll = g;
+  }
+  if (s.Gold <= 0) s.Gold = kEmptyPurse;
+}
+
+std::string NameOf(const GameState& s, std::int32_t weapon) {
+  return std::string(WeaponNameOf(s, weapon));
+}
+
+FindStep RareWeapon(GameState& s, Random& random) {
+  const std::int32_t w = DrawFind(RareFinds(s.Destination), random);
+  s.BattleRoll = w;
+  if (BagIsFull(s)) return {40, NameOf(s, w) + std::string(find_line::kRareNoRoomSuffix)};
+  // A rare weapon is never found twice while one is carried or stocked.
+  if (Carried(s, w)) return LittleHappening(s, random);
+  PutInBag(s, w);
+  return {40, NameOf(s, w) + std::string(find_line::kRareSuffix), true, true};
+}
+
+FindStep OrdinaryWeapon(GameState& s, Random& random) {
+  const std::int32_t w = DrawFind(OrdinaryFinds(s.Destination), random);
+  s.BattleRoll = w;
+  if (BagIsFull(s)) return {40, NameOf(s, w) + std::string(find_line::kOrdinaryNoRoomSuffix)};
+  PutInBag(s, w);
+  return {40, NameOf(s, w) + std::string(find_line::kOrdinarySuffix), true, true};
+}
+
+FindStep Money(GameState& s, Random& random) {
+  const double u = random.Rnd();
+  const std::int32_t a = CLng(static_cast<double>(Int(u * MoneyScale(s.Destination))) * s.Level);
+  s.BattleRoll = a;
+  AddCapped(s, a, CappedKind::Gold);
+  return {40, Num(a) + std::string(find_line::kMoneySuffix), true, true};
+}
+
+}  // namespace
+
+FindRange OrdinaryFinds(std::int32_t destination) {
+  switch (destination) {
+    case 1: return {0, 12};
+    case 2: return {21, 32};
+    default: return {41, 52};
+  }
+}
+
+FindRange RareFinds(std::int32_t destination) {
+  switch (destination) {
+    case 1: return {13, 17};
+    case 2: return {33, 37};
+    default: return {53, 57};
+  }
+}
+
+std::int32_t DrawFind(FindRange range, Random& random) {
+  std::int32_t w = 0;
+  do {
+    w = Draw(random, range.last + 1);
+  } while (w < range.first);
+  return w;
+}
+
+std::int32_t MoneyScale(std::int32_t destination) {
+  switch (destination) {
+    case 1: return 500;
+    case 2: return 1000;
+    case 4: return 3000;
+    default: return 2000;
+  }
+}
+
+void BeginFind(GameState& s) {
+  s.EventActive = kTrue;
+  s.PendingAction = 200;
+}
+
+FindStep WhatLiesByTheRoad(GameState& s, Random& random) {
+  random.Reseed();
+  const std::int32_t r = Draw(random, kFindRolls);
+  s.HitRoll = r;
+  if (r == 0) return RareWeapon(s, random);
+  if (r <= kLastOrdinaryRoll) return OrdinaryWeapon(s, random);
+  if (r <= kLastMoneyRoll) return Money(s, random);
+  return LittleHappening(s, random);
+}
+
+FindStep LittleHappening(GameState& s, Random& random) {
+  const Happening& h = kHappenings[static_cast<std::size_t>(Draw(random, 10))];
+  switch (h.effect) {
+    case Effect::Meat: EatMeat(s, random); break;
+    case Effect::Fall: Fall(s, random); break;
+    case Effect::Trap: Trap(s, random); break;
+    case Effect::None: break;
+  }
+  return {h.next, std::string(h.line)};
+}
+
+FindStep SecondLine(GameState& s) {
+  const std::string g = Num(s.BattleRoll);
+  switch (s.PendingAction) {
+    case 201:
+      if (s.HP == kFullStomach) {
+        s.HP = Int(s.MaxHP * 0.9);
+        return {40, std::string(find_line::kOvereaten) + Num(s.HP), true, true};
+      }
+      return {40,
+              std::string(find_line::kTastyBefore) + g + std::string(find_line::kTastyAfter) +
+                  Num(s.HP),
+              true, true};
+    case 202:
+      if (s.HP == 1) return {40, std::string(find_line::kSillyStone)};
+      return {40,
+              std::string(find_line::kFellBefore) + g + std::string(find_line::kFellAfter) +
+                  Num(s.HP),
+              true, true};
+    case 203:
+      if (s.Gold == kEmptyPurse) {
+        s.Gold = 0;
+        return {40, std::string(find_line::kPurseWasEmpty)};
+      }
+      return {40,
+              std::string(find_line::kDroppedBefore) + g + std::string(find_line::kDroppedAfter),
+              true, true};
+    case 204: return {40, std::string(find_line::kGreetingPractice)};
+    case 205: return {40, std::string(find_line::kShoutingIsGood)};
+    default: return {s.PendingAction, {}};
+  }
+}
+
+void SettleFindMarks(GameState& s) {
+  if (s.HP == kFullStomach) s.HP = Int(s.MaxHP * 0.9);
+  if (s.Gold == kEmptyPurse) s.Gold = 0;
+}
+
+void BeginPriestVisit(GameState& s) {
+  s.EventActive = kTrue;
+  s.PendingAction = 120;
+  s.FieldStop = kTrue;
+  s.VisitorPicture = kPriestPicture;
+  s.VisitorFrames = 3;
+}
+
+FindStep PriestStep(GameState& s) {
+  switch (s.PendingAction) {
+    case 120:
+      if (s.HP < s.MaxHP) return {121, std::string(priest_line::kHurt), false};
+      return {40, std::string(priest_line::kBlessing), false};
+    case 121: return {122, std::string(priest_line::kPrayer), false};
+    case 122:
+      s.HP = s.MaxHP;
+      return {123, std::string(priest_line::kThanks), true};
+    case 123: return {40, std::string(priest_line::kBlessing), false, true};
+    default: return {s.PendingAction, {}};
+  }
+}
+
+}  // namespace tolmark::field

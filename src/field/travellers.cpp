@@ -1,0 +1,576 @@
+// Who comes along the road and what they say and do, drawing in the order the road rolls.
+#include "field/travellers.h"
+
+#include <algorithm>
+#include <span>
+#include <utility>
+
+#include "art/picture_names.h"
+#include "field/card_game.h"
+#include "field/road_bag.h"
+#include "model/inventory.h"
+#include "model/monsters.h"
+#include "model/numbers.h"
+#include "model/progression.h"
+#include "model/random.h"
+#include "model/weapons.h"
+#include "scene/dialogue.h"
+
+namespace tolmark::field {
+
+// clang-format off
+const std::array<SacredBeast, 5> kSacredBeasts = {{
+  {"朱雀", 169, 1, 19},
+  {"白虎", 17,  1, 18},
+  {"玄武", 114, 2, 38},
+  {"青龍", 158, 2, 39},
+  {"麒麟", 125, 3, 58},
+}};
+// clang-format on
+
+namespace {
+
+// Int(Rnd × n): a whole number from 0 to n - 1.
+std::int32_t Draw(Random& random, std::int32_t n) { return Int(random.Rnd() * n); }
+
+std::string Num(std::int32_t n) { return std::to_string(n); }
+
+using enum Traveller;
+
+// clang-format off
+constexpr std::array<Traveller, kTravellerRolls> kTravellers = {
+  BagSeller, Demon, Rumours, Greeting, Buyer,         //  0..4
+  BagSeller, Demon, Rumours, Greeting, Buyer,         //  5..9
+  BagSeller, Seller, CardPlayer, Beast, Warning,      // 10..14
+  BagSeller, Seller, Beast, Warning, CardPlayer,      // 15..19
+};
+
+// The look of an ordinary traveller by c = Int(Rnd × 10).
+constexpr std::array<std::int32_t, 10> kTravellerLooks = {27, 46, 52, 61, 67, 73, 79, 85, 91, 27};
+
+constexpr std::array<TravellerLines, 9> kTravellerLines = {{
+  {27, "おう、相棒！儲かってるか？",
+       "丁度いい所で会ったな。", "カリムで売ってくれ！",
+       "丁度いい所で会ったな。", "カリムで買い取ってくれ！",
+       "相棒～！嬉しくて泣けてくるぜ！", "くそっ！もう二度とお前なんかに頼まねぇぞ！",
+       "相棒、いつもありがとうな", "じゃあ、どっかで捨てるかなぁ…"},
+  {46, "…人間か。目障りな……",
+       "人間！その", "カリムでくれ",
+       "人間！この", "カリムで引き取ってくれ",
+       "……………感謝する", "やはり、人間なんかに頼むべきではなかったか……",
+       "ふんっ、商売上手な奴め……", "フンッ！やはり相容れぬ"},
+  {52, "モンスターはいないようだな",
+       "すまないが、", "カリムで売ってくれないか？",
+       "すまないが、", "カリムで引き取ってくれないか？",
+       "俺の武器が壊れてしまってね。丁度良かったよ！", "……………そうか",
+       "これで他の物が持てるよ", "仕方ない、どこかで捨てるとするよ"},
+  {61, "こんにちは。いいお天気ですねぇ",
+       "もしよければ、", "カリムで売って下さい",
+       "もしよければ、", "カリムで買い取ってください",
+       "ありがとう。助かりました", "………………ガイア神のご加護がありますように",
+       "聖書より重いものはちょっと……", "……あなたに、ガイア神のご加護がありますように"},
+  {67, "ふぅ。私は少し休んでから進むよ",
+       "あんた武器商人だね？", "カリムで売ってくれまいか？",
+       "あんた武器商人だね？", "カリムで引き取ってくれないか？",
+       "私の武器が壊れてたんだ、助かったよ", "人に親切にしておいて損はないぞ",
+       "ふぅ。肩の荷が下りたようだよ", "このまま持っていたら、肩がこりそうだよ"},
+  {73, "よぉ！調子はどうだ？",
+       "お！その", "カリムで売ってくれ！",
+       "お！この", "カリムで買ってくれ！",
+       "丁度良かった。助かったぜ！", "ったく…。困った人を助けようって気持ちはねぇのか？！",
+       "邪魔だったんだよなぁ…", "持ってても邪魔なんだけどなぁ…"},
+  {79, "モンスターには気をつけてくださいね",
+       "お願いです！", "カリムで売ってください",
+       "お願いです！", "カリムで買ってください",
+       "ありがとう♪助かりますわ", "うにゅ～。悲しいです……",
+       "ありがとう♪重くて持てなかったんです", "重いからどこかで捨てるとします"},
+  {85, "おい！気をつけて行けよ",
+       "すまんが、", "カリムで売ってくれ",
+       "すまんが、", "カリムで買ってくれ",
+       "すまんな。助かった", "………指名手配するぞ",
+       "世話になったな", "捨てるのは勿体無いんだけどな…"},
+  {91, "邪魔ザマスよ！道をあけるザマス！！",
+       "その", "カリムで買ってあげるザマス！",
+       "この", "カリムで売ってあげるザマス！",
+       "高く買ってあげたんだから、ワタクシに感謝するザマスよ！",
+       "ワタクシが死んだら、あんたにとり憑いてあげるザマス",
+       "オーッホッホッホ。世の中お金ザマス！",
+       "か弱き乙女に、重たい物を持たせるなんて最低ザマス！"},
+}};
+// clang-format on
+
+constexpr bool EveryLookHasItsLines() {
+  for (std::int32_t look : kTravellerLooks) {
+    if (std::none_of(kTravellerLines.begin(), kTravellerLines.end(),
+                     [&](const TravellerLines& l) { return l.picture == look; })) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(EveryLookHasItsLines(), "every look CharaSelect gives has its lines");
+
+// Every traveller stands beside the hero as a figure of the picture sets: the ordinary ones
+// and those who come by themselves face the hero from the right as walkers, the demon and the
+// beasts as monsters do.
+constexpr bool TravellersAreWalkers() {
+  for (std::int32_t look : kTravellerLooks) {
+    if (!picture::InSet(look, kWalkingSix)) return false;
+  }
+  return picture::InSet(kBagSellerPicture, kWalkingSix) &&
+         picture::InSet(kRumourPicture, kWalkingSix) &&
+         picture::InSet(kCardPlayerPicture, kWalkingSix) &&
+         picture::InSet(kWarningPicture, kWalkingSix) &&
+         picture::BeginsSet(kDemonPicture, kFrames) && picture::BeginsSet(169, kFrames) &&
+         picture::BeginsSet(17, kFrames) && picture::BeginsSet(114, kFrames) &&
+         picture::BeginsSet(158, kFrames) && picture::BeginsSet(125, kFrames);
+}
+static_assert(TravellersAreWalkers());
+
+// Rumours by destination and story: the lines one a click, the last one closing.
+struct Rumour {
+  std::int32_t destination;
+  int variant;  // 0, or 1 for the later story (トーテム山 after chapter 1, the demons beaten)
+  std::array<std::string_view, 4> lines;  // empty lines past the end
+};
+
+// clang-format off
+constexpr std::array<Rumour, 6> kRumours = {{
+  {1, 0, {"知ってるか？", "トーテム山の麓で、オークが暴れているらしいぞ", "行くなら気をつける事だな"}},
+  {1, 1, {"トーテム山の麓で暴れていたオークが", "誰かの手によって倒されたらしいぞ", "これで麓の住人も安心だな"}},
+  {2, 0, {"この先には商業の街アーウットがあるぜ", "いろいろ売ってるが、値段が変動するから", "安い物を買うようにしないとな"}},
+  {3, 0, {"モノリス国は大量の武器を必要としているらしい", "なんだか、モンスターが攻めて来るとか…",
+          "武器商人なんかやってると、", "モンスターに狙われるかもな"}},
+  {4, 1, {"この先の魔族が倒されたらしいぞ！", "そこには呪われた武器が落ちているらしい", "魔族がいた付近には、行かない方がいいな"}},
+  {4, 0, {"この先には魔族がいるって噂だぜ！", "すげぇ強いらしいから、", "行くなら、準備を整えて行った方がいいぜ！"}},
+}};
+
+constexpr std::array<std::string_view, 3> kWarningLines = {
+  "5聖獣と呼ばれる魔族には気をつけてくださいね",
+  "いい武器を持っているとか言う噂も聞きますが、",
+  "滅法強いらしいですよ！会ったら逃げた方がいいです",
+};
+// clang-format on
+
+// The bag seller.
+constexpr std::string_view kBagSellerHello = "あらまぁ！鞄が小さいザマスね！";
+constexpr std::string_view kBagOfferBefore = "ワタクシの鞄を特別に";
+constexpr std::string_view kBagOfferAfter = "カリムで売ってあげるザマス";
+constexpr std::string_view kBuy = "買う";
+constexpr std::string_view kDontBuy = "買わない";
+constexpr std::string_view kBagSold = "オーホッホッホ！大事に使うザマスよ";
+constexpr std::string_view kBagRefused = "キィー！人の親切は素直に受け入れるザマスよ！";
+
+// The demon ガイル's offer.
+constexpr std::string_view kDemonAsks = "フッフッフ。強く、……なりたいか？";
+constexpr std::string_view kDemonOffers = "……お前の評判と引き換えに強くしてやろう";
+constexpr std::string_view kWantTo = "なりたい";
+constexpr std::string_view kDontWantTo = "なりたくない";
+constexpr std::string_view kDemonDealBefore = "愚かな人間よ、お前の評判は";
+constexpr std::string_view kDemonDealAfter = "に落ちた。また会おうぞ";
+constexpr std::string_view kDemonRefused = "次は我が手を取ると、信じているぞ。フッフッフ";
+
+// The trades.
+constexpr std::string_view kSell = "売る";
+constexpr std::string_view kDontSell = "売らない";
+constexpr std::string_view kPriceJoin = "を";
+
+// The sacred beast.
+constexpr std::string_view kAppearsSuffix = "が現れた！";
+constexpr std::string_view kBeastWeaponSuffix = "だ！ラッキー！！";
+
+// What the demon takes, and the reputation he asks for.
+constexpr std::int32_t kDemonPrice = 500;
+
+// The beasts, d = Int(Rnd × 5).
+constexpr int kBeastKinds = 5;
+
+EventStep Prompt(std::string_view yes, std::string_view no) { return PromptStep(yes, no); }
+EventStep Closing(std::string_view text) { return ClosingStep(std::string(text)); }
+EventStep Closing(std::string text) { return ClosingStep(std::move(text)); }
+
+// A line that moves the encounter on to `next`.
+EventStep Say(GameState& s, std::string text, std::int32_t next) {
+  s.EventCode = next;
+  return LineStep(std::move(text));
+}
+
+std::string Name(const GameState& s, std::int32_t weapon) {
+  return std::string(WeaponNameOf(s, weapon));
+}
+
+std::int32_t Price(const GameState& s, std::int32_t weapon) {
+  if (weapon < 0 || weapon >= kWeaponCount) return 0;
+  return s.Catalogue[static_cast<std::size_t>(weapon)].Price;
+}
+
+// A weapon of the seller's range by destination: Int(Rnd × 18) at トーテム山; at アーウット
+// Int(Rnd × 38) until it is at least 20; elsewhere Int(Rnd × 58) until it is at least 40.
+std::int32_t DrawSellersWeapon(std::int32_t destination, Random& random) {
+  std::int32_t n = 58;
+  std::int32_t least = 40;
+  if (destination == 1) {
+    n = 18;
+    least = 0;
+  } else if (destination == 2) {
+    n = 38;
+    least = 20;
+  }
+  std::int32_t w = 0;
+  do {
+    w = Draw(random, n);
+  } while (w < least);
+  return w;
+}
+
+// The rare weapons of the first road in chapter 1, and of the last roads from chapter 3 on,
+// are not offered to a merchant who already carries them.
+bool OfferedOnlyWhenNotCarried(std::int32_t chapter, std::int32_t weapon) {
+  return (chapter == 1 && InRange(weapon, 13, 17)) || (chapter >= 3 && InRange(weapon, 53, 57));
+}
+
+// The seller's price: Int(Rnd × (Price \ 2)), drawn again while below Price \ 4.
+std::int32_t DrawSellersPrice(std::int32_t price, Random& random) {
+  const std::int32_t half = IntDiv(price, 2);
+  const std::int32_t quarter = IntDiv(price, 4);
+  if (half <= quarter) return quarter;  // no catalogue price is this low; never loop for ever
+  std::int32_t p = 0;
+  do {
+    p = Draw(random, half);
+  } while (p < quarter);
+  return p;
+}
+
+bool SellerComes(GameState& s, Random& random) {
+  if (BagIsFull(s)) return false;
+  const std::int32_t w = DrawSellersWeapon(s.Destination, random);
+  s.CurrentItem = w;
+  if (OfferedOnlyWhenNotCarried(s.Chapter, w) && Carried(s, w)) return false;
+  s.ItemPrice = DrawSellersPrice(Price(s, w), random);
+  if (s.Gold < s.ItemPrice) return false;
+  CharaSelect(s, random);
+  return true;
+}
+
+bool BuyerComes(GameState& s, Random& random) {
+  if (s.BagPieces < 1) return false;
+  const auto bag = UsedEntriesOf(s.Bag, s.BagCount);
+  if (bag.empty()) return false;  // pieces without an entry: a state only set by hand
+  const std::int32_t i = Draw(random, static_cast<std::int32_t>(bag.size()));
+  s.CurrentItem = bag[static_cast<std::size_t>(i)].WeaponId;
+  s.ItemPrice = CLng(Price(s, s.CurrentItem) * 1.2);
+  CharaSelect(s, random);
+  return true;
+}
+
+bool BeastComes(GameState& s, Random& random) {
+  if (BagIsFull(s)) return false;
+  const SacredBeast& beast = kSacredBeasts[static_cast<std::size_t>(Draw(random, kBeastKinds))];
+  if (s.Destination != beast.destination) return false;
+  s.SpecialItem = beast.weapon;
+  s.VisitorPicture = beast.picture;
+  if (Carried(s, beast.weapon)) return false;
+  if (!LoadOpponent(s, beast.picture)) return false;
+  // A beast met on a road the story has left behind is twice as strong and pays twice as much.
+  const std::int32_t f = s.Chapter > s.Destination ? 2 : 1;
+  s.MonsterHP *= f;
+  s.MonsterAttack *= f;
+  s.MonsterDefense *= f;
+  s.MonsterSpeed *= f;
+  s.MonsterGold *= f;
+  s.MonsterExp *= f;
+  return true;
+}
+
+bool AtTheLimit(const GameState& s) {
+  return s.MaxHP == 9999 && s.Attack == 999 && s.Defense == 999 && s.Speed == 999;
+}
+
+// Sets the traveller up; false when the traveller cannot come after all.
+bool Arrives(GameState& s, Traveller who, Random& random) {
+  switch (who) {
+    case BagSeller:
+      s.EventNumber = BagPrice(s.BagCapacity);
+      if (s.BagCapacity > 98 || s.WagonHired != kFalse || s.Gold < s.EventNumber) return false;
+      s.VisitorPicture = kBagSellerPicture;
+      return true;
+    case Demon:
+      if ((s.Destination != 3 && s.Destination != 4) || s.Reputation < kDemonPrice ||
+          AtTheLimit(s)) {
+        return false;
+      }
+      s.VisitorPicture = kDemonPicture;
+      return true;
+    case Rumours:
+      s.VisitorPicture = kRumourPicture;
+      return true;
+    case Warning:
+      s.VisitorPicture = kWarningPicture;
+      return true;
+    case Greeting:
+      CharaSelect(s, random);
+      return true;
+    case Buyer: return BuyerComes(s, random);
+    case Seller: return SellerComes(s, random);
+    case CardPlayer:
+      s.CardStake = CardStakeOf(s.Destination);
+      s.DealAmount = s.CardStake;
+      if (s.Gold < s.DealAmount) return false;
+      s.VisitorPicture = kCardPlayerPicture;
+      return true;
+    case Beast: return BeastComes(s, random);
+  }
+  return false;
+}
+
+// ---- the conversations ----
+
+const TravellerLines& LinesOrFirst(std::int32_t picture) {
+  const TravellerLines* lines = LinesOf(picture);
+  return lines != nullptr ? *lines : kTravellerLines[0];
+}
+
+EventStep BagSellerTalk(GameState& s) {
+  switch (s.EventCode) {
+    case 100: return Say(s, std::string(kBagSellerHello), 101);
+    case 101:
+      return Say(s,
+                 std::string(kBagOfferBefore) + Num(s.EventNumber) + std::string(kBagOfferAfter),
+                 102);
+    case 102: return Prompt(kBuy, kDontBuy);
+    case 1:
+      SubtractFrom(s.Gold, s.EventNumber);
+      AddTo(s.BagCapacity, 1);
+      return Closing(kBagSold);
+    case 51: return Closing(kBagRefused);
+    default: return {};
+  }
+}
+
+EventStep DemonTalk(GameState& s) {
+  switch (s.EventCode) {
+    case 100: return Say(s, std::string(kDemonAsks), 101);
+    case 101: return Say(s, std::string(kDemonOffers), 102);
+    case 102: return Prompt(kWantTo, kDontWantTo);
+    case 1:
+      AddCapped(s, 1, CappedKind::DemonDealsCount);
+      SubtractFrom(s.Reputation, kDemonPrice);
+      AddCapped(s, 5, CappedKind::MaxHP);
+      AddCapped(s, 1, CappedKind::Attack);
+      AddCapped(s, 1, CappedKind::Defense);
+      AddCapped(s, 1, CappedKind::Speed);
+      return Closing(std::string(kDemonDealBefore) + Num(s.Reputation) +
+                     std::string(kDemonDealAfter));
+    case 51: return Closing(kDemonRefused);
+    default: return {};
+  }
+}
+
+const Rumour& RumourFor(const GameState& s) {
+  int variant = 0;
+  if (s.Destination == 1 && s.Chapter != 1) variant = 1;
+  if (s.Destination == 4 && s.DemonsDefeated == kTrue) variant = 1;
+  for (const Rumour& r : kRumours) {
+    if (r.destination == s.Destination && r.variant == variant) return r;
+  }
+  return kRumours[3];  // a road the rumours do not know: the castle's talk
+}
+
+EventStep RumourTalk(GameState& s) {
+  const Rumour& rumour = RumourFor(s);
+  const std::int32_t i = s.EventCode - 100;
+  const auto count = static_cast<std::int32_t>(
+      std::count_if(rumour.lines.begin(), rumour.lines.end(),
+                     [](std::string_view l) { return !l.empty(); }));
+  if (i < 0 || i >= count) return {};
+  const std::string_view line = rumour.lines[static_cast<std::size_t>(i)];
+  if (i == count - 1) return Closing(line);
+  return Say(s, std::string(line), s.EventCode + 1);
+}
+
+EventStep WarningTalk(GameState& s) {
+  const std::int32_t i = s.EventCode - 100;
+  const auto count = static_cast<std::int32_t>(kWarningLines.size());
+  if (i < 0 || i >= count) return {};
+  const std::string_view line = kWarningLines[static_cast<std::size_t>(i)];
+  if (i == count - 1) return Closing(line);
+  return Say(s, std::string(line), s.EventCode + 1);
+}
+
+EventStep GreetingTalk(const GameState& s) {
+  if (s.EventCode != 100) return {};
+  return Closing(LinesOrFirst(s.VisitorPicture).greeting);
+}
+
+// A trade made lifts the reputation by 1..Level + 1; a refusal costs 2 × 0..Level. Both are
+// drawn afresh.
+void TradeMade(GameState& s, Random& random) {
+  random.Reseed();
+  s.DealReputation = Draw(random, s.Level + 1) + 1;
+  GainReputation(s, s.DealReputation);
+}
+
+void TradeRefused(GameState& s, Random& random) {
+  AddCapped(s, 1, CappedKind::RefusalsCount);
+  random.Reseed();
+  LoseReputation(s, 2 * Draw(random, s.Level + 1));
+}
+
+EventStep BuyerTalk(GameState& s, Random& random) {
+  const TravellerLines& lines = LinesOrFirst(s.VisitorPicture);
+  switch (s.EventCode) {
+    case 100: return Say(s, BuyerRequest(s, lines), 101);
+    case 101: return Prompt(kSell, kDontSell);
+    case 1:
+      AddCapped(s, 1, CappedKind::SalesCount);
+      RemoveOneFromBag(s);
+      AddCapped(s, s.ItemPrice, CappedKind::Gold);
+      TradeMade(s, random);
+      return Closing(lines.bought);
+    case 51:
+      TradeRefused(s, random);
+      return Closing(lines.buyRefused);
+    default: return {};
+  }
+}
+
+EventStep SellerTalk(GameState& s, Random& random) {
+  const TravellerLines& lines = LinesOrFirst(s.VisitorPicture);
+  switch (s.EventCode) {
+    case 100: return Say(s, SellerOffer(s, lines), 101);
+    case 101: return Prompt(kBuy, kDontBuy);
+    case 1:
+      AddCapped(s, 1, CappedKind::PurchasesCount);
+      AddOneToBag(s);
+      MarkCollected(s, s.CurrentItem);
+      SubtractFrom(s.Gold, s.ItemPrice);
+      TradeMade(s, random);
+      return Closing(lines.sold);
+    case 51:
+      TradeRefused(s, random);
+      return Closing(lines.sellRefused);
+    default: return {};
+  }
+}
+
+EventStep BeastTalk(GameState& s) {
+  switch (s.EventCode) {
+    case 100: {
+      s.PendingAction = 1;
+      EventStep step = LineStep(s.MonsterName + std::string(kAppearsSuffix));
+      step.act = EventAct::Fight;
+      return step;
+    }
+    case 101: {
+      // The beast is beaten: its weapon is the merchant's, said by the merchant himself.
+      PutInBag(s, s.SpecialItem);
+      return ClosingStep(Name(s, s.SpecialItem) + std::string(kBeastWeaponSuffix),
+                         EventSpeaker::Hero);
+    }
+    default: return {};
+  }
+}
+
+bool IsCardGame(const GameState& s) {
+  return InRange(s.FieldEventItem, 0, kTravellerRolls - 1) &&
+         TravellerOf(s.FieldEventItem) == CardPlayer;
+}
+
+void TakeAnswer(GameState& s) {
+  if (s.Answer != kAnswerYes && s.Answer != kAnswerNo) return;
+  const bool yes = s.Answer == kAnswerYes;
+  s.Answer = 0;
+  if (IsCardGame(s)) {
+    CardAnswer(s, yes);
+  } else {
+    s.EventCode = yes ? 1 : 51;
+  }
+}
+
+}  // namespace
+
+Traveller TravellerOf(std::int32_t k) {
+  return kTravellers[static_cast<std::size_t>(std::clamp(k, 0, kTravellerRolls - 1))];
+}
+
+std::int32_t BagPrice(std::int32_t bagCapacity) { return (bagCapacity - 9) * 2000; }
+
+std::int32_t CardStakeOf(std::int32_t destination) {
+  switch (destination) {
+    case 1: return 100;
+    case 2: return 1000;
+    case 3: return 5000;
+    case 4: return 10000;
+    default: return 0;
+  }
+}
+
+void CharaSelect(GameState& s, Random& random) {
+  s.VisitorPicture = kTravellerLooks[static_cast<std::size_t>(Draw(random, 10))];
+}
+
+bool ChooseTraveller(GameState& s, Random& random) {
+  s.EventActive = kTrue;
+  s.FieldStop = kTrue;
+  random.Reseed();
+  const std::int32_t k = Draw(random, kTravellerRolls);
+  s.VisitorPicture = 0;
+  const Traveller who = TravellerOf(k);
+  if (!Arrives(s, who, random)) {
+    // Nobody comes after all: no picture, no word, and the walk goes on.
+    s.FieldEventItem = 9999;
+    s.FieldStop = kFalse;
+    s.EventActive = kFalse;
+    return false;
+  }
+  s.VisitorFrames = s.VisitorPicture == kDemonPicture ? 2 : 3;
+  s.FieldStop = who == Beast ? kFalse : kTrue;
+  s.PendingAction = 300;
+  s.EventCode = 100;
+  s.FieldEventItem = k;
+  return true;
+}
+
+EventStep AdvanceEncounter(GameState& s, Random& random) {
+  TakeAnswer(s);
+  if (!InRange(s.FieldEventItem, 0, kTravellerRolls - 1)) return {};
+  switch (TravellerOf(s.FieldEventItem)) {
+    case BagSeller: return BagSellerTalk(s);
+    case Demon: return DemonTalk(s);
+    case Rumours: return RumourTalk(s);
+    case Greeting: return GreetingTalk(s);
+    case Buyer: return BuyerTalk(s, random);
+    case Seller: return SellerTalk(s, random);
+    case CardPlayer: return CardGameStep(s, random);
+    case Beast: return BeastTalk(s);
+    case Warning: return WarningTalk(s);
+  }
+  return {};
+}
+
+void EndEncounter(GameState& s) {
+  s.FixedWaitMessage = kFalse;
+  s.TickFromDialogue = kTrue;
+  s.EventCode = 9999;
+  s.FieldEventItem = 99999;
+  s.PendingAction = 40;
+}
+
+const TravellerLines* LinesOf(std::int32_t picture) {
+  for (const TravellerLines& lines : kTravellerLines) {
+    if (lines.picture == picture) return &lines;
+  }
+  return nullptr;
+}
+
+std::string BuyerRequest(const GameState& s, const TravellerLines& lines) {
+  return std::string(lines.buyerPrefix) + Name(s, s.CurrentItem) + std::string(kPriceJoin) +
+         Num(s.ItemPrice) + std::string(lines.buyerSuffix);
+}
+
+std::string SellerOffer(const GameState& s, const TravellerLines& lines) {
+  return std::string(lines.sellerPrefix) + Name(s, s.CurrentItem) + std::string(kPriceJoin) +
+         Num(s.ItemPrice) + std::string(lines.sellerSuffix);
+}
+
+}  // namespace tolmark::field

@@ -1,0 +1,24 @@
+#include "qt/figure_window_kind.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace tolmark {
+
+bool OnXWayland() {
+  // XWayland names its outputs XWAYLAND0, XWAYLAND1, ... (the session's variables could be
+  // inherited by a program shown on another X server, the output names cannot).
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    if (screen->name().startsWith(QLatin1String("XWAYLAND"))) return true;
+  }
+  return false;
+}
+
+Qt::WindowFlags FigureWindowFlags() {
+  static const bool unmanaged = OnXWayland();
+  Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint;
+  if (unmanaged) flags |= Qt::X11BypassWindowManagerHint;
+  return flags;
+}
+
+}  // namespace tolmark

@@ -1,0 +1,23 @@
+// The kind of window the figures and their balloons live in. They have no frame and the player
+// never moves them, but they must stand exactly where the game draws them.
+//
+// On an X server of its own, a window manager places a window where it asks to be, and keeps it
+// among the other windows, which may cover it. Under a Wayland compositor the game goes through
+// XWayland, whose window managers place toplevel windows by their own rules (Weston's puts a
+// screen-wide window at (32, 32); GNOME's and KDE's have rules of their own): there the figure
+// windows are not managed at all (override-redirect), which every X window manager leaves where
+// they are. Such windows never take the keyboard by themselves; a click on a figure gives it to
+// the game (keyboard_focus.h), and they stay out of task bars and pagers by nature.
+#pragma once
+
+#include <Qt>
+
+namespace tolmark {
+
+// Whether the X server is XWayland: a Wayland compositor's window manager places the windows.
+bool OnXWayland();
+
+// The flags of scene and balloon windows (needs the application object).
+Qt::WindowFlags FigureWindowFlags();
+
+}  // namespace tolmark
