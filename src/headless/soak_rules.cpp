@@ -116,6 +116,15 @@ std::optional<std::string> BrokenHeroNumbers(const GameState& s, bool onTheRoad)
   return std::nullopt;
 }
 
+// The scene the game plays: the one SceneName names, which is on screen; while the road's window
+// lingers beside the town's, the town's.
+Window SceneOf(const GameState& s, const HeadlessDesktop& desk) {
+  for (const SceneRow* row : kSceneList) {
+    if (row->name == s.SceneName && desk.IsOpen(row->window)) return row->window;
+  }
+  return *desk.SceneOnScreen();
+}
+
 std::optional<std::string> BrokenWindows(const GameState& s, const HeadlessDesktop& desk,
                                          LedgerRule ledger) {
   std::string onScreen;
@@ -132,7 +141,7 @@ std::optional<std::string> BrokenWindows(const GameState& s, const HeadlessDeskt
   if (scenes != 1 && !roadLingers) {
     return std::to_string(scenes) + " scene windows are on screen, not 1:" + onScreen;
   }
-  const Window scene = *desk.SceneOnScreen();
+  const Window scene = SceneOf(s, desk);
   for (const SceneRow* row : kSceneList) {
     // A scene that has left took its small windows with it.
     if (row->window != scene) {
@@ -172,7 +181,7 @@ std::optional<std::string> FirstBrokenRule(const GameState& s, const HeadlessDes
   if (auto broken = BrokenStock(s)) return broken;
   if (auto broken = BrokenBag(s)) return broken;
   if (auto broken = BrokenWindows(s, desk, ledger)) return broken;
-  const bool onTheRoad = desk.SceneOnScreen() == Window::frmField;
+  const bool onTheRoad = SceneOf(s, desk) == Window::frmField;
   return BrokenHeroNumbers(s, onTheRoad);
 }
 

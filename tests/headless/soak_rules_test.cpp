@@ -145,6 +145,15 @@ const AllowedCase kAllowedCases[] = {
        x.desk.ShowWindow(Window::frmArms);
        x.s.SceneEntry = entry::kToTown;
      }},
+    {"the town's lists while the road's window lingers",
+     [](Shop& x) {
+       OnTheRoad(x);
+       x.desk.ShowWindow(Window::frmArms);
+       x.desk.ShowWindow(Window::frmASell);
+       x.s.SceneEntry = entry::kToTown;
+       x.s.SceneName = "frmArms";
+       x.s.CommandBusy = kTrue;
+     }},
     {"the market's lists once the hero gave up",
      [](Shop& x) {
        x.desk.CloseWindow(Window::frmShop);
