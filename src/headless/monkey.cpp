@@ -6,12 +6,12 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <streambuf>
-#include <cstdlib>
-#include <iostream>
 
 #include "headless/soak_rules.h"
 #include "model/progression.h"

@@ -44,7 +44,7 @@ class Monkey {
   std::optional<int> Feed(const std::string& line);
   std::optional<int> Step();
   std::string ChooseInput();
-  std::string ChooseMenuItem() ;
+  std::string ChooseMenuItem();
   std::string RandomValues();
   std::optional<std::string> Nudge();
   void NoteScene();
