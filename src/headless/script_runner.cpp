@@ -106,20 +106,8 @@ int ScriptRunner::Run(std::istream& script) {
 int ScriptRunner::RunLines(std::istream& script) {
   std::string text;
   while (!stopped_ && transcript_ && std::getline(script, text)) {
-    ++line_;
     if (!text.empty() && text.back() == '\r') text.pop_back();
-    try {
-      std::string error;
-      const auto tokens = SplitScriptLine(text, &error);
-      if (!tokens) throw ScriptError(error);
-      if (!tokens->empty()) RunLine(*tokens);
-    } catch (const ScriptError& e) {
-      errors_ << "tolmark-sim: line " << line_ << ": " << e.what() << '\n';
-      return kScriptError;
-    } catch (const std::exception& e) {
-      errors_ << "tolmark-sim: line " << line_ << ": the game failed: " << e.what() << '\n';
-      return kGameFailed;
-    }
+    if (const auto status = RunScriptLine(text)) return *status;
   }
   // A script that could not be read to its end (a folder, a read error) did not run to its end.
   if (script.bad()) {
@@ -127,6 +115,23 @@ int ScriptRunner::RunLines(std::istream& script) {
     return kScriptError;
   }
   return failed_ ? kExpectFailed : kAllHeld;
+}
+
+std::optional<int> ScriptRunner::RunScriptLine(std::string_view text) {
+  ++line_;
+  try {
+    std::string error;
+    const auto tokens = SplitScriptLine(text, &error);
+    if (!tokens) throw ScriptError(error);
+    if (!tokens->empty()) RunLine(*tokens);
+  } catch (const ScriptError& e) {
+    errors_ << "tolmark-sim: line " << line_ << ": " << e.what() << '\n';
+    return kScriptError;
+  } catch (const std::exception& e) {
+    errors_ << "tolmark-sim: line " << line_ << ": the game failed: " << e.what() << '\n';
+    return kGameFailed;
+  }
+  return std::nullopt;
 }
 
 void ScriptRunner::RunLine(const std::vector<ScriptToken>& tokens) {

@@ -4,9 +4,11 @@
 
 #include <cstdint>
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "headless/headless_desktop.h"
 #include "headless/script_line.h"
@@ -35,6 +37,18 @@ class ScriptRunner {
   // that cannot be read to its end is a script error, and so is a transcript that cannot be
   // written, which stops the run at the line it failed on.
   int Run(std::istream& script);
+
+  // One more line, as Run reads them (numbered after the lines before it): nullopt while the run
+  // goes on, or the status the run ends with (a script error or a failure of the game, with its
+  // message on `errors`). The soak feeds its input this way and checks the game in between.
+  std::optional<int> RunScriptLine(std::string_view text);
+  // The program has ended (exit): the lines after this one would not run.
+  bool Ended() const { return stopped_; }
+  // Started and not yet ended.
+  bool Running() const { return started_ && !stopped_; }
+  const GameState& State() const { return game_.State(); }
+  HeadlessDesktop& Desktop() { return desktop_; }
+  const HeadlessDesktop& Desktop() const { return desktop_; }
 
  private:
   using Args = std::span<const ScriptToken>;

@@ -1,0 +1,188 @@
+// The rules the soak checks after every input.
+#include "headless/soak_rules.h"
+
+#include <array>
+#include <set>
+
+#include "game/scene_list.h"
+#include "model/progression.h"
+
+namespace tolmark {
+namespace {
+
+struct NamedFlag {
+  const char* name;
+  Flag GameState::*flag;
+};
+
+// Every single flag of the state (Collected is checked as an array).
+constexpr std::array<NamedFlag, 32> kFlags = {{
+    {"DemonsDefeated", &GameState::DemonsDefeated},
+    {"GameCleared", &GameState::GameCleared},
+    {"AlwaysOnTop", &GameState::AlwaysOnTop},
+    {"AutoMode", &GameState::AutoMode},
+    {"AwaitingAnswer", &GameState::AwaitingAnswer},
+    {"InterruptPrompt", &GameState::InterruptPrompt},
+    {"MessageBusy", &GameState::MessageBusy},
+    {"StartingUp", &GameState::StartingUp},
+    {"EventActive", &GameState::EventActive},
+    {"CommandBusy", &GameState::CommandBusy},
+    {"TickFromDialogue", &GameState::TickFromDialogue},
+    {"AutoAnswerPending", &GameState::AutoAnswerPending},
+    {"FixedWaitMessage", &GameState::FixedWaitMessage},
+    {"HeroFainted", &GameState::HeroFainted},
+    {"ReturnedHome", &GameState::ReturnedHome},
+    {"Homebound", &GameState::Homebound},
+    {"WagonHired", &GameState::WagonHired},
+    {"LoadSucceeded", &GameState::LoadSucceeded},
+    {"SaveChosen", &GameState::SaveChosen},
+    {"LevelUpPending", &GameState::LevelUpPending},
+    {"ShopOpen", &GameState::ShopOpen},
+    {"CustomerBuys", &GameState::CustomerBuys},
+    {"ItemListOpen", &GameState::ItemListOpen},
+    {"StatusOpen", &GameState::StatusOpen},
+    {"CollectionListOpen", &GameState::CollectionListOpen},
+    {"OrderListOpen", &GameState::OrderListOpen},
+    {"BossBattle", &GameState::BossBattle},
+    {"BossBeatenThisTrip", &GameState::BossBeatenThisTrip},
+    {"FieldStop", &GameState::FieldStop},
+    {"StepEventDone", &GameState::StepEventDone},
+    {"CarriageLeaving", &GameState::CarriageLeaving},
+    {"CarriagePlainOffer", &GameState::CarriagePlainOffer},
+}};
+
+bool IsFlagValue(Flag f) { return f == kTrue || f == kFalse; }
+
+std::string Is(const char* name, std::int64_t value) {
+  return std::string(name) + " is " + std::to_string(value);
+}
+
+std::optional<std::string> BrokenFlag(const GameState& s) {
+  for (const NamedFlag& f : kFlags) {
+    if (!IsFlagValue(s.*f.flag)) return Is(f.name, s.*f.flag) + ", a flag is -1 or 0";
+  }
+  for (std::size_t i = 0; i < s.Collected.size(); ++i) {
+    if (!IsFlagValue(s.Collected[i])) {
+      return "Collected[" + std::to_string(i) + "] is " + std::to_string(s.Collected[i]) +
+             ", a flag is -1 or 0";
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> BrokenStock(const GameState& s) {
+  if (s.StockCount < 0 || s.StockCount > kWeaponCount) return Is("StockCount", s.StockCount);
+  if (s.StockCount > s.StockCapacity) {
+    return Is("StockCount", s.StockCount) + ", above StockCapacity " +
+           std::to_string(s.StockCapacity);
+  }
+  std::set<std::int32_t> weapons;
+  for (std::int32_t i = 0; i < s.StockCount; ++i) {
+    const StockEntry& e = s.ShopStock[static_cast<std::size_t>(i)];
+    const std::string row = "ShopStock[" + std::to_string(i) + "]";
+    if (e.Count < 1 || e.Count > kMostPiecesInStock) {
+      return row + ".Count is " + std::to_string(e.Count) + ", outside 1..50";
+    }
+    if (!weapons.insert(e.WeaponId).second) {
+      return row + " holds weapon " + std::to_string(e.WeaponId) + " a second time";
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> BrokenBag(const GameState& s) {
+  if (s.BagCount < 0 || s.BagCount > kBagSlots) return Is("BagCount", s.BagCount);
+  std::int64_t pieces = 0;
+  for (std::int32_t i = 0; i < s.BagCount; ++i) pieces += s.Bag[static_cast<std::size_t>(i)].Count;
+  if (pieces != s.BagPieces) {
+    return Is("BagPieces", s.BagPieces) + ", the bag holds " + std::to_string(pieces);
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> BrokenHeroNumbers(const GameState& s, bool onTheRoad) {
+  // A find on the road may leave -1 in HP or Gold until the next click settles it.
+  const std::int32_t least = onTheRoad ? -1 : 0;
+  if (s.HP < least || s.HP > s.MaxHP) {
+    return Is("HP", s.HP) + ", outside " + std::to_string(least) + ".." + std::to_string(s.MaxHP);
+  }
+  if (s.Gold < least || s.Gold > kGoldCap) {
+    return Is("Gold", s.Gold) + ", outside " + std::to_string(least) + ".." +
+           std::to_string(kGoldCap);
+  }
+  if (s.Reputation < 0 || s.Reputation > kMaxReputation) {
+    return Is("Reputation", s.Reputation) + ", outside 0..999";
+  }
+  return std::nullopt;
+}
+
+// The scene the game plays: the one SceneName names, which is on screen; while the road's window
+// lingers beside the town's, the town's.
+Window SceneOf(const GameState& s, const HeadlessDesktop& desk) {
+  for (const SceneRow* row : kSceneList) {
+    if (row->name == s.SceneName && desk.IsOpen(row->window)) return row->window;
+  }
+  return *desk.SceneOnScreen();
+}
+
+std::optional<std::string> BrokenWindows(const GameState& s, const HeadlessDesktop& desk,
+                                         LedgerRule ledger) {
+  std::string onScreen;
+  int scenes = 0;
+  for (Window w : {Window::frmShop, Window::frmField, Window::frmArms}) {
+    if (!desk.IsOpen(w)) continue;
+    ++scenes;
+    onScreen += ' ' + std::string(WindowName(w));
+  }
+  // Handing over to the town, the road's window stays until its next tick sees the new entry
+  // code and closes it.
+  const bool roadLingers = scenes == 2 && !desk.IsOpen(Window::frmShop) &&
+                           s.SceneEntry == entry::kToTown;
+  if (scenes != 1 && !roadLingers) {
+    return std::to_string(scenes) + " scene windows are on screen, not 1:" + onScreen;
+  }
+  const Window scene = SceneOf(s, desk);
+  for (const SceneRow* row : kSceneList) {
+    // A scene that has left took its small windows with it.
+    if (row->window != scene) {
+      for (const SmallWindow& small : row->windows) {
+        if (desk.IsOpen(small.window)) {
+          return std::string(WindowName(small.window)) + " is open, but its scene " +
+                 std::string(WindowName(row->window)) + " is not on screen";
+        }
+      }
+      continue;
+    }
+    for (const SmallWindow& small : row->windows) {
+      if (small.openFlag == nullptr) continue;
+      const bool flagged = s.*small.openFlag != kFalse;
+      if (flagged != desk.IsOpen(small.window)) {
+        return std::string(WindowName(small.window)) + (desk.IsOpen(small.window) ? " is open" : " is closed") +
+               " but its flag is " + std::to_string(s.*small.openFlag);
+      }
+    }
+  }
+  // The hero browses while the lists are on screen and no command (buying, leaving) is under
+  // way; once he has bought or given up, the lists stand until he walks out but no longer
+  // balance.
+  const bool browsing = (desk.IsOpen(Window::frmASell) || desk.IsOpen(Window::frmABuy)) &&
+                        s.CommandBusy == kFalse;
+  if (ledger != nullptr && browsing) {
+    if (auto breach = ledger(s)) return "the market's ledger: " + *breach;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> FirstBrokenRule(const GameState& s, const HeadlessDesktop& desk,
+                                           LedgerRule ledger) {
+  if (auto broken = BrokenFlag(s)) return broken;
+  if (auto broken = BrokenStock(s)) return broken;
+  if (auto broken = BrokenBag(s)) return broken;
+  if (auto broken = BrokenWindows(s, desk, ledger)) return broken;
+  const bool onTheRoad = SceneOf(s, desk) == Window::frmField;
+  return BrokenHeroNumbers(s, onTheRoad);
+}
+
+}  // namespace tolmark
