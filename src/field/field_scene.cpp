@@ -108,6 +108,7 @@ constexpr SceneRow kFieldScene = {
     .menu = kMenu,
     .codes = kCodes,
     .autoTalk = kAutoTalk,
+    .commands = {},
     .windows = kWindows,
     .raised = kRaised,
     .answers = {.yesOffset = 17, .leftEdge = 55, .noOffset = 27, .wagonShifts = true},

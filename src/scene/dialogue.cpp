@@ -21,11 +21,7 @@ void CloseBalloons(Desktop& desk) {
 // runs from inside the balloon routine. Null when it waits for a click instead.
 const SceneRow* ReadsOnByItself(const Scenes& c) {
   const SceneRow* row = SceneOnScreen(c);
-  if (row == nullptr) return nullptr;
-  for (const CodeRange& r : row->autoTalk) {
-    if (c.s.PendingAction >= r.low && c.s.PendingAction <= r.high) return row;
-  }
-  return nullptr;
+  return row != nullptr && Covers(row->autoTalk, c.s.PendingAction) ? row : nullptr;
 }
 
 void FocusScene(Scenes& c) { c.desk.Focus(CurrentScene(c)); }

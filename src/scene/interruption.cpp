@@ -17,7 +17,9 @@ std::int32_t AbandonInterruption(Scenes& c) {
   s.Answer = 0;
   s.PendingAction = 0;
   s.InterruptPrompt = kFalse;
-  s.CommandBusy = kFalse;
+  // A command the question interrupted (buying, leaving the market) still runs and keeps its
+  // lock; otherwise the lists and the menu would open in the middle of it.
+  s.CommandBusy = AsFlag(Covers(CurrentRow(c).commands, s.SavedAction));
   c.desk.CloseWindow(Window::frmMessage);
   return s.SavedAction;
 }

@@ -11,8 +11,9 @@ namespace tolmark {
 // becomes the step code.
 void BeginInterruption(GameState& s, std::int32_t questionCode);
 
-// The answer was no: the question's balloon closes and the command lets go. Returns the step
-// code that was put aside, for the caller to resume.
+// The answer was no: the question's balloon closes and the command lets go, unless the step code
+// put aside belongs to a command of the scene that still runs. Returns that step code, for the
+// caller to resume.
 std::int32_t AbandonInterruption(Scenes& c);
 
 }  // namespace tolmark

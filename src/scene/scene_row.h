@@ -60,6 +60,7 @@ struct SceneRow {
   std::span<const MenuRow> menu;
   std::span<const CodeRange> codes;     // what an advance runs, by step code
   std::span<const CodeRange> autoTalk;  // codes at which automatic play reads on by itself
+  std::span<const CodeRange> commands;  // codes at which a menu command holds the command lock
   std::span<const SmallWindow> windows;
   std::span<const Window> raised;       // what the watchdog brings to the front, in order
   AnswerPlacement answers;
@@ -81,6 +82,14 @@ constexpr SceneStep StepFor(std::span<const CodeRange> ranges, std::int32_t code
     if (code >= r.low && code <= r.high) return r.step;
   }
   return nullptr;
+}
+
+// Whether any of the ranges holds code.
+constexpr bool Covers(std::span<const CodeRange> ranges, std::int32_t code) {
+  for (const CodeRange& r : ranges) {
+    if (code >= r.low && code <= r.high) return true;
+  }
+  return false;
 }
 
 // Ranges must be listed in order and must not overlap: checked where each scene is defined.

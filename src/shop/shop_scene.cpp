@@ -140,6 +140,7 @@ constexpr SceneRow kShopScene = {
     .menu = kMenu,
     .codes = kCodes,
     .autoTalk = kAutoTalk,
+    .commands = {},
     .windows = kWindows,
     .raised = kRaised,
     .answers = {.yesOffset = 10, .leftEdge = 50, .noOffset = 20, .wagonShifts = false},

@@ -20,6 +20,9 @@ constexpr std::array<CodeRange, 5> kCodes = {{
 }};
 static_assert(SortedAndDisjoint(kCodes));
 
+// Buying and leaving the market hold the command lock from the menu's choice to the walk out.
+constexpr std::array<CodeRange, 1> kCommands = {{{200, 699, nullptr}}};
+
 // In the town the hero stands in front of the counter.
 void HeroSays(Scenes& c, std::string_view text) { Say(c, text, kFalse); }
 
@@ -56,6 +59,7 @@ constexpr SceneRow kTownScene = {
     .menu = kMenu,
     .codes = kCodes,
     .autoTalk = {},
+    .commands = kCommands,
     .windows = kWindows,
     .raised = kRaised,
     .answers = {.yesOffset = 17, .leftEdge = 55, .noOffset = 27, .wagonShifts = false},

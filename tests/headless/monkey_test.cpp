@@ -22,7 +22,7 @@ class MonkeyTest : public testing_support::ScratchFolder {};
 // starts with no save in the folder.
 TEST_F(MonkeyTest, TheScriptItKeepsReplaysTheRunExactly) {
   WorkInIt();
-  for (const auto [seed, steps] : {std::pair{7u, 6000}, std::pair{11u, 3000}}) {
+  for (const auto& [seed, steps] : {std::pair{7u, 6000}, std::pair{11u, 3000}}) {
     std::ostringstream report;
     std::ostringstream errors;
     Monkey monkey(seed, &town::MarketLedgerBreach, report, errors);

@@ -96,7 +96,7 @@ TEST(SceneMenus, EachSceneShowsGreysAndChecksItsItemsForTheMoment) {
     GameState s;
     testing_support::TranscriptDesktop desk;
     ScriptedRandom rnd;
-    Scenes c{s, desk, rnd, kSceneList};
+    Scenes c{s, desk, rnd, kSceneList, {}};
     for (const SceneRow* row : kSceneList) ResetMenu(c, *row);
     s.SceneName = mc.scene;
     s.TickInterval = 1000;
@@ -115,7 +115,7 @@ TEST(SceneMenus, TheShopMenuKeepsItsStateWhileTheShopLives) {
   GameState s;
   testing_support::TranscriptDesktop desk;
   ScriptedRandom rnd;
-  Scenes c{s, desk, rnd, kSceneList};
+  Scenes c{s, desk, rnd, kSceneList, {}};
   ResetMenu(c, *kSceneList.front());
   s.SceneName = "frmShop";
   s.Chapter = 4;
@@ -133,7 +133,7 @@ TEST(SceneMenus, RightClickEndsAutomaticPlayAndRedrawsAVisitWithThePlainBoard) {
   GameState s;
   testing_support::TranscriptDesktop desk;
   ScriptedRandom rnd;
-  Scenes c{s, desk, rnd, kSceneList};
+  Scenes c{s, desk, rnd, kSceneList, {}};
   ResetMenu(c, *kSceneList.front());
   s.SceneName = "frmShop";
   s.ShopOpen = kTrue;

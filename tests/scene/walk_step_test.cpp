@@ -196,7 +196,7 @@ TEST(WalkStep, EachBranchDrawsMovesAndPresentsAsItsFiguresDo) {
     GameState s;
     testing_support::TranscriptDesktop desk;
     ScriptedRandom rnd;
-    Scenes c{s, desk, rnd, kSceneList};
+    Scenes c{s, desk, rnd, kSceneList, {}};
     wc.setUp(s);
     WalkStep(c, wc.picture, wc.mode, wc.kind);
     const auto frames = desk.With("frame");
@@ -213,7 +213,7 @@ TEST(WalkStep, LeavingCustomerClosesTheBalloonAndRestoresTheTick) {
   GameState s;
   testing_support::TranscriptDesktop desk;
   ScriptedRandom rnd;
-  Scenes c{s, desk, rnd, kSceneList};
+  Scenes c{s, desk, rnd, kSceneList, {}};
   InShopScene(s);
   s.TickInterval = 1500;
   s.ScenePhase = 30;
@@ -229,7 +229,7 @@ TEST(WalkStep, ArrivalDrawingAppearsWithTheNextPresentation) {
   GameState s;
   testing_support::TranscriptDesktop desk;
   ScriptedRandom rnd;
-  Scenes c{s, desk, rnd, kSceneList};
+  Scenes c{s, desk, rnd, kSceneList, {}};
   InShopScene(s);
   s.HeroFrame = 1;
   s.ScenePhase = 10;
