@@ -18,16 +18,6 @@ namespace {
 constexpr WindowSize kStatusSize{1920, 1905};
 constexpr WindowSize kBagListSize{3390, 1335};
 
-// After a discard both windows are drawn again from scratch, the bag list first.
-void ShowAgain(Scenes& c) {
-  for (Window w : {Window::frmFItem, Window::frmFStatus}) {
-    const Flag open = w == Window::frmFItem ? c.s.ItemListOpen : c.s.StatusOpen;
-    if (open != kTrue) continue;
-    c.desk.CloseWindow(w);
-    w == Window::frmFItem ? LoadFieldItemWindow(c) : LoadFieldStatusWindow(c);
-  }
-}
-
 }  // namespace
 
 Placement FieldStatusPlacement(const ScreenMetrics& m) {
@@ -82,7 +72,7 @@ void FieldListMouseDown(Scenes& c, Window window, int row, int button) {
   if (button != 2 || !MayDiscard(s)) return;
   s.CommandBusy = kTrue;
   DiscardOnePiece(s, row);
-  ShowAgain(c);
+  ShowAgain(c, {Window::frmFItem, Window::frmFStatus});  // the bag list first
   s.CommandBusy = kFalse;
 }
 

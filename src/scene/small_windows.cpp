@@ -39,6 +39,17 @@ void ToggleSmallWindow(Scenes& c, Window window) {
   c.desk.Focus(row->window);
 }
 
+void ShowAgain(Scenes& c, std::initializer_list<Window> windows) {
+  for (Window window : windows) {
+    const SceneRow* row = RowOf(c, window);
+    if (row == nullptr) continue;
+    const SmallWindow& w = *Find(*row, window);
+    if (w.openFlag == nullptr || c.s.*w.openFlag != kTrue) continue;
+    c.desk.CloseWindow(window);
+    w.show(c);
+  }
+}
+
 void CloseSmallWindow(Scenes& c, Window window) {
   const SceneRow* row = RowOf(c, window);
   if (row == nullptr) return;

@@ -1,6 +1,8 @@
 // A scene's small information windows, through the scene's rows: open, refill, close.
 #pragma once
 
+#include <initializer_list>
+
 #include "scene/scenes.h"
 
 namespace tolmark {
@@ -10,6 +12,10 @@ void RefreshOpenWindows(Scenes& c);
 
 // Opens the window when closed, closes it when open, then focuses its scene.
 void ToggleSmallWindow(Scenes& c, Window window);
+
+// Each of these windows that is open is closed and shown anew, in the order given: what a
+// discard does to the windows that show the goods.
+void ShowAgain(Scenes& c, std::initializer_list<Window> windows);
 
 // The window is closed and its open flag cleared.
 void CloseSmallWindow(Scenes& c, Window window);

@@ -21,14 +21,7 @@ void DiscardOnePiece(Scenes& c, int row) {
   if (RemoveOneFromStockRow(s, row - 1)) s.SelectedRow = row - 1;  // the row above, 0 for the first
   s.CommandBusy = kFalse;
   // The two windows that show the stock are drawn again from scratch.
-  if (s.StatusOpen == kTrue) {
-    c.desk.CloseWindow(Window::frmStatus);
-    ShowStatus(s, c.desk);
-  }
-  if (s.ItemListOpen == kTrue) {
-    c.desk.CloseWindow(Window::frmShopItem);
-    ShowStockList(s, c.desk);
-  }
+  ShowAgain(c, {Window::frmStatus, Window::frmShopItem});
 }
 
 }  // namespace
