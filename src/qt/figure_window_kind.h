@@ -6,8 +6,9 @@
 // XWayland, whose window managers place toplevel windows by their own rules (Weston's puts a
 // screen-wide window at (32, 32); GNOME's and KDE's have rules of their own): there the figure
 // windows are not managed at all (override-redirect), which every X window manager leaves where
-// they are. Such windows never take the keyboard by themselves; a click on a figure gives it to
-// the game (keyboard_focus.h), and they stay out of task bars and pagers by nature.
+// they are. They stay out of task bars and pagers by nature, and no compositor gives them the
+// keyboard (keyboard_focus.h): there the game's keys reach only its pop-up menus, which take
+// the keyboard while the compositor has it on any X window.
 #pragma once
 
 #include <Qt>

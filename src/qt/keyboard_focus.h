@@ -10,6 +10,13 @@ namespace tolmark {
 // Whether one of the game's windows holds the keyboard now.
 bool GameHasKeyboard();
 
+// Whether the game may hand the window the keyboard itself. Not an unmanaged window (the figures
+// under a Wayland compositor, figure_window_kind.h): there the compositor alone gives the
+// keyboard, to the windows its window manager manages, and that manager takes the focus back
+// from an unmanaged window at once; the game, having held the focus for a moment, then counts
+// as left, and Qt closes the pop-up menu the same right click has just opened.
+bool MayTakeKeyboard(const QWidget& window);
+
 // Gives the window the keyboard if the game holds it; false (and nothing done) otherwise.
 bool PassKeyboardWithinGame(QWidget& window);
 

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "qt/figure_window_kind.h"
+#include "qt/keyboard_focus.h"
 #include "qt/picture_images.h"
 #include "qt/shape_region.h"
 #include "qt/virtual_keys.h"
@@ -216,8 +217,9 @@ void SceneWindow::paintEvent(QPaintEvent* event) {
 void SceneWindow::mousePressEvent(QMouseEvent* event) {
   const int button = GameButton(event->button());
   if (button == 0) return;
-  // A click gives the scene the keyboard, as it does on any desktop with or without a manager.
-  if (!isActiveWindow()) activateWindow();
+  // A click gives the scene the keyboard, as it does on any X desktop with or without a window
+  // manager; under a Wayland compositor only the compositor gives it (keyboard_focus.h).
+  if (!isActiveWindow() && MayTakeKeyboard(*this)) activateWindow();
   router_.RouteMouseDown(id_, button);
 }
 
