@@ -1,7 +1,11 @@
-// The game in a Wayland session: Weston's headless back end with XWayland, whose window manager
-// places ordinary windows by its own rules. The compositor has no input devices, so clicks are
-// handed to the windows directly (send-click); where the windows stand and what shape they have
-// is asked of the X server, and what the player sees is the compositor's own screenshot.
+// The game in a Wayland session: Weston with XWayland, whose window manager places ordinary
+// windows by its own rules. Where the windows stand and what shape they have is asked of the X
+// server. Two compositors:
+// - the headless back end, whose screenshots are what the player sees; it has no input devices,
+//   so clicks are handed to the windows directly (send-click);
+// - the X11 back end, its output a window on an Xvfb of its own: the pointer and keyboard of
+//   that X server are the compositor's seat, so xdotool there plays the player's hands, and the
+//   game gets real pointer and key events through XWayland, grabs and focus as on a desktop.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -11,13 +15,14 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <regex>
 #include <sstream>
-#include <thread>
 
 #include "child_process.h"
 #include "screenshot.h"
+#include "virtual_display.h"
 
 namespace tolmark::testing {
 namespace {
@@ -28,33 +33,29 @@ namespace fs = std::filesystem;
 constexpr int kScreenWidth = 800;
 constexpr int kScreenHeight = 600;
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty()) lines.push_back(line);
-  }
-  return lines;
-}
-
-bool HaveTool(const std::string& name) {
-  return testing::Run({"sh", "-c", "command -v " + name + " >/dev/null"}).status == 0;
-}
-
 struct Rect {
   int x = 0, y = 0, width = 0, height = 0;
   int Bottom() const { return y + height; }
 };
 
-class WaylandSession : public ::testing::Test {
+// One compositor with XWayland for a suite of tests, with the game's own home and runtime folders.
+class CompositorSession : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    for (const char* tool : {"weston", "weston-screenshooter", "Xwayland", "xdotool", "xwininfo", "xdpyinfo", "convert"}) {
+  // Whether all the programs are installed; otherwise the suite's tests are skipped.
+  static bool HaveTools(std::initializer_list<const char*> tools) {
+    missing_.clear();
+    for (const char* tool : tools) {
       if (!HaveTool(tool)) {
         missing_ = std::string(tool) + " is not installed (scripts/install-deps)";
-        return;
+        return false;
       }
     }
+    return true;
+  }
+
+  // Starts weston with the back end's options (the output kScreenWidth x kScreenHeight) and
+  // waits for its XWayland; hostDisplay is the X server a nested back end shows its output on.
+  static void StartCompositor(const std::string& backend, const std::string& hostDisplay = "") {
     work_ = fs::temp_directory_path() / ("tolmark2-wayland-" + std::to_string(getpid()));
     fs::remove_all(work_);
     for (const char* sub : {"home", "config", "run", "play", "shots"}) {
@@ -69,16 +70,19 @@ class WaylandSession : public ::testing::Test {
       fs::permissions(sockets, fs::perms::all | fs::perms::sticky_bit, fs::perm_options::replace);
     }
     socket_ = "tolmark-" + std::to_string(getpid());
+    display_.clear();
     const fs::path log = work_ / "weston.log";
+    ChildProcess::Options options = Env();
+    options.env["DISPLAY"] = hostDisplay;
     compositor_ = std::make_unique<ChildProcess>(
         std::vector<std::string>{"sh", "-c",
-                                 "exec weston --no-config --backend=headless-backend.so "
-                                 // pixels to take screenshots of, and leave to take them
-                                 "--use-pixman --debug --xwayland --width=" + std::to_string(kScreenWidth) +
+                                 "exec weston --no-config " + backend +
+                                     // drawn in software: no graphics card needed
+                                     " --use-pixman --xwayland --width=" + std::to_string(kScreenWidth) +
                                      " --height=" + std::to_string(kScreenHeight) +
                                      " --socket=" + socket_ + " --log=" + log.string() +
                                      " >/dev/null 2>&1"},
-        Env());
+        options);
     // The X server starts with the compositor and says where it listens.
     const std::regex listening("xserver listening on display (:[0-9]+)");
     ASSERT_TRUE(WaitFor([&] {
@@ -98,6 +102,7 @@ class WaylandSession : public ::testing::Test {
   static void TearDownTestSuite() {
     compositor_.reset();
     if (!work_.empty()) fs::remove_all(work_);
+    work_.clear();
   }
 
   void SetUp() override {
@@ -120,15 +125,6 @@ class WaylandSession : public ::testing::Test {
   }
 
   static RunResult X(std::vector<std::string> argv) { return testing::Run(std::move(argv), Env()); }
-
-  static bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (std::chrono::steady_clock::now() < deadline) {
-      if (condition()) return true;
-      std::this_thread::sleep_for(100ms);
-    }
-    return condition();
-  }
 
   static std::vector<std::string> VisibleWindowsOf(pid_t pid, const std::string& name) {
     std::vector<std::string> windows =
@@ -199,6 +195,18 @@ class WaylandSession : public ::testing::Test {
   inline static std::string socket_;
   inline static std::string display_;
   inline static std::unique_ptr<ChildProcess> compositor_;
+};
+
+// Weston's headless back end: what it shows is read back with weston-screenshooter (--debug).
+class WaylandSession : public CompositorSession {
+ protected:
+  static void SetUpTestSuite() {
+    if (!HaveTools({"weston", "weston-screenshooter", "Xwayland", "xdotool", "xwininfo", "xdpyinfo",
+                    "convert"})) {
+      return;
+    }
+    StartCompositor("--backend=headless-backend.so --debug");
+  }
 };
 
 TEST_F(WaylandSession, SceneCoversTheScreenFromItsCornerAndTheMerchantStandsOnTheBottomEdge) {
@@ -290,6 +298,134 @@ TEST_F(WaylandSession, ClicksReachTheMerchantAndBalloonsStandBesideHim) {
   EXPECT_EQ(probe.ReadLine(10s).value_or("nothing"), "mouse 2");
   probe.Terminate();
   EXPECT_TRUE(compositor_->Running());
+}
+
+// Weston's X11 back end, its output a window at the top left corner of an Xvfb larger than it:
+// the Xvfb's pointer and keyboard are the compositor's seat. The pointer goes where the player
+// moves it and the keys go where the compositor gives the keyboard, as in a session on real
+// hardware, so pop-up menus grab the pointer and keyboard as they do on a desktop.
+class SeatedWaylandSession : public CompositorSession {
+ protected:
+  static constexpr int kHostWidth = kScreenWidth + 100;
+  static constexpr int kHostHeight = kScreenHeight + 100;
+  static constexpr const char* kScene = "+++ Tolmark2 +++";
+  static constexpr const char* kBalloon = "MakeRGNTalkWindowTitle";
+
+  static void SetUpTestSuite() {
+    if (!HaveTools({"weston", "Xwayland", "Xvfb", "xdotool", "xwininfo", "xdpyinfo", "xprop",
+                    "xmessage"})) {
+      return;
+    }
+    host_ = StartVirtualDisplay(kHostWidth, kHostHeight);
+    ASSERT_FALSE(host_.name.empty()) << "Xvfb did not start";
+    StartCompositor("--backend=x11-backend.so", host_.name);
+  }
+
+  static void TearDownTestSuite() {
+    CompositorSession::TearDownTestSuite();
+    host_.server.reset();
+  }
+
+  // The player's hands: xdotool on the X server the compositor takes its input from.
+  static RunResult Host(std::vector<std::string> argv) {
+    ChildProcess::Options options;
+    options.env["DISPLAY"] = host_.name;
+    return testing::Run(std::move(argv), options);
+  }
+
+  // Moves the player's pointer to (x, y) of the compositor's screen; true once XWayland has it
+  // there over the window. The X11 back end takes the pointer's place when it enters the output
+  // window and follows its moves from there, so the pointer comes in from outside each time.
+  static bool PointAt(int x, int y, const std::string& window) {
+    Host({"xdotool", "mousemove", std::to_string(kHostWidth - 1), std::to_string(kHostHeight - 1)});
+    Host({"xdotool", "mousemove", std::to_string(x), std::to_string(y)});
+    const std::string there = "x:" + std::to_string(x) + " y:" + std::to_string(y) +
+                              " screen:0 window:" + window;
+    return WaitFor([&] { return FirstLine(X({"xdotool", "getmouselocation"}).output) == there; }, 3s);
+  }
+
+  // Puts the pointer on the merchant's figure, right of his board at the left end of the scene's
+  // shape (a click elsewhere in the scene goes through to the desktop).
+  static bool PointAtMerchant(const std::string& scene) {
+    const Rect shape = ShapeExtents(scene);
+    const int right = shape.x + shape.width;
+    for (const auto& [dx, dy] : {std::pair{17, 10}, {12, 10}, {22, 10}, {17, 18}, {12, 4}, {22, 4}}) {
+      if (PointAt(right - dx, kScreenHeight - dy, scene)) return true;
+    }
+    return false;
+  }
+
+  // The program's pop-up menu on the screen: its window that is neither a scene, a balloon nor
+  // the hint's tooltip (the pointer may rest on the merchant). Empty when none shows in the time.
+  static std::string MenuOf(pid_t pid, std::chrono::milliseconds wait) {
+    std::string menu;
+    WaitFor([&] {
+      for (const std::string& id : Lines(
+               X({"xdotool", "search", "--onlyvisible", "--pid", std::to_string(pid)}).output)) {
+        const std::string name = FirstLine(X({"xdotool", "getwindowname", id}).output);
+        if (name == kScene || name == kBalloon) continue;
+        if (X({"xprop", "-id", id, "_NET_WM_WINDOW_TYPE"}).output.find("TOOLTIP") ==
+            std::string::npos) {
+          menu = id;
+        }
+      }
+      return !menu.empty();
+    }, wait);
+    return menu;
+  }
+
+  // The end question: the game's answer to 終了, the menu's last item.
+  static bool AsksWhetherToEnd(pid_t pid) {
+    return WaitFor([&] { return !VisibleWindowsOf(pid, kBalloon).empty(); }, 10s);
+  }
+
+  inline static VirtualDisplay host_;
+};
+
+TEST_F(SeatedWaylandSession, RightClickOpensTheMenuThatStaysForThePointerToChooseFrom) {
+  ChildProcess game({TOLMARK2_PATH}, Env());
+  const std::string scene = SceneOf(game.Pid());
+  ASSERT_FALSE(scene.empty()) << "the game showed no scene";
+  ASSERT_TRUE(PointAtMerchant(scene)) << "no pixel of the merchant takes the pointer";
+  Host({"xdotool", "click", "3"});
+  const std::string menu = MenuOf(game.Pid(), 10s);
+  ASSERT_FALSE(menu.empty()) << "the right click opened no menu";
+  EXPECT_TRUE(VisibleWindowsOf(game.Pid(), kBalloon).empty());
+
+  // The pointer goes over to the last item: the menu is still there to take it, and the click
+  // chooses it.
+  const Rect at = Geometry(menu);
+  ASSERT_TRUE(PointAt(at.x + at.width / 3, at.Bottom() - 8, menu)) << "the menu closed by itself";
+  Host({"xdotool", "click", "1"});
+  EXPECT_TRUE(AsksWhetherToEnd(game.Pid())) << "choosing 終了 brought no end question";
+  EXPECT_TRUE(MenuOf(game.Pid(), 0ms).empty()) << "the menu stayed after the choice";
+  game.Terminate();
+  EXPECT_TRUE(game.WaitExit(10s).has_value());
+}
+
+TEST_F(SeatedWaylandSession, MenuTakesTheKeysWhileTheKeyboardIsWithAnotherXProgram) {
+  // The player works in another X program, which the compositor gave the keyboard as it appeared.
+  ChildProcess other({"xmessage", "-geometry", "+300+100", "typing here"}, Env());
+  std::string typing;
+  ASSERT_TRUE(WaitFor([&] {
+    typing = FirstLine(X({"xdotool", "getwindowfocus"}).output);
+    return FirstLine(X({"xdotool", "getwindowname", typing}).output) == "xmessage";
+  }, 20s)) << "the compositor gave xmessage no keyboard";
+
+  ChildProcess game({TOLMARK2_PATH}, Env());
+  const std::string scene = SceneOf(game.Pid());
+  ASSERT_FALSE(scene.empty()) << "the game showed no scene";
+  ASSERT_TRUE(PointAtMerchant(scene));
+  Host({"xdotool", "click", "3"});
+  ASSERT_FALSE(MenuOf(game.Pid(), 10s).empty()) << "the right click opened no menu";
+  // Up from no item reaches the last, 終了.
+  Host({"xdotool", "key", "Up"});
+  Host({"xdotool", "key", "Return"});
+  EXPECT_TRUE(AsksWhetherToEnd(game.Pid())) << "the keys chose nothing from the menu";
+  // The game took the keyboard only while its menu was open: it stays with the other program.
+  EXPECT_EQ(FirstLine(X({"xdotool", "getwindowfocus"}).output), typing);
+  game.Terminate();
+  EXPECT_TRUE(game.WaitExit(10s).has_value());
 }
 
 }  // namespace
