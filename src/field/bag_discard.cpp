@@ -3,13 +3,28 @@
 
 #include <algorithm>
 
+#include "field/travellers.h"
 #include "model/inventory.h"
+#include "model/numbers.h"
 
 namespace tolmark::field {
 
+namespace {
+
+// A buyer on the road has asked for a piece of the bag and waits for the answer: the piece he
+// would pay for must still be there when the answer comes.
+bool BuyerWaits(const GameState& s) {
+  return InRange(s.PendingAction, 300, 399) &&
+         InRange(s.FieldEventItem, 0, kTravellerRolls - 1) &&
+         TravellerOf(s.FieldEventItem) == Traveller::Buyer &&
+         (s.EventCode == 100 || s.EventCode == 101);
+}
+
+}  // namespace
+
 bool MayDiscard(const GameState& s) {
   const bool atTheCastleGate = s.FieldSteps == 300 && s.Destination == 3;
-  return !atTheCastleGate && s.StoryState != 7 && s.CommandBusy != kTrue;
+  return !atTheCastleGate && s.StoryState != 7 && s.CommandBusy != kTrue && !BuyerWaits(s);
 }
 
 bool DiscardOnePiece(GameState& s, std::int32_t row) {

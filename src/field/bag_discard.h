@@ -9,8 +9,8 @@
 namespace tolmark::field {
 
 // A discard is refused while a command is under way, at the castle gate (step 300 on the road
-// to モノリス城, where the royal order is counted) and while the 棟梁 waits for the five
-// holy-beast weapons (StoryState 7).
+// to モノリス城, where the royal order is counted), while the 棟梁 waits for the five
+// holy-beast weapons (StoryState 7) and while a buyer on the road waits for his answer.
 bool MayDiscard(const GameState& s);
 
 // One piece of the bag's row (1-based, as the list shows it) is thrown away: nothing is paid and
