@@ -22,6 +22,7 @@
 
 #include "child_process.h"
 #include "screenshot.h"
+#include "virtual_display.h"
 
 namespace tolmark::testing {
 namespace {
@@ -169,10 +170,6 @@ class Probe {
   std::string log_;
 };
 
-bool HaveTool(const std::string& name) {
-  return testing::Run({"sh", "-c", "command -v " + name + " >/dev/null"}).status == 0;
-}
-
 class TownDesktop : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -198,29 +195,15 @@ class TownDesktop : public ::testing::Test {
        "0, 0, " + std::to_string(kScreenWidth) + ", " + std::to_string(kFloor)});
   }
 
-  // Xvfb picks a free display number itself and writes it to the pipe; the display counts once
-  // a plain window of the root colour covers it (Xvfb's root stays black whatever xsetroot
-  // asks) and a screenshot shows the screen's size.
+  // The display counts once a plain window of the root colour covers it (Xvfb's root stays
+  // black whatever xsetroot asks) and a screenshot shows the screen's size.
   static void StartDisplay() {
     backdrop_.reset();
     server_.reset();
-    int fds[2];
-    if (pipe(fds) != 0) return;
-    ChildProcess::Options serverOptions;
-    serverOptions.passFd = fds[1];
-    server_ = std::make_unique<ChildProcess>(
-        std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
-                                 std::to_string(kScreenWidth) + "x" +
-                                     std::to_string(kScreenHeight) + "x24",
-                                 "-nolisten", "tcp"},
-        serverOptions);
-    close(fds[1]);
-    std::string number;
-    char c;
-    while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
-    close(fds[0]);
-    if (number.empty()) return;
-    display_ = ":" + number;
+    VirtualDisplay display = StartVirtualDisplay(kScreenWidth, kScreenHeight);
+    server_ = std::move(display.server);
+    if (display.name.empty()) return;
+    display_ = display.name;
     X({"xsetroot", "-solid", "#3366cc"});
     ChildProcess::Options backdropOptions = Env("");
     backdropOptions.captureOutput = true;
