@@ -93,6 +93,9 @@ constexpr std::array<SmallWindow, 2> kWindows = {{
     {Window::frmFStatus, &GameState::StatusOpen, LoadFieldStatusWindow, true},
 }};
 
+constexpr std::array<Window, 2> kClosedOnLeaving = {Window::frmFItem, Window::frmFStatus};
+static_assert(ClosesEachOnce(kWindows, kClosedOnLeaving));
+
 constexpr std::array<Window, 6> kRaised = {Window::frmField,   Window::frmMessage,
                                            Window::frmYes,     Window::frmNo,
                                            Window::frmFStatus, Window::frmFItem};
@@ -110,6 +113,7 @@ constexpr SceneRow kFieldScene = {
     .autoTalk = kAutoTalk,
     .commands = {},
     .windows = kWindows,
+    .closedOnLeaving = kClosedOnLeaving,
     .raised = kRaised,
     .answers = {.yesOffset = 17, .leftEdge = 55, .noOffset = 27, .wagonShifts = true},
     .startUp = FieldStartUp,

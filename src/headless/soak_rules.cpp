@@ -16,7 +16,7 @@ struct NamedFlag {
 };
 
 // Every single flag of the state (Collected is checked as an array).
-constexpr std::array<NamedFlag, 32> kFlags = {{
+constexpr std::array<NamedFlag, 34> kFlags = {{
     {"DemonsDefeated", &GameState::DemonsDefeated},
     {"GameCleared", &GameState::GameCleared},
     {"AlwaysOnTop", &GameState::AlwaysOnTop},
@@ -43,6 +43,8 @@ constexpr std::array<NamedFlag, 32> kFlags = {{
     {"StatusOpen", &GameState::StatusOpen},
     {"CollectionListOpen", &GameState::CollectionListOpen},
     {"OrderListOpen", &GameState::OrderListOpen},
+    {"MarketListsShut", &GameState::MarketListsShut},
+    {"MarketDealDone", &GameState::MarketDealDone},
     {"BossBattle", &GameState::BossBattle},
     {"BossBeatenThisTrip", &GameState::BossBeatenThisTrip},
     {"FieldStop", &GameState::FieldStop},
@@ -162,12 +164,8 @@ std::optional<std::string> BrokenWindows(const GameState& s, const HeadlessDeskt
       }
     }
   }
-  // The hero browses while the lists are on screen and no command (buying, leaving) is under
-  // way; once he has bought or given up, the lists stand until he walks out but no longer
-  // balance.
-  const bool browsing = (desk.IsOpen(Window::frmASell) || desk.IsOpen(Window::frmABuy)) &&
-                        s.CommandBusy == kFalse;
-  if (ledger != nullptr && browsing) {
+  const bool marketShown = desk.IsOpen(Window::frmASell) || desk.IsOpen(Window::frmABuy);
+  if (ledger != nullptr && marketShown) {
     if (auto breach = ledger(s)) return "the market's ledger: " + *breach;
   }
   return std::nullopt;

@@ -23,8 +23,8 @@ inline constexpr std::int32_t kMostPiecesInStock = 50;
 // - HP within 0..MaxHP and Gold within 0..kGoldCap, but for the road, where a find may leave
 //   either at -1 (the mark the next click settles);
 // - Reputation within 0..999;
-// - while the hero browses the town's market (its lists on screen, no command under way), the
-//   market's ledger balances;
+// - while the town's market has its lists on screen, the market's ledger holds (balanced while
+//   the hero browses; once the deal is done, the list is what was paid for, or empty);
 // - exactly one scene window is on screen (the road's may stay beside the town's until its next
 //   tick, as the hand-over to the town goes);
 // - each small window of the scene on screen is open exactly when its flag says so, and those

@@ -175,6 +175,11 @@ struct GameState {
   Flag OrderListOpen = kFalse;
   std::int32_t SelectedRow = 0;
   std::int32_t SelectedBuyRow = 0;
+  // The market's lists take no clicks: from the dealer's total until the hero says no or gives up.
+  Flag MarketListsShut = kFalse;
+  // The visit's deal is done: the list is paid for, or leaving without it was agreed. Nothing
+  // reopens the lists or offers 買う and 帰る again until the next visit to the town.
+  Flag MarketDealDone = kFalse;
 
   // Scene figures (screen units).
   std::int32_t HeroX = 0;

@@ -175,6 +175,8 @@ void Members(Is<GameState> auto& s, auto&& v) {
   v("OrderListOpen", FlagField{s.OrderListOpen});
   v("SelectedRow", s.SelectedRow);
   v("SelectedBuyRow", s.SelectedBuyRow);
+  v("MarketListsShut", FlagField{s.MarketListsShut});
+  v("MarketDealDone", FlagField{s.MarketDealDone});
 
   v("HeroX", s.HeroX);
   v("HeroY", s.HeroY);

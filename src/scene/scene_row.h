@@ -61,7 +61,8 @@ struct SceneRow {
   std::span<const CodeRange> codes;     // what an advance runs, by step code
   std::span<const CodeRange> autoTalk;  // codes at which automatic play reads on by itself
   std::span<const CodeRange> commands;  // codes at which a menu command holds the command lock
-  std::span<const SmallWindow> windows;
+  std::span<const SmallWindow> windows;  // in the order a change fills them again
+  std::span<const Window> closedOnLeaving;  // the small windows, in the order a hand-over closes them
   std::span<const Window> raised;       // what the watchdog brings to the front, in order
   AnswerPlacement answers;
 
@@ -99,6 +100,16 @@ constexpr bool SortedAndDisjoint(std::span<const CodeRange> ranges) {
     if (i > 0 && ranges[i - 1].high >= ranges[i].low) return false;
   }
   return true;
+}
+
+// A hand-over closes every small window of the scene, each once: checked where each scene is
+// defined.
+constexpr bool ClosesEachOnce(std::span<const SmallWindow> windows,
+                              std::span<const Window> closed) {
+  if (windows.size() != closed.size()) return false;
+  return std::all_of(windows.begin(), windows.end(), [&](const SmallWindow& w) {
+    return std::count(closed.begin(), closed.end(), w.window) == 1;
+  });
 }
 
 // Every submenu named as a parent stands before its items: checked where each menu is defined.

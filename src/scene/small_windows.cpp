@@ -59,7 +59,8 @@ void CloseSmallWindow(Scenes& c, Window window) {
 }
 
 void CloseSmallWindows(Scenes& c, const SceneRow& row) {
-  for (const SmallWindow& w : row.windows) {
+  for (Window window : row.closedOnLeaving) {
+    const SmallWindow& w = *Find(row, window);
     c.desk.CloseWindow(w.window);
     if (w.openFlag != nullptr) c.s.*w.openFlag = kFalse;
   }

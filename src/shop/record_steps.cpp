@@ -12,10 +12,14 @@
 namespace tolmark::shop {
 namespace {
 
-// The game ends on a refused file: no partial load may be played on.
-void EndOnRefusedFile(Scenes& c) {
+// A refused file is told as part of reading it, before any window shows what was read.
+void TellRefusedFile(Scenes& c) {
   c.desk.CloseWindow(Window::frmMessage);
   c.desk.MessageBox(kModifiedSaveMessage, false);
+}
+
+// The game ends on a refused file: no partial load may be played on.
+void EndOnRefusedFile(Scenes& c) {
   c.desk.UnloadAllExcept(Window::frmShop);
   CloseSceneWindow(c, Window::frmShop);
   c.desk.EndProgram();
@@ -71,6 +75,7 @@ void SaveORLoad(Scenes& c) {
     return;
   }
   const LoadResult loaded = ReadSaveFile(s, std::filesystem::path(kSaveFileName));
+  if (loaded == LoadResult::kRejected) TellRefusedFile(c);
   RefreshOpenWindows(c);
   switch (loaded) {
     case LoadResult::kAccepted:

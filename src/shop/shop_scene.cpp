@@ -125,6 +125,11 @@ constexpr std::array<SmallWindow, 4> kWindows = {{
      false},
 }};
 
+// Setting out on a trip closes them in this order.
+constexpr std::array<Window, 4> kClosedOnLeaving = {Window::frmList, Window::frmShopItem,
+                                                    Window::frmStatus, Window::frmOrder};
+static_assert(ClosesEachOnce(kWindows, kClosedOnLeaving));
+
 constexpr std::array<Window, 8> kRaised = {
     Window::frmShop,   Window::frmMessage, Window::frmYes,  Window::frmNo,
     Window::frmStatus, Window::frmOrder,   Window::frmList, Window::frmShopItem};
@@ -142,6 +147,7 @@ constexpr SceneRow kShopScene = {
     .autoTalk = kAutoTalk,
     .commands = {},
     .windows = kWindows,
+    .closedOnLeaving = kClosedOnLeaving,
     .raised = kRaised,
     .answers = {.yesOffset = 10, .leftEdge = 50, .noOffset = 20, .wagonShifts = false},
     .startUp = ShopStartUp,

@@ -12,7 +12,8 @@ void OpenArmsMenu(Scenes& c) {
   ShowAlwaysOnTopItems(m, "aActive", "aNoActive", s.AlwaysOnTop);
 
   const bool busy = s.CommandBusy == kTrue;
-  if (s.Destination == destination::kCastle) {
+  // Once the list is paid for or leaving is agreed, the visit has nothing more to sell.
+  if (s.Destination == destination::kCastle || s.MarketDealDone == kTrue) {
     SetItemVisible(m, "abuy", false);
     SetItemVisible(m, "ahome", false);
   } else if (s.TownPurchaseCount >= 1 && !busy) {

@@ -37,6 +37,7 @@ MarketStep Ask(std::string_view yes, std::string_view no) {
 MarketStep KeepBrowsing(GameState& s) {
   s.Answer = 0;
   s.CommandBusy = kFalse;
+  s.MarketListsShut = kFalse;
   MarketStep step;
   step.talk = Dealer(deal_line::kBuySomething, kBrowsing);
   return step;
@@ -68,6 +69,7 @@ MarketStep BuyArmsTurn(GameState& s) {
   if (s.Answer == kAnswerYes) {
     s.Answer = 0;
     SubtractFrom(s.Gold, s.DealAmount);
+    s.MarketDealDone = kTrue;
     s.PendingAction = 203;
     step.talk = Dealer(deal_line::kThanks, 203);
     return step;
@@ -79,6 +81,7 @@ MarketStep BuyArmsTurn(GameState& s) {
       // clamp only keeps a hand-made list from wrapping.
       s.DealAmount = static_cast<std::int32_t>(std::clamp<std::int64_t>(
           ShoppingListTotal(s), 0, std::numeric_limits<std::int32_t>::max()));
+      s.MarketListsShut = kTrue;
       step.talk = Dealer(TotalLine(s), 201);
       return step;
     case 201:
@@ -97,6 +100,7 @@ MarketStep BuyArmsTurn(GameState& s) {
       return WalkOut(s);
     case 210:
       s.CommandBusy = kFalse;
+      s.MarketListsShut = kFalse;
       step.talk = Dealer(deal_line::kGiveUp, kBrowsing);
       return step;
     default:
@@ -115,6 +119,7 @@ MarketStep GoHomeTurn(GameState& s) {
   if (s.Answer == kAnswerYes) {
     s.Answer = 0;
     s.TownPurchaseCount = 0;
+    s.MarketDealDone = kTrue;
     step.talk = Dealer(deal_line::kCarriageCalled, 502);
     return step;
   }

@@ -1,10 +1,10 @@
 // Moving pieces between the market and the shopping list.
 #include "town/market_lists.h"
 
-#include "model/numbers.h"
-
 #include <algorithm>
 #include <array>
+
+#include "town/market_deal.h"
 
 namespace tolmark::town {
 namespace {
@@ -107,7 +107,9 @@ int ShownBuyRow(const GameState& s) {
   return row >= 1 && row <= used ? row : 0;
 }
 
-bool ListsTakeClicks(const GameState& s) { return !InRange(s.PendingAction, 200, 299); }
+bool ListsTakeClicks(const GameState& s) {
+  return s.MarketListsShut == kFalse && s.MarketDealDone == kFalse;
+}
 
 bool SellListGesture(GameState& s, int shownRow, ListGesture gesture) {
   if (!ListsTakeClicks(s)) return false;
@@ -141,6 +143,14 @@ std::optional<std::string> MarketLedgerBreach(const GameState& s) {
   if (s.TownPurchaseCount < 0 || s.TownPurchaseCount > kPurchaseRows) {
     return "TownPurchaseCount " + std::to_string(s.TownPurchaseCount) + " is outside 0..10";
   }
+  if (s.MarketDealDone == kTrue) {
+    if (s.TownPurchaseCount == 0 || ShoppingListTotal(s) == s.DealAmount) return std::nullopt;
+    return "the deal is done, but the shopping list is worth " +
+           std::to_string(ShoppingListTotal(s)) + " and " +
+           std::to_string(s.DealAmount) + " were paid";
+  }
+  // While a command runs (buying, the question of leaving) the ledger is its business.
+  if (s.CommandBusy != kFalse) return std::nullopt;
   std::array<bool, kMarketRows> listed{};
   for (std::int32_t k = 0; k < s.TownPurchaseCount; ++k) {
     const PurchaseEntry& row = s.TownPurchases[static_cast<std::size_t>(k)];

@@ -55,10 +55,11 @@ enum class ListGesture : std::uint8_t {
 int ShownSellRow(const GameState& s);
 int ShownBuyRow(const GameState& s);
 
-// Both lists are shut from the moment the dealer names the total (BuyArms 200) until the hero
-// gives up or says no (back to browsing, 4); after a purchase they stay shut while he leaves.
-// Derived from the step code, so an end question declined in the middle of the deal leaves
-// them shut too. A shut list takes no press, right press or double click at all.
+// Both lists are shut from the moment the dealer names the total until the hero gives up or
+// says no, and for the rest of the visit once the deal is done (paid for, or leaving agreed).
+// Kept by the deal itself, not read from the step code, so no end question coming and going
+// in between can open them. A shut list takes no press, right press or double click at all:
+// not even the selection moves.
 bool ListsTakeClicks(const GameState& s);
 
 // Input on frmASell (ListMouseDown with the row under the pointer, or DoubleClick with the
@@ -72,11 +73,12 @@ bool SellListGesture(GameState& s, int shownRow, ListGesture gesture);
 // double click).
 bool BuyListGesture(GameState& s, int shownRow, ListGesture gesture);
 
-// The ledger's invariant while the hero browses: TownPurchaseCount in 0..10; every used
+// The ledger's invariant while the market's lists are on screen. TownPurchaseCount is in
+// 0..10. Once the deal is done, the list holds exactly what was paid for (DealAmount), or
+// nothing when the hero left without it. While he browses (no command under way), every used
 // shopping-list row names exactly one market row, no two name the same one, and holds 1..10
 // pieces; every market row holds 0..10 and, with its shopping-list row, exactly 10; a full
-// market row has no shopping-list row. The first breach found, described, or none. (Once the
-// hero has bought or given up, the list travels home or is dropped and no longer balances.)
+// market row has no shopping-list row. The first breach found, described, or none.
 std::optional<std::string> MarketLedgerBreach(const GameState& s);
 
 }  // namespace tolmark::town

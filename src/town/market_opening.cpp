@@ -11,6 +11,8 @@ int OpenMarket(GameState& s, Random& random) {
   s.SelectedRow = 0;
   s.SelectedBuyRow = 0;
   s.TownPurchaseCount = 0;
+  s.MarketListsShut = kFalse;
+  s.MarketDealDone = kFalse;
   if (s.Chapter == kMarketStoryChapter && s.StoryState == kStoryBeforeMarket) {
     s.StoryState = kStoryAfterMarket;
   }

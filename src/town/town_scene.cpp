@@ -42,6 +42,10 @@ constexpr std::array<SmallWindow, 2> kWindows = {{
     {Window::frmABuy, nullptr, LoadArmsBuyWindow, true},
 }};
 
+// Leaving for the road takes the shopping list down first, then the goods.
+constexpr std::array<Window, 2> kClosedOnLeaving = {Window::frmABuy, Window::frmASell};
+static_assert(ClosesEachOnce(kWindows, kClosedOnLeaving));
+
 constexpr std::array<Window, 6> kRaised = {Window::frmArms, Window::frmMessage,
                                            Window::frmYes,  Window::frmNo,
                                            Window::frmASell, Window::frmABuy};
@@ -61,6 +65,7 @@ constexpr SceneRow kTownScene = {
     .autoTalk = {},
     .commands = kCommands,
     .windows = kWindows,
+    .closedOnLeaving = kClosedOnLeaving,
     .raised = kRaised,
     .answers = {.yesOffset = 17, .leftEdge = 55, .noOffset = 27, .wagonShifts = false},
     .startUp = ArmsStartUp,
