@@ -3,6 +3,7 @@
 #include "model/numbers.h"
 
 #include "present/shapes.h"
+#include "town/town_codes.h"
 
 namespace tolmark::town {
 namespace {
@@ -26,7 +27,7 @@ void EnterCounterScene(GameState& s, const ScreenMetrics& m) {
   s.VisitorX = m.PxX(kCounterFigureXPx);
   s.VisitorY = StandOnFloor(m, s.VisitorPicture);
   s.VisitorFrame = 2;
-  s.PendingAction = 0;
+  s.PendingAction = code::Arriving;
   s.EventActive = kTrue;
 }
 
@@ -35,7 +36,7 @@ ScenePoint CounterBoardAt(const GameState& s, const ScreenMetrics& m) {
 }
 
 void ArriveAtCounter(GameState& s) {
-  s.PendingAction = 1;
+  s.PendingAction = code::CounterFirst;
   s.ScenePhase = 21;
 }
 

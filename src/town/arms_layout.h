@@ -35,7 +35,7 @@ struct ScenePoint {
 
 // frmArms's loading with SceneEntry 6, after the shared start-up part (SceneName, ActiveScene,
 // the watchdog timer): the hero at x -32 standing on the floor, frame 2, ScenePhase 0; the
-// counter figure (CounterFigureFor) at 100 px on the floor, frame 2; PendingAction 0 and
+// counter figure (CounterFigureFor) at 100 px on the floor, frame 2; PendingAction Arriving and
 // EventActive set. No random draw. The step function then draws VisitorPicture at
 // (VisitorX, VisitorY) and the board (picture 99) at CounterBoardAt, shows the frame (the hero
 // is not drawn yet), sets Timer1 to 100 ms and, in the town, opens the market (OpenMarket).
@@ -44,23 +44,23 @@ void EnterCounterScene(GameState& s, const ScreenMetrics& m);
 // Where the counter board (picture 99) is drawn: 15 px left of the figure, 5 px above its top.
 ScenePoint CounterBoardAt(const GameState& s, const ScreenMetrics& m);
 
-// The tick in ScenePhase 20, the hero arrived at the counter: PendingAction 1, ScenePhase 21
-// (the tick idles during the talk). The step function stops Timer1 and runs ShopArms in the
+// The tick in ScenePhase 20, the hero arrived at the counter: PendingAction CounterFirst,
+// ScenePhase 21 (the tick idles during the talk). The step function stops Timer1 and runs ShopArms in the
 // town, CastleTurn elsewhere, which says the first line.
 void ArriveAtCounter(GameState& s);
 
-// The end of a visit (BuyArms 204, GoHome 503, CastleTurn 91): ScenePhase 30 and Homebound
+// The end of a visit (LeaveBought, LeaveEmptyHanded, LeaveCastle): ScenePhase 30 and Homebound
 // set. The step function sets Timer1 to 100 ms; the walking step then takes the hero out to
 // the left and the tick leaves for the road home once he is gone.
 void StartWalkingOut(GameState& s);
 
-// The epilogue's bare stage (EndingTurn 725, after PendingAction 726 is set): the visitor
+// The epilogue's bare stage (after PendingAction EpilogueBusy is set): the visitor
 // becomes the blank picture 146 at (0, 0), two frames, frame 1. The step function closes the
 // balloon, draws picture 146 at (0, 0) and shows the frame: the king, the board and the hero
 // are gone. Then it pauses 1000 ms.
 void ClearStageForEpilogue(GameState& s);
 
-// After the narration (EndingTurn 725): the hero alone on the stage, picture 134. The step
+// After the epilogue's narration: the hero alone on the stage, picture 134. The step
 // function draws HeroPicture at (HeroX, HeroY) and shows the frame.
 void HeroStandsAlone(GameState& s);
 

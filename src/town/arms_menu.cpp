@@ -2,6 +2,7 @@
 #include "model/numbers.h"
 #include "scene/menus.h"
 #include "town/arms_operations.h"
+#include "town/town_codes.h"
 #include "town/town_scene.h"
 
 namespace tolmark::town {
@@ -21,9 +22,9 @@ void OpenArmsMenu(Scenes& c) {
     SetItemVisible(m, "ahome", true);
   } else {
     SetItemVisible(m, "abuy", false);
-    SetItemVisible(m, "ahome", s.PendingAction == 4 && !busy);
+    SetItemVisible(m, "ahome", s.PendingAction == code::Browsing && !busy);
   }
-  if (InRange(s.PendingAction, 700, 799)) {
+  if (InRange(s.PendingAction, code::EndingFirst, code::EndingLast)) {
     SetItemVisible(m, "abuy", false);
     SetItemVisible(m, "ahome", false);
     SetItemVisible(m, "aend", true);

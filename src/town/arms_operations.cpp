@@ -3,6 +3,7 @@
 #include "town/arms_operations.h"
 
 #include "art/picture_names.h"
+#include "scene/common_commands.h"
 #include "scene/dialogue.h"
 #include "scene/small_windows.h"
 #include "scene/startup.h"
@@ -11,6 +12,7 @@
 #include "town/market_deal.h"
 #include "town/market_opening.h"
 #include "town/market_talk.h"
+#include "town/town_codes.h"
 #include "town/town_scene.h"
 #include "town/town_windows.h"
 
@@ -58,7 +60,7 @@ void ArmsTick(Scenes& c) {
     CloseSceneWindow(c, Window::frmArms);
     return;
   }
-  if (s.PendingAction >= 900) return;  // the end question is open
+  if (s.PendingAction >= kEndConversation.low) return;  // the end question is open
   switch (s.ScenePhase) {
     case 0:
       s.ScenePhase = 10;
@@ -84,11 +86,11 @@ void ArmsTick(Scenes& c) {
   }
 }
 
-// 5 at the castle: the delivery is being counted and a click does nothing.
+// At the castle, while the delivery is being counted, a click does nothing.
 void CounterTurn(Scenes& c) {
   if (c.s.Destination == destination::kTown) {
     ShopArms(c);
-  } else if (c.s.PendingAction != 5) {
+  } else if (c.s.PendingAction != code::Counting) {
     CastleTurn(c);
   }
 }

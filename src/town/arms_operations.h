@@ -6,12 +6,12 @@
 
 namespace tolmark::town {
 
-void CounterTurn(Scenes& c);  // 1..199: the market in the town, the king at the castle
+void CounterTurn(Scenes& c);  // the market in the town, the king at the castle
 void ShopArms(Scenes& c);     // the town's counter
 void CastleTurn(Scenes& c);   // the castle's counter
-void BuyArms(Scenes& c);      // 200..499
-void GoHome(Scenes& c);       // 500..699
-void EndingTurn(Scenes& c);   // 700..899
+void BuyArms(Scenes& c);      // buying the shopping list
+void GoHome(Scenes& c);       // leaving without it
+void EndingTurn(Scenes& c);   // the ending
 
 // The town/castle window's start-up: nothing unless the road handed over to it.
 void ArmsStartUp(Scenes& c);

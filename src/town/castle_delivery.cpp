@@ -7,22 +7,23 @@
 
 #include "model/inventory.h"
 #include "model/numbers.h"
+#include "town/town_codes.h"
 
 namespace tolmark::town {
 namespace {
 
 constexpr std::array<TalkRow, 1> kClearedRows = {{
-    {1, Speaker::Counter, castle_line::kWellDone, kReplayCode},
+    {code::KingGreets, Speaker::Counter, castle_line::kWellDone, code::HeroAnswers},
 }};
 static_assert(SortedByCode(kClearedRows));
 
 constexpr std::array<TalkRow, 6> kVisitRows = {{
-    {1, Speaker::Counter, castle_line::kAreYouTheDealer, 2},
-    {2, Speaker::Hero, castle_line::kBringingWeapons, 3},
-    {3, Speaker::Counter, castle_line::kLetMeSee, kDeliverCode},
-    {kNothingBroughtCode, Speaker::Counter, castle_line::kNextTime, 90},
-    {31, Speaker::Counter, castle_line::kAgainPlease, 90},
-    {90, Speaker::Hero, castle_line::kComeAgain, kWalkOutCode},
+    {code::KingGreets, Speaker::Counter, castle_line::kAreYouTheDealer, code::HeroAnswers},
+    {code::HeroAnswers, Speaker::Hero, castle_line::kBringingWeapons, code::KingAsksToSee},
+    {code::KingAsksToSee, Speaker::Counter, castle_line::kLetMeSee, code::Deliver},
+    {code::NothingBrought, Speaker::Counter, castle_line::kNextTime, code::HeroTakesLeave},
+    {code::KingAsksAgain, Speaker::Counter, castle_line::kAgainPlease, code::HeroTakesLeave},
+    {code::HeroTakesLeave, Speaker::Hero, castle_line::kComeAgain, code::LeaveCastle},
 }};
 static_assert(SortedByCode(kVisitRows));
 
@@ -63,7 +64,7 @@ TalkScript CastleScript(const GameState& s) {
   return kVisitRows;
 }
 
-void ReplayEnding(GameState& s) { s.PendingAction = kEpilogueCode; }
+void ReplayEnding(GameState& s) { s.PendingAction = code::Epilogue; }
 
 std::string DeliveryRowLine(const OrderEntry& order, std::int32_t orderRow, std::int32_t pieces) {
   return order.Name + std::string(castle_line::kRowJoin) + std::to_string(pieces) +
@@ -74,7 +75,7 @@ std::string DeliveryRowLine(const OrderEntry& order, std::int32_t orderRow, std:
 DeliveryOutcome DeliverRoyalOrder(GameState& s, const DeliveryLineSink& sayRow) {
   DeliveryOutcome outcome;
   s.DealAmount = 0;
-  s.PendingAction = kCountingCode;
+  s.PendingAction = code::Counting;
   for (std::int32_t r = 0; r < kOrderRows; ++r) {
     OrderEntry& order = s.RoyalOrder[static_cast<std::size_t>(r)];
     if (order.Wanted < 1) continue;
@@ -101,8 +102,8 @@ DeliveryOutcome DeliverRoyalOrder(GameState& s, const DeliveryLineSink& sayRow) 
   }
 
   if (outcome.rowsDelivered == 0) {
-    s.PendingAction = kNothingBroughtCode;
-    outcome.next = kNothingBroughtCode;
+    s.PendingAction = code::NothingBrought;
+    outcome.next = code::NothingBrought;
     outcome.line = castle_line::kNothingBrought;
     return outcome;
   }
@@ -112,12 +113,12 @@ DeliveryOutcome DeliverRoyalOrder(GameState& s, const DeliveryLineSink& sayRow) 
   // The king pays in full, past the purse's usual ceiling if need be.
   s.Gold = ClampToMoney(std::int64_t{s.Gold} + s.DealAmount);
   if (s.BossBeatenThisTrip != kFalse) {
-    s.PendingAction = kEndingCode;
-    outcome.next = kEndingCode;
+    s.PendingAction = code::KingPaysInFull;
+    outcome.next = code::KingPaysInFull;
     return outcome;
   }
-  s.PendingAction = kPaymentCode;
-  outcome.next = kPaymentCode;
+  s.PendingAction = code::KingPays;
+  outcome.next = code::KingPays;
   outcome.line = castle_line::kStillShort;
   return outcome;
 }
@@ -128,12 +129,12 @@ TalkStep PaymentTalk(const GameState& s) {
     return {Speaker::Counter,
             std::string(castle_line::kPaidWithWagon) + amount +
                 std::string(castle_line::kPaidWithWagonAfter),
-            31};
+            code::KingAsksAgain};
   }
   return {Speaker::Counter,
           std::string(castle_line::kPaidForWeapons) + amount +
               std::string(castle_line::kPaidForWeaponsAfter),
-          31};
+          code::KingAsksAgain};
 }
 
 }  // namespace tolmark::town

@@ -12,6 +12,7 @@
 #include "town/clear_report.h"
 #include "town/ending_epilogue.h"
 #include "town/ending_story.h"
+#include "town/town_codes.h"
 
 namespace tolmark::town {
 namespace {
@@ -41,7 +42,7 @@ void KeepTheEnding(Scenes& c) {
   }
 }
 
-// 725: everything from the bare stage to the thanks, within one click.
+// Everything from the bare stage to the thanks, within one click.
 void Epilogue(Scenes& c) {
   GameState& s = c.s;
   BeginEpilogue(s);
@@ -60,10 +61,10 @@ void Epilogue(Scenes& c) {
     c.desk.Sleep(kLostGoodsPauseMs);
   });
   KeepTheEnding(c);
-  s.PendingAction = kThanksBusy;
+  s.PendingAction = code::ThanksBusy;
   Say(c, kThanksForPlaying, kFalse);
   c.desk.Pump();
-  s.PendingAction = kClosingNotesStart;
+  s.PendingAction = code::ClosingNotes;
 }
 
 }  // namespace
@@ -75,32 +76,32 @@ void CastleTurn(Scenes& c) {
     return;
   }
   switch (s.PendingAction) {
-    case kReplayCode:
+    case code::HeroAnswers:
       if (s.GameCleared == kFalse) return;
       ReplayEnding(s);
       EndingTurn(c);
       return;
-    case kDeliverCode: {
+    case code::Deliver: {
       const DeliveryOutcome outcome = DeliverRoyalOrder(s, [&c](const std::string& line) {
         Say(c, line, kTrue);
         c.desk.Pump();
         c.desk.Sleep(kDeliveryRowPauseMs);
       });
       s.PendingAction = outcome.next;
-      if (outcome.next == kEndingCode) {
+      if (outcome.next == code::KingPaysInFull) {
         EndingTurn(c);
       } else {
         Say(c, outcome.line, kTrue);
       }
       return;
     }
-    case kPaymentCode: {
+    case code::KingPays: {
       const TalkStep talk = PaymentTalk(s);
       s.PendingAction = talk.next;
       Say(c, talk.line, SayFlag(talk.speaker));
       return;
     }
-    case kWalkOutCode:
+    case code::LeaveCastle:
       StartWalkingOut(s);
       c.desk.SetTimer(Window::frmArms, Timer::Timer1, kWalkingTickMs);
       return;
@@ -111,14 +112,14 @@ void CastleTurn(Scenes& c) {
 
 void EndingTurn(Scenes& c) {
   GameState& s = c.s;
-  const std::int32_t code = s.PendingAction;
-  if (const TalkRow* row = FindTalkRow(KingsStory(), code)) {
+  const std::int32_t at = s.PendingAction;
+  if (const TalkRow* row = FindTalkRow(KingsStory(), at)) {
     SayRow(c, *row, EndingRowLine(*row, s));
-  } else if (const TalkRow* note = FindTalkRow(ClosingNotes(), code)) {
+  } else if (const TalkRow* note = FindTalkRow(ClosingNotes(), at)) {
     SayRow(c, *note, note->text);
-  } else if (code == kEpilogueStart) {
+  } else if (at == code::Epilogue) {
     Epilogue(c);
-  } else if (code == kGameCloses) {
+  } else if (at == code::GameCloses) {
     // With no window left the game is over; the desktop is told so rather than left to notice.
     c.desk.UnloadAllExcept(Window::frmArms);
     c.desk.CloseWindow(Window::frmArms);

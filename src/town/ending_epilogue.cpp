@@ -6,6 +6,7 @@
 #include "model/inventory.h"
 #include "town/arms_layout.h"
 #include "town/ending_story.h"
+#include "town/town_codes.h"
 
 namespace tolmark::town {
 namespace {
@@ -18,7 +19,7 @@ void Lost(const LostGoodsSink& onLost, int& lots) {
 }  // namespace
 
 void BeginEpilogue(GameState& s) {
-  s.PendingAction = kEpilogueBusy;
+  s.PendingAction = code::EpilogueBusy;
   ClearStageForEpilogue(s);
 }
 

@@ -1,4 +1,4 @@
-// What the epilogue (EndingTurn 725) does to the game: the stage cleared, the hero's last bag
+// What the epilogue (EndingTurn's code::Epilogue) does to the game: the stage cleared, the hero's last bag
 // put into the shop's stock, the bag's size given back after a hired wagon, and the game marked
 // cleared before it is saved. The narration, the pauses, the save and the clear report are the
 // step function's, in the order told at each function.
@@ -15,7 +15,7 @@ namespace tolmark::town {
 // The pause that alone marks each lot of goods lost at the ending.
 inline constexpr int kLostGoodsPauseMs = 2000;
 
-// EndingTurn 725, first: PendingAction 726 (clicks now change nothing) and the bare stage
+// The epilogue, first: PendingAction code::EpilogueBusy (clicks now change nothing) and the bare stage
 // (ClearStageForEpilogue). The step function closes the balloon, draws picture 146 at (0, 0),
 // shows the frame, pauses kBareStagePauseMs, says the narration (kEpilogueNarration), sets
 // HeroStandsAlone and draws the hero alone, then calls SettleTheEnding.
@@ -36,7 +36,8 @@ int StockTheLastBag(GameState& s, const LostGoodsSink& onLost);
 // After the bag is stocked: with a hired wagon the bag's own size comes back (BagCapacity =
 // SavedBagCapacity); GameCleared -1. The step function then saves the game without a prompt
 // (WriteSaveFile to Tolmark.dat), appends the clear report (WriteClearReport), sets
-// PendingAction 727, has the hero say kThanksForPlaying, pumps and sets PendingAction 730.
+// PendingAction code::ThanksBusy, has the hero say kThanksForPlaying, pumps and sets
+// PendingAction code::ClosingNotes.
 void MarkGameCleared(GameState& s);
 
 // BeginEpilogue's followers in one: StockTheLastBag then MarkGameCleared.

@@ -1,48 +1,53 @@
 // The king's story, the narration and the closing notes.
 #include "town/ending_story.h"
 
+#include "town/town_codes.h"
+
 namespace tolmark::town {
 namespace {
 
-constexpr std::int32_t kPaymentRow = 700;
+// The story's lines, one a click: the payment, then the king and the hero talk.
+constexpr std::int32_t Story(std::int32_t line) { return code::KingsStoryLine(line); }
+constexpr std::int32_t Note(std::int32_t note) { return code::ClosingNote(note); }
 
 // clang-format off
 constexpr std::array<TalkRow, 25> kStoryRows = {{
-    {700, Speaker::Counter, "", 701},  // the payment: EndingRowLine
-    {701, Speaker::Counter, "あんたの所はこれで最後か", 702},
-    {702, Speaker::Hero,    "何でこんなに武器を集めてるんだ？", 703},
-    {703, Speaker::Counter, "モンスターが攻めて来るって話でね", 704},
-    {704, Speaker::Counter, "それで武器屋に頼んで武器を集めてたのじゃ", 705},
-    {705, Speaker::Counter, "だが、武器は集まっても", 706},
-    {706, Speaker::Counter, "戦士が集まらんでな……", 707},
-    {707, Speaker::Counter, "やはり、ここらの戦士にはドラゴンは荷が重いか……", 708},
-    {708, Speaker::Hero,    "ドラゴン？", 709},
-    {709, Speaker::Counter, "そう、レッドドラゴンじゃ", 710},
-    {710, Speaker::Hero,    "それなら、ここに来る時に倒したぞ", 711},
-    {711, Speaker::Counter, "なんじゃとっ？！", 712},
-    {712, Speaker::Counter, "赤い奴じゃぞ？", 713},
-    {713, Speaker::Hero,    "あぁ、赤かった", 714},
-    {714, Speaker::Counter, "な…なんと！", 715},
-    {715, Speaker::Counter, "………………………", 716},
-    {716, Speaker::Counter, "やったぞい！！", 717},
-    {717, Speaker::Counter, "これでモンスターに怯えなくてすむ！", 718},
-    {718, Speaker::Hero,    "しかし、何で狙われてたんだ？", 719},
-    {719, Speaker::Counter, "それはじゃな………", 720},
-    {720, Speaker::Counter, "ちょいとドラゴンの卵が食べたくなって", 721},
-    {721, Speaker::Counter, "ちょちょっと盗んできたら、", 722},
-    {722, Speaker::Counter, "あやつめ、怒りやがる。短気な奴じゃ", 723},
-    {723, Speaker::Hero,    "……………………………", 724, 2000},
-    {724, Speaker::Hero,    "あんたが悪い！！", kEpilogueStart},
+    {code::KingPaysInFull, Speaker::Counter, "", Story(1)},  // the payment: EndingRowLine
+    {Story(1),  Speaker::Counter, "あんたの所はこれで最後か", Story(2)},
+    {Story(2),  Speaker::Hero,    "何でこんなに武器を集めてるんだ？", Story(3)},
+    {Story(3),  Speaker::Counter, "モンスターが攻めて来るって話でね", Story(4)},
+    {Story(4),  Speaker::Counter, "それで武器屋に頼んで武器を集めてたのじゃ", Story(5)},
+    {Story(5),  Speaker::Counter, "だが、武器は集まっても", Story(6)},
+    {Story(6),  Speaker::Counter, "戦士が集まらんでな……", Story(7)},
+    {Story(7),  Speaker::Counter, "やはり、ここらの戦士にはドラゴンは荷が重いか……", Story(8)},
+    {Story(8),  Speaker::Hero,    "ドラゴン？", Story(9)},
+    {Story(9),  Speaker::Counter, "そう、レッドドラゴンじゃ", Story(10)},
+    {Story(10), Speaker::Hero,    "それなら、ここに来る時に倒したぞ", Story(11)},
+    {Story(11), Speaker::Counter, "なんじゃとっ？！", Story(12)},
+    {Story(12), Speaker::Counter, "赤い奴じゃぞ？", Story(13)},
+    {Story(13), Speaker::Hero,    "あぁ、赤かった", Story(14)},
+    {Story(14), Speaker::Counter, "な…なんと！", Story(15)},
+    {Story(15), Speaker::Counter, "………………………", Story(16)},
+    {Story(16), Speaker::Counter, "やったぞい！！", Story(17)},
+    {Story(17), Speaker::Counter, "これでモンスターに怯えなくてすむ！", Story(18)},
+    {Story(18), Speaker::Hero,    "しかし、何で狙われてたんだ？", Story(19)},
+    {Story(19), Speaker::Counter, "それはじゃな………", Story(20)},
+    {Story(20), Speaker::Counter, "ちょいとドラゴンの卵が食べたくなって", Story(21)},
+    {Story(21), Speaker::Counter, "ちょちょっと盗んできたら、", Story(22)},
+    {Story(22), Speaker::Counter, "あやつめ、怒りやがる。短気な奴じゃ", Story(23)},
+    {Story(23), Speaker::Hero,    "……………………………", Story(24), 2000},
+    {Story(24), Speaker::Hero,    "あんたが悪い！！", code::Epilogue},
 }};
 
 constexpr std::array<TalkRow, 4> kClosingRows = {{
-    {730, Speaker::Hero, ending_line::kSaved,         731},
-    {731, Speaker::Hero, ending_line::kEnjoy,         732},
-    {732, Speaker::Hero, ending_line::kClearFileMade, 733},
-    {733, Speaker::Hero, ending_line::kHaveALook,     kGameCloses},
+    {Note(0), Speaker::Hero, ending_line::kSaved,         Note(1)},
+    {Note(1), Speaker::Hero, ending_line::kEnjoy,         Note(2)},
+    {Note(2), Speaker::Hero, ending_line::kClearFileMade, Note(3)},
+    {Note(3), Speaker::Hero, ending_line::kHaveALook,     code::GameCloses},
 }};
 // clang-format on
 static_assert(SortedByCode(kStoryRows) && SortedByCode(kClosingRows));
+static_assert(kStoryRows.back().code == code::KingsStoryLast);
 
 }  // namespace
 
@@ -50,7 +55,7 @@ TalkScript KingsStory() { return kStoryRows; }
 TalkScript ClosingNotes() { return kClosingRows; }
 
 std::string EndingRowLine(const TalkRow& row, const GameState& s) {
-  if (row.code != kPaymentRow) return std::string(row.text);
+  if (row.code != code::KingPaysInFull) return std::string(row.text);
   const std::string amount = std::to_string(s.DealAmount);
   if (s.WagonHired != kFalse) {
     return std::string(ending_line::kWithWagon) + amount + std::string(ending_line::kWithWagonAfter);

@@ -1,6 +1,6 @@
-// What is said at the ending (EndingTurn, PendingAction 700..734): the king's story, one line
-// a click (700..724); the narration of the epilogue; the hero's thanks; and the four closing
-// notes (730..733), after which the game closes (734). Lines as tables; what the epilogue does
+// What is said at the ending (EndingTurn, code::EndingFirst..EndingLast): the king's story, one
+// line a click; the narration of the epilogue; the hero's thanks; and the four closing notes,
+// after which the game closes. Lines as tables; what the epilogue does
 // to the game is in ending_epilogue.h.
 // Nothing here draws from Random.
 #pragma once
@@ -16,27 +16,20 @@
 
 namespace tolmark::town {
 
-// The story's payment line (700) names the delivery's money; its text is worked out by
-// EndingRowLine. Every other row says its text as it stands. 723 is followed by a 2000 ms
-// pause. The row of 724 leads to 725, the epilogue, on the next click.
+// The story's payment line (code::KingPaysInFull) names the delivery's money; its text is worked
+// out by EndingRowLine. Every other row says its text as it stands. The hero's long silence is
+// followed by a 2000 ms pause. The last row leads to code::Epilogue on the next click.
 TalkScript KingsStory();
 
-// The finished line of a story row: for 700, with a hired wagon "馬車代と合わせて" + DealAmount +
+// The finished line of a story row: for the payment, with a hired wagon "馬車代と合わせて" + DealAmount +
 // "カリムじゃな", else "今回の武器代は" + DealAmount + "カリムだ" (plain digits); the row's text
 // otherwise.
 std::string EndingRowLine(const TalkRow& row, const GameState& s);
 
-// The four closing notes at the hero's side, 730..733, each leading to the next; 733 leads to
-// 734, where the step function closes every window but frmArms (UnloadAllExcept) and then
-// frmArms: the program ends.
+// The four closing notes at the hero's side, each leading to the next; the last leads to
+// code::GameCloses, where the step function closes every window but frmArms (UnloadAllExcept)
+// and then frmArms: the program ends.
 TalkScript ClosingNotes();
-
-// Codes of the ending that act rather than talk.
-inline constexpr std::int32_t kEpilogueStart = 725;  // BeginEpilogue and the whole epilogue
-inline constexpr std::int32_t kEpilogueBusy = 726;   // clicks change nothing
-inline constexpr std::int32_t kThanksBusy = 727;     // the thanks being said
-inline constexpr std::int32_t kClosingNotesStart = 730;
-inline constexpr std::int32_t kGameCloses = 734;
 
 // One line of the narration and the blocking pause after it.
 struct NarrationLine {
@@ -44,7 +37,7 @@ struct NarrationLine {
   int pauseAfterMs;
 };
 
-// EndingTurn 725, after the bare stage has been shown and 1000 ms have passed: each line said
+// EndingTurn's epilogue, after the bare stage has been shown and 1000 ms have passed: each line said
 // at the hero's side (Say, flag 0), then Pump, then its pause.
 inline constexpr std::array<NarrationLine, 4> kEpilogueNarration = {{
     {"こうして、モノリスでの冒険は終わった", 5000},
@@ -56,16 +49,16 @@ inline constexpr std::array<NarrationLine, 4> kEpilogueNarration = {{
 // The pause after the bare stage is shown, before the narration.
 inline constexpr int kBareStagePauseMs = 1000;
 
-// The hero's thanks at the end of the epilogue, said at PendingAction 727 and followed by Pump;
-// then PendingAction 730.
+// The hero's thanks at the end of the epilogue, said at code::ThanksBusy and followed by Pump;
+// then code::ClosingNotes.
 inline constexpr std::string_view kThanksForPlaying = "お疲れ様でした";
 
 namespace ending_line {
-inline constexpr std::string_view kWithWagon = "馬車代と合わせて";  // 700, the king
+inline constexpr std::string_view kWithWagon = "馬車代と合わせて";  // the payment, the king
 inline constexpr std::string_view kWithWagonAfter = "カリムじゃな";
 inline constexpr std::string_view kForWeapons = "今回の武器代は";
 inline constexpr std::string_view kForWeaponsAfter = "カリムだ";
-// The closing notes, 730..733.
+// The closing notes.
 inline constexpr std::string_view kSaved = "引き続き楽しめるよう、データをセーブしましたので、";
 inline constexpr std::string_view kEnjoy = "心ゆくまで、続きをお楽しみください";
 inline constexpr std::string_view kClearFileMade = "なお、クリアファイルをフォルダ内に作成しましたので、";

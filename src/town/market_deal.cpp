@@ -8,11 +8,10 @@
 #include "model/numbers.h"
 #include "scene/dialogue.h"
 #include "town/arms_layout.h"
+#include "town/town_codes.h"
 
 namespace tolmark::town {
 namespace {
-
-constexpr std::int32_t kBrowsing = 4;
 
 TalkStep Dealer(std::string_view line, std::int32_t next) {
   return {Speaker::Counter, std::string(line), next};
@@ -39,7 +38,7 @@ MarketStep KeepBrowsing(GameState& s) {
   s.CommandBusy = kFalse;
   s.MarketListsShut = kFalse;
   MarketStep step;
-  step.talk = Dealer(deal_line::kBuySomething, kBrowsing);
+  step.talk = Dealer(deal_line::kBuySomething, code::Browsing);
   return step;
 }
 
@@ -56,7 +55,7 @@ std::int64_t ShoppingListTotal(const GameState& s) {
 void StartBuying(GameState& s) {
   s.CommandBusy = kTrue;
   s.Answer = 0;
-  s.PendingAction = 200;
+  s.PendingAction = code::NameTheTotal;
 }
 
 std::string TotalLine(const GameState& s) {
@@ -70,38 +69,38 @@ MarketStep BuyArmsTurn(GameState& s) {
     s.Answer = 0;
     SubtractFrom(s.Gold, s.DealAmount);
     s.MarketDealDone = kTrue;
-    s.PendingAction = 203;
-    step.talk = Dealer(deal_line::kThanks, 203);
+    s.PendingAction = code::SayGoodbyeBought;
+    step.talk = Dealer(deal_line::kThanks, code::SayGoodbyeBought);
     return step;
   }
   if (s.Answer == kAnswerNo) return KeepBrowsing(s);
   switch (s.PendingAction) {
-    case 200:
+    case code::NameTheTotal:
       // Ten rows of ten at the dearest asking price stay far below the money's range; the
       // clamp only keeps a hand-made list from wrapping.
       s.DealAmount = static_cast<std::int32_t>(std::clamp<std::int64_t>(
           ShoppingListTotal(s), 0, std::numeric_limits<std::int32_t>::max()));
       s.MarketListsShut = kTrue;
-      step.talk = Dealer(TotalLine(s), 201);
+      step.talk = Dealer(TotalLine(s), code::WeighThePurse);
       return step;
-    case 201:
+    case code::WeighThePurse:
       if (s.Gold < s.DealAmount) {
-        step.talk = Dealer(deal_line::kShortOfMoney, 210);
+        step.talk = Dealer(deal_line::kShortOfMoney, code::GiveUp);
       } else {
-        step.talk = Dealer(deal_line::kStillBuying, 202);
+        step.talk = Dealer(deal_line::kStillBuying, code::AskToBuy);
       }
       return step;
-    case 202:
+    case code::AskToBuy:
       return Ask(deal_line::kBuy, deal_line::kDontBuy);
-    case 203:
-      step.talk = {Speaker::Hero, std::string(deal_line::kComeAgain), 204};
+    case code::SayGoodbyeBought:
+      step.talk = {Speaker::Hero, std::string(deal_line::kComeAgain), code::LeaveBought};
       return step;
-    case 204:
+    case code::LeaveBought:
       return WalkOut(s);
-    case 210:
+    case code::GiveUp:
       s.CommandBusy = kFalse;
       s.MarketListsShut = kFalse;
-      step.talk = Dealer(deal_line::kGiveUp, kBrowsing);
+      step.talk = Dealer(deal_line::kGiveUp, code::Browsing);
       return step;
     default:
       return step;
@@ -111,7 +110,7 @@ MarketStep BuyArmsTurn(GameState& s) {
 void StartGoingHome(GameState& s) {
   s.CommandBusy = kTrue;
   s.Answer = 0;
-  s.PendingAction = 500;
+  s.PendingAction = code::AskIfLeaving;
 }
 
 MarketStep GoHomeTurn(GameState& s) {
@@ -120,20 +119,20 @@ MarketStep GoHomeTurn(GameState& s) {
     s.Answer = 0;
     s.TownPurchaseCount = 0;
     s.MarketDealDone = kTrue;
-    step.talk = Dealer(deal_line::kCarriageCalled, 502);
+    step.talk = Dealer(deal_line::kCarriageCalled, code::SayGoodbyeEmptyHanded);
     return step;
   }
   if (s.Answer == kAnswerNo) return KeepBrowsing(s);
   switch (s.PendingAction) {
-    case 500:
-      step.talk = Dealer(deal_line::kLeavingEmptyHanded, 501);
+    case code::AskIfLeaving:
+      step.talk = Dealer(deal_line::kLeavingEmptyHanded, code::AskToLeave);
       return step;
-    case 501:
+    case code::AskToLeave:
       return Ask(deal_line::kGoHome, deal_line::kStay);
-    case 502:
-      step.talk = {Speaker::Hero, std::string(deal_line::kComeAgain), 503};
+    case code::SayGoodbyeEmptyHanded:
+      step.talk = {Speaker::Hero, std::string(deal_line::kComeAgain), code::LeaveEmptyHanded};
       return step;
-    case 503:
+    case code::LeaveEmptyHanded:
       return WalkOut(s);
     default:
       return step;

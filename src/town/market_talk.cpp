@@ -4,13 +4,14 @@
 #include <array>
 
 #include "model/numbers.h"
+#include "town/town_codes.h"
 
 namespace tolmark::town {
 namespace {
 
 constexpr std::array<TalkRow, 2> kGreetingRows = {{
-    {1, Speaker::Counter, market_line::kWelcome, 2},
-    {2, Speaker::Counter, market_line::kWhatToBuy, kOpenListsCode},
+    {code::Welcome, Speaker::Counter, market_line::kWelcome, code::AskWhatToBuy},
+    {code::AskWhatToBuy, Speaker::Counter, market_line::kWhatToBuy, code::OpenLists},
 }};
 static_assert(SortedByCode(kGreetingRows));
 
@@ -27,10 +28,10 @@ ShopArmsStep ShopArmsTalk(const GameState& s) {
     return {{row->speaker, std::string(row->text), row->next}, false};
   }
   switch (s.PendingAction) {
-    case kOpenListsCode:
-      return {{Speaker::Hero, PurseLine(s), kBrowsingCode}, true};
-    case kBrowsingCode:
-      return {{Speaker::Hero, PurseLine(s), kBrowsingCode}, false};
+    case code::OpenLists:
+      return {{Speaker::Hero, PurseLine(s), code::Browsing}, true};
+    case code::Browsing:
+      return {{Speaker::Hero, PurseLine(s), code::Browsing}, false};
     default:
       return {};
   }

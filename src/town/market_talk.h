@@ -1,5 +1,5 @@
-// The dealer's greeting at the counter of アーウット (ShopArms, PendingAction 1..4): two plain
-// lines, then the hero reads his purse aloud while he browses the two lists.
+// The dealer's greeting at the counter of アーウット (ShopArms, code::Welcome to code::Browsing):
+// two plain lines, then the hero reads his purse aloud while he browses the two lists.
 // Nothing here draws from Random.
 #pragma once
 
@@ -12,12 +12,8 @@
 
 namespace tolmark::town {
 
-// ShopArms's plain talk: 1 and 2, the dealer.
+// ShopArms's plain talk: Welcome and AskWhatToBuy, the dealer.
 TalkScript MarketGreeting();
-
-// The step where the lists open, and the browsing step the market then stays at.
-inline constexpr std::int32_t kOpenListsCode = 3;
-inline constexpr std::int32_t kBrowsingCode = 4;
 
 // The hero's purse line: "所持金額：" and Gold formatted "#,##0".
 std::string PurseLine(const GameState& s);
@@ -28,17 +24,17 @@ struct ShopArmsStep {
   bool openLists = false;  // place and show frmASell and frmABuy after the line
 };
 
-// ShopArms by PendingAction, changing nothing itself: 1 and 2 the greeting rows; 3 the purse
-// line, the lists opening, next 4; 4 the purse line again on every click, staying at 4; any
-// other code nothing. No random draw. The step function says the line (Say with
+// ShopArms by PendingAction, changing nothing itself: the greeting rows; OpenLists the purse
+// line, the lists opening, next Browsing; Browsing the purse line again on every click, staying
+// there; any other code nothing. No random draw. The step function says the line (Say with
 // SayFlag(talk.speaker)), sets PendingAction to talk.next, and for openLists shows frmASell at
 // SellListPlacement and frmABuy at BuyListPlacement (not modal), each filled as it loads.
 ShopArmsStep ShopArmsTalk(const GameState& s);
 
 namespace market_line {
-inline constexpr std::string_view kWelcome = "いらっしゃい。ここは武器屋だよ";  // 1, the dealer
-inline constexpr std::string_view kWhatToBuy = "何を買うんだい？";               // 2, the dealer
-inline constexpr std::string_view kPurse = "所持金額：";                         // 3, 4, the hero
+inline constexpr std::string_view kWelcome = "いらっしゃい。ここは武器屋だよ";  // the dealer
+inline constexpr std::string_view kWhatToBuy = "何を買うんだい？";               // the dealer
+inline constexpr std::string_view kPurse = "所持金額：";                         // the hero
 }  // namespace market_line
 
 }  // namespace tolmark::town

@@ -6,22 +6,23 @@
 #include "scene/common_commands.h"
 #include "scene/dialogue.h"
 #include "town/arms_operations.h"
+#include "town/town_codes.h"
 #include "town/town_windows.h"
 
 namespace tolmark::town {
 namespace {
 
 constexpr std::array<CodeRange, 5> kCodes = {{
-    {1, 199, CounterTurn},
-    {200, 499, BuyArms},
-    {500, 699, GoHome},
-    {700, 899, EndingTurn},
+    {code::CounterFirst, code::CounterLast, CounterTurn},
+    {code::BuyFirst, code::BuyLast, BuyArms},
+    {code::GoHomeFirst, code::GoHomeLast, GoHome},
+    {code::EndingFirst, code::EndingLast, EndingTurn},
     kEndConversation,
 }};
 static_assert(SortedAndDisjoint(kCodes));
 
 // Buying and leaving the market hold the command lock from the menu's choice to the walk out.
-constexpr std::array<CodeRange, 1> kCommands = {{{200, 699, nullptr}}};
+constexpr std::array<CodeRange, 1> kCommands = {{{code::BuyFirst, code::GoHomeLast, nullptr}}};
 
 // In the town the hero stands in front of the counter.
 void HeroSays(Scenes& c, std::string_view text) { Say(c, text, kFalse); }

@@ -7,6 +7,7 @@
 #include <ostream>
 #include <vector>
 
+#include "town/town_codes.h"
 #include "town_fixture.h"
 
 namespace tolmark::town {
@@ -27,7 +28,7 @@ GameState AtTheCastle(const std::vector<StockEntry>& bag,
     s.BagPieces += e.Count;
   }
   for (std::size_t r = 0; r < wanted.size(); ++r) s.RoyalOrder[r].Wanted = wanted[r];
-  s.PendingAction = kDeliverCode;
+  s.PendingAction = code::Deliver;
   return s;
 }
 
@@ -53,7 +54,7 @@ TEST_P(CastleDeliveryTest, RowsHandedOverAndPaid) {
   GameState s = AtTheCastle(c.bag, c.wantedBefore);
   std::vector<std::string> said;
   const DeliveryOutcome outcome = DeliverRoyalOrder(s, [&](const std::string& line) {
-    EXPECT_EQ(s.PendingAction, kCountingCode) << "clicks must find the delivery under way";
+    EXPECT_EQ(s.PendingAction, code::Counting) << "clicks must find the delivery under way";
     said.push_back(line);
   });
   EXPECT_EQ(said, c.lines);
