@@ -62,7 +62,9 @@ void SpeedChanged(Scenes& c) {
   c.desk.SetTimer(Window::frmField, Timer::Timer1, c.s.TickInterval);
 }
 
-void HeroSays(Scenes& c, std::string_view text) { SayInField(c, text, kTrue); }
+void SayOnTheRoad(Scenes& c, Speaker speaker, std::string_view text) {
+  SayInField(c, text, AsFlag(speaker == Speaker::Hero));
+}
 
 // The window opens or closes, and the road keeps the keys.
 template <Window W>
@@ -122,7 +124,7 @@ constexpr SceneRow kFieldScene = {
     .manualAdvance = ManualAdvance,
     .autoKey = AutoKey,
     .speedChanged = SpeedChanged,
-    .heroSays = HeroSays,
+    .say = SayOnTheRoad,
     .listMouseDown = FieldListMouseDown,
     .windowDoubleClick = FieldWindowDoubleClick,
 };

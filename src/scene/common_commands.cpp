@@ -7,6 +7,7 @@
 #include "scene/dialogue.h"
 #include "scene/dispatch.h"
 #include "scene/interruption.h"
+#include "scene/outcome.h"
 
 namespace tolmark {
 namespace {
@@ -79,7 +80,7 @@ void ExitCommand(Scenes& c) {
   switch (s.PendingAction) {
     case 900:
       s.InterruptPrompt = kTrue;
-      CurrentRow(c).heroSays(c, kEndQuestion);
+      Speak(c, Speaker::Hero, kEndQuestion);
       s.PendingAction = 901;
       return;
     case 901:

@@ -9,6 +9,7 @@
 
 #include "model/game_state.h"
 #include "model/window.h"
+#include "scene/lines.h"
 
 namespace tolmark {
 
@@ -72,7 +73,7 @@ struct SceneRow {
   SceneStep manualAdvance;  // the player's own click or key, before the advance; may be null
   SceneStep autoKey;        // the A key; may be null
   SceneStep speedChanged;   // a new speed was chosen; may be null
-  void (*heroSays)(Scenes& c, std::string_view text);  // a line of the hero's own, as he stands
+  void (*say)(Scenes& c, Speaker speaker, std::string_view text);  // a line, in the scene's voice
   void (*listMouseDown)(Scenes& c, Window window, int row, int button);  // row 1-based
   void (*windowDoubleClick)(Scenes& c, Window window);
 };

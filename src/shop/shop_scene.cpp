@@ -73,8 +73,10 @@ void SpeedChanged(Scenes& c) {
   }
 }
 
-// The merchant speaks from behind his counter.
-void HeroSays(Scenes& c, std::string_view text) { Say(c, text, kTrue); }
+// In the shop the merchant speaks from behind his counter, the customer in front of it.
+void SayInShop(Scenes& c, Speaker speaker, std::string_view text) {
+  Say(c, text, AsFlag(speaker == Speaker::Hero));
+}
 
 void End(Scenes& c) {
   c.desk.Focus(Window::frmShop);
@@ -156,7 +158,7 @@ constexpr SceneRow kShopScene = {
     .manualAdvance = ManualAdvance,
     .autoKey = AutoKey,
     .speedChanged = SpeedChanged,
-    .heroSays = HeroSays,
+    .say = SayInShop,
     .listMouseDown = ShopListMouseDown,
     .windowDoubleClick = ShopWindowDoubleClick,
 };

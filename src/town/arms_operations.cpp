@@ -4,7 +4,7 @@
 
 #include "art/picture_names.h"
 #include "scene/common_commands.h"
-#include "scene/dialogue.h"
+#include "scene/outcome.h"
 #include "scene/small_windows.h"
 #include "scene/startup.h"
 #include "scene/walk_step.h"
@@ -14,30 +14,8 @@
 #include "town/market_talk.h"
 #include "town/town_codes.h"
 #include "town/town_scene.h"
-#include "town/town_windows.h"
 
 namespace tolmark::town {
-namespace {
-
-void Talk(Scenes& c, const TalkStep& talk) {
-  if (talk.next != 0) c.s.PendingAction = talk.next;
-  if (!talk.line.empty()) Say(c, talk.line, SayFlag(talk.speaker));
-}
-
-// What a step of buying or leaving asks for around its line.
-void Act(Scenes& c, const MarketStep& step) {
-  Talk(c, step.talk);
-  if (step.ask) {
-    AskYesNo(c, step.yes, step.no);
-    c.s.AwaitingAnswer = kTrue;
-    c.s.Answer = 0;
-    c.desk.Focus(Window::frmArms);
-  }
-  if (step.walkOut) c.desk.SetTimer(Window::frmArms, Timer::Timer1, kWalkingTickMs);
-}
-
-}  // namespace
-
 void ArmsStartUp(Scenes& c) {
   GameState& s = c.s;
   if (!EnterScene(c, kTownScene)) return;
@@ -95,19 +73,13 @@ void CounterTurn(Scenes& c) {
   }
 }
 
-void ShopArms(Scenes& c) {
-  const ShopArmsStep step = ShopArmsTalk(c.s);
-  if (step.talk.line.empty()) return;
-  Talk(c, step.talk);
-  if (step.openLists) {
-    LoadArmsSellWindow(c);
-    LoadArmsBuyWindow(c);
-  }
-}
+void ShopArms(Scenes& c) { Perform(c, ShopArmsTalk(c.s)); }
 
-void BuyArms(Scenes& c) { Act(c, BuyArmsTurn(c.s)); }
+void BuyArms(Scenes& c) { Perform(c, BuyArmsTurn(c.s)); }
 
-void GoHome(Scenes& c) { Act(c, GoHomeTurn(c.s)); }
+void GoHome(Scenes& c) { Perform(c, GoHomeTurn(c.s)); }
+
+void WalkOut(Scenes& c) { c.desk.SetTimer(Window::frmArms, Timer::Timer1, kWalkingTickMs); }
 
 void BuyCommand(Scenes& c) {
   StartBuying(c.s);

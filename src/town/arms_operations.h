@@ -13,6 +13,9 @@ void BuyArms(Scenes& c);      // buying the shopping list
 void GoHome(Scenes& c);       // leaving without it
 void EndingTurn(Scenes& c);   // the ending
 
+// The hero leaves the counter (StartWalkingOut done): Timer1 at the walking pace takes him out.
+void WalkOut(Scenes& c);
+
 // The town/castle window's start-up: nothing unless the road handed over to it.
 void ArmsStartUp(Scenes& c);
 

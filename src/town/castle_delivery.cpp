@@ -12,17 +12,17 @@
 namespace tolmark::town {
 namespace {
 
-constexpr std::array<TalkRow, 1> kClearedRows = {{
-    {code::KingGreets, Speaker::Counter, castle_line::kWellDone, code::HeroAnswers},
+constexpr std::array<LineRow, 1> kClearedRows = {{
+    {code::KingGreets, Speaker::Visitor, castle_line::kWellDone, code::HeroAnswers},
 }};
 static_assert(SortedByCode(kClearedRows));
 
-constexpr std::array<TalkRow, 6> kVisitRows = {{
-    {code::KingGreets, Speaker::Counter, castle_line::kAreYouTheDealer, code::HeroAnswers},
+constexpr std::array<LineRow, 6> kVisitRows = {{
+    {code::KingGreets, Speaker::Visitor, castle_line::kAreYouTheDealer, code::HeroAnswers},
     {code::HeroAnswers, Speaker::Hero, castle_line::kBringingWeapons, code::KingAsksToSee},
-    {code::KingAsksToSee, Speaker::Counter, castle_line::kLetMeSee, code::Deliver},
-    {code::NothingBrought, Speaker::Counter, castle_line::kNextTime, code::HeroTakesLeave},
-    {code::KingAsksAgain, Speaker::Counter, castle_line::kAgainPlease, code::HeroTakesLeave},
+    {code::KingAsksToSee, Speaker::Visitor, castle_line::kLetMeSee, code::Deliver},
+    {code::NothingBrought, Speaker::Visitor, castle_line::kNextTime, code::HeroTakesLeave},
+    {code::KingAsksAgain, Speaker::Visitor, castle_line::kAgainPlease, code::HeroTakesLeave},
     {code::HeroTakesLeave, Speaker::Hero, castle_line::kComeAgain, code::LeaveCastle},
 }};
 static_assert(SortedByCode(kVisitRows));
@@ -59,7 +59,7 @@ std::int32_t ClampToMoney(std::int64_t v) {
 
 }  // namespace
 
-TalkScript CastleScript(const GameState& s) {
+Lines CastleScript(const GameState& s) {
   if (s.GameCleared != kFalse) return kClearedRows;
   return kVisitRows;
 }
@@ -123,18 +123,15 @@ DeliveryOutcome DeliverRoyalOrder(GameState& s, const DeliveryLineSink& sayRow) 
   return outcome;
 }
 
-TalkStep PaymentTalk(const GameState& s) {
+Outcome PaymentTalk(const GameState& s) {
   const std::string amount = std::to_string(s.DealAmount);
-  if (s.WagonHired != kFalse) {
-    return {Speaker::Counter,
-            std::string(castle_line::kPaidWithWagon) + amount +
-                std::string(castle_line::kPaidWithWagonAfter),
-            code::KingAsksAgain};
-  }
-  return {Speaker::Counter,
-          std::string(castle_line::kPaidForWeapons) + amount +
-              std::string(castle_line::kPaidForWeaponsAfter),
-          code::KingAsksAgain};
+  const std::string line =
+      s.WagonHired != kFalse
+          ? std::string(castle_line::kPaidWithWagon) + amount +
+                std::string(castle_line::kPaidWithWagonAfter)
+          : std::string(castle_line::kPaidForWeapons) + amount +
+                std::string(castle_line::kPaidForWeaponsAfter);
+  return Says(Speaker::Visitor, line, code::KingAsksAgain);
 }
 
 }  // namespace tolmark::town

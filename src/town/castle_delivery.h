@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "model/game_state.h"
-#include "town/town_talk.h"
+#include "scene/outcome.h"
 
 namespace tolmark::town {
 
@@ -24,7 +24,7 @@ inline constexpr int kDeliveryRowPauseMs = 1500;
 
 // CastleTurn's plain talk: the cleared game's greeting (KingGreets) while GameCleared is set,
 // else the ordinary visit (the greeting, NothingBrought, KingAsksAgain, HeroTakesLeave).
-TalkScript CastleScript(const GameState& s);
+Lines CastleScript(const GameState& s);
 
 // CastleTurn HeroAnswers in a cleared game: PendingAction Epilogue. The step function then runs
 // EndingTurn at once, which replays the epilogue (no delivery).
@@ -67,7 +67,7 @@ DeliveryOutcome DeliverRoyalOrder(GameState& s, const DeliveryLineSink& sayRow);
 // CastleTurn KingPays, the king pays for part of the order: with a hired wagon "とりあえず、馬車代と
 // 合わせて" + DealAmount + "カリム払っておくよ", else "とりあえず、今回の武器代は" + DealAmount +
 // "カリムだ" (plain digits); next KingAsksAgain. The money went to Gold at the delivery already.
-TalkStep PaymentTalk(const GameState& s);
+Outcome PaymentTalk(const GameState& s);
 
 namespace castle_line {
 inline constexpr std::string_view kWellDone = "ご苦労じゃったな";            // cleared, the king

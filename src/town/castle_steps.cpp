@@ -5,7 +5,7 @@
 
 #include "art/picture_names.h"
 #include "save/save_file.h"
-#include "scene/dialogue.h"
+#include "scene/outcome.h"
 #include "town/arms_layout.h"
 #include "town/arms_operations.h"
 #include "town/castle_delivery.h"
@@ -16,13 +16,6 @@
 
 namespace tolmark::town {
 namespace {
-
-// A line of a table: the code moves on first, then the line, then its pause if it has one.
-void SayRow(Scenes& c, const TalkRow& row, std::string_view line) {
-  c.s.PendingAction = row.next;
-  Say(c, line, SayFlag(row.speaker));
-  if (row.pauseAfterMs > 0) c.desk.Sleep(row.pauseAfterMs);
-}
 
 void Frame(Scenes& c, std::int32_t picture, std::int32_t x, std::int32_t y) {
   c.desk.BeginScene(Window::frmArms, 1);
@@ -50,7 +43,7 @@ void Epilogue(Scenes& c) {
   Frame(c, s.VisitorPicture, s.VisitorX, s.VisitorY);
   c.desk.Sleep(kBareStagePauseMs);
   for (const NarrationLine& line : kEpilogueNarration) {
-    Say(c, line.text, kFalse);
+    Speak(c, Speaker::Hero, line.text);
     c.desk.Pump();
     c.desk.Sleep(line.pauseAfterMs);
   }
@@ -62,7 +55,7 @@ void Epilogue(Scenes& c) {
   });
   KeepTheEnding(c);
   s.PendingAction = code::ThanksBusy;
-  Say(c, kThanksForPlaying, kFalse);
+  Speak(c, Speaker::Hero, kThanksForPlaying);
   c.desk.Pump();
   s.PendingAction = code::ClosingNotes;
 }
@@ -71,8 +64,8 @@ void Epilogue(Scenes& c) {
 
 void CastleTurn(Scenes& c) {
   GameState& s = c.s;
-  if (const TalkRow* row = FindTalkRow(CastleScript(s), s.PendingAction)) {
-    SayRow(c, *row, row->text);
+  if (const LineRow* row = FindLine(CastleScript(s), s.PendingAction)) {
+    Perform(c, Says(*row));
     return;
   }
   switch (s.PendingAction) {
@@ -83,7 +76,7 @@ void CastleTurn(Scenes& c) {
       return;
     case code::Deliver: {
       const DeliveryOutcome outcome = DeliverRoyalOrder(s, [&c](const std::string& line) {
-        Say(c, line, kTrue);
+        Speak(c, Speaker::Visitor, line);
         c.desk.Pump();
         c.desk.Sleep(kDeliveryRowPauseMs);
       });
@@ -91,19 +84,16 @@ void CastleTurn(Scenes& c) {
       if (outcome.next == code::KingPaysInFull) {
         EndingTurn(c);
       } else {
-        Say(c, outcome.line, kTrue);
+        Speak(c, Speaker::Visitor, outcome.line);
       }
       return;
     }
-    case code::KingPays: {
-      const TalkStep talk = PaymentTalk(s);
-      s.PendingAction = talk.next;
-      Say(c, talk.line, SayFlag(talk.speaker));
+    case code::KingPays:
+      Perform(c, PaymentTalk(s));
       return;
-    }
     case code::LeaveCastle:
       StartWalkingOut(s);
-      c.desk.SetTimer(Window::frmArms, Timer::Timer1, kWalkingTickMs);
+      WalkOut(c);
       return;
     default:
       return;
@@ -113,10 +103,10 @@ void CastleTurn(Scenes& c) {
 void EndingTurn(Scenes& c) {
   GameState& s = c.s;
   const std::int32_t at = s.PendingAction;
-  if (const TalkRow* row = FindTalkRow(KingsStory(), at)) {
-    SayRow(c, *row, EndingRowLine(*row, s));
-  } else if (const TalkRow* note = FindTalkRow(ClosingNotes(), at)) {
-    SayRow(c, *note, note->text);
+  if (const LineRow* row = FindLine(KingsStory(), at)) {
+    Perform(c, Says(*row, EndingRowLine(*row, s)));
+  } else if (const LineRow* note = FindLine(ClosingNotes(), at)) {
+    Perform(c, Says(*note));
   } else if (at == code::Epilogue) {
     Epilogue(c);
   } else if (at == code::GameCloses) {

@@ -11,35 +11,35 @@ constexpr std::int32_t Story(std::int32_t line) { return code::KingsStoryLine(li
 constexpr std::int32_t Note(std::int32_t note) { return code::ClosingNote(note); }
 
 // clang-format off
-constexpr std::array<TalkRow, 25> kStoryRows = {{
-    {code::KingPaysInFull, Speaker::Counter, "", Story(1)},  // the payment: EndingRowLine
-    {Story(1),  Speaker::Counter, "あんたの所はこれで最後か", Story(2)},
+constexpr std::array<LineRow, 25> kStoryRows = {{
+    {code::KingPaysInFull, Speaker::Visitor, "", Story(1)},  // the payment: EndingRowLine
+    {Story(1),  Speaker::Visitor, "あんたの所はこれで最後か", Story(2)},
     {Story(2),  Speaker::Hero,    "何でこんなに武器を集めてるんだ？", Story(3)},
-    {Story(3),  Speaker::Counter, "モンスターが攻めて来るって話でね", Story(4)},
-    {Story(4),  Speaker::Counter, "それで武器屋に頼んで武器を集めてたのじゃ", Story(5)},
-    {Story(5),  Speaker::Counter, "だが、武器は集まっても", Story(6)},
-    {Story(6),  Speaker::Counter, "戦士が集まらんでな……", Story(7)},
-    {Story(7),  Speaker::Counter, "やはり、ここらの戦士にはドラゴンは荷が重いか……", Story(8)},
+    {Story(3),  Speaker::Visitor, "モンスターが攻めて来るって話でね", Story(4)},
+    {Story(4),  Speaker::Visitor, "それで武器屋に頼んで武器を集めてたのじゃ", Story(5)},
+    {Story(5),  Speaker::Visitor, "だが、武器は集まっても", Story(6)},
+    {Story(6),  Speaker::Visitor, "戦士が集まらんでな……", Story(7)},
+    {Story(7),  Speaker::Visitor, "やはり、ここらの戦士にはドラゴンは荷が重いか……", Story(8)},
     {Story(8),  Speaker::Hero,    "ドラゴン？", Story(9)},
-    {Story(9),  Speaker::Counter, "そう、レッドドラゴンじゃ", Story(10)},
+    {Story(9),  Speaker::Visitor, "そう、レッドドラゴンじゃ", Story(10)},
     {Story(10), Speaker::Hero,    "それなら、ここに来る時に倒したぞ", Story(11)},
-    {Story(11), Speaker::Counter, "なんじゃとっ？！", Story(12)},
-    {Story(12), Speaker::Counter, "赤い奴じゃぞ？", Story(13)},
+    {Story(11), Speaker::Visitor, "なんじゃとっ？！", Story(12)},
+    {Story(12), Speaker::Visitor, "赤い奴じゃぞ？", Story(13)},
     {Story(13), Speaker::Hero,    "あぁ、赤かった", Story(14)},
-    {Story(14), Speaker::Counter, "な…なんと！", Story(15)},
-    {Story(15), Speaker::Counter, "………………………", Story(16)},
-    {Story(16), Speaker::Counter, "やったぞい！！", Story(17)},
-    {Story(17), Speaker::Counter, "これでモンスターに怯えなくてすむ！", Story(18)},
+    {Story(14), Speaker::Visitor, "な…なんと！", Story(15)},
+    {Story(15), Speaker::Visitor, "………………………", Story(16)},
+    {Story(16), Speaker::Visitor, "やったぞい！！", Story(17)},
+    {Story(17), Speaker::Visitor, "これでモンスターに怯えなくてすむ！", Story(18)},
     {Story(18), Speaker::Hero,    "しかし、何で狙われてたんだ？", Story(19)},
-    {Story(19), Speaker::Counter, "それはじゃな………", Story(20)},
-    {Story(20), Speaker::Counter, "ちょいとドラゴンの卵が食べたくなって", Story(21)},
-    {Story(21), Speaker::Counter, "ちょちょっと盗んできたら、", Story(22)},
-    {Story(22), Speaker::Counter, "あやつめ、怒りやがる。短気な奴じゃ", Story(23)},
+    {Story(19), Speaker::Visitor, "それはじゃな………", Story(20)},
+    {Story(20), Speaker::Visitor, "ちょいとドラゴンの卵が食べたくなって", Story(21)},
+    {Story(21), Speaker::Visitor, "ちょちょっと盗んできたら、", Story(22)},
+    {Story(22), Speaker::Visitor, "あやつめ、怒りやがる。短気な奴じゃ", Story(23)},
     {Story(23), Speaker::Hero,    "……………………………", Story(24), 2000},
     {Story(24), Speaker::Hero,    "あんたが悪い！！", code::Epilogue},
 }};
 
-constexpr std::array<TalkRow, 4> kClosingRows = {{
+constexpr std::array<LineRow, 4> kClosingRows = {{
     {Note(0), Speaker::Hero, ending_line::kSaved,         Note(1)},
     {Note(1), Speaker::Hero, ending_line::kEnjoy,         Note(2)},
     {Note(2), Speaker::Hero, ending_line::kClearFileMade, Note(3)},
@@ -51,10 +51,10 @@ static_assert(kStoryRows.back().code == code::KingsStoryLast);
 
 }  // namespace
 
-TalkScript KingsStory() { return kStoryRows; }
-TalkScript ClosingNotes() { return kClosingRows; }
+Lines KingsStory() { return kStoryRows; }
+Lines ClosingNotes() { return kClosingRows; }
 
-std::string EndingRowLine(const TalkRow& row, const GameState& s) {
+std::string EndingRowLine(const LineRow& row, const GameState& s) {
   if (row.code != code::KingPaysInFull) return std::string(row.text);
   const std::string amount = std::to_string(s.DealAmount);
   if (s.WagonHired != kFalse) {

@@ -12,24 +12,24 @@
 
 #include "model/game_state.h"
 #include "save/save_file.h"
-#include "town/town_talk.h"
+#include "scene/lines.h"
 
 namespace tolmark::town {
 
 // The story's payment line (code::KingPaysInFull) names the delivery's money; its text is worked
 // out by EndingRowLine. Every other row says its text as it stands. The hero's long silence is
 // followed by a 2000 ms pause. The last row leads to code::Epilogue on the next click.
-TalkScript KingsStory();
+Lines KingsStory();
 
 // The finished line of a story row: for the payment, with a hired wagon "馬車代と合わせて" + DealAmount +
 // "カリムじゃな", else "今回の武器代は" + DealAmount + "カリムだ" (plain digits); the row's text
 // otherwise.
-std::string EndingRowLine(const TalkRow& row, const GameState& s);
+std::string EndingRowLine(const LineRow& row, const GameState& s);
 
 // The four closing notes at the hero's side, each leading to the next; the last leads to
 // code::GameCloses, where the step function closes every window but frmArms (UnloadAllExcept)
 // and then frmArms: the program ends.
-TalkScript ClosingNotes();
+Lines ClosingNotes();
 
 // One line of the narration and the blocking pause after it.
 struct NarrationLine {

@@ -8,38 +8,29 @@
 #include "model/numbers.h"
 #include "scene/dialogue.h"
 #include "town/arms_layout.h"
+#include "town/arms_operations.h"
 #include "town/town_codes.h"
 
 namespace tolmark::town {
 namespace {
 
-TalkStep Dealer(std::string_view line, std::int32_t next) {
-  return {Speaker::Counter, std::string(line), next};
+Outcome Dealer(std::string_view line, std::int32_t next) {
+  return Says(Speaker::Visitor, std::string(line), next);
 }
 
-MarketStep WalkOut(GameState& s) {
+Outcome LeaveTheCounter(GameState& s) {
   StartWalkingOut(s);
-  MarketStep step;
-  step.walkOut = true;
-  return step;
-}
-
-MarketStep Ask(std::string_view yes, std::string_view no) {
-  MarketStep step;
-  step.ask = true;
-  step.yes = yes;
-  step.no = no;
-  return step;
+  Outcome o;
+  o.then = WalkOut;
+  return o;
 }
 
 // "No" to either question: the dealer asks for a purchase and the hero browses again.
-MarketStep KeepBrowsing(GameState& s) {
+Outcome KeepBrowsing(GameState& s) {
   s.Answer = 0;
   s.CommandBusy = kFalse;
   s.MarketListsShut = kFalse;
-  MarketStep step;
-  step.talk = Dealer(deal_line::kBuySomething, code::Browsing);
-  return step;
+  return Dealer(deal_line::kBuySomething, code::Browsing);
 }
 
 }  // namespace
@@ -63,15 +54,13 @@ std::string TotalLine(const GameState& s) {
          std::string(deal_line::kTotalAfter);
 }
 
-MarketStep BuyArmsTurn(GameState& s) {
-  MarketStep step;
+Outcome BuyArmsTurn(GameState& s) {
   if (s.Answer == kAnswerYes) {
     s.Answer = 0;
     SubtractFrom(s.Gold, s.DealAmount);
     s.MarketDealDone = kTrue;
     s.PendingAction = code::SayGoodbyeBought;
-    step.talk = Dealer(deal_line::kThanks, code::SayGoodbyeBought);
-    return step;
+    return Dealer(deal_line::kThanks, code::SayGoodbyeBought);
   }
   if (s.Answer == kAnswerNo) return KeepBrowsing(s);
   switch (s.PendingAction) {
@@ -81,29 +70,22 @@ MarketStep BuyArmsTurn(GameState& s) {
       s.DealAmount = static_cast<std::int32_t>(std::clamp<std::int64_t>(
           ShoppingListTotal(s), 0, std::numeric_limits<std::int32_t>::max()));
       s.MarketListsShut = kTrue;
-      step.talk = Dealer(TotalLine(s), code::WeighThePurse);
-      return step;
+      return Dealer(TotalLine(s), code::WeighThePurse);
     case code::WeighThePurse:
-      if (s.Gold < s.DealAmount) {
-        step.talk = Dealer(deal_line::kShortOfMoney, code::GiveUp);
-      } else {
-        step.talk = Dealer(deal_line::kStillBuying, code::AskToBuy);
-      }
-      return step;
+      if (s.Gold < s.DealAmount) return Dealer(deal_line::kShortOfMoney, code::GiveUp);
+      return Dealer(deal_line::kStillBuying, code::AskToBuy);
     case code::AskToBuy:
-      return Ask(deal_line::kBuy, deal_line::kDontBuy);
+      return Asks(deal_line::kBuy, deal_line::kDontBuy);
     case code::SayGoodbyeBought:
-      step.talk = {Speaker::Hero, std::string(deal_line::kComeAgain), code::LeaveBought};
-      return step;
+      return Says(Speaker::Hero, std::string(deal_line::kComeAgain), code::LeaveBought);
     case code::LeaveBought:
-      return WalkOut(s);
+      return LeaveTheCounter(s);
     case code::GiveUp:
       s.CommandBusy = kFalse;
       s.MarketListsShut = kFalse;
-      step.talk = Dealer(deal_line::kGiveUp, code::Browsing);
-      return step;
+      return Dealer(deal_line::kGiveUp, code::Browsing);
     default:
-      return step;
+      return {};
   }
 }
 
@@ -113,29 +95,25 @@ void StartGoingHome(GameState& s) {
   s.PendingAction = code::AskIfLeaving;
 }
 
-MarketStep GoHomeTurn(GameState& s) {
-  MarketStep step;
+Outcome GoHomeTurn(GameState& s) {
   if (s.Answer == kAnswerYes) {
     s.Answer = 0;
     s.TownPurchaseCount = 0;
     s.MarketDealDone = kTrue;
-    step.talk = Dealer(deal_line::kCarriageCalled, code::SayGoodbyeEmptyHanded);
-    return step;
+    return Dealer(deal_line::kCarriageCalled, code::SayGoodbyeEmptyHanded);
   }
   if (s.Answer == kAnswerNo) return KeepBrowsing(s);
   switch (s.PendingAction) {
     case code::AskIfLeaving:
-      step.talk = Dealer(deal_line::kLeavingEmptyHanded, code::AskToLeave);
-      return step;
+      return Dealer(deal_line::kLeavingEmptyHanded, code::AskToLeave);
     case code::AskToLeave:
-      return Ask(deal_line::kGoHome, deal_line::kStay);
+      return Asks(deal_line::kGoHome, deal_line::kStay);
     case code::SayGoodbyeEmptyHanded:
-      step.talk = {Speaker::Hero, std::string(deal_line::kComeAgain), code::LeaveEmptyHanded};
-      return step;
+      return Says(Speaker::Hero, std::string(deal_line::kComeAgain), code::LeaveEmptyHanded);
     case code::LeaveEmptyHanded:
-      return WalkOut(s);
+      return LeaveTheCounter(s);
     default:
-      return step;
+      return {};
   }
 }
 

@@ -9,18 +9,9 @@
 #include <string_view>
 
 #include "model/game_state.h"
-#include "town/town_talk.h"
+#include "scene/outcome.h"
 
 namespace tolmark::town {
-
-// What a step of BuyArms or GoHome asks of its step function, after the line.
-struct MarketStep {
-  TalkStep talk;                  // the line; next 0 leaves PendingAction as the step set it
-  bool ask = false;               // open the yes/no prompt with yes and no below
-  std::string_view yes;
-  std::string_view no;
-  bool walkOut = false;           // Timer1 to 100 ms: the hero walks out (StartWalkingOut done)
-};
 
 // The shopping list's price: the sum of Price × Count over its used rows.
 std::int64_t ShoppingListTotal(const GameState& s);
@@ -38,13 +29,12 @@ void StartBuying(GameState& s);
 //   WeighThePurse.
 // - WeighThePurse: money short of DealAmount: kShortOfMoney, next GiveUp; otherwise
 //   kStillBuying, next AskToBuy (money exactly equal buys).
-// - AskToBuy: the prompt 買う/買わない. The step function calls AskYesNo, sets AwaitingAnswer -1
-//   and Answer 0 and focuses frmArms (a failure is ignored); the answer raises the code by one.
+// - AskToBuy: the prompt 買う/買わない; the answer raises the code by one.
 // - SayGoodbyeBought: the hero's kComeAgain; next LeaveBought.
-// - LeaveBought: StartWalkingOut; walkOut.
+// - LeaveBought: StartWalkingOut, then WalkOut (the walking pace).
 // - GiveUp: the dealer's kGiveUp; CommandBusy 0; lists open; next Browsing.
 // Any other code: nothing.
-MarketStep BuyArmsTurn(GameState& s);
+Outcome BuyArmsTurn(GameState& s);
 
 // The dealer's total: "全部で" + DealAmount formatted "#,##0" + "カリムになるぜ".
 std::string TotalLine(const GameState& s);
@@ -61,9 +51,9 @@ void StartGoingHome(GameState& s);
 // - AskToLeave: the prompt 帰る/帰らない, as BuyArms's AskToBuy (the answer raises the code by
 //   one).
 // - SayGoodbyeEmptyHanded: the hero's kComeAgain; next LeaveEmptyHanded.
-// - LeaveEmptyHanded: StartWalkingOut; walkOut.
+// - LeaveEmptyHanded: StartWalkingOut, then WalkOut.
 // Any other code: nothing.
-MarketStep GoHomeTurn(GameState& s);
+Outcome GoHomeTurn(GameState& s);
 
 namespace deal_line {
 inline constexpr std::string_view kTotalBefore = "全部で";                    // the dealer

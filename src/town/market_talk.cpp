@@ -5,33 +5,35 @@
 
 #include "model/numbers.h"
 #include "town/town_codes.h"
+#include "town/town_windows.h"
 
 namespace tolmark::town {
 namespace {
 
-constexpr std::array<TalkRow, 2> kGreetingRows = {{
-    {code::Welcome, Speaker::Counter, market_line::kWelcome, code::AskWhatToBuy},
-    {code::AskWhatToBuy, Speaker::Counter, market_line::kWhatToBuy, code::OpenLists},
+constexpr std::array<LineRow, 2> kGreetingRows = {{
+    {code::Welcome, Speaker::Visitor, market_line::kWelcome, code::AskWhatToBuy},
+    {code::AskWhatToBuy, Speaker::Visitor, market_line::kWhatToBuy, code::OpenLists},
 }};
 static_assert(SortedByCode(kGreetingRows));
 
 }  // namespace
 
-TalkScript MarketGreeting() { return kGreetingRows; }
+Lines MarketGreeting() { return kGreetingRows; }
 
 std::string PurseLine(const GameState& s) {
   return std::string(market_line::kPurse) + FormatThousands(s.Gold);
 }
 
-ShopArmsStep ShopArmsTalk(const GameState& s) {
-  if (const TalkRow* row = FindTalkRow(MarketGreeting(), s.PendingAction)) {
-    return {{row->speaker, std::string(row->text), row->next}, false};
-  }
+Outcome ShopArmsTalk(const GameState& s) {
+  if (const LineRow* row = FindLine(MarketGreeting(), s.PendingAction)) return Says(*row);
   switch (s.PendingAction) {
-    case code::OpenLists:
-      return {{Speaker::Hero, PurseLine(s), code::Browsing}, true};
+    case code::OpenLists: {
+      Outcome o = Says(Speaker::Hero, PurseLine(s), code::Browsing);
+      o.then = ShowMarketLists;
+      return o;
+    }
     case code::Browsing:
-      return {{Speaker::Hero, PurseLine(s), code::Browsing}, false};
+      return Says(Speaker::Hero, PurseLine(s), code::Browsing);
     default:
       return {};
   }

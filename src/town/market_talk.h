@@ -8,28 +8,20 @@
 #include <string_view>
 
 #include "model/game_state.h"
-#include "town/town_talk.h"
+#include "scene/outcome.h"
 
 namespace tolmark::town {
 
 // ShopArms's plain talk: Welcome and AskWhatToBuy, the dealer.
-TalkScript MarketGreeting();
+Lines MarketGreeting();
 
 // The hero's purse line: "所持金額：" and Gold formatted "#,##0".
 std::string PurseLine(const GameState& s);
 
-// What ShopArms does at the current code.
-struct ShopArmsStep {
-  TalkStep talk;           // empty line: the code does nothing
-  bool openLists = false;  // place and show frmASell and frmABuy after the line
-};
-
 // ShopArms by PendingAction, changing nothing itself: the greeting rows; OpenLists the purse
-// line, the lists opening, next Browsing; Browsing the purse line again on every click, staying
-// there; any other code nothing. No random draw. The step function says the line (Say with
-// SayFlag(talk.speaker)), sets PendingAction to talk.next, and for openLists shows frmASell at
-// SellListPlacement and frmABuy at BuyListPlacement (not modal), each filled as it loads.
-ShopArmsStep ShopArmsTalk(const GameState& s);
+// line, next Browsing, then the lists open (ShowMarketLists); Browsing the purse line again on
+// every click, staying there; any other code nothing. No random draw.
+Outcome ShopArmsTalk(const GameState& s);
 
 namespace market_line {
 inline constexpr std::string_view kWelcome = "いらっしゃい。ここは武器屋だよ";  // the dealer

@@ -24,8 +24,11 @@ static_assert(SortedAndDisjoint(kCodes));
 // Buying and leaving the market hold the command lock from the menu's choice to the walk out.
 constexpr std::array<CodeRange, 1> kCommands = {{{code::BuyFirst, code::GoHomeLast, nullptr}}};
 
-// In the town the hero stands in front of the counter.
-void HeroSays(Scenes& c, std::string_view text) { Say(c, text, kFalse); }
+// In the town and at the castle the dealer or the king stands behind the counter, the hero in
+// front of it.
+void SayAtCounter(Scenes& c, Speaker speaker, std::string_view text) {
+  Say(c, text, AsFlag(speaker == Speaker::Visitor));
+}
 
 // frmAMenu, menu "amenu", in menu order.
 constexpr std::array<MenuRow, 5> kMenu = {{
@@ -75,7 +78,7 @@ constexpr SceneRow kTownScene = {
     .manualAdvance = nullptr,
     .autoKey = nullptr,
     .speedChanged = nullptr,
-    .heroSays = HeroSays,
+    .say = SayAtCounter,
     .listMouseDown = TownListMouseDown,
     .windowDoubleClick = TownWindowDoubleClick,
 };

@@ -17,6 +17,11 @@ void LoadArmsBuyWindow(Scenes& c) {
                   BuyListContent(c.s));
 }
 
+void ShowMarketLists(Scenes& c) {
+  LoadArmsSellWindow(c);
+  LoadArmsBuyWindow(c);
+}
+
 void TownListMouseDown(Scenes& c, Window window, int row, int button) {
   const ListGesture gesture = button == 2 ? ListGesture::RightPress : ListGesture::Press;
   const bool changed = window == Window::frmASell ? SellListGesture(c.s, row, gesture)

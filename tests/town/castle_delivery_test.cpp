@@ -119,10 +119,10 @@ TEST(CastleDelivery, WagonFareIsPaidBackWithTheWeapons) {
   EXPECT_EQ(outcome.line, "まだ、足りない物があるようじゃな");
   EXPECT_EQ(s.DealAmount, 9600 + 100000);
   EXPECT_EQ(s.Gold, 1000 + 109600);
-  const TalkStep paid = PaymentTalk(s);
+  const Outcome paid = PaymentTalk(s);
   EXPECT_EQ(paid.line, "とりあえず、馬車代と合わせて109600カリム払っておくよ");
-  EXPECT_EQ(paid.speaker, Speaker::Counter);
-  EXPECT_EQ(paid.next, 31);
+  EXPECT_EQ(paid.speaker, Speaker::Visitor);
+  EXPECT_EQ(paid.next, code::KingAsksAgain);
 }
 
 TEST(CastleDelivery, PaymentWithoutWagonNamesTheWeapons) {
@@ -170,7 +170,7 @@ TEST_P(CastleTalkTest, PlainTalkByCode) {
   const CastleTalkCase& c = GetParam();
   GameState s = NewGame();
   s.GameCleared = AsFlag(c.cleared);
-  const TalkRow* row = FindTalkRow(CastleScript(s), c.code);
+  const LineRow* row = FindLine(CastleScript(s), c.code);
   if (c.line.empty()) {
     EXPECT_EQ(row, nullptr) << c.code;
     return;
@@ -183,19 +183,19 @@ TEST_P(CastleTalkTest, PlainTalkByCode) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Codes, CastleTalkTest, ::testing::Values(
-  CastleTalkCase{false, 1,  Speaker::Counter, "あんた武器屋か？",           2},
+  CastleTalkCase{false, 1,  Speaker::Visitor, "あんた武器屋か？",           2},
   CastleTalkCase{false, 2,  Speaker::Hero,    "あぁ、武器を届けに来た",     3},
-  CastleTalkCase{false, 3,  Speaker::Counter, "すまないな。見せてもらうよ", 4},
-  CastleTalkCase{false, 4,  Speaker::Counter, "",                           0},
-  CastleTalkCase{false, 5,  Speaker::Counter, "",                           0},
-  CastleTalkCase{false, 20, Speaker::Counter, "次は頼むよ",                 90},
-  CastleTalkCase{false, 30, Speaker::Counter, "",                           0},
-  CastleTalkCase{false, 31, Speaker::Counter, "次も頼むよ",                 90},
+  CastleTalkCase{false, 3,  Speaker::Visitor, "すまないな。見せてもらうよ", 4},
+  CastleTalkCase{false, 4,  Speaker::Visitor, "",                           0},
+  CastleTalkCase{false, 5,  Speaker::Visitor, "",                           0},
+  CastleTalkCase{false, 20, Speaker::Visitor, "次は頼むよ",                 90},
+  CastleTalkCase{false, 30, Speaker::Visitor, "",                           0},
+  CastleTalkCase{false, 31, Speaker::Visitor, "次も頼むよ",                 90},
   CastleTalkCase{false, 90, Speaker::Hero,    "また来るよ",                 91},
-  CastleTalkCase{false, 91, Speaker::Counter, "",                           0},
-  CastleTalkCase{true,  1,  Speaker::Counter, "ご苦労じゃったな",           2},
-  CastleTalkCase{true,  2,  Speaker::Counter, "",                           0},
-  CastleTalkCase{true,  3,  Speaker::Counter, "",                           0}
+  CastleTalkCase{false, 91, Speaker::Visitor, "",                           0},
+  CastleTalkCase{true,  1,  Speaker::Visitor, "ご苦労じゃったな",           2},
+  CastleTalkCase{true,  2,  Speaker::Visitor, "",                           0},
+  CastleTalkCase{true,  3,  Speaker::Visitor, "",                           0}
 ));
 // clang-format on
 

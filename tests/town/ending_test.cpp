@@ -18,10 +18,10 @@ using testing::NewGame;
 
 // Following each row's next code from the first row must visit every row once, in order, and
 // leave the script at `exit`.
-void ExpectChain(TalkScript script, std::int32_t first, std::int32_t exit) {
+void ExpectChain(Lines script, std::int32_t first, std::int32_t exit) {
   std::int32_t code = first;
   std::size_t visited = 0;
-  while (const TalkRow* row = FindTalkRow(script, code)) {
+  while (const LineRow* row = FindLine(script, code)) {
     ASSERT_LT(visited, script.size()) << "a loop at " << code;
     EXPECT_EQ(row, &script[visited]) << code;
     ++visited;
@@ -52,7 +52,7 @@ TEST_P(EndingStoryTest, WhoSaysWhat) {
   GameState s = NewGame();
   s.DealAmount = 2044000;
   s.WagonHired = AsFlag(c.wagon);
-  const TalkRow* row = FindTalkRow(c.code < 730 ? KingsStory() : ClosingNotes(), c.code);
+  const LineRow* row = FindLine(c.code < 730 ? KingsStory() : ClosingNotes(), c.code);
   ASSERT_NE(row, nullptr);
   EXPECT_EQ(row->speaker, c.speaker);
   EXPECT_EQ(EndingRowLine(*row, s), c.line);
@@ -61,13 +61,13 @@ TEST_P(EndingStoryTest, WhoSaysWhat) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, EndingStoryTest, ::testing::Values(
-  StoryCase{700, true,  Speaker::Counter, "馬車代と合わせて2044000カリムじゃな",           0},
-  StoryCase{700, false, Speaker::Counter, "今回の武器代は2044000カリムだ",                  0},
-  StoryCase{701, true,  Speaker::Counter, "あんたの所はこれで最後か",                       0},
+  StoryCase{700, true,  Speaker::Visitor, "馬車代と合わせて2044000カリムじゃな",           0},
+  StoryCase{700, false, Speaker::Visitor, "今回の武器代は2044000カリムだ",                  0},
+  StoryCase{701, true,  Speaker::Visitor, "あんたの所はこれで最後か",                       0},
   StoryCase{702, false, Speaker::Hero,    "何でこんなに武器を集めてるんだ？",               0},
   StoryCase{708, false, Speaker::Hero,    "ドラゴン？",                                     0},
-  StoryCase{715, false, Speaker::Counter, "………………………",                                 0},
-  StoryCase{722, false, Speaker::Counter, "あやつめ、怒りやがる。短気な奴じゃ",             0},
+  StoryCase{715, false, Speaker::Visitor, "………………………",                                 0},
+  StoryCase{722, false, Speaker::Visitor, "あやつめ、怒りやがる。短気な奴じゃ",             0},
   StoryCase{723, false, Speaker::Hero,    "……………………………",                               2000},
   StoryCase{724, false, Speaker::Hero,    "あんたが悪い！！",                               0},
   StoryCase{730, false, Speaker::Hero,    "引き続き楽しめるよう、データをセーブしましたので、", 0},
@@ -77,9 +77,9 @@ INSTANTIATE_TEST_SUITE_P(Rows, EndingStoryTest, ::testing::Values(
 
 TEST(EndingStory, HeroSpeaksOnlyHisOwnLines) {
   const std::vector<std::int32_t> heroLines = {702, 708, 710, 713, 718, 723, 724};
-  for (const TalkRow& row : KingsStory()) {
+  for (const LineRow& row : KingsStory()) {
     const bool hero = std::find(heroLines.begin(), heroLines.end(), row.code) != heroLines.end();
-    EXPECT_EQ(row.speaker, hero ? Speaker::Hero : Speaker::Counter) << row.code;
+    EXPECT_EQ(row.speaker, hero ? Speaker::Hero : Speaker::Visitor) << row.code;
   }
 }
 

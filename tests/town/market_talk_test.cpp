@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "model/random.h"
+#include "town/town_windows.h"
 #include "town_fixture.h"
 
 namespace tolmark::town {
@@ -86,23 +87,23 @@ TEST_P(MarketShopArmsTest, LineNextCodeAndLists) {
   GameState s = NewGame();
   s.PendingAction = c.code;
   s.Gold = c.gold;
-  const ShopArmsStep step = ShopArmsTalk(s);
-  EXPECT_EQ(step.talk.speaker, c.speaker);
-  EXPECT_EQ(step.talk.line, c.line);
-  EXPECT_EQ(step.talk.next, c.next);
-  EXPECT_EQ(step.openLists, c.openLists);
+  const Outcome step = ShopArmsTalk(s);
+  EXPECT_EQ(step.speaker, c.speaker);
+  EXPECT_EQ(step.line, c.line);
+  EXPECT_EQ(step.next.value_or(0), c.next);
+  EXPECT_EQ(step.then == ShowMarketLists, c.openLists);
   EXPECT_EQ(s.PendingAction, c.code) << "the step function moves the code";
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Codes, MarketShopArmsTest, ::testing::Values(
-  GreetingCase{1, 1000,    Speaker::Counter, "いらっしゃい。ここは武器屋だよ", 2, false},
-  GreetingCase{2, 1000,    Speaker::Counter, "何を買うんだい？",               3, false},
+  GreetingCase{1, 1000,    Speaker::Visitor, "いらっしゃい。ここは武器屋だよ", 2, false},
+  GreetingCase{2, 1000,    Speaker::Visitor, "何を買うんだい？",               3, false},
   GreetingCase{3, 1234567, Speaker::Hero,    "所持金額：1,234,567",           4, true},
   GreetingCase{4, 0,       Speaker::Hero,    "所持金額：0",                   4, false},
   GreetingCase{4, 999,     Speaker::Hero,    "所持金額：999",                 4, false},
-  GreetingCase{0, 1000,    Speaker::Counter, "",                              0, false},
-  GreetingCase{5, 1000,    Speaker::Counter, "",                              0, false}
+  GreetingCase{0, 1000,    Speaker::Visitor, "",                              0, false},
+  GreetingCase{5, 1000,    Speaker::Visitor, "",                              0, false}
 ));
 // clang-format on
 
