@@ -5,11 +5,11 @@
 #include "field/checkpoint_rules.h"
 #include "field/field_draw.h"
 #include "field/field_operations.h"
+#include "field/field_walk.h"
 #include "field/going_home.h"
 #include "scene/dialogue.h"
 #include "scene/dispatch.h"
 #include "scene/small_windows.h"
-#include "scene/walk_step.h"
 
 namespace tolmark::field {
 namespace {
@@ -26,7 +26,7 @@ void Departure(Scenes& c) {
   s.CarriageLeaving = kTrue;
   for (s.SlideOffset = SatAdd(s.HeroX, c.PxX(kDepartureStartPx)); s.SlideOffset >= kDepartureEnd;
        s.SlideOffset -= kDepartureStride) {
-    WalkStep(c, s.VisitorPicture, s.VisitorFrames, kDrivingOff);
+    AnimateField(c, s.VisitorPicture, s.VisitorFrames, kDrivingOff);
     c.desk.Pump();
     c.desk.Sleep(2);
   }
@@ -48,7 +48,7 @@ void Ride(Scenes& c) {
   c.desk.CloseWindow(Window::frmMessage);
   s.PendingAction = 103;
   for (s.SlideOffset = 0; s.SlideOffset <= 150; s.SlideOffset += 3) {
-    WalkStep(c, s.VisitorPicture, s.VisitorFrames, kBoarding);
+    AnimateField(c, s.VisitorPicture, s.VisitorFrames, kBoarding);
     c.desk.Pump();
     c.desk.Sleep(10);
   }

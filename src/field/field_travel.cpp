@@ -3,6 +3,7 @@
 #include "field/field_draw.h"
 #include "field/field_operations.h"
 #include "field/field_scene.h"
+#include "field/field_walk.h"
 #include "field/gate_rules.h"
 #include "field/going_home.h"
 #include "field/road_events.h"
@@ -13,7 +14,6 @@
 #include "scene/menus.h"
 #include "scene/small_windows.h"
 #include "scene/startup.h"
-#include "scene/walk_step.h"
 
 namespace tolmark::field {
 
@@ -48,13 +48,13 @@ void FieldTick(Scenes& c) {
 
   if (s.EventActive == kTrue) {
     // Somebody stands beside the hero; automatic play reads on, and on the road answers no.
-    WalkStep(c, s.VisitorPicture, s.VisitorFrames,
-             static_cast<std::int16_t>(StandingAnimationKind(s)));
+    AnimateField(c, s.VisitorPicture, s.VisitorFrames,
+                 static_cast<std::int16_t>(StandingAnimationKind(s)));
     if (s.AutoMode == kTrue) ReadOnInAutomaticPlay(c, kKeyN);
     return;
   }
 
-  WalkStep(c, picture::kHeroWalking, 0, 0);
+  AnimateField(c, picture::kHeroWalking, 0, 0);
   const StepRule rule = StepRuleFor(s);
   switch (rule.event) {
     case StepEvent::Carriage: CarriageSelect(c); break;

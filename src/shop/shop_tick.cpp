@@ -1,12 +1,11 @@
 // The shop tick: idle, walking in, at the counter, walking out.
 #include "shop/shop_tick.h"
 
-#include "art/picture_names.h"
 #include "scene/dialogue.h"
 #include "scene/keys.h"
 #include "scene/startup.h"
-#include "scene/walk_step.h"
 #include "shop/shop_operations.h"
+#include "shop/shop_walk.h"
 
 namespace tolmark::shop {
 namespace {
@@ -37,7 +36,7 @@ void ShopTick(Scenes& c) {
   if (QuestionHoldsShop(s.PendingAction)) return;
 
   if (s.EventActive != kTrue) {
-    WalkStep(c, picture::kShopHero, 1, 0);
+    AnimateMerchant(c);
     TimerEvent(c);
     return;
   }
@@ -46,7 +45,7 @@ void ShopTick(Scenes& c) {
       SetWalkingPeriod(c);
       s.AwaitingAnswer = kFalse;
       s.PendingAction = 0;
-      WalkStep(c, s.VisitorPicture, kCustomerWalking, 0);
+      AnimateCustomerWalk(c);
       return;
     case 20:
       c.desk.SetTimer(Window::frmShop, Timer::Timer1, 0);
@@ -58,7 +57,7 @@ void ShopTick(Scenes& c) {
       if (s.AutoMode == kTrue) ReadOnInAutomaticPlay(c, kKeyY);
       return;
     case 30:
-      WalkStep(c, s.VisitorPicture, kCustomerWalking, 0);
+      AnimateCustomerWalk(c);
       return;
     default:
       return;

@@ -7,8 +7,8 @@
 #include "scene/outcome.h"
 #include "scene/small_windows.h"
 #include "scene/startup.h"
-#include "scene/walk_step.h"
 #include "town/arms_layout.h"
+#include "town/counter_walk.h"
 #include "town/market_deal.h"
 #include "town/market_opening.h"
 #include "town/market_talk.h"
@@ -49,7 +49,7 @@ void ArmsTick(Scenes& c) {
         return;
       }
       s.AwaitingAnswer = kFalse;
-      WalkStep(c, s.VisitorPicture, 0, 0);
+      AnimateCounter(c);
       return;
     case 20:
       ArriveAtCounter(s);
@@ -57,7 +57,7 @@ void ArmsTick(Scenes& c) {
       CounterTurn(c);
       return;
     case 30:
-      WalkStep(c, s.VisitorPicture, 0, 0);
+      AnimateCounter(c);
       return;
     default:
       return;

@@ -1,5 +1,5 @@
-// The walking step: which pictures each branch draws where, who moves, and what arrival and
-// leaving change.
+// Each scene's animation step: which pictures each branch draws where, who moves, and what
+// arrival and leaving change.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -7,7 +7,9 @@
 #include "game/scene_list.h"
 #include "transcript_desktop.h"
 #include "scene/scenes.h"
-#include "scene/walk_step.h"
+#include "field/field_walk.h"
+#include "shop/shop_walk.h"
+#include "town/counter_walk.h"
 
 namespace tolmark {
 namespace {
@@ -42,6 +44,21 @@ void InField(GameState& s) {
   s.LandmarkPicture = 4;
   s.LandmarkX = 25000;
   s.FieldStepX = 60;
+}
+
+// The animation the scene's tick runs for that figure.
+void Animate(Scenes& c, std::int32_t picture, std::int32_t mode, std::int16_t kind) {
+  if (c.s.SceneName == "frmShop") {
+    if (picture == 57) {
+      shop::AnimateMerchant(c);
+    } else {
+      shop::AnimateCustomerWalk(c);
+    }
+  } else if (c.s.SceneName == "frmArms") {
+    town::AnimateCounter(c);
+  } else {
+    field::AnimateField(c, picture, mode, kind);
+  }
 }
 
 const std::vector<WalkCase>& Cases() {
@@ -105,7 +122,8 @@ const std::vector<WalkCase>& Cases() {
        [](const GameState& s) { EXPECT_EQ(s.HeroFrame, 2); }},
       {"town hero walking in past the dealer",
        [](GameState& s) {
-         s.SceneName = "frmArms"; s.VisitorX = 20000; s.VisitorY = 15690; s.VisitorFrame = 4;
+         s.SceneName = "frmArms"; s.VisitorPicture = 14; s.VisitorX = 20000; s.VisitorY = 15690;
+         s.VisitorFrame = 4;
          s.HeroX = -32; s.HeroY = 15690; s.HeroFrame = 1; s.ScenePhase = 10;
        },
        14, 0, 0, "frame frmArms 16@20000,15690 134@73,15690 99@19775,15615",
@@ -115,13 +133,15 @@ const std::vector<WalkCase>& Cases() {
        }},
       {"town hero walking out faces left",
        [](GameState& s) {
-         s.SceneName = "frmArms"; s.VisitorX = 20000; s.VisitorY = 15690; s.VisitorFrame = 1;
+         s.SceneName = "frmArms"; s.VisitorPicture = 122; s.VisitorX = 20000; s.VisitorY = 15690;
+         s.VisitorFrame = 1;
          s.HeroX = 500; s.HeroY = 15690; s.HeroFrame = 2; s.ScenePhase = 30;
        },
        122, 0, 0, "frame frmArms 122@20000,15690 137@500,15690 99@19775,15615", nullptr},
       {"king standing with nobody walking: drawn, not presented",
        [](GameState& s) {
-         s.SceneName = "frmArms"; s.VisitorFrame = 1; s.HeroFrame = 1; s.ScenePhase = 20;
+         s.SceneName = "frmArms"; s.VisitorPicture = 122; s.VisitorFrame = 1; s.HeroFrame = 1;
+         s.ScenePhase = 20;
        },
        122, 0, 0, "", [](const GameState& s) { EXPECT_EQ(s.VisitorFrame, 2); }},
       {"field walking moves on phase 1, automatic-play marker first",
@@ -190,7 +210,7 @@ const std::vector<WalkCase>& Cases() {
   return cases;
 }
 
-TEST(WalkStep, EachBranchDrawsMovesAndPresentsAsItsFiguresDo) {
+TEST(SceneAnimation, EachBranchDrawsMovesAndPresentsAsItsFiguresDo) {
   for (const WalkCase& wc : Cases()) {
     SCOPED_TRACE(wc.name);
     GameState s;
@@ -198,7 +218,7 @@ TEST(WalkStep, EachBranchDrawsMovesAndPresentsAsItsFiguresDo) {
     ScriptedRandom rnd;
     Scenes c{s, desk, rnd, kSceneList, {}};
     wc.setUp(s);
-    WalkStep(c, wc.picture, wc.mode, wc.kind);
+    Animate(c, wc.picture, wc.mode, wc.kind);
     const auto frames = desk.With("frame");
     if (std::string_view(wc.frame).empty()) {
       EXPECT_TRUE(frames.empty());
@@ -209,7 +229,7 @@ TEST(WalkStep, EachBranchDrawsMovesAndPresentsAsItsFiguresDo) {
   }
 }
 
-TEST(WalkStep, LeavingCustomerClosesTheBalloonAndRestoresTheTick) {
+TEST(SceneAnimation, LeavingCustomerClosesTheBalloonAndRestoresTheTick) {
   GameState s;
   testing_support::TranscriptDesktop desk;
   ScriptedRandom rnd;
@@ -220,12 +240,12 @@ TEST(WalkStep, LeavingCustomerClosesTheBalloonAndRestoresTheTick) {
   s.VisitorX = -401;
   desk.ShowWindow(Window::frmMessage);
   desk.SetTimer(Window::frmShop, Timer::Timer1, 100);
-  WalkStep(c, 60, 100, 0);
+  shop::AnimateCustomerWalk(c);
   EXPECT_FALSE(desk.IsOpen(Window::frmMessage));
   EXPECT_EQ(desk.TimerPeriod(Window::frmShop, Timer::Timer1), 1500);
 }
 
-TEST(WalkStep, ArrivalDrawingAppearsWithTheNextPresentation) {
+TEST(SceneAnimation, ArrivalDrawingAppearsWithTheNextPresentation) {
   GameState s;
   testing_support::TranscriptDesktop desk;
   ScriptedRandom rnd;
@@ -234,10 +254,10 @@ TEST(WalkStep, ArrivalDrawingAppearsWithTheNextPresentation) {
   s.HeroFrame = 1;
   s.ScenePhase = 10;
   s.VisitorX = 701;
-  WalkStep(c, 60, 100, 0);  // arrives: merchant drawn, nothing shown
+  shop::AnimateCustomerWalk(c);  // arrives: merchant drawn, nothing shown
   s.ScenePhase = 30;
   s.VisitorFrame = 2;
-  WalkStep(c, 60, 100, 0);
+  shop::AnimateCustomerWalk(c);
   EXPECT_EQ(desk.With("frame"),
             std::vector<std::string>{
                 "frame frmShop 57@1500,15690 58@1500,15690 63@701,15690 99@1275,15615"});
