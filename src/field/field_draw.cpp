@@ -1,6 +1,8 @@
 // The field's frame and the lines said on the road.
 #include "field/field_draw.h"
 
+#include "art/picture_names.h"
+#include "model/numbers.h"
 #include "scene/dialogue.h"
 
 namespace tolmark::field {
@@ -20,6 +22,27 @@ void RedrawField(Scenes& c, std::initializer_list<Figure> figures, Marker marker
 }
 
 ScreenMetrics MetricsOf(const Scenes& c) { return ScreenMetrics::Of(c.desk); }
+
+namespace {
+
+// Where the balloon stands beside the hero, in pixels from HeroX.
+int BalloonOffset(const GameState& s, bool heroSpeaks, bool rightOfHero) {
+  const bool wagon = s.WagonHired != kFalse;
+  if (heroSpeaks) return (rightOfHero ? 30 : 20) + (wagon ? 15 : 0);
+  if (s.VisitorPicture == picture::kCarriage) return rightOfHero ? 100 : 70;
+  if (wagon) return rightOfHero ? 102 : 82;
+  return rightOfHero ? 70 : 50;
+}
+
+}  // namespace
+
+void SayInField(Scenes& c, std::string_view text, Flag heroSpeaks) {
+  const GameState& s = c.s;
+  const bool rightOfHero = s.HeroX < s.BalloonSideX;
+  const std::int32_t x =
+      SatAdd(s.HeroX, c.PxX(BalloonOffset(s, heroSpeaks == kTrue, rightOfHero)));
+  ShowTalkLine(c, text, x, rightOfHero ? 0 : 1, s.FixedWaitMessage == kTrue);
+}
 
 void HeroLine(Scenes& c, std::string_view text, std::int32_t next) {
   c.s.PendingAction = next;

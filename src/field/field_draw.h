@@ -31,6 +31,12 @@ void RedrawField(Scenes& c, std::initializer_list<Figure> figures, Marker marker
 // What the road's rules need of the screen.
 ScreenMetrics MetricsOf(const Scenes& c);
 
+// A talk line on the road, placed beside the hero: heroSpeaks -1 for the hero. The balloon
+// stands to his right while he is left of BalloonSideX, else to his left, further out for a
+// hired wagon or the carriage. A closing line (FixedWaitMessage) waits its fixed two seconds in
+// automatic play.
+void SayInField(Scenes& c, std::string_view text, Flag heroSpeaks);
+
 // A line beside the hero, by him or by whoever stands beside him. The step code becomes next
 // first: in automatic play the balloon itself runs the next step.
 void HeroLine(Scenes& c, std::string_view text, std::int32_t next);

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "field/field_draw.h"
 #include "field/field_operations.h"
 #include "field/field_windows.h"
 #include "scene/common_commands.h"

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "art/picture_names.h"
 #include "scene/dispatch.h"
 #include "scene/keys.h"
 
@@ -26,56 +25,21 @@ const SceneRow* ReadsOnByItself(const Scenes& c) {
 
 void FocusScene(Scenes& c) { c.desk.Focus(CurrentScene(c)); }
 
-// Where the field balloon stands beside the hero, in pixels from HeroX.
-int FieldBalloonOffset(const GameState& s, bool heroSpeaks, bool rightOfHero) {
-  const bool wagon = s.WagonHired != kFalse;
-  if (heroSpeaks) return (rightOfHero ? 30 : 20) + (wagon ? 15 : 0);
-  if (s.VisitorPicture == picture::kCarriage) return rightOfHero ? 100 : 70;
-  if (wagon) return rightOfHero ? 102 : 82;
-  return rightOfHero ? 70 : 50;
-}
-
 }  // namespace
 
-void Say(Scenes& c, std::string_view text, Flag atCounter) {
+void ShowTalkLine(Scenes& c, std::string_view text, std::int32_t x, int side, bool fixedWait) {
   GameState& s = c.s;
   if (s.MessageBusy == kTrue) return;
   s.MessageBusy = kTrue;
   CloseBalloons(c.desk);
-
-  const std::int32_t x = atCounter == kTrue ? 1800 : 1000;
-  const std::int32_t y = SatSub(s.HeroY, c.PxY(5));
-  c.desk.ShowTalk(Window::frmMessage, text, x, y, 0);
-
-  if (const SceneRow* row = ReadsOnByItself(c); row != nullptr && s.AutoMode == kTrue) {
-    // Clear the busy mark first: the tick below shows the next line from inside this call.
-    s.TickFromDialogue = kTrue;
-    s.MessageBusy = kFalse;
-    c.desk.Pump();
-    c.desk.Sleep(s.MessagePause);
-    row->tick(c);
-  }
-  FocusScene(c);
-  s.MessageBusy = kFalse;
-}
-
-void SayInField(Scenes& c, std::string_view text, Flag heroSpeaks) {
-  GameState& s = c.s;
-  if (s.MessageBusy == kTrue) return;
-  s.MessageBusy = kTrue;
-  CloseBalloons(c.desk);
-
-  const bool rightOfHero = s.HeroX < s.BalloonSideX;
-  const int side = rightOfHero ? 0 : 1;
-  const std::int32_t x = SatAdd(s.HeroX, c.PxX(FieldBalloonOffset(s, heroSpeaks == kTrue, rightOfHero)));
-  const std::int32_t y = SatSub(s.HeroY, c.PxY(5));
-  c.desk.ShowTalk(Window::frmMessage, text, x, y, side);
+  c.desk.ShowTalk(Window::frmMessage, text, x, SatSub(s.HeroY, c.PxY(5)), side);
 
   if (s.AutoMode == kTrue) {
-    if (s.FixedWaitMessage == kTrue) {
+    if (fixedWait) {
       c.desk.Pump();
       c.desk.Sleep(2000);
     } else if (const SceneRow* row = ReadsOnByItself(c)) {
+      // Clear the busy mark first: the tick below shows the next line from inside this call.
       s.TickFromDialogue = kTrue;
       s.MessageBusy = kFalse;
       c.desk.Pump();
@@ -85,6 +49,10 @@ void SayInField(Scenes& c, std::string_view text, Flag heroSpeaks) {
   }
   s.MessageBusy = kFalse;
   FocusScene(c);
+}
+
+void Say(Scenes& c, std::string_view text, Flag atCounter) {
+  ShowTalkLine(c, text, atCounter == kTrue ? 1800 : 1000, 0, false);
 }
 
 void AskYesNo(Scenes& c, std::string_view yesText, std::string_view noText) {

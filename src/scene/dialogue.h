@@ -10,12 +10,15 @@ namespace tolmark {
 inline constexpr std::int16_t kAnswerYes = 89;
 inline constexpr std::int16_t kAnswerNo = 78;
 
-// One talk line in the shop or the town/castle: atCounter -1 for the figure behind the counter
-// (its balloon at 1800 units), 0 for the one in front of it (at 1000 units).
-void Say(Scenes& c, std::string_view text, Flag atCounter);
+// A talk balloon at (x, HeroY - 5 px) opening to the right (side 0) or the left (1): where every
+// scene's voice ends. Unless a balloon is already being shown (MessageBusy), the old balloons
+// close and this one opens; in automatic play it then waits and ticks the scene when the scene
+// reads on by itself at this step code, or, for a line with a fixed wait, just waits 2000 ms.
+void ShowTalkLine(Scenes& c, std::string_view text, std::int32_t x, int side, bool fixedWait);
 
-// One talk line in the field, placed beside the hero: heroSpeaks -1 for the hero.
-void SayInField(Scenes& c, std::string_view text, Flag heroSpeaks);
+// One talk line at a counter (the shop, the town, the castle): atCounter -1 for the figure
+// behind it (its balloon at 1800 units), 0 for the one in front of it (at 1000 units).
+void Say(Scenes& c, std::string_view text, Flag atCounter);
 
 // The two answer balloons, yesText + "(Y)" and noText + "(N)".
 void AskYesNo(Scenes& c, std::string_view yesText, std::string_view noText);

@@ -1,6 +1,7 @@
 // Balloons and prompts: placement, dropped requests, the answer protocol and automatic play.
 #include <gtest/gtest.h>
 
+#include "field/field_draw.h"
 #include "scene_fixture.h"
 #include "scene/dialogue.h"
 #include "scene/keys.h"
@@ -46,7 +47,7 @@ TEST_F(DialogueFixture, RequestWhileABalloonIsBeingBuiltIsDroppedWithoutATrace) 
   InShopAtTheCounter();
   s.MessageBusy = kTrue;
   Say(c, "a", kTrue);
-  SayInField(c, "b", kTrue);
+  field::SayInField(c, "b", kTrue);
   AskYesNo(c, "する", "しない");
   EXPECT_TRUE(desk.Lines().empty());
   EXPECT_EQ(s.MessageBusy, kTrue);
@@ -78,7 +79,7 @@ TEST_F(DialogueFixture, FieldBalloonSideAndOffsetFollowTheSpeaker) {
     InFieldAt(r.heroX, 6000);
     s.WagonHired = AsFlag(r.wagon);
     s.VisitorPicture = r.visitor;
-    SayInField(c, "x", r.heroSpeaks);
+    field::SayInField(c, "x", r.heroSpeaks);
     EXPECT_EQ(desk.With("talk"), std::vector<std::string>{r.line}) << r.line;
   }
 }
