@@ -119,6 +119,8 @@ constexpr SceneRow kFieldScene = {
     .closedOnLeaving = kClosedOnLeaving,
     .raised = kRaised,
     .answers = {.yesOffset = 17, .leftEdge = 55, .noOffset = 27, .wagonShifts = true},
+    .breach = nullptr,
+    .marksNumbers = true,
     .startUp = FieldStartUp,
     .tick = FieldTick,
     .openMenu = OpenFieldMenu,

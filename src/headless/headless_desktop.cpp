@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "game/scene_list.h"
 #include "headless/text_measure.h"
 #include "headless/transcript_text.h"
 
@@ -139,8 +140,8 @@ void HeadlessDesktop::DeliverInput(const HeadlessInput& input) {
 
 std::optional<Window> HeadlessDesktop::SceneOnScreen() const {
   if (focused_ && IsSceneWindow(*focused_) && IsOpen(*focused_)) return focused_;
-  for (Window scene : {Window::frmShop, Window::frmField, Window::frmArms}) {
-    if (IsOpen(scene)) return scene;
+  for (const SceneRow* row : kSceneList) {
+    if (IsOpen(row->window)) return row->window;
   }
   return std::nullopt;
 }

@@ -107,10 +107,8 @@ struct Monkey::Coverage {
   void Reach(std::size_t part) { reached[part] = true; }
 };
 
-Monkey::Monkey(std::uint32_t seed, LedgerRule ledger, std::ostream& report,
-               std::ostream& errors)
+Monkey::Monkey(std::uint32_t seed, std::ostream& report, std::ostream& errors)
     : seed_(seed),
-      ledger_(ledger),
       report_(report),
       errors_(errors),
       gen_(seed),
@@ -164,7 +162,7 @@ std::optional<int> Monkey::Feed(const std::string& line) {
                                : "the soak's own input was refused");
   }
   if (!runner_->Running()) return std::nullopt;
-  if (const auto broken = FirstBrokenRule(runner_->State(), runner_->Desktop(), ledger_)) {
+  if (const auto broken = FirstBrokenRule(runner_->State(), runner_->Desktop())) {
     return Failed(ScriptRunner::kExpectFailed, *broken);
   }
   return std::nullopt;

@@ -23,8 +23,8 @@ class Monkey {
   static constexpr const char* kReplayFile = "monkey-replay.sim";
 
   // `report` gets the summary, or the failure and its replay script; `errors` what the game
-  // and the script runner say on standard error. `ledger` checks the town market's ledger.
-  Monkey(std::uint32_t seed, LedgerRule ledger, std::ostream& report, std::ostream& errors);
+  // and the script runner say on standard error.
+  Monkey(std::uint32_t seed, std::ostream& report, std::ostream& errors);
   ~Monkey();
   Monkey(const Monkey&) = delete;
   Monkey& operator=(const Monkey&) = delete;
@@ -55,7 +55,6 @@ class Monkey {
   bool Chance(double p) { return Uniform() < p; }
 
   std::uint32_t seed_;
-  LedgerRule ledger_;
   std::ostream& report_;
   std::ostream& errors_;
   std::mt19937 gen_;

@@ -102,9 +102,9 @@ std::optional<std::string> BrokenBag(const GameState& s) {
   return std::nullopt;
 }
 
-std::optional<std::string> BrokenHeroNumbers(const GameState& s, bool onTheRoad) {
+std::optional<std::string> BrokenHeroNumbers(const GameState& s, bool marked) {
   // A find on the road may leave -1 in HP or Gold until the next click settles it.
-  const std::int32_t least = onTheRoad ? -1 : 0;
+  const std::int32_t least = marked ? -1 : 0;
   if (s.HP < least || s.HP > s.MaxHP) {
     return Is("HP", s.HP) + ", outside " + std::to_string(least) + ".." + std::to_string(s.MaxHP);
   }
@@ -118,35 +118,40 @@ std::optional<std::string> BrokenHeroNumbers(const GameState& s, bool onTheRoad)
   return std::nullopt;
 }
 
-// The scene the game plays: the one SceneName names, which is on screen; while the road's window
-// lingers beside the town's, the town's.
-Window SceneOf(const GameState& s, const HeadlessDesktop& desk) {
+// The scene the game plays: the one SceneName names, which is on screen; while the window of
+// the scene left lingers beside it, that one.
+const SceneRow& SceneOf(const GameState& s, const HeadlessDesktop& desk) {
   for (const SceneRow* row : kSceneList) {
-    if (row->name == s.SceneName && desk.IsOpen(row->window)) return row->window;
+    if (row->name == s.SceneName && desk.IsOpen(row->window)) return *row;
   }
-  return *desk.SceneOnScreen();
+  const Window shown = *desk.SceneOnScreen();
+  for (const SceneRow* row : kSceneList) {
+    if (row->window == shown) return *row;
+  }
+  return *kSceneList.front();
 }
 
-std::optional<std::string> BrokenWindows(const GameState& s, const HeadlessDesktop& desk,
-                                         LedgerRule ledger) {
+std::optional<std::string> BrokenWindows(const GameState& s, const HeadlessDesktop& desk) {
   std::string onScreen;
   int scenes = 0;
-  for (Window w : {Window::frmShop, Window::frmField, Window::frmArms}) {
-    if (!desk.IsOpen(w)) continue;
+  bool enteredShown = false;
+  for (const SceneRow* row : kSceneList) {
+    if (!desk.IsOpen(row->window)) continue;
     ++scenes;
-    onScreen += ' ' + std::string(WindowName(w));
+    onScreen += ' ' + std::string(WindowName(row->window));
+    enteredShown = enteredShown || row->entryCode == s.SceneEntry;
   }
-  // Handing over to the town, the road's window stays until its next tick sees the new entry
+  // Handing over, the window of the scene left stays until its next tick sees the new entry
   // code and closes it.
-  const bool roadLingers = scenes == 2 && !desk.IsOpen(Window::frmShop) &&
-                           s.SceneEntry == entry::kToTown;
-  if (scenes != 1 && !roadLingers) {
+  const bool handingOver = scenes == 2 && enteredShown;
+  if (scenes != 1 && !handingOver) {
     return std::to_string(scenes) + " scene windows are on screen, not 1:" + onScreen;
   }
-  const Window scene = SceneOf(s, desk);
+  const SceneRow& scene = SceneOf(s, desk);
+  bool smallWindowShown = false;
   for (const SceneRow* row : kSceneList) {
     // A scene that has left took its small windows with it.
-    if (row->window != scene) {
+    if (row != &scene) {
       for (const SmallWindow& small : row->windows) {
         if (desk.IsOpen(small.window)) {
           return std::string(WindowName(small.window)) + " is open, but its scene " +
@@ -156,31 +161,32 @@ std::optional<std::string> BrokenWindows(const GameState& s, const HeadlessDeskt
       continue;
     }
     for (const SmallWindow& small : row->windows) {
+      smallWindowShown = smallWindowShown || desk.IsOpen(small.window);
       if (small.openFlag == nullptr) continue;
       const bool flagged = s.*small.openFlag != kFalse;
       if (flagged != desk.IsOpen(small.window)) {
-        return std::string(WindowName(small.window)) + (desk.IsOpen(small.window) ? " is open" : " is closed") +
-               " but its flag is " + std::to_string(s.*small.openFlag);
+        return std::string(WindowName(small.window)) +
+               (desk.IsOpen(small.window) ? " is open" : " is closed") + " but its flag is " +
+               std::to_string(s.*small.openFlag);
       }
     }
   }
-  const bool marketShown = desk.IsOpen(Window::frmASell) || desk.IsOpen(Window::frmABuy);
-  if (ledger != nullptr && marketShown) {
-    if (auto breach = ledger(s)) return "the market's ledger: " + *breach;
+  if (scene.breach != nullptr && smallWindowShown) {
+    if (auto breach = scene.breach(s)) {
+      return std::string(WindowName(scene.window)) + "'s own rule: " + *breach;
+    }
   }
   return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<std::string> FirstBrokenRule(const GameState& s, const HeadlessDesktop& desk,
-                                           LedgerRule ledger) {
+std::optional<std::string> FirstBrokenRule(const GameState& s, const HeadlessDesktop& desk) {
   if (auto broken = BrokenFlag(s)) return broken;
   if (auto broken = BrokenStock(s)) return broken;
   if (auto broken = BrokenBag(s)) return broken;
-  if (auto broken = BrokenWindows(s, desk, ledger)) return broken;
-  const bool onTheRoad = SceneOf(s, desk) == Window::frmField;
-  return BrokenHeroNumbers(s, onTheRoad);
+  if (auto broken = BrokenWindows(s, desk)) return broken;
+  return BrokenHeroNumbers(s, SceneOf(s, desk).marksNumbers);
 }
 
 }  // namespace tolmark

@@ -20,20 +20,15 @@ inline constexpr std::int32_t kMostPiecesInStock = 50;
 // - every flag is -1 or 0;
 // - the stock holds 1..50 pieces per used row, no weapon twice, StockCount <= StockCapacity;
 // - BagPieces is the sum of the bag's used rows;
-// - HP within 0..MaxHP and Gold within 0..kGoldCap, but for the road, where a find may leave
-//   either at -1 (the mark the next click settles);
+// - HP within 0..MaxHP and Gold within 0..kGoldCap, but in a scene that marks them (the road,
+//   where a find may leave either at -1 for the next click to settle);
 // - Reputation within 0..999;
-// - while the town's market has its lists on screen, the market's ledger holds (balanced while
-//   the hero browses; once the deal is done, the list is what was paid for, or empty);
-// - exactly one scene window is on screen (the road's may stay beside the town's until its next
-//   tick, as the hand-over to the town goes);
+// - exactly one scene window is on screen, or two while a hand-over goes: the window of the
+//   scene left stays until its next tick sees the new entry code;
 // - each small window of the scene on screen is open exactly when its flag says so, and those
-//   of the other scenes are closed.
-//
-// The market's ledger is the town's own rule (town::MarketLedgerBreach): the program that runs
-// the soak hands it in, as the headless desktop sits below the scenes.
-using LedgerRule = std::optional<std::string> (*)(const GameState& s);
-std::optional<std::string> FirstBrokenRule(const GameState& s, const HeadlessDesktop& desk,
-                                           LedgerRule ledger);
+//   of the other scenes are closed;
+// - while a small window of the scene on screen is shown, the scene's own rule holds (the
+//   town's: the market's ledger).
+std::optional<std::string> FirstBrokenRule(const GameState& s, const HeadlessDesktop& desk);
 
 }  // namespace tolmark

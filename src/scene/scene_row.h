@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "model/game_state.h"
@@ -66,6 +68,11 @@ struct SceneRow {
   std::span<const Window> closedOnLeaving;  // the small windows, in the order a hand-over closes them
   std::span<const Window> raised;       // what the watchdog brings to the front, in order
   AnswerPlacement answers;
+  // The scene's own rule, which must hold whenever one of its small windows is shown (the soak
+  // checks it after every input): the breach described, or none. May be null.
+  std::optional<std::string> (*breach)(const GameState& s);
+  // HP and Gold may stand at -1 here: the mark a find leaves for the next click to settle.
+  bool marksNumbers;
 
   SceneStep startUp;        // the scene window's start-up
   SceneStep tick;           // Timer1; automatic play also calls it from a balloon

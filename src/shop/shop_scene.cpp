@@ -152,6 +152,8 @@ constexpr SceneRow kShopScene = {
     .closedOnLeaving = kClosedOnLeaving,
     .raised = kRaised,
     .answers = {.yesOffset = 10, .leftEdge = 50, .noOffset = 20, .wagonShifts = false},
+    .breach = nullptr,
+    .marksNumbers = false,
     .startUp = ShopStartUp,
     .tick = ShopTick,
     .openMenu = OpenShopMenu,

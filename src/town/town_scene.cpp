@@ -6,6 +6,7 @@
 #include "scene/common_commands.h"
 #include "scene/dialogue.h"
 #include "town/arms_operations.h"
+#include "town/market_lists.h"
 #include "town/town_codes.h"
 #include "town/town_windows.h"
 
@@ -72,6 +73,8 @@ constexpr SceneRow kTownScene = {
     .closedOnLeaving = kClosedOnLeaving,
     .raised = kRaised,
     .answers = {.yesOffset = 17, .leftEdge = 55, .noOffset = 27, .wagonShifts = false},
+    .breach = MarketLedgerBreach,
+    .marksNumbers = false,
     .startUp = ArmsStartUp,
     .tick = ArmsTick,
     .openMenu = OpenArmsMenu,

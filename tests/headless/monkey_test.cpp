@@ -9,7 +9,6 @@
 
 #include "model/state_fields.h"
 #include "scratch_folder.h"
-#include "town/market_lists.h"
 
 namespace tolmark {
 namespace {
@@ -25,7 +24,7 @@ TEST_F(MonkeyTest, TheScriptItKeepsReplaysTheRunExactly) {
   for (const auto& [seed, steps] : {std::pair{7u, 6000}, std::pair{11u, 3000}}) {
     std::ostringstream report;
     std::ostringstream errors;
-    Monkey monkey(seed, &town::MarketLedgerBreach, report, errors);
+    Monkey monkey(seed, report, errors);
     ASSERT_EQ(monkey.Run(steps), ScriptRunner::kAllHeld) << report.str() << errors.str();
     const std::string script = Contents(Monkey::kReplayFile);
     ASSERT_FALSE(script.empty());
@@ -50,7 +49,7 @@ TEST_F(MonkeyTest, ASeedPlaysTheSameRunEveryTime) {
   for (int time = 0; time < 2; ++time) {
     std::ostringstream report;
     std::ostringstream errors;
-    Monkey monkey(11, &town::MarketLedgerBreach, report, errors);
+    Monkey monkey(11, report, errors);
     ASSERT_EQ(monkey.Run(3000), ScriptRunner::kAllHeld) << report.str();
     const std::string played = Contents(Monkey::kReplayFile) + monkey.StateNow();
     if (time == 0) first = played;

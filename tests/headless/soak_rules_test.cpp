@@ -8,7 +8,6 @@
 #include <functional>
 #include <sstream>
 
-#include "town/market_lists.h"
 
 namespace tolmark {
 namespace {
@@ -22,7 +21,7 @@ struct Shop {
     desk.ShowWindow(Window::frmShop);
   }
   std::optional<std::string> Broken() {
-    return FirstBrokenRule(s, desk, &town::MarketLedgerBreach);
+    return FirstBrokenRule(s, desk);
   }
 };
 
@@ -103,7 +102,7 @@ const BrokenCase kBrokenCases[] = {
        x.desk.ShowWindow(Window::frmASell);
        x.s.MarketGoods[0] = {"木刀", 0, 9, 10, 10};
      },
-     "the market's ledger"},
+     "frmArms's own rule: market row 0"},
 };
 INSTANTIATE_TEST_SUITE_P(Each, SoakRuleBroken, testing::ValuesIn(kBrokenCases),
                          [](const auto& info) { return NameOf(info.param.what); });

@@ -14,7 +14,6 @@
 
 #include "headless/monkey.h"
 #include "headless/script_runner.h"
-#include "town/market_lists.h"
 
 namespace {
 
@@ -38,7 +37,7 @@ int main(int argc, char** argv) {
     if (argc != 4 || !ParseWhole(argv[2], seed) || !ParseWhole(argv[3], steps) || steps < 0) {
       return Usage();
     }
-    tolmark::Monkey monkey(seed, &tolmark::town::MarketLedgerBreach, std::cout, std::cerr);
+    tolmark::Monkey monkey(seed, std::cout, std::cerr);
     return monkey.Run(steps);
   }
   if (argc > 2) return Usage();
