@@ -25,7 +25,7 @@ struct HeadlessScreen {
 struct HeadlessInput {
   enum class Kind { MouseDown, KeyDown, MenuChosen, ListMouseDown, DoubleClick };
   Kind kind = Kind::MouseDown;
-  Window window = Window::frmShop;
+  Window window{};
   int code = 0;  // mouse button, or virtual key code
   int row = 0;   // list row, 1-based, 0 below the last
   std::string item;

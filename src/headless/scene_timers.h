@@ -12,7 +12,7 @@ namespace tolmark {
 class SceneTimers {
  public:
   struct Due {
-    Window scene = Window::frmShop;
+    Window scene{};
     Timer timer = Timer::Timer1;
     std::int64_t at = 0;  // virtual ms at which the tick fell due
   };
