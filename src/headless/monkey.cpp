@@ -13,6 +13,7 @@
 #include <iterator>
 #include <streambuf>
 
+#include "game/soak_play.h"
 #include "headless/soak_rules.h"
 #include "model/progression.h"
 #include "model/state_fields.h"
@@ -66,25 +67,6 @@ std::optional<std::string> FileBytes(const char* name) {
   return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-// How much likelier than an ordinary item a menu item is chosen: trips and purchases move the
-// story on, save and load are worth a try now and then, and the program's own end seldom.
-double MenuWeight(std::string_view item) {
-  struct Row {
-    std::string_view item;
-    double weight;
-  };
-  static constexpr std::array<Row, 19> kWeights = {{
-      {"mstage1", 6},  {"mstage2", 10}, {"mstage3", 12}, {"mstage4", 8},   {"fmhome", 0.2},
-      {"fmescape", 1}, {"abuy", 10},    {"ahome", 1},    {"mopen", 5},     {"mclose", 2},
-      {"msave", 3},    {"mload", 2},    {"mend", 0.02},  {"fmend", 0.02},  {"aend", 0.02},
-      {"mauto", 2},    {"fmauto", 2},   {"mSpeed1", 2},  {"fSpeed1", 2},
-  }};
-  for (const Row& r : kWeights) {
-    if (r.item == item) return r.weight;
-  }
-  return 1;
-}
-
 // The leaves of the menu that can be chosen: visible and enabled, and so is every submenu above.
 void ChoosableItems(const std::vector<MenuItem>& items, std::vector<std::string>& out) {
   for (const MenuItem& item : items) {
@@ -101,10 +83,7 @@ void ChoosableItems(const std::vector<MenuItem>& items, std::vector<std::string>
 
 // Which parts of the game a run has been through.
 struct Monkey::Coverage {
-  static constexpr std::array<const char*, 8> kNames = {"shop", "road",   "encounter", "town",
-                                                        "castle", "ending", "save", "load"};
-  std::array<bool, kNames.size()> reached{};
-  void Reach(std::size_t part) { reached[part] = true; }
+  std::array<bool, soak::kParts.size()> reached{};
 };
 
 Monkey::Monkey(std::uint32_t seed, std::ostream& report, std::ostream& errors)
@@ -124,8 +103,8 @@ int Monkey::Run(std::int64_t steps) {
   }
   std::string reached;
   std::string missed;
-  for (std::size_t i = 0; i < Coverage::kNames.size(); ++i) {
-    (coverage_->reached[i] ? reached : missed) += std::string(" ") + Coverage::kNames[i];
+  for (std::size_t i = 0; i < soak::kParts.size(); ++i) {
+    (coverage_->reached[i] ? reached : missed) += std::string(" ") + soak::kParts[i];
   }
   report_ << "monkey " << seed_ << ": " << steps << " steps, program runs: " << programs_
           << ", all rules held; reached:" << reached;
@@ -226,8 +205,9 @@ std::optional<int> Monkey::Step() {
   }
   const std::string input = ChooseInput();
   if (input.rfind("menu ", 0) == 0) {
-    if (input == "menu msave") coverage_->Reach(6);
-    if (input == "menu mload") coverage_->Reach(7);
+    if (const auto part = soak::PartOfMenuItem(std::string_view(input).substr(5))) {
+      coverage_->reached[*part] = true;
+    }
   }
   if (auto s = Feed(input)) return s;
   ++programSteps_;
@@ -237,17 +217,8 @@ std::optional<int> Monkey::Step() {
 
 void Monkey::NoteScene() {
   if (runner_->Ended()) return;
-  const GameState& s = runner_->State();
-  const auto scene = runner_->Desktop().SceneOnScreen();
-  if (scene == Window::frmShop) coverage_->Reach(0);
-  if (scene == Window::frmField) {
-    coverage_->Reach(1);
-    if (s.EventActive != kFalse) coverage_->Reach(2);
-  }
-  if (scene == Window::frmArms) {
-    if (s.Destination == destination::kTown) coverage_->Reach(3);
-    if (s.Destination == destination::kCastle) coverage_->Reach(4);
-    if (s.PendingAction >= 700 && s.PendingAction <= 899) coverage_->Reach(5);
+  if (const auto scene = runner_->Desktop().SceneOnScreen()) {
+    soak::NoteParts(runner_->State(), *scene, coverage_->reached);
   }
 }
 
@@ -285,7 +256,8 @@ std::string Monkey::RandomValues() {
 std::optional<std::string> Monkey::Nudge() {
   const GameState& s = runner_->State();
   const HeadlessDesktop& d = runner_->Desktop();
-  if (d.SceneOnScreen() != Window::frmShop || d.IsOpen(Window::frmMessage) ||
+  const auto scene = d.SceneOnScreen();
+  if (!scene || !soak::RestsBetweenTrips(*scene) || d.IsOpen(Window::frmMessage) ||
       d.IsOpen(Window::frmYes) || s.AwaitingAnswer != kFalse || !Chance(0.01)) {
     return std::nullopt;
   }
@@ -317,7 +289,7 @@ std::string Monkey::ChooseMenuItem() {
   if (menu) ChoosableItems(menu->items, items);
   if (items.empty()) return {};
   std::vector<double> weights;
-  for (const std::string& item : items) weights.push_back(MenuWeight(item));
+  for (const std::string& item : items) weights.push_back(soak::MenuItemWeight(item));
   std::discrete_distribution<std::size_t> pick(weights.begin(), weights.end());
   return "menu " + items[pick(gen_)];
 }
@@ -339,7 +311,7 @@ std::string Monkey::ChooseInput() {
   const auto scene = d.SceneOnScreen();
   // On the road a yes mostly turns the hero home (the carriage, the end question): there the
   // soak leans to no, so that trips reach their end.
-  const bool onTheRoad = scene == Window::frmField;
+  const bool onTheRoad = scene && soak::IsTheLongWalk(*scene);
   for (Window balloon : {Window::frmMessage, Window::frmYes, Window::frmNo}) {
     if (!d.IsOpen(balloon)) continue;
     const std::string name(WindowName(balloon));
@@ -358,7 +330,7 @@ std::string Monkey::ChooseInput() {
         {"MENU", 3}, {"Q", 0.2}, {"27", 0.2}, {"32", 0.2}, {"13", 0.2}}};
     for (const auto& [key, weight] : kKeys) choices.push_back({weight, std::string("key ") + key});
     // The road is long: while nothing is said there, time mostly passes.
-    const bool quietRoad = *scene == Window::frmField && !d.IsOpen(Window::frmMessage) &&
+    const bool quietRoad = soak::IsTheLongWalk(*scene) && !d.IsOpen(Window::frmMessage) &&
                            !d.IsOpen(Window::frmYes);
     static constexpr std::array<int, 6> kTicks = {1, 1, 2, 5, 30, 100};
     choices.push_back({quietRoad ? 40.0 : 10.0,
