@@ -16,6 +16,20 @@ MenuItem* FindIn(std::vector<MenuItem>& items, std::string_view name) {
   return nullptr;
 }
 
+// A menu item the program names but no menu has is a fault of the program, in every build: it
+// stops at once with the name rather than leave a command silently out.
+[[noreturn]] void NoSuchItem(std::string_view name) {
+  std::fprintf(stderr, "tolmark: no menu has an item named \"%.*s\"\n",
+               static_cast<int>(name.size()), name.data());
+  std::abort();
+}
+
+MenuItem& ItemNamed(Menu& menu, std::string_view name) {
+  MenuItem* item = FindMenuItem(menu, name);
+  if (item == nullptr) NoSuchItem(name);
+  return *item;
+}
+
 const MenuRow* FindRow(std::span<const MenuRow> rows, std::string_view name) {
   for (const MenuRow& row : rows) {
     if (row.name == name) return &row;
@@ -46,13 +60,13 @@ const MenuItem* FindMenuItem(const Menu& menu, std::string_view name) {
 }
 
 void SetItemVisible(Menu& menu, std::string_view name, bool visible) {
-  if (MenuItem* item = FindMenuItem(menu, name)) item->visible = visible;
+  ItemNamed(menu, name).visible = visible;
 }
 void SetItemEnabled(Menu& menu, std::string_view name, bool enabled) {
-  if (MenuItem* item = FindMenuItem(menu, name)) item->enabled = enabled;
+  ItemNamed(menu, name).enabled = enabled;
 }
 void SetItemChecked(Menu& menu, std::string_view name, bool checked) {
-  if (MenuItem* item = FindMenuItem(menu, name)) item->checked = checked;
+  ItemNamed(menu, name).checked = checked;
 }
 
 void CheckSpeedItem(Menu& menu, std::string_view prefix, std::int16_t tickInterval) {
@@ -78,14 +92,7 @@ void ChooseMenuItem(Scenes& c, std::string_view item) {
   for (std::size_t i = 0; chosen == nullptr && i < c.rows.size(); ++i) {
     chosen = FindRow(c.rows[i]->menu, item);
   }
-  if (chosen == nullptr) {
-#ifndef NDEBUG
-    std::fprintf(stderr, "tolmark: no menu has an item named \"%.*s\"\n",
-                 static_cast<int>(item.size()), item.data());
-    std::abort();
-#endif
-    return;
-  }
+  if (chosen == nullptr) NoSuchItem(item);
   if (chosen->action != nullptr) chosen->action(c);
 }
 

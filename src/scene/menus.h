@@ -15,6 +15,7 @@ Menu BuildMenu(std::string_view menuName, std::span<const MenuRow> rows);
 MenuItem* FindMenuItem(Menu& menu, std::string_view name);
 const MenuItem* FindMenuItem(const Menu& menu, std::string_view name);
 
+// An item's state as the menu opens. An item the menu does not have stops the program.
 void SetItemVisible(Menu& menu, std::string_view name, bool visible);
 void SetItemEnabled(Menu& menu, std::string_view name, bool enabled);
 void SetItemChecked(Menu& menu, std::string_view name, bool checked);
@@ -28,7 +29,7 @@ void ShowAlwaysOnTopItems(Menu& menu, std::string_view on, std::string_view off,
 void ResetMenu(Scenes& c, const SceneRow& row);
 
 // A menu item chosen: its row's action runs. An item that no scene's menu knows is a fault of
-// the program: debug builds stop on it, others ignore it.
+// the program, in every build: it stops with the item's name.
 void ChooseMenuItem(Scenes& c, std::string_view item);
 
 }  // namespace tolmark

@@ -155,5 +155,18 @@ TEST(SceneMenus, RightClickEndsAutomaticPlayAndRedrawsAVisitWithThePlainBoard) {
                 "frame frmShop 57@1500,15690 60@300,15690 99@1275,15615"});
 }
 
+// A name no menu has is a fault of the program in every build, whether it is chosen or set.
+TEST(SceneMenusDeathTest, AnItemNoMenuHasStopsTheProgramWithItsName) {
+  GameState s;
+  testing_support::TranscriptDesktop desk;
+  ScriptedRandom rnd;
+  Scenes c{s, desk, rnd, kSceneList, {}};
+  for (const SceneRow* row : kSceneList) ResetMenu(c, *row);
+  s.SceneName = "frmShop";
+  EXPECT_DEATH(ChooseMenuItem(c, "mnothing"), "no menu has an item named \"mnothing\"");
+  EXPECT_DEATH(SetItemVisible(MenuOf(c, *kSceneList.front()), "fmend", false),
+               "no menu has an item named \"fmend\"");
+}
+
 }  // namespace
 }  // namespace tolmark
