@@ -126,6 +126,7 @@ constexpr SceneRow kFieldScene = {
     .openMenu = OpenFieldMenu,
     .manualAdvance = ManualAdvance,
     .autoKey = AutoKey,
+    .end = StartExitCommand,
     .speedChanged = SpeedChanged,
     .say = SayOnTheRoad,
     .listMouseDown = FieldListMouseDown,

@@ -57,4 +57,14 @@ void Game::DoubleClick(Window window) {
   if (owner != nullptr && owner->window != window) owner->windowDoubleClick(scenes_, window);
 }
 
+void Game::EndAsked() {
+  // The first scene whose window stands: while a hand-over goes, the one being left.
+  for (const SceneRow* row : scenes_.rows) {
+    if (desktop_.IsOpen(row->window)) {
+      row->end(scenes_);
+      return;
+    }
+  }
+}
+
 }  // namespace tolmark

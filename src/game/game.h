@@ -31,6 +31,7 @@ class Game final : public DesktopEvents {
   void MenuChosen(std::string_view item) override;
   void ListMouseDown(Window window, int row, int button) override;
   void DoubleClick(Window window) override;
+  void EndAsked() override;
 
  private:
   GameState state_;

@@ -1,6 +1,8 @@
 // The game's windows by name: three scenes, three balloons, three menus and the small list windows.
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -33,8 +35,12 @@ static_assert(static_cast<int>(Window::frmASell) + 1 == kWindowCount, "a window 
 std::string_view WindowName(Window w);
 std::optional<Window> WindowFromName(std::string_view name);
 
+// The windows the scenes play in, one a scene; everything else belongs to one of them.
+inline constexpr std::array<Window, 3> kSceneWindows = {Window::frmShop, Window::frmField,
+                                                       Window::frmArms};
+
 constexpr bool IsSceneWindow(Window w) {
-  return w == Window::frmShop || w == Window::frmField || w == Window::frmArms;
+  return std::find(kSceneWindows.begin(), kSceneWindows.end(), w) != kSceneWindows.end();
 }
 constexpr bool IsBalloonWindow(Window w) {
   return w == Window::frmMessage || w == Window::frmYes || w == Window::frmNo;

@@ -34,6 +34,9 @@ class DesktopEvents {
   // Mouse down on a list window: row is 1-based, 0 when no row is under the pointer.
   virtual void ListMouseDown(Window window, int row, int button) = 0;
   virtual void DoubleClick(Window window) = 0;
+  // The player asked to end the game from outside its menus (the tray icon, the session ending):
+  // the scene on screen runs its end command, as its menu's end item would.
+  virtual void EndAsked() {}
 };
 
 struct MenuItem {

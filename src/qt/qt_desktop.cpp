@@ -234,20 +234,12 @@ void QtDesktop::RaiseAll() {
 
 void QtDesktop::AskToEnd() {
   if (Blocked()) return;
-  // The end item of the scene on screen; each one asks the same question.
-  constexpr std::pair<Window, std::string_view> kEndItems[] = {
-      {Window::frmShop, "mend"}, {Window::frmField, "fmend"}, {Window::frmArms, "aend"}};
-  for (const auto& [scene, item] : kEndItems) {
-    if (IsOpen(scene)) {
-      sink_->MenuChosen(item);
-      return;
-    }
-  }
+  sink_->EndAsked();
 }
 
 void QtDesktop::HintUntilMenuOpens(const QString& hint) {
   hint_ = hint;
-  for (Window scene : {Window::frmShop, Window::frmField, Window::frmArms}) {
+  for (const Window scene : kSceneWindows) {
     if (QWidget* w = Widget(scene)) w->setToolTip(hint_);
   }
 }
@@ -355,7 +347,7 @@ void QtDesktop::Tick(Window scene, Timer timer) {
 
 void QtDesktop::DeliverMissedTicks() {
   if (pauses_ > 0) return;
-  for (Window scene : {Window::frmShop, Window::frmField, Window::frmArms}) {
+  for (const Window scene : kSceneWindows) {
     for (Timer timer : {Timer::Timer1, Timer::Timer2}) {
       SceneTimer& t = TimerOf(scene, timer);
       if (!t.missed) continue;
@@ -386,7 +378,7 @@ bool QtDesktop::AnotherCopyRunning() { return lock_->AnotherCopyRunning(); }
 
 void QtDesktop::EndProgram() {
   ending_ = true;
-  for (Window scene : {Window::frmShop, Window::frmField, Window::frmArms}) StopTimers(scene);
+  for (const Window scene : kSceneWindows) StopTimers(scene);
   for (int i = 0; i < kWindowCount; ++i) CloseWindow(static_cast<Window>(i));
   // Queued: the program ends once the game's call has returned to the event loop.
   QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);

@@ -79,6 +79,7 @@ struct SceneRow {
   SceneStep openMenu;       // a right click: the menu prepared for the moment and popped up
   SceneStep manualAdvance;  // the player's own click or key, before the advance; may be null
   SceneStep autoKey;        // the A key; may be null
+  SceneStep end;            // the end command, the menu's 終了, asked from outside the menu too
   SceneStep speedChanged;   // a new speed was chosen; may be null
   void (*say)(Scenes& c, Speaker speaker, std::string_view text);  // a line, in the scene's voice
   void (*listMouseDown)(Scenes& c, Window window, int row, int button);  // row 1-based

@@ -159,6 +159,7 @@ constexpr SceneRow kShopScene = {
     .openMenu = OpenShopMenu,
     .manualAdvance = ManualAdvance,
     .autoKey = AutoKey,
+    .end = End,
     .speedChanged = SpeedChanged,
     .say = SayInShop,
     .listMouseDown = ShopListMouseDown,

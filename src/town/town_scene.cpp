@@ -80,6 +80,7 @@ constexpr SceneRow kTownScene = {
     .openMenu = OpenArmsMenu,
     .manualAdvance = nullptr,
     .autoKey = nullptr,
+    .end = StartExitCommand,
     .speedChanged = nullptr,
     .say = SayAtCounter,
     .listMouseDown = TownListMouseDown,

@@ -1,6 +1,7 @@
 // The scenes of the game side by side: what routes by name or number must never be ambiguous.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 
@@ -24,6 +25,10 @@ TEST(SceneList, NamesEntryCodesWindowsAndMenuItemsBelongToOneSceneEach) {
     for (const SmallWindow& w : row->windows) EXPECT_TRUE(windows.insert(w.window).second);
     // A menu choice is found by its item's name alone.
     for (const MenuRow& item : row->menu) EXPECT_TRUE(items.insert(item.name).second) << item.name;
+    // Ended from outside the menu, the scene runs what its menu's 終了 runs.
+    EXPECT_TRUE(std::any_of(row->menu.begin(), row->menu.end(), [&](const MenuRow& item) {
+      return item.caption == "終了" && item.action == row->end;
+    }));
     // The watchdog raises the scene window first, then only windows of its own.
     ASSERT_FALSE(row->raised.empty());
     EXPECT_EQ(row->raised.front(), row->window);

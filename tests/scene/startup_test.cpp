@@ -48,5 +48,13 @@ TEST_F(StartFixture, ShopRecreatedDuringATripDoesNothing) {
   }
 }
 
+// The tray's and the session's end arrives as one event: the scene on screen asks its question.
+TEST_F(StartFixture, AnEndAskedFromOutsideTheMenuAsksTheEndQuestion) {
+  game.Start();
+  game.EndAsked();
+  EXPECT_EQ(desk.BalloonText(Window::frmMessage), "終了するが、いいのか？");
+  EXPECT_EQ(s.PendingAction, 901);
+}
+
 }  // namespace
 }  // namespace tolmark
