@@ -46,7 +46,7 @@ constexpr std::int32_t kWarningStep = 299;
 
 double StepsWalked(const GameState& s) {
   if (s.FieldStepX <= 0) return 0.0;
-  return static_cast<double>(s.HeroX - s.FieldStartX) / s.FieldStepX;
+  return (static_cast<double>(s.HeroX) - s.FieldStartX) / s.FieldStepX;
 }
 
 std::optional<std::int32_t> CarriageFare(const GameState& s) {

@@ -29,19 +29,23 @@ void CancelVisitForClosing(GameState& s, Random& random) {
 }
 
 std::int32_t GameOverPenalty(const GameState& s) {
+  // Worked out wide: a level near the field's limit must not wrap the penalty into a gift.
+  const auto penalty = [&](std::int64_t perLevel, std::int64_t base) {
+    return Saturate((s.Level * perLevel + base) * 2);
+  };
   switch (s.ShopRank) {
     case 1:
-      return (s.Level * 50 + 300) * 2;
+      return penalty(50, 300);
     case 2:
-      return (s.Level * 150 + 10000) * 2;
+      return penalty(150, 10000);
     default:
-      return (s.Level * 300 + 50000) * 2;
+      return penalty(300, 50000);
   }
 }
 
 void ApplyGameOverLosses(GameState& s) {
   s.Reputation = std::max(IntDiv(s.Reputation, 2), 0);
-  s.Gold = std::max(s.Gold - GameOverPenalty(s), 0);
+  s.Gold = std::max(SatSub(s.Gold, GameOverPenalty(s)), 0);
   s.HP = s.MaxHP;
   s.ScenePhase = 0;
   AddCapped(s, 1, CappedKind::DefeatsCount);

@@ -125,13 +125,13 @@ void RefuseDeal(GameState& s, Random& random) {
 }
 
 void TurnAwayForNoRoom(GameState& s) {
-  LoseReputation(s, s.Level * 3);
+  LoseReputation(s, SatMul(s.Level, 3));
   s.PendingAction = 60;
 }
 
 std::int32_t LivingCost(const GameState& s) {
   const std::int32_t rankPart = s.ShopRank == 1 ? 300 : s.ShopRank == 2 ? 1000 : 5000;
-  return s.Level * 50 + rankPart;
+  return SatAdd(SatMul(s.Level, 50), rankPart);
 }
 
 }  // namespace tolmark::shop

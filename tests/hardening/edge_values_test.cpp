@@ -3,6 +3,7 @@
 // arithmetic must never overflow (the sanitizer build stops on the first overflow).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -53,29 +54,57 @@ std::vector<EdgeValue> EdgeValues() {
   return values;
 }
 
-// A stretch of play that reaches the field's arithmetic: a customer's deal in the shop, a
-// battle on the road, the walk into the town. Ends as the game lets it.
-std::string Tour(const EdgeValue& e, std::string_view where) {
-  std::ostringstream script;
-  script << "start\n";
-  if (where == "shop") {
-    script << "set " << e.field << " " << e.value << "\n"
-           << "rnd 0.0*40\nclick frmShop right\n"
-           << "menu mopen\ntick 40\nclick frmShop\nclick frmShop\nkey Y\nclick frmShop\n"
-           << "click frmShop\nclick frmShop\nrun 5000\nclick frmShop right\n";
-  } else if (where == "road") {
-    script << "click frmShop right\nmenu mstage1\n"
-           << "set " << e.field << " " << e.value << "\n"
-           << "rnd 0.0*200\ntick 4\n";
-    for (int i = 0; i < 30; ++i) script << "click frmField\n";
-    script << "tick 4\nclick frmField right\n";
-  } else {
-    script << "set Chapter 2\nclick frmShop right\nmenu mstage2\nrnd 0.99*600\ntick 600\n"
-           << "set " << e.field << " " << e.value << "\n"
-           << "click frmField\nrnd 0.5*40\nclick frmField\nrun 15000\n"
-           << "click frmArms\nclick frmArms\nclick frmArms\nclick frmArms right\n";
-  }
-  return script.str();
+// A stretch of play that reaches some of the game's arithmetic: the edge value is set after
+// `before` has brought the game there, and `after` plays on. Each tour ends as the game lets it.
+struct Tour {
+  const char* name;
+  std::string before;
+  std::string after;
+};
+
+std::string Repeat(std::string_view line, int times) {
+  std::string lines;
+  for (int i = 0; i < times; ++i) lines += line;
+  return lines;
+}
+
+// The walk to the king's counter with the order's weapons in the bag, the boss of the road
+// beaten or not.
+std::string AtTheCastle(bool bossBeaten) {
+  return std::string("set Chapter 3\nset Reputation 400\nbag 23:60,32:20\n") +
+         "click frmShop right\nmenu mstage3\n" +
+         "rnd 0.99*399\ntick 400\nclick frmField\nclick frmField\nclick frmField\n" +
+         "rnd 0.99*199\ntick 200\nclick frmField\nclick frmField\nrun 3000\n" +
+         (bossBeaten ? "set BossBeatenThisTrip -1\n" : "");
+}
+
+const std::vector<Tour>& Tours() {
+  static const std::vector<Tour> tours = {
+      // A customer's deal in the shop.
+      {"shop", "",
+       "rnd 0.0*40\nclick frmShop right\nmenu mopen\ntick 40\nclick frmShop\nclick frmShop\n"
+       "key Y\nclick frmShop\nclick frmShop\nclick frmShop\nrun 5000\nclick frmShop right\n"},
+      // A battle on the road.
+      {"road", "click frmShop right\nmenu mstage1\n",
+       "rnd 0.0*200\ntick 4\n" + Repeat("click frmField\n", 30) + "tick 4\nclick frmField right\n"},
+      // The walk into the town and its market.
+      {"town", "set Chapter 2\nclick frmShop right\nmenu mstage2\nrnd 0.99*600\ntick 600\n",
+       "click frmField\nrnd 0.5*40\nclick frmField\nrun 15000\nclick frmArms\nclick frmArms\n"
+       "click frmArms\nclick frmArms right\n"},
+      // The merchant faints over a deal: the game-over losses by rank and level.
+      {"faint", "set HP 1\nset MaxHP 90\nset Gold 200000\nclick frmShop right\nmenu mopen\nkey A\n",
+       "rnd 0.95 0.03 0.5 0.5 0.0 0.0 0.5 0.5\ntick 17\nclick frmShop\nclick frmShop\n"},
+      // A night's sleep: the living cost by rank and level.
+      {"sleep", "", "click frmShop right\nmenu msleep\nclick frmShop\nclick frmShop\n"},
+      // The royal messenger brings the king's order.
+      {"order", "set Chapter 2\nset StoryState 5\nclick frmShop right\nmenu mopen\n",
+       "rnd 0.95 0.0 0.5\ntick 17\n" + Repeat("click frmShop\n", 30)},
+      // The king takes part of his order and pays for it.
+      {"castle", AtTheCastle(false), Repeat("click frmArms\n", 8) + "run 3000\n"},
+      // The king takes the rest, the ending stocks the last bag, saves and writes the report.
+      {"ending", AtTheCastle(true), Repeat("click frmArms\n", 36)},
+  };
+  return tours;
 }
 
 class EdgeValueTest : public testing_support::ScratchFolder,
@@ -88,14 +117,52 @@ class EdgeValueTest : public testing_support::ScratchFolder,
 };
 
 TEST_P(EdgeValueTest, PlayGoesOnWithoutOverflow) {
-  for (const char* where : {"shop", "road", "town"}) {
+  const EdgeValue& e = GetParam();
+  for (const Tour& tour : Tours()) {
     std::ostringstream transcript;
     std::ostringstream errors;
-    std::istringstream in(Tour(GetParam(), where));
+    std::istringstream in("start\n" + tour.before + "set " + e.field + " " + e.value + "\n" +
+                          tour.after);
     const int status = ScriptRunner(transcript, errors).Run(in);
     // A script may stop where an odd value leaves the game (status 2 for an input it no longer
     // accepts); an exception out of the game (3) is a fault.
-    EXPECT_NE(status, ScriptRunner::kGameFailed) << where << ": " << errors.str();
+    EXPECT_NE(status, ScriptRunner::kGameFailed) << tour.name << ": " << errors.str();
+  }
+}
+
+class EdgeValueTours : public testing_support::ScratchFolder {
+ protected:
+  void SetUp() override {
+    ScratchFolder::SetUp();
+    WorkInIt();
+  }
+};
+
+// Each tour, with ordinary values, gets as far as the arithmetic it is there for.
+TEST_F(EdgeValueTours, EachReachesItsPartOfTheGame) {
+  struct Reached {
+    const char* tour;
+    const char* line;  // a line of the transcript only that part shows
+  };
+  const Reached reached[] = {
+      {"shop", "talk frmMessage"},
+      {"road", "talk frmMessage"},
+      {"town", "rows frmASell"},
+      {"faint", "め……めまいが………"},
+      {"sleep", "生活費として"},
+      {"order", "計4種150本50具を城まで届けてくれ"},
+      {"castle", "とりあえず、今回の武器代は"},
+      {"ending", "お疲れ様でした"},
+  };
+  for (const Reached& r : reached) {
+    const auto tour = std::find_if(Tours().begin(), Tours().end(),
+                                   [&](const Tour& t) { return std::string_view(t.name) == r.tour; });
+    ASSERT_NE(tour, Tours().end()) << r.tour;
+    std::ostringstream transcript;
+    std::ostringstream errors;
+    std::istringstream in("start\n" + tour->before + tour->after);
+    ScriptRunner(transcript, errors).Run(in);
+    EXPECT_NE(transcript.str().find(r.line), std::string::npos) << r.tour << ": " << errors.str();
   }
 }
 
