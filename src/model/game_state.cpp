@@ -2,6 +2,7 @@
 #include "model/game_state.h"
 
 #include "model/monsters.h"
+#include "model/step_codes.h"
 #include "model/weapons.h"
 
 namespace tolmark {
@@ -80,7 +81,7 @@ void ApplyShopStartReset(GameState& s) {
   s.DealReputation = 0;
   s.InterruptAnswer = 0;
   s.CurrentItem = 0;
-  s.PendingAction = 0;
+  s.PendingAction = code::Idle;
   s.SavedAction = 0;
   s.TownPurchaseCount = 0;
   s.SelectedRow = 0;

@@ -1,6 +1,8 @@
 // Putting a visit's step code aside for an interrupting question, and giving it back.
 #include "scene/interruption.h"
 
+#include "scene/step_codes.h"
+
 namespace tolmark {
 
 void BeginInterruption(GameState& s, std::int32_t questionCode) {
@@ -15,7 +17,7 @@ void BeginInterruption(GameState& s, std::int32_t questionCode) {
 std::int32_t AbandonInterruption(Scenes& c) {
   GameState& s = c.s;
   s.Answer = 0;
-  s.PendingAction = 0;
+  s.PendingAction = code::Idle;
   s.InterruptPrompt = kFalse;
   // A command the question interrupted (buying, leaving the market) still runs and keeps its
   // lock; otherwise the lists and the menu would open in the middle of it.

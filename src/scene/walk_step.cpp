@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "art/picture_names.h"
+#include "scene/step_codes.h"
 
 namespace tolmark {
 namespace {
@@ -62,7 +63,7 @@ void ShopCustomerWalking(Scenes& c, std::int32_t p) {
   if (s.ScenePhase == 10) {
     if (s.VisitorX > kCounterMark) {
       s.ScenePhase = 20;
-      s.PendingAction = 1;
+      s.PendingAction = code::VisitBegins;
       return;  // the drawing waits for the next presentation
     }
     if (MovingPhase(s.VisitorFrame)) AddTo(s.VisitorX, c.PxX(7));
@@ -93,7 +94,7 @@ void TownOrCastle(Scenes& c, std::int32_t p) {
   if (s.ScenePhase == 10) {
     if (s.HeroX > kCounterMark) {
       s.ScenePhase = 20;
-      s.PendingAction = 1;
+      s.PendingAction = code::VisitBegins;
       return;
     }
     if (MovingPhase(s.HeroFrame)) AddTo(s.HeroX, c.PxX(7));
