@@ -82,7 +82,7 @@ void ApplyShopStartReset(GameState& s) {
   s.InterruptAnswer = 0;
   s.CurrentItem = 0;
   s.PendingAction = code::Idle;
-  s.SavedAction = 0;
+  s.SavedAction = code::Idle;
   s.TownPurchaseCount = 0;
   s.SelectedRow = 0;
   s.BagCount = 0;

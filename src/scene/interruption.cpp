@@ -8,7 +8,7 @@ namespace tolmark {
 void BeginInterruption(GameState& s, std::int32_t questionCode) {
   s.AwaitingAnswer = kFalse;
   s.CommandBusy = kTrue;
-  s.SavedAction = 0;
+  s.SavedAction = code::Idle;
   s.Answer = 0;
   if (s.EventActive == kTrue) s.SavedAction = s.PendingAction;
   s.PendingAction = questionCode;
