@@ -8,6 +8,7 @@
 #include <functional>
 #include <sstream>
 
+#include "new_game.h"
 #include "town/market_lists.h"
 
 namespace tolmark {
@@ -16,9 +17,8 @@ namespace {
 struct Shop {
   std::ostringstream transcript;
   HeadlessDesktop desk{transcript};
-  GameState s;
+  GameState s = testing_support::NewGame();
   Shop() {
-    ApplyNewGame(s);
     desk.ShowWindow(Window::frmShop);
   }
   std::optional<std::string> Broken() {

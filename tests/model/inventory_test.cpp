@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/weapons.h"
+#include "new_game.h"
 
 namespace tolmark {
 namespace {
@@ -49,8 +50,7 @@ std::vector<StockEntry> FullRankOneStock() {
 
 class Inventory : public ::testing::Test {
  protected:
-  void SetUp() override { ApplyNewGame(s); }
-  GameState s;
+  GameState s = testing_support::NewGame();
 };
 
 // The count of a tampered save may be anything; the used part never leaves the list.
@@ -88,7 +88,7 @@ TEST_F(Inventory, AddOneToStock) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    ApplyNewGame(s);
+    s = testing_support::NewGame();
     SetStock(s, c.before);
     s.PendingAction = 0;
     s.CurrentItem = c.item;
@@ -283,7 +283,7 @@ TEST_F(Inventory, MergeTripGoods) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    ApplyNewGame(s);
+    s = testing_support::NewGame();
     SetStock(s, c.stock);
     SetBag(s, c.bag);
     for (std::size_t i = 0; i < c.purchases.size(); ++i) s.TownPurchases[i] = c.purchases[i];

@@ -5,8 +5,12 @@
 
 #include <set>
 
+#include "new_game.h"
+
 namespace tolmark::shop {
 namespace {
+
+using testing_support::NewGame;
 
 struct LineCase {
   std::int32_t picture;
@@ -25,8 +29,7 @@ class CustomerLinesTest : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(CustomerLinesTest, BuildsTheFinishedLine) {
   const LineCase& c = GetParam();
-  GameState s;
-  ApplyNewGame(s);
+  GameState s = NewGame();
   s.VisitorPicture = c.picture;
   s.CustomerBuys = AsFlag(c.buys);
   s.PendingAction = c.code;
@@ -81,8 +84,7 @@ TEST(CustomerLinesCoverage, EveryCustomerSpeaksEveryStepOfBothVisits) {
 }
 
 TEST(CustomerLinesCoverage, NothingToSayAtOtherCodesOrForStrangers) {
-  GameState s;
-  ApplyNewGame(s);
+  GameState s = NewGame();
   s.VisitorPicture = 72;
   s.CustomerBuys = kTrue;
   for (std::int32_t code : {0, 2, 3, 5, 70, 71}) {

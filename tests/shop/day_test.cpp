@@ -4,15 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "shop/deal.h"
+#include "new_game.h"
 
 namespace tolmark::shop {
 namespace {
 
-GameState NewGame() {
-  GameState s;
-  ApplyNewGame(s);
-  return s;
-}
+using testing_support::NewGame;
 
 TEST(ShopDay, LivingCostTakesAllTheMoneyWhenThereIsLess) {
   struct Case {

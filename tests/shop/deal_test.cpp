@@ -6,14 +6,12 @@
 #include <initializer_list>
 #include <vector>
 
+#include "new_game.h"
+
 namespace tolmark::shop {
 namespace {
 
-GameState NewGame() {
-  GameState s;
-  ApplyNewGame(s);
-  return s;
-}
+using testing_support::NewGame;
 
 void QueueAll(ScriptedRandom& random, std::initializer_list<double> values) {
   for (double v : values) random.Queue(v);
