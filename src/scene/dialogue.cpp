@@ -7,6 +7,7 @@
 #include "art/picture_names.h"
 #include "scene/dispatch.h"
 #include "scene/keys.h"
+#include "scene/step_codes.h"
 
 namespace tolmark {
 namespace {
@@ -134,7 +135,7 @@ void GiveAnswer(Scenes& c, std::int16_t code, bool manual) {
   s.AwaitingAnswer = kFalse;
   c.desk.CloseWindow(Window::frmYes);
   c.desk.CloseWindow(Window::frmNo);
-  AddTo(s.PendingAction, 1);
+  AddTo(s.PendingAction, code::AnswerRaisesBy);
   Dispatch(c, 1, manual);
 }
 

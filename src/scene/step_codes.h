@@ -9,6 +9,11 @@
 
 namespace tolmark::code {
 
+// A yes or no raises the step code of its question by one: a question's answer is read at the
+// code after it.
+inline constexpr std::int32_t AnswerRaisesBy = 1;
+constexpr std::int32_t Answered(std::int32_t asked) { return asked + AnswerRaisesBy; }
+
 // The walker has reached the counter (the shop's customer, the hero in the town): the visit's
 // first step.
 inline constexpr std::int32_t VisitBegins = 1;
@@ -17,7 +22,7 @@ inline constexpr std::int32_t VisitBegins = 1;
 // the game or gives the step put aside back.
 inline constexpr std::int32_t SayEndQuestion = 900;
 inline constexpr std::int32_t ShowEndAnswers = 901;
-inline constexpr std::int32_t EndAnswered = 902;
+inline constexpr std::int32_t EndAnswered = Answered(ShowEndAnswers);
 inline constexpr std::int32_t EndConversationFirst = SayEndQuestion;
 inline constexpr std::int32_t EndConversationLast = EndAnswered;
 

@@ -13,9 +13,8 @@ namespace tolmark::shop::code {
 using namespace tolmark::code;
 
 // A customer's trade, from code::VisitBegins (he makes his request) to TradeLast.
-inline constexpr std::int32_t AskTheDeal = 2;    // the yes and no balloons go up
-inline constexpr std::int32_t DealAnswered = 3;  // the answer raised the step to here
-static_assert(DealAnswered == AskTheDeal + 1, "an answer raises the step code by one");
+inline constexpr std::int32_t AskTheDeal = 2;  // the yes and no balloons go up
+inline constexpr std::int32_t DealAnswered = Answered(AskTheDeal);
 // From the question on, a customer interrupted by the close question makes his request again.
 inline constexpr std::int32_t RequestMadeFirst = AskTheDeal;
 inline constexpr std::int32_t RequestMadeLast = 4;
@@ -41,8 +40,7 @@ inline constexpr std::int32_t SleepingLast = 399;
 inline constexpr std::int32_t OfferWagon = 400;
 inline constexpr std::int32_t TellWagonFee = 401;
 inline constexpr std::int32_t AskForWagon = 402;
-inline constexpr std::int32_t WagonAnswered = 403;
-static_assert(WagonAnswered == AskForWagon + 1, "an answer raises the step code by one");
+inline constexpr std::int32_t WagonAnswered = Answered(AskForWagon);
 inline constexpr std::int32_t LoadTheWagon = 431;
 inline constexpr std::int32_t NoNeedOfWagon = 440;       // nothing ordered is in the shop
 inline constexpr std::int32_t DepartWithoutWagon = 441;
@@ -51,15 +49,13 @@ inline constexpr std::int32_t StockingLast = 499;
 // Closing: with a customer at the counter the merchant warns and asks first.
 inline constexpr std::int32_t ClosingBegins = 500;
 inline constexpr std::int32_t AskToClose = 501;
-inline constexpr std::int32_t CloseAnswered = 502;
-static_assert(CloseAnswered == AskToClose + 1, "an answer raises the step code by one");
+inline constexpr std::int32_t CloseAnswered = Answered(AskToClose);
 inline constexpr std::int32_t ClosingLast = 599;
 
 // Saving or loading: the merchant's line, the question, the file and his word on it.
 inline constexpr std::int32_t ConfirmRecord = 600;
 inline constexpr std::int32_t AskToRecord = 601;
-inline constexpr std::int32_t RecordAnswered = 602;
-static_assert(RecordAnswered == AskToRecord + 1, "an answer raises the step code by one");
+inline constexpr std::int32_t RecordAnswered = Answered(AskToRecord);
 inline constexpr std::int32_t RecordLast = 699;
 
 // A story visitor's conversation: from the greeting on, one line a click up to its end; the
@@ -72,8 +68,7 @@ inline constexpr std::int32_t HammerThanksEnds = 714;
 // The enlargement: the price, the question, the night of the works, the larger shop.
 inline constexpr std::int32_t TellEnlargementPrice = 702;
 inline constexpr std::int32_t AskToEnlarge = 703;
-inline constexpr std::int32_t EnlargementAnswered = 704;
-static_assert(EnlargementAnswered == AskToEnlarge + 1, "an answer raises the step code by one");
+inline constexpr std::int32_t EnlargementAnswered = Answered(AskToEnlarge);
 inline constexpr std::int32_t CarpenterStartsWork = 711;
 inline constexpr std::int32_t MerchantGoesToBed = 713;
 inline constexpr std::int32_t NightOfTheWorks = 714;
