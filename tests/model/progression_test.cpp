@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/random.h"
+#include "model/step_codes.h"
 #include "new_game.h"
 
 namespace tolmark {
@@ -136,7 +137,7 @@ TEST(GainExperience, ADealEarnsARollOfAtLeastOne) {
 
 TEST(GainExperience, AWonBattlePaysTheMonstersExperienceAndMoneyWithoutARoll) {
   GameState s = NewGame();
-  s.PendingAction = 31;
+  s.PendingAction = code::BattleWon;
   s.MonsterExp = 7;
   s.MonsterGold = 500;
   s.Gold = 999999999 - 100;
@@ -149,7 +150,7 @@ TEST(GainExperience, AWonBattlePaysTheMonstersExperienceAndMoneyWithoutARoll) {
 
 TEST(GainExperience, RaisesOneLevelAtMostAndCarriesTheSurplus) {
   GameState s = NewGame();
-  s.PendingAction = 31;
+  s.PendingAction = code::BattleWon;
   s.MonsterExp = 200;  // enough for several levels
   ScriptedRandom random;
   GainExperience(s, random);

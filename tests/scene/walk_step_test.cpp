@@ -7,6 +7,7 @@
 #include "game/scene_list.h"
 #include "transcript_desktop.h"
 #include "scene/scenes.h"
+#include "scene/step_codes.h"
 #include "scene/walk_step.h"
 
 namespace tolmark {
@@ -75,7 +76,7 @@ const std::vector<WalkCase>& Cases() {
        60, 100, 0, "",
        [](const GameState& s) {
          EXPECT_EQ(s.ScenePhase, 20);
-         EXPECT_EQ(s.PendingAction, 1);
+         EXPECT_EQ(s.PendingAction, code::VisitBegins);
          EXPECT_EQ(s.VisitorX, 701);
          EXPECT_EQ(s.HeroFrame, 2);
        }},
