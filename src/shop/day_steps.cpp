@@ -107,7 +107,8 @@ void Sleeping(Scenes& c) {
       return;
     case code::ChargeForTheNight:
       ChargeLivingCost(s);
-      MerchantLine(c, "生活費として" + std::to_string(s.DealAmount) + "カリムかかったようだ", code::WakeUp);
+      MerchantLine(c, "生活費として" + std::to_string(s.DealAmount) + "カリムかかったようだ",
+                   code::WakeUp);
       return;
     case code::WakeUp:
       // HP comes back only once both lines have been read.
