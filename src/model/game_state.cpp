@@ -2,6 +2,7 @@
 #include "model/game_state.h"
 
 #include "model/monsters.h"
+#include "model/step_codes.h"
 #include "model/weapons.h"
 
 namespace tolmark {
@@ -80,8 +81,8 @@ void ApplyShopStartReset(GameState& s) {
   s.DealReputation = 0;
   s.InterruptAnswer = 0;
   s.CurrentItem = 0;
-  s.PendingAction = 0;
-  s.SavedAction = 0;
+  s.PendingAction = code::Idle;
+  s.SavedAction = code::Idle;
   s.TownPurchaseCount = 0;
   s.SelectedRow = 0;
   s.BagCount = 0;

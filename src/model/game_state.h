@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "model/step_codes.h"
 #include "model/window.h"
 
 namespace tolmark {
@@ -146,8 +147,8 @@ struct GameState {
   std::string SceneName;
   Window ActiveScene = Window::frmShop;
   std::int16_t SceneEntry = 0;
-  std::int32_t PendingAction = 0;
-  std::int32_t SavedAction = 0;
+  std::int32_t PendingAction = code::Idle;
+  std::int32_t SavedAction = code::Idle;
   Flag AwaitingAnswer = kFalse;
   std::int16_t Answer = 0;
   Flag InterruptPrompt = kFalse;

@@ -5,13 +5,11 @@
 #include <span>
 #include <utility>
 
+#include "model/step_codes.h"
 #include "model/weapons.h"
 
 namespace tolmark {
 namespace {
-
-// Stock full: the trade step that tried to add a new kind turns the piece away.
-constexpr std::int32_t kStockFullAction = 5;
 
 bool IsWeaponIndex(std::int32_t index) { return index >= 0 && index < kWeaponCount; }
 
@@ -120,7 +118,7 @@ void AddOneToStock(GameState& s) {
     return;
   }
   if (!StockTakesNewKind(s)) {
-    s.PendingAction = kStockFullAction;
+    s.PendingAction = code::NoRoomInStock;
     return;
   }
   s.ShopStock[static_cast<std::size_t>(s.StockCount)] = StockEntry{weapon, 1};

@@ -26,7 +26,7 @@ auto UsedEntriesOf(Entries& entries, std::int32_t count) {
 
 // Most piece-by-piece rules act on the weapon in CurrentItem.
 
-// One piece of CurrentItem enters the stock. A new kind with no entry left sets PendingAction 5
+// One piece of CurrentItem enters the stock. A new kind with no entry left sets code::NoRoomInStock
 // (stock full) and changes nothing else; a new kind that fits is marked collected.
 void AddOneToStock(GameState& s);
 

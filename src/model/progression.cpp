@@ -8,6 +8,7 @@
 
 #include "model/numbers.h"
 #include "model/random.h"
+#include "model/step_codes.h"
 
 namespace tolmark {
 namespace {
@@ -43,9 +44,6 @@ constexpr bool KindsMatchRows() {
   return true;
 }
 static_assert(KindsMatchRows(), "kind n sits in row n - 1");
-
-// The step code of a battle just won: its experience comes from the monster.
-constexpr std::int32_t kBattleWonAction = 31;
 
 // Int(Rnd × n): a whole number from 0 to n - 1.
 std::int32_t Draw(Random& random, std::int32_t n) { return Int(random.Rnd() * n); }
@@ -84,7 +82,7 @@ void PayDealHP(GameState& s, Random& random) {
 }
 
 void GainExperience(GameState& s, Random& random) {
-  if (s.PendingAction == kBattleWonAction) {
+  if (s.PendingAction == code::BattleWon) {
     AddTo(s.Experience, s.MonsterExp);
     AddCapped(s, s.MonsterGold, CappedKind::Gold);
   } else {

@@ -34,7 +34,7 @@ bool VisitorComes(Random& random, int reputation);
 // The HP one deal costs (more in auto mode); reaching 0 HP sets HeroFainted.
 void PayDealHP(GameState& s, Random& random);
 
-// Experience of a won battle (with its money) when PendingAction is 31, otherwise of a completed
+// Experience of a won battle (with its money) at code::BattleWon, otherwise of a completed
 // deal; enough experience raises one level.
 void GainExperience(GameState& s, Random& random);
 

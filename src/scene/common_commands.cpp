@@ -71,25 +71,25 @@ void AlwaysOnTopOn(Scenes& c) { SetAlwaysOnTop(c, kTrue); }
 void AlwaysOnTopOff(Scenes& c) { SetAlwaysOnTop(c, kFalse); }
 
 void StartExitCommand(Scenes& c) {
-  BeginInterruption(c.s, 900);
+  BeginInterruption(c.s, code::SayEndQuestion);
   ExitCommand(c);
 }
 
 void ExitCommand(Scenes& c) {
   GameState& s = c.s;
   switch (s.PendingAction) {
-    case 900:
+    case code::SayEndQuestion:
       s.InterruptPrompt = kTrue;
       Speak(c, Speaker::Hero, kEndQuestion);
-      s.PendingAction = 901;
+      s.PendingAction = code::ShowEndAnswers;
       return;
-    case 901:
+    case code::ShowEndAnswers:
       AskYesNo(c, "する", "しない");
       s.InterruptAnswer = 0;
       s.AwaitingAnswer = kTrue;
       c.desk.Focus(CurrentScene(c));
       return;
-    case 902:
+    case code::EndAnswered:
       if (s.InterruptAnswer == kAnswerYes) {
         const Window scene = CurrentScene(c);
         c.desk.UnloadAllExcept(scene);

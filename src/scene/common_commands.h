@@ -2,6 +2,7 @@
 #pragma once
 
 #include "scene/scenes.h"
+#include "scene/step_codes.h"
 
 namespace tolmark {
 
@@ -21,10 +22,11 @@ void AlwaysOnTopOff(Scenes& c);
 // The end item of any scene's menu: the step code is put aside and the question starts.
 void StartExitCommand(Scenes& c);
 
-// The end conversation, step codes 900..902.
+// The end conversation, code::SayEndQuestion to code::EndAnswered.
 void ExitCommand(Scenes& c);
 
 // The step codes of the end conversation, as every scene routes them.
-inline constexpr CodeRange kEndConversation{900, 902, ExitCommand};
+inline constexpr CodeRange kEndConversation{code::EndConversationFirst, code::EndConversationLast,
+                                             ExitCommand};
 
 }  // namespace tolmark

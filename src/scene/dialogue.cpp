@@ -6,6 +6,7 @@
 
 #include "scene/dispatch.h"
 #include "scene/keys.h"
+#include "scene/step_codes.h"
 
 namespace tolmark {
 namespace {
@@ -102,7 +103,7 @@ void GiveAnswer(Scenes& c, std::int16_t code, bool manual) {
   s.AwaitingAnswer = kFalse;
   c.desk.CloseWindow(Window::frmYes);
   c.desk.CloseWindow(Window::frmNo);
-  AddTo(s.PendingAction, 1);
+  AddTo(s.PendingAction, code::AnswerRaisesBy);
   Dispatch(c, 1, manual);
 }
 

@@ -6,6 +6,7 @@
 #include "model/numbers.h"
 #include "model/progression.h"
 #include "shop/deal.h"
+#include "shop/shop_codes.h"
 
 namespace tolmark::shop {
 
@@ -19,7 +20,7 @@ void ChargeLivingCost(GameState& s) {
 }
 
 void CancelVisitForClosing(GameState& s, Random& random) {
-  s.PendingAction = 0;
+  s.PendingAction = code::Idle;
   s.ScenePhase = 0;
   s.Answer = 9999;
   s.EventActive = kFalse;

@@ -10,6 +10,7 @@
 #include "shop/counter_talk.h"
 #include "shop/day.h"
 #include "shop/deal.h"
+#include "shop/shop_codes.h"
 #include "shop/shop_commands.h"
 #include "shop/shop_draw.h"
 #include "shop/shop_operations.h"
@@ -24,7 +25,7 @@ void CloseTheShop(Scenes& c) {
   DrawShop(c, ShopFrame::MerchantAndBoard);
   c.desk.CloseWindow(Window::frmMessage);
   s.VisitorPicture = 99999;
-  s.PendingAction = 0;
+  s.PendingAction = code::Idle;
   s.EventActive = kFalse;
   s.AutoMode = kFalse;
   s.CommandBusy = kFalse;
@@ -49,7 +50,7 @@ void OpenShop(Scenes& c) {
 }
 
 void StartClosing(Scenes& c) {
-  BeginInterruption(c.s, 500);
+  BeginInterruption(c.s, code::ClosingBegins);
   c.desk.Focus(Window::frmShop);
   ShopClose(c);
 }
@@ -57,13 +58,13 @@ void StartClosing(Scenes& c) {
 void ShopClose(Scenes& c) {
   GameState& s = c.s;
   if (s.EventActive == kTrue) {
-    if (s.PendingAction == 500) {
+    if (s.PendingAction == code::ClosingBegins) {
       s.InterruptPrompt = kTrue;
       for (Window w : {Window::frmMessage, Window::frmYes, Window::frmNo}) c.desk.CloseWindow(w);
-      MerchantLine(c, "客がいるのに閉店するのか？評判が落ちるぞ", 501);
+      MerchantLine(c, "客がいるのに閉店するのか？評判が落ちるぞ", code::AskToClose);
       return;
     }
-    if (s.PendingAction == 501) {
+    if (s.PendingAction == code::AskToClose) {
       s.InterruptAnswer = 0;
       s.AwaitingAnswer = kTrue;
       c.desk.Focus(Window::frmShop);
@@ -79,7 +80,8 @@ void ShopClose(Scenes& c) {
     if (s.InterruptAnswer == kAnswerNo) {
       // A customer who had made his request makes it again; one still walking walks on.
       const std::int32_t saved = AbandonInterruption(c);
-      s.PendingAction = (saved >= 2 && saved <= 4) ? 1 : saved;
+      const bool requestMade = saved >= code::RequestMadeFirst && saved <= code::RequestMadeLast;
+      s.PendingAction = requestMade ? code::VisitBegins : saved;
       Dispatch(c, 1, true);
       return;
     }
@@ -92,7 +94,7 @@ void StartSleeping(Scenes& c) {
   GameState& s = c.s;
   s.CommandBusy = kTrue;
   s.DealAmount = LivingCost(s);
-  s.PendingAction = 300;
+  s.PendingAction = code::SayRested;
   c.desk.Focus(Window::frmShop);
   Sleeping(c);
 }
@@ -100,16 +102,17 @@ void StartSleeping(Scenes& c) {
 void Sleeping(Scenes& c) {
   GameState& s = c.s;
   switch (s.PendingAction) {
-    case 300:
-      MerchantLine(c, "体力が全快した！", 301);
+    case code::SayRested:
+      MerchantLine(c, "体力が全快した！", code::ChargeForTheNight);
       return;
-    case 301:
+    case code::ChargeForTheNight:
       ChargeLivingCost(s);
-      MerchantLine(c, "生活費として" + std::to_string(s.DealAmount) + "カリムかかったようだ", 302);
+      MerchantLine(c, "生活費として" + std::to_string(s.DealAmount) + "カリムかかったようだ",
+                   code::WakeUp);
       return;
-    case 302:
+    case code::WakeUp:
       // HP comes back only once both lines have been read.
-      s.PendingAction = 0;
+      s.PendingAction = code::Idle;
       s.HP = s.MaxHP;
       s.CommandBusy = kFalse;
       RefreshOpenWindows(c);

@@ -6,6 +6,7 @@
 #include "model/inventory.h"
 #include "model/numbers.h"
 #include "model/progression.h"
+#include "shop/shop_codes.h"
 
 namespace tolmark::shop {
 namespace {
@@ -69,14 +70,14 @@ void PrepareDeal(GameState& s, Random& random) {
 void SellToCustomer(GameState& s, Random& random) {
   s.Answer = 0;
   if (Int(random.Rnd() * 51) == 0) {
-    s.PendingAction = 40;
+    s.PendingAction = code::ShortOfMoney;
     if (s.VisitorPicture == kRichLady) {
       s.DealAmount = Int(random.Rnd() * s.ItemPrice) + 1;
       AddCapped(s, s.DealAmount, CappedKind::Gold);
       RemoveOneFromStock(s);
     }
   } else {
-    s.PendingAction = 50;
+    s.PendingAction = code::DealDone;
     RemoveOneFromStock(s);
     AddCapped(s, s.ItemPrice, CappedKind::Gold);
     GainReputation(s, s.DealReputation);
@@ -88,11 +89,11 @@ void SellToCustomer(GameState& s, Random& random) {
 bool BuyFromCustomer(GameState& s, Random& random) {
   s.Answer = 0;
   if (s.Gold < s.ItemPrice) {
-    s.PendingAction = 40;
+    s.PendingAction = code::ShortOfMoney;
     switch (s.VisitorPicture) {
       case kTravellingMerchant:
         s.Gold = 0;
-        AddOneToStock(s);  // a full stock leaves code 5 pending for the next click
+        AddOneToStock(s);  // a full stock leaves code::NoRoomInStock for the next click
         break;
       case kPriest:
         AddOneToStock(s);
@@ -105,9 +106,10 @@ bool BuyFromCustomer(GameState& s, Random& random) {
         break;
     }
   } else {
-    s.PendingAction = 50;
+    s.PendingAction = code::DealDone;
     AddOneToStock(s);
-    if (s.PendingAction == 5) return false;  // turned away before anything is paid
+    // Turned away before anything is paid.
+    if (s.PendingAction == code::NoRoomInStock) return false;
     SubtractFrom(s.Gold, s.ItemPrice);
     GainReputation(s, s.DealReputation);
   }
@@ -119,14 +121,14 @@ bool BuyFromCustomer(GameState& s, Random& random) {
 void RefuseDeal(GameState& s, Random& random) {
   s.Answer = 0;
   AddCapped(s, 1, CappedKind::RefusalsCount);
-  s.PendingAction = 60;
+  s.PendingAction = code::DealRefused;
   const std::int32_t r = DrawLevelWeight(s, random);
   LoseReputation(s, (s.DealReputation + r) * 2);
 }
 
 void TurnAwayForNoRoom(GameState& s) {
   LoseReputation(s, SatMul(s.Level, 3));
-  s.PendingAction = 60;
+  s.PendingAction = code::DealRefused;
 }
 
 std::int32_t LivingCost(const GameState& s) {

@@ -6,6 +6,7 @@
 #include "scene/small_windows.h"
 #include "scene/startup.h"
 #include "shop/counter_talk.h"
+#include "shop/shop_codes.h"
 #include "shop/shop_commands.h"
 #include "shop/shop_operations.h"
 
@@ -31,7 +32,7 @@ void StartRecord(Scenes& c, bool save) {
   GameState& s = c.s;
   s.CommandBusy = kTrue;
   s.SaveChosen = AsFlag(save);
-  s.PendingAction = 600;
+  s.PendingAction = code::ConfirmRecord;
   c.desk.Focus(Window::frmShop);
   SaveORLoad(c);
 }
@@ -40,16 +41,16 @@ void SaveORLoad(Scenes& c) {
   GameState& s = c.s;
   const bool saving = s.SaveChosen == kTrue;
   switch (s.PendingAction) {
-    case 600:
+    case code::ConfirmRecord:
       if (!saving) {
-        MerchantLine(c, "ロードするのか？", 601);
+        MerchantLine(c, "ロードするのか？", code::AskToRecord);
       } else if (SaveFileExists()) {
-        MerchantLine(c, "前のセーブデータが上書きされるが、いいのか？", 601);
+        MerchantLine(c, "前のセーブデータが上書きされるが、いいのか？", code::AskToRecord);
       } else {
-        MerchantLine(c, "セーブするのか？", 601);
+        MerchantLine(c, "セーブするのか？", code::AskToRecord);
       }
       return;
-    case 601:
+    case code::AskToRecord:
       if (saving) {
         AskAtCounter(c, "セーブする", "セーブしない");
       } else {
@@ -62,7 +63,7 @@ void SaveORLoad(Scenes& c) {
   if (s.Answer != kAnswerYes) {
     // A "no", or the click after the result line: the command is over.
     s.Answer = 0;
-    s.PendingAction = 0;
+    s.PendingAction = code::Idle;
     s.CommandBusy = kFalse;
     c.desk.CloseWindow(Window::frmMessage);
     return;

@@ -6,6 +6,7 @@
 #include "save/save_file.h"
 #include "scene/menus.h"
 #include "scene/small_windows.h"
+#include "shop/shop_codes.h"
 #include "shop/shop_draw.h"
 #include "shop/shop_operations.h"
 #include "shop/shop_scene.h"
@@ -30,7 +31,7 @@ void OpenShopMenu(Scenes& c) {
   GameState& s = c.s;
   Menu& m = MenuOf(c, kShopScene);
   // The carried-home balloon must be clicked away first.
-  if (s.PendingAction == 999) return;
+  if (s.PendingAction == code::CarriedHome) return;
 
   SetItemVisible(m, "mauto", true);
   SetItemEnabled(m, "mauto", true);
@@ -44,8 +45,8 @@ void OpenShopMenu(Scenes& c) {
 
   const bool busy = s.CommandBusy == kTrue;
   if (s.ShopOpen == kTrue) {
-    // 73: the hero's collapse is being told; no menu until it is over.
-    if (s.PendingAction == 73) return;
+    // The hero's collapse is being told; no menu until it is over.
+    if (s.PendingAction == code::CloseAfterFainting) return;
     for (std::string_view name : {"mopen", "mbuyer", "msleep", "msave_load", "mstage2", "mstage3",
                                   "mstage4", "morder"}) {
       SetItemVisible(m, name, false);

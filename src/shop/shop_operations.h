@@ -7,12 +7,12 @@
 
 namespace tolmark::shop {
 
-void BuyANDSell(Scenes& c);  // 1..299: a customer's trade
-void Sleeping(Scenes& c);    // 300..399
-void Stocking(Scenes& c);    // 400..499: setting out on a trip
-void ShopClose(Scenes& c);   // 500..599
-void SaveORLoad(Scenes& c);  // 600..699
-void EventStart(Scenes& c);  // 700..899: story visitors
+void BuyANDSell(Scenes& c);  // code::VisitBegins..TradeLast: a customer's trade
+void Sleeping(Scenes& c);    // code::SayRested..SleepingLast: the night
+void Stocking(Scenes& c);    // code::OfferWagon..StockingLast: setting out on a trip
+void ShopClose(Scenes& c);   // code::ClosingBegins..ClosingLast
+void SaveORLoad(Scenes& c);  // code::ConfirmRecord..RecordLast
+void EventStart(Scenes& c);  // code::VisitorGreets..StoryLast: story visitors
 
 // The visitor has reached the counter: the deal (or the story event) is prepared.
 void BuyANDSellItem(Scenes& c);

@@ -7,6 +7,7 @@
 #include "scene/common_commands.h"
 #include "scene/dialogue.h"
 #include "scene/small_windows.h"
+#include "shop/shop_codes.h"
 #include "shop/shop_commands.h"
 #include "shop/shop_draw.h"
 #include "shop/shop_operations.h"
@@ -16,34 +17,34 @@
 namespace tolmark::shop {
 namespace {
 
-// 999: the carried-home balloon clicked away.
+// The carried-home balloon clicked away.
 void DismissCarriedHome(Scenes& c) {
   c.desk.CloseWindow(Window::frmMessage);
-  c.s.PendingAction = 0;
+  c.s.PendingAction = code::Idle;
   c.s.EventActive = kFalse;
 }
 
 constexpr std::array<CodeRange, 8> kCodes = {{
-    {1, 299, BuyANDSell},
-    {300, 399, Sleeping},
-    {400, 499, Stocking},
-    {500, 599, ShopClose},
-    {600, 699, SaveORLoad},
-    {700, 899, EventStart},
+    {code::VisitBegins, code::TradeLast, BuyANDSell},
+    {code::SayRested, code::SleepingLast, Sleeping},
+    {code::OfferWagon, code::StockingLast, Stocking},
+    {code::ClosingBegins, code::ClosingLast, ShopClose},
+    {code::ConfirmRecord, code::RecordLast, SaveORLoad},
+    {code::VisitorGreets, code::StoryLast, EventStart},
     kEndConversation,
-    {999, 999, DismissCarriedHome},
+    {code::CarriedHome, code::CarriedHome, DismissCarriedHome},
 }};
 static_assert(SortedAndDisjoint(kCodes));
 
 // A customer's trade reads on by itself in automatic play.
-constexpr std::array<CodeRange, 1> kAutoTalk = {{{1, 299, nullptr}}};
+constexpr std::array<CodeRange, 1> kAutoTalk = {{{code::VisitBegins, code::TradeLast, nullptr}}};
 
 // The player's own click or key ends automatic play and shows the plain board again.
 void ManualAdvance(Scenes& c) {
   GameState& s = c.s;
   s.AutoMode = kFalse;
   s.ShopSign = picture::kCounterBoard;
-  if (s.EventActive == kTrue && s.PendingAction != 999 && s.ShopOpen == kTrue) {
+  if (s.EventActive == kTrue && s.PendingAction != code::CarriedHome && s.ShopOpen == kTrue) {
     DrawShop(c, ShopFrame::WithVisitor);
   }
   c.desk.Focus(Window::frmShop);

@@ -4,6 +4,7 @@
 #include "scene/dialogue.h"
 #include "scene/startup.h"
 #include "shop/home_coming.h"
+#include "shop/shop_codes.h"
 #include "shop/shop_draw.h"
 #include "shop/shop_operations.h"
 #include "shop/shop_scene.h"
@@ -54,7 +55,7 @@ void ShopStartUp(Scenes& c) {
   if (s.HeroFainted != kFalse) {
     s.EventActive = kTrue;
     s.HeroFainted = kFalse;
-    s.PendingAction = 999;
+    s.PendingAction = code::CarriedHome;
     c.desk.Pump();
     Say(c, kCarriedHome, kTrue);
   }

@@ -4,6 +4,7 @@
 #include "scene/dialogue.h"
 #include "scene/keys.h"
 #include "scene/startup.h"
+#include "shop/shop_codes.h"
 #include "shop/shop_operations.h"
 #include "shop/shop_walk.h"
 
@@ -11,8 +12,8 @@ namespace tolmark::shop {
 namespace {
 
 // An exit or close question is open: the shop stands still until it is answered.
-bool QuestionHoldsShop(std::int32_t code) {
-  return code == 900 || code == 901 || code == 902 || code == 500 || code == 501;
+bool QuestionHoldsShop(std::int32_t step) {
+  return code::EndQuestionOpen(step) || step == code::ClosingBegins || step == code::AskToClose;
 }
 
 void SetWalkingPeriod(Scenes& c) {
@@ -44,7 +45,7 @@ void ShopTick(Scenes& c) {
     case 10:
       SetWalkingPeriod(c);
       s.AwaitingAnswer = kFalse;
-      s.PendingAction = 0;
+      s.PendingAction = code::Idle;
       AnimateCustomerWalk(c);
       return;
     case 20:

@@ -4,15 +4,13 @@
 #include "art/picture_names.h"
 #include "model/numbers.h"
 #include "scene/walk_step.h"
+#include "shop/shop_codes.h"
 
 namespace tolmark::shop {
 namespace {
 
 constexpr FrameSequence kMerchantIdle = {picture::kShopHero, picture::kShopHero + 1,
                                          picture::kShopHero, picture::kShopHero + 2};
-
-// The step code the trade starts at once the customer stands at the counter.
-constexpr std::int32_t kCustomerAtCounter = 1;
 
 void DrawMerchant(Scenes& c) {
   GameState& s = c.s;
@@ -42,7 +40,7 @@ void AnimateCustomerWalk(Scenes& c) {
       DrawSignAndPresent(c);
       return;
     case Walked::Arrived:
-      s.PendingAction = kCustomerAtCounter;
+      s.PendingAction = code::VisitBegins;
       return;
     case Walked::Gone:
       c.desk.SetTimer(Window::frmShop, Timer::Timer1, s.TickInterval);

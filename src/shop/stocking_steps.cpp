@@ -4,6 +4,7 @@
 #include "scene/small_windows.h"
 #include "scene/startup.h"
 #include "shop/counter_talk.h"
+#include "shop/shop_codes.h"
 #include "shop/shop_commands.h"
 #include "shop/shop_operations.h"
 #include "shop/shop_scene.h"
@@ -35,7 +36,7 @@ void StartTrip(Scenes& c, std::int32_t destination) {
   GameState& s = c.s;
   s.CommandBusy = kTrue;
   s.Destination = destination;
-  if (destination == tolmark::destination::kCastle) s.PendingAction = 400;
+  if (destination == tolmark::destination::kCastle) s.PendingAction = code::OfferWagon;
   c.desk.Focus(Window::frmShop);
   Stocking(c);
 }
@@ -43,24 +44,24 @@ void StartTrip(Scenes& c, std::int32_t destination) {
 void Stocking(Scenes& c) {
   GameState& s = c.s;
   switch (s.PendingAction) {
-    case 400:
+    case code::OfferWagon:
       if (s.Gold < kWagonFee) break;
       // After the ending there is no order left to carry.
       if (s.GameCleared == kTrue) {
         DepartOnFoot(c);
         return;
       }
-      MerchantLine(c, "国に荷物を届ける為に荷馬車を使おうか？", 401);
+      MerchantLine(c, "国に荷物を届ける為に荷馬車を使おうか？", code::TellWagonFee);
       return;
-    case 401:
-      MerchantLine(c, "荷馬車を雇うのに、10万カリム掛かるがどうする？", 402);
+    case code::TellWagonFee:
+      MerchantLine(c, "荷馬車を雇うのに、10万カリム掛かるがどうする？", code::AskForWagon);
       return;
-    case 402:
+    case code::AskForWagon:
       AskAtCounter(c, "使う", "使わない");
       return;
-    case 431:
+    case code::LoadTheWagon:
       if (LoadWagon(s) == 0) {
-        MerchantLine(c, "ん？注文されている物が店にないようだ", 440);
+        MerchantLine(c, "ん？注文されている物が店にないようだ", code::NoNeedOfWagon);
         return;
       }
       SubtractFrom(s.Gold, kWagonFee);
@@ -68,10 +69,10 @@ void Stocking(Scenes& c) {
       s.WagonHired = kTrue;
       HandOverShopToField(c);
       return;
-    case 440:
-      MerchantLine(c, "馬車を借りる必要がないな", 441);
+    case code::NoNeedOfWagon:
+      MerchantLine(c, "馬車を借りる必要がないな", code::DepartWithoutWagon);
       return;
-    case 441:
+    case code::DepartWithoutWagon:
       s.BagCapacity = s.SavedBagCapacity;
       DepartOnFoot(c);
       return;
@@ -79,14 +80,14 @@ void Stocking(Scenes& c) {
       break;
   }
   // The wagon question's answer is read only at the code the prompt raised the step to.
-  const bool answered = s.PendingAction == 403;
+  const bool answered = s.PendingAction == code::WagonAnswered;
   if (answered && s.Answer == kAnswerYes) {
     s.Answer = 0;
     for (Window w : {Window::frmList, Window::frmShopItem, Window::frmStatus, Window::frmOrder}) {
       c.desk.CloseWindow(w);
     }
     s.ItemListOpen = s.StatusOpen = s.CollectionListOpen = s.OrderListOpen = kFalse;
-    MerchantLine(c, "店にある品で注文されていた物を持って行こう", 431);
+    MerchantLine(c, "店にある品で注文されていた物を持って行こう", code::LoadTheWagon);
     return;
   }
   if (answered && s.Answer == kAnswerNo) s.Answer = 0;

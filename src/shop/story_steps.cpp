@@ -8,6 +8,7 @@
 #include "scene/startup.h"
 #include "shop/counter_talk.h"
 #include "shop/day.h"
+#include "shop/shop_codes.h"
 #include "shop/shop_commands.h"
 #include "shop/shop_draw.h"
 #include "shop/shop_operations.h"
@@ -35,28 +36,28 @@ void EndVisit(Scenes& c) {
 bool EnlargementStep(Scenes& c) {
   GameState& s = c.s;
   switch (s.PendingAction) {
-    case 702:
+    case code::TellEnlargementPrice:
       Line(c, StorySpeaker::Visitor, FormatThousands(s.DealAmount) + std::string(story_line::kEnlargeCost),
-           703);
+           code::AskToEnlarge);
       return true;
-    case 703:
+    case code::AskToEnlarge:
       AskAtCounter(c, "する", "しない");
       return true;
-    case 704:
+    case code::EnlargementAnswered:
       if (s.Answer == kAnswerYes) {
         s.Answer = 0;
-        Line(c, StorySpeaker::Visitor, story_line::kEnlargeYes, 711);
+        Line(c, StorySpeaker::Visitor, story_line::kEnlargeYes, code::CarpenterStartsWork);
       } else if (s.Answer == kAnswerNo) {
         s.Answer = 0;
-        Line(c, StorySpeaker::Visitor, story_line::kEnlargeNo, 718);
+        Line(c, StorySpeaker::Visitor, story_line::kEnlargeNo, code::EnlargementEnds);
       }
       return true;
-    case 713:
+    case code::MerchantGoesToBed:
       s.ShopSign = picture::kClosedBoard;
       DrawShop(c, ShopFrame::MerchantAndBoard);
-      Line(c, StorySpeaker::Hero, story_line::kGoToBed, 714);
+      Line(c, StorySpeaker::Hero, story_line::kGoToBed, code::NightOfTheWorks);
       return true;
-    case 714:
+    case code::NightOfTheWorks:
       // The night of the works restores HP without any living cost.
       c.desk.HideWindow(Window::frmShop);
       s.HP = s.MaxHP;
@@ -65,18 +66,18 @@ bool EnlargementStep(Scenes& c) {
       c.desk.ShowWindow(Window::frmShop);
       s.ShopSign = picture::kCounterBoard;
       DrawShop(c, ShopFrame::WithVisitor);
-      Line(c, StorySpeaker::Visitor, story_line::kItIsDone, 715);
+      Line(c, StorySpeaker::Visitor, story_line::kItIsDone, code::ShopEnlarged);
       return true;
-    case 715:
+    case code::ShopEnlarged:
       EnlargeShop(s);
       RefreshOpenWindows(c);
-      Line(c, StorySpeaker::Hero, story_line::kMoreRoom, 716);
+      Line(c, StorySpeaker::Hero, story_line::kMoreRoom, code::TellNextEnlargement);
       return true;
-    case 716:
+    case code::TellNextEnlargement:
       Line(c, StorySpeaker::Visitor, s.ShopRank == 2 ? story_line::kNextPrice : story_line::kNoBigger,
-           717);
+           code::CarpenterTakesLeave);
       return true;
-    case 718:
+    case code::EnlargementEnds:
       EndVisit(c);
       return true;
     default:
@@ -86,18 +87,18 @@ bool EnlargementStep(Scenes& c) {
 
 bool HolyBeastStep(Scenes& c) {
   GameState& s = c.s;
-  if (s.PendingAction == 705) {
+  if (s.PendingAction == code::HandOverHolyBeastWeapons) {
     if (TakeHolyBeastWeapons(s)) {
       s.StoryState = 8;
       RefreshOpenWindows(c);
       EndVisit(c);
     } else {
       s.StoryState = 6;
-      Line(c, StorySpeaker::Visitor, story_line::kWeaponsMissing, 706);
+      Line(c, StorySpeaker::Visitor, story_line::kWeaponsMissing, code::AskForAllFive);
     }
     return true;
   }
-  if (s.PendingAction == 707) {
+  if (s.PendingAction == code::HolyBeastEnds) {
     EndVisit(c);
     return true;
   }
@@ -107,14 +108,15 @@ bool HolyBeastStep(Scenes& c) {
 bool StrongestSwordStep(Scenes& c) {
   GameState& s = c.s;
   switch (s.PendingAction) {
-    case 703:
-      Line(c, StorySpeaker::Visitor, story_line::kGoodWork, s.Chapter == 3 ? 710 : 730);
+    case code::SwordWellMade:
+      Line(c, StorySpeaker::Visitor, story_line::kGoodWork,
+           s.Chapter == 3 ? code::TellOfTheDemons : code::SwordCarpenterLeaves);
       return true;
-    case 713:
+    case code::OpenTheDemonMountains:
       s.Chapter = 4;
-      Line(c, StorySpeaker::Visitor, story_line::kTryTheDemons, 730);
+      Line(c, StorySpeaker::Visitor, story_line::kTryTheDemons, code::SwordCarpenterLeaves);
       return true;
-    case 731:
+    case code::TakeTheSword:
       if (const auto thrownAway = AddStrongestSword(s)) {
         Say(c, *thrownAway, kTrue);
         c.desk.Pump();
@@ -132,10 +134,10 @@ bool StrongestSwordStep(Scenes& c) {
 // The steps of the current event that do more than talk; false when the code is plain talk.
 bool EventAction(Scenes& c) {
   GameState& s = c.s;
-  const std::int32_t code = s.PendingAction;
+  const std::int32_t step = s.PendingAction;
   switch (s.EventCode) {
     case 1:
-      if (code != StoryEndCode(1, s.StoryState)) return false;
+      if (step != StoryEndCode(1, s.StoryState)) return false;
       if (s.StoryState == 3) {
         s.Chapter = 2;
         s.StoryState = 4;
@@ -145,7 +147,7 @@ bool EventAction(Scenes& c) {
     case 2:
       return EnlargementStep(c);
     case 3:
-      if (code != 721) return false;
+      if (step != code::RoyalOrderEnds) return false;
       s.Chapter = 3;
       s.StoryState = 6;
       EndVisit(c);

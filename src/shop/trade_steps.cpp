@@ -10,6 +10,7 @@
 #include "shop/customer_lines.h"
 #include "shop/day.h"
 #include "shop/deal.h"
+#include "shop/shop_codes.h"
 #include "shop/shop_commands.h"
 #include "shop/shop_draw.h"
 #include "shop/shop_operations.h"
@@ -51,7 +52,7 @@ void SpeakCustomerLine(Scenes& c) {
 }  // namespace
 
 void VisitorWalksOut(Scenes& c) {
-  c.s.PendingAction = 0;
+  c.s.PendingAction = code::Idle;
   c.desk.SetTimer(Window::frmShop, Timer::Timer1, kWalkingTickMs);
   c.s.ScenePhase = 30;
 }
@@ -73,7 +74,7 @@ void BuyANDSellItem(Scenes& c) {
       s.ShopSign = picture::kCounterBoard;
       DrawShop(c, ShopFrame::WithVisitor);
     }
-    s.PendingAction = 700;
+    s.PendingAction = code::VisitorGreets;
     EventStart(c);
     return;
   }
@@ -84,15 +85,15 @@ void BuyANDSellItem(Scenes& c) {
 void BuyANDSell(Scenes& c) {
   GameState& s = c.s;
   const bool buyer = s.CustomerBuys != kFalse;
-  if (s.PendingAction == 0) return;
+  if (s.PendingAction == code::Idle) return;
 
-  if (s.PendingAction == 2) {
+  if (s.PendingAction == code::AskTheDeal) {
     AskAtCounter(c, buyer ? "売る" : "買う", buyer ? "売らない" : "買わない");
     return;
   }
 
   // The answer is read only at the code the prompt raised the step to.
-  const bool answered = s.PendingAction == 3;
+  const bool answered = s.PendingAction == code::DealAnswered;
   bool answeredYes = false;
   if (answered && s.Answer == kAnswerYes) {
     if (buyer) {
@@ -105,7 +106,7 @@ void BuyANDSell(Scenes& c) {
     answeredYes = true;
   } else if (answered && s.Answer == kAnswerNo) {
     RefuseDeal(s, c.rnd);
-  } else if (s.PendingAction == 5) {
+  } else if (s.PendingAction == code::NoRoomInStock) {
     // A gift that found no room: turned away on the click after it.
     NoRoom(c);
     return;
@@ -113,37 +114,37 @@ void BuyANDSell(Scenes& c) {
 
   if (answeredYes && s.HeroFainted == kTrue) {
     s.HeroFainted = kFalse;
-    s.PendingAction = 72;
+    s.PendingAction = code::FaintAtCounter;
     s.AutoMode = kFalse;
     Say(c, "め……めまいが………", kTrue);
     return;
   }
 
   switch (s.PendingAction) {
-    case 70:
+    case code::EarnExperience:
       GainExperience(s, c.rnd);
       RefreshOpenWindows(c);
       if (s.LevelUpPending == kTrue) {
         s.LevelUpPending = kFalse;
-        MerchantLine(c, "レベルアップ！", 71);
+        MerchantLine(c, "レベルアップ！", code::LevelUpTold);
         return;
       }
       RefreshOpenWindows(c);
       VisitorWalksOut(c);
       return;
-    case 71:
+    case code::LevelUpTold:
       c.desk.CloseWindow(Window::frmMessage);
       RefreshOpenWindows(c);
       VisitorWalksOut(c);
       return;
-    case 72:
+    case code::FaintAtCounter:
       GameOver(c);
-      s.PendingAction = 73;
+      s.PendingAction = code::CloseAfterFainting;
       return;
-    case 73:
+    case code::CloseAfterFainting:
       c.desk.CloseWindow(Window::frmMessage);
       s.EventActive = kFalse;
-      s.PendingAction = 500;
+      s.PendingAction = code::ClosingBegins;
       ShopClose(c);
       return;
     default:

@@ -27,7 +27,7 @@ void EnterCounterScene(GameState& s, const ScreenMetrics& m) {
   s.VisitorX = m.PxX(kCounterFigureXPx);
   s.VisitorY = StandOnFloor(m, s.VisitorPicture);
   s.VisitorFrame = 2;
-  s.PendingAction = code::Arriving;
+  s.PendingAction = code::Idle;
   s.EventActive = kTrue;
 }
 
@@ -36,7 +36,7 @@ ScenePoint CounterBoardAt(const GameState& s, const ScreenMetrics& m) {
 }
 
 void ArriveAtCounter(GameState& s) {
-  s.PendingAction = code::CounterFirst;
+  s.PendingAction = code::VisitBegins;
   s.ScenePhase = 21;
 }
 

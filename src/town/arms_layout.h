@@ -35,7 +35,7 @@ struct ScenePoint {
 
 // frmArms's loading with SceneEntry 6, after the shared start-up part (SceneName, ActiveScene,
 // the watchdog timer): the hero at x -32 standing on the floor, frame 2, ScenePhase 0; the
-// counter figure (CounterFigureFor) at 100 px on the floor, frame 2; PendingAction Arriving and
+// counter figure (CounterFigureFor) at 100 px on the floor, frame 2; PendingAction Idle and
 // EventActive set. No random draw. The step function then draws VisitorPicture at
 // (VisitorX, VisitorY) and the board (picture 99) at CounterBoardAt, shows the frame (the hero
 // is not drawn yet), sets Timer1 to 100 ms and, in the town, opens the market (OpenMarket).
@@ -44,7 +44,7 @@ void EnterCounterScene(GameState& s, const ScreenMetrics& m);
 // Where the counter board (picture 99) is drawn: 15 px left of the figure, 5 px above its top.
 ScenePoint CounterBoardAt(const GameState& s, const ScreenMetrics& m);
 
-// The tick in ScenePhase 20, the hero arrived at the counter: PendingAction CounterFirst,
+// The tick in ScenePhase 20, the hero arrived at the counter: PendingAction VisitBegins,
 // ScenePhase 21 (the tick idles during the talk). The step function stops Timer1 and runs ShopArms in the
 // town, CastleTurn elsewhere, which says the first line.
 void ArriveAtCounter(GameState& s);

@@ -38,7 +38,7 @@ void ArmsTick(Scenes& c) {
     CloseSceneWindow(c, Window::frmArms);
     return;
   }
-  if (s.PendingAction >= kEndConversation.low) return;  // the end question is open
+  if (s.PendingAction >= code::SayEndQuestion) return;  // the end question is open
   switch (s.ScenePhase) {
     case 0:
       s.ScenePhase = 10;

@@ -30,7 +30,7 @@ void AnimateCounter(Scenes& c) {
       c.desk.ShowScene(w);
       return;
     case Walked::Arrived:
-      s.PendingAction = code::CounterFirst;
+      s.PendingAction = code::VisitBegins;
       return;
     case Walked::Gone:  // the town timer keeps its period
     case Walked::Still:

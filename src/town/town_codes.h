@@ -5,14 +5,17 @@
 
 #include <cstdint>
 
+#include "scene/step_codes.h"
+
 namespace tolmark::town::code {
 
-// The hero is still walking in (or out): a click does nothing.
-inline constexpr std::int32_t Arriving = 0;
+// The codes every scene shares: Idle while the hero walks in or out, VisitBegins as he reaches
+// the counter, the end question.
+using namespace tolmark::code;
 
 // The counter's talk (CounterTurn): the market's greeting in アーウット, the king's visit at the
 // castle.
-inline constexpr std::int32_t CounterFirst = 1;
+inline constexpr std::int32_t CounterFirst = VisitBegins;
 inline constexpr std::int32_t CounterLast = 199;
 
 // The market.
@@ -37,8 +40,8 @@ inline constexpr std::int32_t LeaveCastle = 91;    // the hero walks out
 inline constexpr std::int32_t BuyFirst = 200;
 inline constexpr std::int32_t NameTheTotal = 200;
 inline constexpr std::int32_t WeighThePurse = 201;  // enough money, or not
-inline constexpr std::int32_t AskToBuy = 202;       // 買う / 買わない; yes raises it to 203
-inline constexpr std::int32_t SayGoodbyeBought = 203;
+inline constexpr std::int32_t AskToBuy = 202;       // 買う / 買わない; the answer raises it
+inline constexpr std::int32_t SayGoodbyeBought = Answered(AskToBuy);
 inline constexpr std::int32_t LeaveBought = 204;    // the hero walks out with the list
 inline constexpr std::int32_t GiveUp = 210;         // too little money: back to browsing
 inline constexpr std::int32_t BuyLast = 499;
@@ -46,8 +49,8 @@ inline constexpr std::int32_t BuyLast = 499;
 // Leaving without buying (GoHome), from the menu item 帰る.
 inline constexpr std::int32_t GoHomeFirst = 500;
 inline constexpr std::int32_t AskIfLeaving = 500;
-inline constexpr std::int32_t AskToLeave = 501;     // 帰る / 帰らない; yes raises it to 502
-inline constexpr std::int32_t SayGoodbyeEmptyHanded = 502;
+inline constexpr std::int32_t AskToLeave = 501;     // 帰る / 帰らない; the answer raises it
+inline constexpr std::int32_t SayGoodbyeEmptyHanded = Answered(AskToLeave);
 inline constexpr std::int32_t LeaveEmptyHanded = 503;
 inline constexpr std::int32_t GoHomeLast = 699;
 

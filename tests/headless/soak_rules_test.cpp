@@ -8,6 +8,7 @@
 #include <functional>
 #include <sstream>
 
+#include "new_game.h"
 
 namespace tolmark {
 namespace {
@@ -15,9 +16,8 @@ namespace {
 struct Shop {
   std::ostringstream transcript;
   HeadlessDesktop desk{transcript};
-  GameState s;
+  GameState s = testing_support::NewGame();
   Shop() {
-    ApplyNewGame(s);
     desk.ShowWindow(Window::frmShop);
   }
   std::optional<std::string> Broken() {

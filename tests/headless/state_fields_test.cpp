@@ -8,8 +8,12 @@
 #include <regex>
 #include <sstream>
 
+#include "new_game.h"
+
 namespace tolmark {
 namespace {
+
+using testing_support::NewGame;
 
 // Member names of every struct declared in game_state.h, in declaration order.
 std::map<std::string, std::vector<std::string>> DeclaredMembers() {
@@ -58,12 +62,6 @@ std::vector<std::string> TopLevelKeys(const std::string& json) {
     }
   }
   return keys;
-}
-
-GameState NewGame() {
-  GameState s;
-  ApplyNewGame(s);
-  return s;
 }
 
 TEST(StateFields, JsonHasEveryFieldOfTheGameStateInDeclarationOrder) {

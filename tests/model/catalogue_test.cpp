@@ -5,9 +5,12 @@
 #include "model/monsters.h"
 #include "model/random.h"
 #include "model/weapons.h"
+#include "new_game.h"
 
 namespace tolmark {
 namespace {
+
+using testing_support::NewGame;
 
 TEST(Catalogue, NewGameBuildsTheTablesAndTheOrder) {
   GameState s;
@@ -21,8 +24,7 @@ TEST(Catalogue, NewGameBuildsTheTablesAndTheOrder) {
 }
 
 TEST(Monsters, LookupByPictureTakesTheFirstMatchingRow) {
-  GameState s;
-  ApplyNewGame(s);
+  GameState s = NewGame();
   const int orc = MonsterRowByPicture(s, 153);
   ASSERT_EQ(orc, 7);
   EXPECT_EQ(s.Monsters[7].HP, 153);
@@ -33,8 +35,7 @@ TEST(Monsters, LookupByPictureTakesTheFirstMatchingRow) {
 }
 
 TEST(Market, AskingPricesLieBetweenHalfAndSevenTenths) {
-  GameState s;
-  ApplyNewGame(s);
+  GameState s = NewGame();
   ScriptedRandom random;
   // Index 4 (base 100) is the fifth entry of choice 1: 0.1 gives 7 (< 50) and is drawn again.
   for (int i = 0; i < 4; ++i) random.Queue(0.99);

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "model/step_codes.h"
 #include "model/weapons.h"
+#include "new_game.h"
 
 namespace tolmark {
 namespace {
@@ -49,8 +51,7 @@ std::vector<StockEntry> FullRankOneStock() {
 
 class Inventory : public ::testing::Test {
  protected:
-  void SetUp() override { ApplyNewGame(s); }
-  GameState s;
+  GameState s = testing_support::NewGame();
 };
 
 // The count of a tampered save may be anything; the used part never leaves the list.
@@ -82,21 +83,22 @@ TEST_F(Inventory, AddOneToStock) {
   std::vector<StockEntry> fullPlusOne = FullRankOneStock();
   fullPlusOne[7].Count = 2;
   const std::vector<Case> cases = {
-      {"full stock, weapon already there", FullRankOneStock(), 7, fullPlusOne, 0},
-      {"full stock, new weapon", FullRankOneStock(), 40, FullRankOneStock(), 5},
-      {"room left, new weapon goes last", {{0, 3}, {1, 3}}, 40, {{0, 3}, {1, 3}, {40, 1}}, 0},
+      {"full stock, weapon already there", FullRankOneStock(), 7, fullPlusOne, code::Idle},
+      {"full stock, new weapon", FullRankOneStock(), 40, FullRankOneStock(), code::NoRoomInStock},
+      {"room left, new weapon goes last", {{0, 3}, {1, 3}}, 40, {{0, 3}, {1, 3}, {40, 1}},
+       code::Idle},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    ApplyNewGame(s);
+    s = testing_support::NewGame();
     SetStock(s, c.before);
-    s.PendingAction = 0;
+    s.PendingAction = code::Idle;
     s.CurrentItem = c.item;
     AddOneToStock(s);
     EXPECT_EQ(StockOf(s), c.after);
     EXPECT_EQ(s.PendingAction, c.pendingAction);
     // Only a weapon that actually entered the stock becomes owned.
-    EXPECT_EQ(s.Collected[static_cast<std::size_t>(c.item)], c.pendingAction == 5 ? 0 : -1);
+    EXPECT_EQ(s.Collected[static_cast<std::size_t>(c.item)], c.pendingAction == code::NoRoomInStock ? 0 : -1);
   }
 }
 
@@ -105,10 +107,10 @@ TEST_F(Inventory, AddOneToStock) {
 TEST_F(Inventory, AStockCountBelowZeroTakesNoNewKind) {
   const auto stockBefore = s.ShopStock;
   s.StockCount = -1;
-  s.PendingAction = 0;
+  s.PendingAction = code::Idle;
   s.CurrentItem = 40;
   AddOneToStock(s);
-  EXPECT_EQ(s.PendingAction, 5);
+  EXPECT_EQ(s.PendingAction, code::NoRoomInStock);
   EXPECT_EQ(s.StockCount, -1);
   EXPECT_EQ(s.Collected[40], 0);
 
@@ -283,7 +285,7 @@ TEST_F(Inventory, MergeTripGoods) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    ApplyNewGame(s);
+    s = testing_support::NewGame();
     SetStock(s, c.stock);
     SetBag(s, c.bag);
     for (std::size_t i = 0; i < c.purchases.size(); ++i) s.TownPurchases[i] = c.purchases[i];

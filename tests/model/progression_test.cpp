@@ -7,9 +7,13 @@
 #include <vector>
 
 #include "model/random.h"
+#include "model/step_codes.h"
+#include "new_game.h"
 
 namespace tolmark {
 namespace {
+
+using testing_support::NewGame;
 
 // A Rnd value that makes Int(Rnd × n) come out as k.
 double RollFor(int k, int n) { return (k + 0.5) / n; }
@@ -55,8 +59,7 @@ TEST(AddCapped, GrowsUpToTheCapOfItsKind) {
 }
 
 TEST(AddCapped, UnknownKindsChangeNothing) {
-  GameState s;
-  ApplyNewGame(s);
+  GameState s = NewGame();
   const GameState before = s;
   for (const int kind : {0, 13, -1}) AddCapped(s, 5, kind);
   EXPECT_EQ(s.Gold, before.Gold);
@@ -103,8 +106,7 @@ TEST(PayDealHP, CostsByLevelAndAutoMode) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    GameState s;
-    ApplyNewGame(s);
+    GameState s = NewGame();
     s.Level = c.level;
     s.AutoMode = c.autoMode;
     s.HP = c.hp;
@@ -123,8 +125,7 @@ TEST(GainExperience, ADealEarnsARollOfAtLeastOne) {
     std::int32_t gained;
   };
   for (const Case c : {Case{1, RollFor(0, 2), 1}, {1, RollFor(1, 2), 1}, {4, RollFor(4, 5), 4}}) {
-    GameState s;
-    ApplyNewGame(s);
+    GameState s = NewGame();
     s.Level = c.level;
     s.NextLevelExp = 1000;
     ScriptedRandom random = Queued({c.rnd});
@@ -135,9 +136,8 @@ TEST(GainExperience, ADealEarnsARollOfAtLeastOne) {
 }
 
 TEST(GainExperience, AWonBattlePaysTheMonstersExperienceAndMoneyWithoutARoll) {
-  GameState s;
-  ApplyNewGame(s);
-  s.PendingAction = 31;
+  GameState s = NewGame();
+  s.PendingAction = code::BattleWon;
   s.MonsterExp = 7;
   s.MonsterGold = 500;
   s.Gold = 999999999 - 100;
@@ -149,9 +149,8 @@ TEST(GainExperience, AWonBattlePaysTheMonstersExperienceAndMoneyWithoutARoll) {
 }
 
 TEST(GainExperience, RaisesOneLevelAtMostAndCarriesTheSurplus) {
-  GameState s;
-  ApplyNewGame(s);
-  s.PendingAction = 31;
+  GameState s = NewGame();
+  s.PendingAction = code::BattleWon;
   s.MonsterExp = 200;  // enough for several levels
   ScriptedRandom random;
   GainExperience(s, random);
@@ -182,8 +181,7 @@ TEST(LevelUp, GrowthByLevelAndRate) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    GameState s;
-    ApplyNewGame(s);
+    GameState s = NewGame();
     s.Level = c.fromLevel;
     s.GrowthRate = c.growthRate;
     s.NextLevelExp = 100;
@@ -209,8 +207,7 @@ TEST(LevelUp, GrowthByLevelAndRate) {
 }
 
 TEST(LevelUp, GrowthStopsAtTheCaps) {
-  GameState s;
-  ApplyNewGame(s);
+  GameState s = NewGame();
   s.MaxHP = 9995;
   s.Attack = s.Defense = s.Speed = 999;
   ScriptedRandom random = Queued({0.99, 0.99, 0.99, 0.99});

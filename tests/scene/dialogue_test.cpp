@@ -6,6 +6,7 @@
 #include "scene/dialogue.h"
 #include "scene/keys.h"
 #include "scene/scenes.h"
+#include "scene/step_codes.h"
 
 namespace tolmark {
 namespace {
@@ -165,10 +166,10 @@ TEST_F(DialogueFixture, AutomaticPlayAnswersYesInTheShopAndNoInTheField) {
 TEST_F(DialogueFixture, OutsideTheTalkCodesAutomaticPlayDoesNotAnswer) {
   InShopAtTheCounter();
   s.AutoMode = kTrue;
-  s.PendingAction = 901;
+  s.PendingAction = code::ShowEndAnswers;
   AskYesNo(c, "する", "しない");
   EXPECT_TRUE(desk.With("sleep").empty());
-  EXPECT_EQ(s.PendingAction, 901);
+  EXPECT_EQ(s.PendingAction, code::ShowEndAnswers);
 }
 
 TEST_F(DialogueFixture, KeyAnswerEndsAutomaticPlayAndOtherKeysDoNotAnswer) {
@@ -178,14 +179,14 @@ TEST_F(DialogueFixture, KeyAnswerEndsAutomaticPlayAndOtherKeysDoNotAnswer) {
   s.AutoMode = kTrue;
   s.InterruptPrompt = kTrue;
   s.AwaitingAnswer = kTrue;
-  s.PendingAction = 901;
+  s.PendingAction = code::ShowEndAnswers;
   KeyPressed(c, kKeyG, true);
   KeyPressed(c, kKeyEnter, true);
-  EXPECT_EQ(s.PendingAction, 901);
+  EXPECT_EQ(s.PendingAction, code::ShowEndAnswers);
   KeyPressed(c, kKeyN, true);
   EXPECT_EQ(s.InterruptAnswer, kAnswerNo);
   EXPECT_EQ(s.AwaitingAnswer, kFalse);
-  EXPECT_EQ(s.PendingAction, 0);
+  EXPECT_EQ(s.PendingAction, code::Idle);
   EXPECT_EQ(s.AutoMode, kFalse);
 }
 

@@ -4,6 +4,7 @@
 
 #include "field/field_operations.h"
 #include "scene_fixture.h"
+#include "shop/shop_codes.h"
 #include "shop/shop_operations.h"
 #include "town/arms_operations.h"
 
@@ -52,7 +53,7 @@ TEST_F(HandOverFixture, HomeComingMergesWithTheDiscardLineThenGreetsTheFaintedHe
   EXPECT_EQ(s.BagCapacity, 10);
   EXPECT_EQ(s.WagonHired, kFalse);
   EXPECT_EQ(s.ReturnedHome, kFalse);
-  EXPECT_EQ(s.PendingAction, 999);
+  EXPECT_EQ(s.PendingAction, shop::code::CarriedHome);
   EXPECT_EQ(s.EventActive, kTrue);
   EXPECT_EQ(s.HeroFainted, kFalse);
   EXPECT_EQ(s.StartingUp, kFalse);

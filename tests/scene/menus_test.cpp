@@ -8,6 +8,7 @@
 #include "scene/dispatch.h"
 #include "scene/menus.h"
 #include "scene/scenes.h"
+#include "shop/shop_codes.h"
 
 namespace tolmark {
 namespace {
@@ -54,10 +55,10 @@ const std::vector<MenuCase>& Cases() {
        "mitem:ve mstatus:ve mlist:ve morder:e mopen:e mclose:v msleep:e mbuyer:e "
        "mstage1:ve mstage2:e mstage3:e mstage4:e mauto:ve mSpeed:ve mSpeed1:vec mSpeed2:ve "
        "mSpeed3:ve mActive:ve mNoActive:e msave_load:e msave:ve mload:ve mend:v "},
-      {"carried-home balloon pending", "frmShop", [](GameState& s) { s.PendingAction = 999; },
-       ""},
+      {"carried-home balloon pending", "frmShop",
+       [](GameState& s) { s.PendingAction = shop::code::CarriedHome; }, ""},
       {"open shop while the collapse is told", "frmShop",
-       [](GameState& s) { Open(s); s.PendingAction = 73; }, ""},
+       [](GameState& s) { Open(s); s.PendingAction = shop::code::CloseAfterFainting; }, ""},
       {"field, the hero's turn in a battle", "frmField",
        [](GameState& s) { s.PendingAction = 2; s.EventActive = kTrue; },
        "fmstatus:ve fmitem:ve fmescape:ve fmhome: fmauto:v fSpeed:ve fSpeed1:ve fSpeed2:vec "

@@ -8,6 +8,7 @@
 #include "transcript_desktop.h"
 #include "scene/scenes.h"
 #include "field/field_walk.h"
+#include "scene/step_codes.h"
 #include "shop/shop_walk.h"
 #include "town/counter_walk.h"
 
@@ -92,7 +93,7 @@ const std::vector<WalkCase>& Cases() {
        60, 100, 0, "",
        [](const GameState& s) {
          EXPECT_EQ(s.ScenePhase, 20);
-         EXPECT_EQ(s.PendingAction, 1);
+         EXPECT_EQ(s.PendingAction, code::VisitBegins);
          EXPECT_EQ(s.VisitorX, 701);
          EXPECT_EQ(s.HeroFrame, 2);
        }},

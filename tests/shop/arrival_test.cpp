@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include "new_game.h"
+
 namespace tolmark::shop {
 namespace {
+
+using testing_support::NewGame;
 
 // Draw values that give k (of 45), h (of 15) and the buy/sell draw (of 11).
 double OfN(int value, int n) { return (value + 0.5) / n; }
@@ -29,8 +33,7 @@ class ArrivalTest : public ::testing::TestWithParam<ArrivalCase> {};
 
 TEST_P(ArrivalTest, ChoosesTheVisitor) {
   const ArrivalCase& c = GetParam();
-  GameState s;
-  ApplyNewGame(s);
+  GameState s = NewGame();
   s.Chapter = c.chapter;
   s.Reputation = c.reputation;
   s.StoryState = c.storyState;

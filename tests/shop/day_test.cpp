@@ -3,16 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include "new_game.h"
 #include "shop/deal.h"
+#include "shop/shop_codes.h"
 
 namespace tolmark::shop {
 namespace {
 
-GameState NewGame() {
-  GameState s;
-  ApplyNewGame(s);
-  return s;
-}
+using testing_support::NewGame;
 
 TEST(ShopDay, LivingCostTakesAllTheMoneyWhenThereIsLess) {
   struct Case {
@@ -66,7 +64,7 @@ TEST(ShopDay, ClosingOnACustomerCancelsTheTradeAndCostsReputation) {
   s.Level = 3;
   s.Reputation = 20;
   s.EventActive = kTrue;
-  s.PendingAction = 502;
+  s.PendingAction = code::CloseAnswered;
   s.ScenePhase = 21;
   ScriptedRandom random;
   random.Queue(0.0);  // weight 0 counts as 1
@@ -76,7 +74,7 @@ TEST(ShopDay, ClosingOnACustomerCancelsTheTradeAndCostsReputation) {
   EXPECT_EQ(s.Reputation, 12);
   EXPECT_EQ(s.Answer, 9999);
   EXPECT_EQ(s.EventActive, kFalse);
-  EXPECT_EQ(s.PendingAction, 0);
+  EXPECT_EQ(s.PendingAction, code::Idle);
   EXPECT_EQ(s.ScenePhase, 0);
 
   s.Reputation = 3;

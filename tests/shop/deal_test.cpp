@@ -6,14 +6,13 @@
 #include <initializer_list>
 #include <vector>
 
+#include "new_game.h"
+#include "shop/shop_codes.h"
+
 namespace tolmark::shop {
 namespace {
 
-GameState NewGame() {
-  GameState s;
-  ApplyNewGame(s);
-  return s;
-}
+using testing_support::NewGame;
 
 void QueueAll(ScriptedRandom& random, std::initializer_list<double> values) {
   for (double v : values) random.Queue(v);
@@ -161,17 +160,17 @@ TEST_P(DealAnswerTest, YesMovesMoneyStockReputationAndHP) {
 // Draws: the buyer's can-pay roll (0 = cannot) where there is one, then the HP cost.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Outcomes, DealAnswerTest, ::testing::Values(
-  //          what                              buys  pic  gold  full  draws             code gold  rep  hp pieces amount
-  AnswerCase{"buyer pays",                      true, 72, 1000, false, {0.5, 0.9},       50, 1030, 52, 34, 2, 0},
-  AnswerCase{"buyer short: keeps the piece",    true, 72, 1000, false, {0.0, 0.9},       40, 1000, 50, 34, 3, 0},
-  AnswerCase{"rich lady short: takes it",       true, 90, 1000, false, {0.0, 0.99, 0.9}, 40, 1030, 50, 34, 2, 30},
-  AnswerCase{"merchant buys",                   false, 51, 1000, false, {0.9},           50,  900, 52, 34, 1, 0},
-  AnswerCase{"merchant short: swordsman",       false, 51,   99, false, {0.9},           40,   99, 50, 34, 0, 0},
-  AnswerCase{"merchant short: travelling",      false, 26,   99, false, {0.9},           40,    0, 50, 34, 1, 0},
-  AnswerCase{"merchant short: priest's gift",   false, 60,   99, false, {0.9},           40,   99, 50, 34, 1, 0},
-  AnswerCase{"merchant short: rich lady gives", false, 90,   99, false, {0.9},           40,  449, 50, 34, 0, 350},
-  AnswerCase{"no room: nothing paid",           false, 51, 1000, true,  {},              5,  1000, 50, 35, 0, 0},
-  AnswerCase{"gift, no room: code 5 waits",     false, 60,   99, true,  {0.9},           5,    99, 50, 34, 0, 0}
+  //          what                              buys  pic  gold  full   draws             code                 gold rep  hp pieces amount
+  AnswerCase{"buyer pays",                      true,  72, 1000, false, {0.5, 0.9},       code::DealDone,      1030, 52, 34, 2,   0},
+  AnswerCase{"buyer short: keeps the piece",    true,  72, 1000, false, {0.0, 0.9},       code::ShortOfMoney,  1000, 50, 34, 3,   0},
+  AnswerCase{"rich lady short: takes it",       true,  90, 1000, false, {0.0, 0.99, 0.9}, code::ShortOfMoney,  1030, 50, 34, 2,  30},
+  AnswerCase{"merchant buys",                   false, 51, 1000, false, {0.9},            code::DealDone,       900, 52, 34, 1,   0},
+  AnswerCase{"merchant short: swordsman",       false, 51,   99, false, {0.9},            code::ShortOfMoney,    99, 50, 34, 0,   0},
+  AnswerCase{"merchant short: travelling",      false, 26,   99, false, {0.9},            code::ShortOfMoney,     0, 50, 34, 1,   0},
+  AnswerCase{"merchant short: priest's gift",   false, 60,   99, false, {0.9},            code::ShortOfMoney,    99, 50, 34, 1,   0},
+  AnswerCase{"merchant short: rich lady gives", false, 90,   99, false, {0.9},            code::ShortOfMoney,   449, 50, 34, 0, 350},
+  AnswerCase{"no room: nothing paid",           false, 51, 1000, true,  {},               code::NoRoomInStock, 1000, 50, 35, 0,   0},
+  AnswerCase{"gift, no room: the code waits",   false, 60,   99, true,  {0.9},            code::NoRoomInStock,   99, 50, 34, 0,   0}
 ));
 // clang-format on
 
@@ -193,7 +192,7 @@ TEST(DealAnswers, RefusalAndNoRoomCostReputationNotBelowZero) {
     random.Queue(c.draw);
     RefuseDeal(s, random);
     EXPECT_EQ(s.Reputation, c.refused) << c.reputation << "/" << c.level;
-    EXPECT_EQ(s.PendingAction, 60);
+    EXPECT_EQ(s.PendingAction, code::DealRefused);
     EXPECT_EQ(s.RefusalsCount, 1);
     EXPECT_EQ(s.Answer, 0);
     EXPECT_EQ(s.HP, 35);  // a refusal costs no HP

@@ -10,6 +10,7 @@
 #include "scratch_folder.h"
 #include "transcript_desktop.h"
 #include "game/game.h"
+#include "shop/shop_codes.h"
 
 namespace tolmark::shop {
 namespace {
@@ -48,7 +49,7 @@ TEST_F(SaveFailure, AnUnwritableSaveIsToldAsAFailureAndTheCommandEndsOnTheNextCl
   EXPECT_FALSE(desk.EndRequested());
   game.MouseDown(Window::frmShop, 1);
   EXPECT_EQ(game.State().CommandBusy, kFalse);
-  EXPECT_EQ(game.State().PendingAction, 0);
+  EXPECT_EQ(game.State().PendingAction, code::Idle);
 }
 
 TEST_F(SaveFailure, AnUnreadableSaveIsToldAndTheGameGoesOn) {

@@ -3,14 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include "new_game.h"
+
 namespace tolmark::shop {
 namespace {
 
-GameState NewGame() {
-  GameState s;
-  ApplyNewGame(s);
-  return s;
-}
+using testing_support::NewGame;
 
 TEST(ShopWindows, PlacesEachWindowAboveTheFloorByItsHeightAndMargin) {
   const ScreenMetrics m{16200, 15, 15};  // a 1080-pixel work area

@@ -5,12 +5,15 @@
 
 #include <vector>
 
+#include "new_game.h"
+
 namespace tolmark::shop {
 namespace {
 
+using testing_support::NewGame;
+
 GameState WithStock(std::vector<StockEntry> stock) {
-  GameState s;
-  ApplyNewGame(s);
+  GameState s = NewGame();
   s.StockCapacity = 60;
   s.StockCount = static_cast<std::int32_t>(stock.size());
   for (std::size_t i = 0; i < stock.size(); ++i) s.ShopStock[i] = stock[i];

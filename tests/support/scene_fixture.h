@@ -6,13 +6,11 @@
 
 #include "game/scene_list.h"
 #include "model/random.h"
+#include "new_game.h"
 #include "scene/scenes.h"
 #include "transcript_desktop.h"
 
 namespace tolmark::testing_support {
-
-// A new game's state, as the shop's first start sets it up.
-GameState NewGame();
 
 struct SceneFixture : ::testing::Test {
   GameState s = NewGame();

@@ -1,5 +1,5 @@
 // A new game's state for the tests.
-#include "scene_fixture.h"
+#include "new_game.h"
 
 namespace tolmark::testing_support {
 
