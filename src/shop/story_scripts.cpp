@@ -9,14 +9,14 @@
 namespace tolmark::shop {
 namespace {
 
-constexpr StorySpeaker V = StorySpeaker::Visitor;
-constexpr StorySpeaker H = StorySpeaker::Hero;
+constexpr Speaker V = Speaker::Visitor;
+constexpr Speaker H = Speaker::Hero;
 
 // The plain lines of a conversation, numbered on from the greeting.
 constexpr std::int32_t Said(std::int32_t line) { return code::VisitorGreets + line; }
 
 // clang-format off
-constexpr std::array<StoryRow, 11> kErrand = {{
+constexpr std::array<LineRow, 11> kErrand = {{
   {Said(0), V, "あんたがブームさんかい？", Said(1)},
   {Said(1), H, "そうだが、何か？", Said(2)},
   {Said(2), V, "初対面で申し訳ないのだが、頼みがあるんだ", Said(3)},
@@ -30,7 +30,7 @@ constexpr std::array<StoryRow, 11> kErrand = {{
   {Said(10), V, "じゃあ、頼んだぜ！", code::ErrandEnds},
 }};
 
-constexpr std::array<StoryRow, 14> kHammerDelivered = {{
+constexpr std::array<LineRow, 14> kHammerDelivered = {{
   {Said(0), V, "ブームさん、どうだったい？", Said(1)},
   {Said(1), H, "ちゃんと棟梁から受け取ってきたよ", Said(2)},
   {Said(2), V, "本当か？すまないなぁ…", Said(3)},
@@ -49,7 +49,7 @@ constexpr std::array<StoryRow, 14> kHammerDelivered = {{
 
 // The price, the question and the night (TellEnlargementPrice to EnlargementAnswered,
 // MerchantGoesToBed to TellNextEnlargement) are the step function's.
-constexpr std::array<StoryRow, 5> kEnlarge = {{
+constexpr std::array<LineRow, 5> kEnlarge = {{
   {Said(0), V, "よぉ！儲かってるようだな", Said(1)},
   {Said(1), V, "どうだい、店を改装してみないか？", code::TellEnlargementPrice},
   {code::CarpenterStartsWork, V, "これからやるから、あんたは一日休んでくんな", Said(12)},
@@ -57,7 +57,7 @@ constexpr std::array<StoryRow, 5> kEnlarge = {{
   {code::CarpenterTakesLeave, V, "じゃあ、帰るよ。毎度あり～", code::EnlargementEnds},
 }};
 
-constexpr std::array<StoryRow, 21> kRoyalOrder = {{
+constexpr std::array<LineRow, 21> kRoyalOrder = {{
   {Said(0), V, "ここは武器屋だな？", Said(1)},
   {Said(1), H, "そうだが、何か？", Said(2)},
   {Said(2), V, "モノリス国王からの伝令を伝えに参った", Said(3)},
@@ -82,7 +82,7 @@ constexpr std::array<StoryRow, 21> kRoyalOrder = {{
 }};
 
 // HandOverHolyBeastWeapons is the step function's: the weapons are handed over or found missing.
-constexpr std::array<StoryRow, 6> kHolyBeast = {{
+constexpr std::array<LineRow, 6> kHolyBeast = {{
   {Said(0), V, "武器を受け取りに来たよ", Said(1)},
   {Said(1), H, "最強の剣か……。楽しみだな", Said(2)},
   {Said(2), V, "あぁ、出来たら持って来るから、", Said(3)},
@@ -93,7 +93,7 @@ constexpr std::array<StoryRow, 6> kHolyBeast = {{
 
 // SwordWellMade branches on the chapter and OpenTheDemonMountains opens chapter 4: both are the
 // step function's.
-constexpr std::array<StoryRow, 7> kSwordForged = {{
+constexpr std::array<LineRow, 7> kSwordForged = {{
   {Said(0), V, "ブームさん！出来たよ！！", Said(1)},
   {Said(1), H, "これが……最強の剣……", Said(2)},
   {Said(2), V, "あぁ、五輪の剣だ！", code::SwordWellMade},
@@ -110,7 +110,7 @@ static_assert(SortedByCode(kErrand) && SortedByCode(kHammerDelivered) && SortedB
 
 }  // namespace
 
-StoryScript StoryScriptFor(std::int32_t eventCode, std::int32_t storyState) {
+Lines StoryScriptFor(std::int32_t eventCode, std::int32_t storyState) {
   switch (eventCode) {
     case 1:
       if (storyState == 1) return kErrand;
@@ -127,10 +127,6 @@ StoryScript StoryScriptFor(std::int32_t eventCode, std::int32_t storyState) {
     default:
       return {};
   }
-}
-
-const StoryRow* FindStoryRow(StoryScript script, std::int32_t code) {
-  return FindByCode(script, code);
 }
 
 std::int32_t StoryEndCode(std::int32_t eventCode, std::int32_t storyState) {

@@ -1,34 +1,19 @@
-// The story visitors' conversations as tables: step code, speaker, line, next code.
+// The story visitors' conversations as tables of line rows: step code, speaker, line, next code.
+// Codes that do more than talk (a question, a branch, the enlargement night, handing over
+// weapons, the end of the visit) are not rows: the event's step function performs them.
 #pragma once
 
-#include <array>
 #include <cstdint>
-#include <span>
 #include <string_view>
 
+#include "scene/lines.h"
+
 namespace tolmark::shop {
-
-enum class StorySpeaker : std::uint8_t { Visitor, Hero };
-
-// A plain line of talk. Codes that do more than talk (a question, a branch, the enlargement
-// night, handing over weapons, the end of the visit) are not rows: the event's step function
-// performs them.
-struct StoryRow {
-  std::int32_t code;
-  StorySpeaker speaker;
-  std::string_view text;
-  std::int32_t next;
-};
-
-using StoryScript = std::span<const StoryRow>;
 
 // The conversation of a story visit: event 1 (with StoryState 1 the errand, with 3 the hammer
 // delivered), 2 enlarging the shop, 3 the royal order, 4 collecting the holy-beast weapons,
 // 5 the strongest sword. Empty for anything else.
-StoryScript StoryScriptFor(std::int32_t eventCode, std::int32_t storyState);
-
-// The row of that code, or none.
-const StoryRow* FindStoryRow(StoryScript script, std::int32_t code);
+Lines StoryScriptFor(std::int32_t eventCode, std::int32_t storyState);
 
 // The code at which each conversation ends its visit.
 std::int32_t StoryEndCode(std::int32_t eventCode, std::int32_t storyState);

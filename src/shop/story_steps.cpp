@@ -4,6 +4,7 @@
 #include "art/picture_names.h"
 #include "model/numbers.h"
 #include "scene/dialogue.h"
+#include "scene/outcome.h"
 #include "scene/small_windows.h"
 #include "scene/startup.h"
 #include "shop/counter_talk.h"
@@ -21,9 +22,8 @@ namespace {
 constexpr int kNightMs = 1500;
 constexpr int kDiscardPauseMs = 2000;
 
-void Line(Scenes& c, StorySpeaker speaker, std::string_view text, std::int32_t next) {
-  c.s.PendingAction = next;
-  Say(c, text, speaker == StorySpeaker::Hero ? kTrue : kFalse);
+void Line(Scenes& c, Speaker speaker, std::string_view text, std::int32_t next) {
+  Perform(c, Says(speaker, std::string(text), next));
 }
 
 void EndVisit(Scenes& c) {
@@ -37,7 +37,7 @@ bool EnlargementStep(Scenes& c) {
   GameState& s = c.s;
   switch (s.PendingAction) {
     case code::TellEnlargementPrice:
-      Line(c, StorySpeaker::Visitor, FormatThousands(s.DealAmount) + std::string(story_line::kEnlargeCost),
+      Line(c, Speaker::Visitor, FormatThousands(s.DealAmount) + std::string(story_line::kEnlargeCost),
            code::AskToEnlarge);
       return true;
     case code::AskToEnlarge:
@@ -46,35 +46,35 @@ bool EnlargementStep(Scenes& c) {
     case code::EnlargementAnswered:
       if (s.Answer == kAnswerYes) {
         s.Answer = 0;
-        Line(c, StorySpeaker::Visitor, story_line::kEnlargeYes, code::CarpenterStartsWork);
+        Line(c, Speaker::Visitor, story_line::kEnlargeYes, code::CarpenterStartsWork);
       } else if (s.Answer == kAnswerNo) {
         s.Answer = 0;
-        Line(c, StorySpeaker::Visitor, story_line::kEnlargeNo, code::EnlargementEnds);
+        Line(c, Speaker::Visitor, story_line::kEnlargeNo, code::EnlargementEnds);
       }
       return true;
     case code::MerchantGoesToBed:
       s.ShopSign = picture::kClosedBoard;
       DrawShop(c, ShopFrame::MerchantAndBoard);
-      Line(c, StorySpeaker::Hero, story_line::kGoToBed, code::NightOfTheWorks);
+      Line(c, Speaker::Hero, story_line::kGoToBed, code::NightOfTheWorks);
       return true;
     case code::NightOfTheWorks:
       // The night of the works restores HP without any living cost.
       c.desk.HideWindow(Window::frmShop);
       s.HP = s.MaxHP;
-      Say(c, story_line::kNightPassed, kTrue);
+      Speak(c, Speaker::Hero, story_line::kNightPassed);
       c.desk.Sleep(kNightMs);
       c.desk.ShowWindow(Window::frmShop);
       s.ShopSign = picture::kCounterBoard;
       DrawShop(c, ShopFrame::WithVisitor);
-      Line(c, StorySpeaker::Visitor, story_line::kItIsDone, code::ShopEnlarged);
+      Line(c, Speaker::Visitor, story_line::kItIsDone, code::ShopEnlarged);
       return true;
     case code::ShopEnlarged:
       EnlargeShop(s);
       RefreshOpenWindows(c);
-      Line(c, StorySpeaker::Hero, story_line::kMoreRoom, code::TellNextEnlargement);
+      Line(c, Speaker::Hero, story_line::kMoreRoom, code::TellNextEnlargement);
       return true;
     case code::TellNextEnlargement:
-      Line(c, StorySpeaker::Visitor, s.ShopRank == 2 ? story_line::kNextPrice : story_line::kNoBigger,
+      Line(c, Speaker::Visitor, s.ShopRank == 2 ? story_line::kNextPrice : story_line::kNoBigger,
            code::CarpenterTakesLeave);
       return true;
     case code::EnlargementEnds:
@@ -94,7 +94,7 @@ bool HolyBeastStep(Scenes& c) {
       EndVisit(c);
     } else {
       s.StoryState = 6;
-      Line(c, StorySpeaker::Visitor, story_line::kWeaponsMissing, code::AskForAllFive);
+      Line(c, Speaker::Visitor, story_line::kWeaponsMissing, code::AskForAllFive);
     }
     return true;
   }
@@ -109,16 +109,16 @@ bool StrongestSwordStep(Scenes& c) {
   GameState& s = c.s;
   switch (s.PendingAction) {
     case code::SwordWellMade:
-      Line(c, StorySpeaker::Visitor, story_line::kGoodWork,
+      Line(c, Speaker::Visitor, story_line::kGoodWork,
            s.Chapter == 3 ? code::TellOfTheDemons : code::SwordCarpenterLeaves);
       return true;
     case code::OpenTheDemonMountains:
       s.Chapter = 4;
-      Line(c, StorySpeaker::Visitor, story_line::kTryTheDemons, code::SwordCarpenterLeaves);
+      Line(c, Speaker::Visitor, story_line::kTryTheDemons, code::SwordCarpenterLeaves);
       return true;
     case code::TakeTheSword:
       if (const auto thrownAway = AddStrongestSword(s)) {
-        Say(c, *thrownAway, kTrue);
+        Speak(c, Speaker::Hero, *thrownAway);
         c.desk.Pump();
         c.desk.Sleep(kDiscardPauseMs);
       }
@@ -168,8 +168,8 @@ void EventStart(Scenes& c) {
   if (s.StartingUp == kTrue) return;  // a click pumped in while a step is still running
   s.StartingUp = kTrue;
   if (!EventAction(c)) {
-    if (const StoryRow* row = FindStoryRow(StoryScriptFor(s.EventCode, s.StoryState), s.PendingAction)) {
-      Line(c, row->speaker, row->text, row->next);
+    if (const LineRow* row = FindLine(StoryScriptFor(s.EventCode, s.StoryState), s.PendingAction)) {
+      Perform(c, Says(*row));
     }
   }
   s.StartingUp = kFalse;

@@ -20,10 +20,10 @@ class StoryScriptsTest : public ::testing::TestWithParam<ScriptCase> {};
 
 TEST_P(StoryScriptsTest, TalkRunsFromTheGreetingToTheFirstStepThatActs) {
   const ScriptCase& c = GetParam();
-  const StoryScript script = StoryScriptFor(c.eventCode, c.storyState);
+  const Lines script = StoryScriptFor(c.eventCode, c.storyState);
   std::int32_t step = code::VisitorGreets;
   int walked = 0;
-  while (const StoryRow* row = FindStoryRow(script, step)) {
+  while (const LineRow* row = FindLine(script, step)) {
     step = row->next;
     ++walked;
   }
@@ -50,14 +50,14 @@ INSTANTIATE_TEST_SUITE_P(Events, StoryScriptsTest, ::testing::Values(
 // clang-format on
 
 TEST(StoryScripts, SpeakersAndLines) {
-  const StoryRow* row = FindStoryRow(StoryScriptFor(1, 3), code::VisitorGreets + 8);
+  const LineRow* row = FindLine(StoryScriptFor(1, 3), code::VisitorGreets + 8);
   ASSERT_NE(row, nullptr);
   EXPECT_EQ(row->text, "この店なら、そうだな…。10万カリムで請け負うぜ！");
-  EXPECT_EQ(row->speaker, StorySpeaker::Visitor);
-  row = FindStoryRow(StoryScriptFor(3, 5), code::VisitorGreets + 13);
+  EXPECT_EQ(row->speaker, Speaker::Visitor);
+  row = FindLine(StoryScriptFor(3, 5), code::VisitorGreets + 13);
   ASSERT_NE(row, nullptr);
-  EXPECT_EQ(row->speaker, StorySpeaker::Hero);
-  EXPECT_EQ(FindStoryRow(StoryScriptFor(2, 0), code::MerchantGoesToBed), nullptr);  // no plain talk
+  EXPECT_EQ(row->speaker, Speaker::Hero);
+  EXPECT_EQ(FindLine(StoryScriptFor(2, 0), code::MerchantGoesToBed), nullptr);  // no plain talk
 }
 
 TEST(StoryScripts, NoScriptForStrangeEvents) {
