@@ -2,6 +2,7 @@
 #include "shop/customer_lines.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "shop/shop_codes.h"
 
@@ -145,33 +146,33 @@ const CustomerLineRow* FindCustomerLine(std::int32_t picture, bool buys, std::in
   return it == kCustomerLines.end() ? nullptr : &*it;
 }
 
-std::optional<SpokenLine> CustomerLineFor(const GameState& s) {
+std::optional<Outcome> CustomerLineFor(const GameState& s) {
   const CustomerLineRow* row = FindCustomerLine(s.VisitorPicture, s.CustomerBuys != kFalse,
                                                 s.PendingAction);
   if (row == nullptr) return std::nullopt;
-  SpokenLine line{{}, row->heroSpeaks, row->next};
+  std::string text;
   for (const LinePiece& piece : row->pieces) {
     switch (piece.insert) {
       case Insert::Text:
-        line.text += piece.text;
+        text += piece.text;
         break;
       case Insert::WeaponName:
         if (s.CurrentItem >= 0 && s.CurrentItem < kWeaponCount) {
-          line.text += s.Catalogue[static_cast<std::size_t>(s.CurrentItem)].Name;
+          text += s.Catalogue[static_cast<std::size_t>(s.CurrentItem)].Name;
         }
         break;
       case Insert::Price:
-        line.text += std::to_string(s.ItemPrice);
+        text += std::to_string(s.ItemPrice);
         break;
       case Insert::HP:
-        line.text += std::to_string(s.HP);
+        text += std::to_string(s.HP);
         break;
       case Insert::Amount:
-        line.text += std::to_string(s.DealAmount);
+        text += std::to_string(s.DealAmount);
         break;
     }
   }
-  return line;
+  return Says(row->heroSpeaks ? Speaker::Hero : Speaker::Visitor, std::move(text), row->next);
 }
 
 }  // namespace tolmark::shop

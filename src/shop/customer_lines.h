@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "model/game_state.h"
+#include "scene/outcome.h"
 
 namespace tolmark::shop {
 
@@ -28,17 +29,10 @@ struct CustomerLineRow {
   std::int32_t next;  // PendingAction after the line
 };
 
-// A finished line, ready for the balloon.
-struct SpokenLine {
-  std::string text;
-  bool heroSpeaks = false;
-  std::int32_t next = 0;
-};
-
 // The line of the customer at the counter (VisitorPicture, CustomerBuys) for PendingAction,
-// with the weapon's name, ItemPrice, HP and DealAmount filled in; none when he has nothing to
-// say at that code.
-std::optional<SpokenLine> CustomerLineFor(const GameState& s);
+// with the weapon's name, ItemPrice, HP and DealAmount filled in, and the code after it; none
+// when he has nothing to say at that code.
+std::optional<Outcome> CustomerLineFor(const GameState& s);
 
 // The row behind it, for tests and tools.
 const CustomerLineRow* FindCustomerLine(std::int32_t picture, bool buys, std::int32_t code);

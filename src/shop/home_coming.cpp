@@ -2,13 +2,13 @@
 #include "shop/home_coming.h"
 
 #include "model/inventory.h"
-#include "scene/dialogue.h"
+#include "scene/outcome.h"
 
 namespace tolmark::shop {
 
 void MergeCarriedGoods(Scenes& c) {
   MergeTripGoods(c.s, [&c](const std::string& line) {
-    Say(c, line, kTrue);
+    Speak(c, Speaker::Hero, line);
     c.desk.Pump();
     c.desk.Sleep(2000);
   });

@@ -3,6 +3,7 @@
 
 #include "save/save_file.h"
 #include "scene/dialogue.h"
+#include "scene/outcome.h"
 #include "scene/small_windows.h"
 #include "scene/startup.h"
 #include "shop/counter_talk.h"
@@ -72,7 +73,7 @@ void SaveORLoad(Scenes& c) {
   if (saving) {
     // A write that failed (full disk, no permission) keeps the old file and must say so.
     const FileWriteResult written = WriteSaveFile(s, std::filesystem::path(kSaveFileName));
-    Say(c, written ? "セーブしたぞ！" : kSaveFailedLine, kTrue);
+    Speak(c, Speaker::Hero, written ? "セーブしたぞ！" : kSaveFailedLine);
     return;
   }
   const LoadResult loaded = ReadSaveFile(s, std::filesystem::path(kSaveFileName));
@@ -80,11 +81,11 @@ void SaveORLoad(Scenes& c) {
   RefreshOpenWindows(c);
   switch (loaded) {
     case LoadResult::kAccepted:
-      Say(c, "ロードしたぞ！", kTrue);
+      Speak(c, Speaker::Hero, "ロードしたぞ！");
       return;
     case LoadResult::kUnreadable:
       // Nothing was taken over: the game goes on as it was.
-      Say(c, "ロードに失敗したようだ…", kTrue);
+      Speak(c, Speaker::Hero, "ロードに失敗したようだ…");
       return;
     case LoadResult::kRejected:
       EndOnRefusedFile(c);

@@ -1,7 +1,7 @@
 // The shop window's start-up: a new game, or the merchant home from a trip.
 #include "art/picture_names.h"
 #include "present/shapes.h"
-#include "scene/dialogue.h"
+#include "scene/outcome.h"
 #include "scene/startup.h"
 #include "shop/home_coming.h"
 #include "shop/shop_codes.h"
@@ -57,7 +57,7 @@ void ShopStartUp(Scenes& c) {
     s.HeroFainted = kFalse;
     s.PendingAction = code::CarriedHome;
     c.desk.Pump();
-    Say(c, kCarriedHome, kTrue);
+    Speak(c, Speaker::Hero, kCarriedHome);
   }
   s.StartingUp = kFalse;
 }

@@ -3,6 +3,7 @@
 #include "model/progression.h"
 #include "present/shapes.h"
 #include "scene/dialogue.h"
+#include "scene/outcome.h"
 #include "scene/small_windows.h"
 #include "scene/startup.h"
 #include "shop/arrival.h"
@@ -29,7 +30,7 @@ void GameOver(Scenes& c) {
   s.ShopSign = picture::kClosedBoard;
   DrawShop(c, ShopFrame::BoardOnly);
   c.desk.Sleep(kDarkShopMs);
-  Say(c, "ふぅ…評判とお金が減ったようだ。働きすぎには気をつけないとな…", kTrue);
+  Speak(c, Speaker::Hero, "ふぅ…評判とお金が減ったようだ。働きすぎには気をつけないとな…");
   DrawShop(c, ShopFrame::MerchantAndBoard);
   RefreshOpenWindows(c);
 }
@@ -37,16 +38,13 @@ void GameOver(Scenes& c) {
 // The merchant turns a piece away for lack of room; the customer's parting line follows.
 void NoRoom(Scenes& c) {
   TurnAwayForNoRoom(c.s);
-  Say(c, "悪いが、店が狭くて置く場所がないんだ", kTrue);
+  Speak(c, Speaker::Hero, "悪いが、店が狭くて置く場所がないんだ");
 }
 
 // The customer's line at the current code, if he has one. The next code is set before the
 // balloon: in automatic play the balloon itself runs the next step.
 void SpeakCustomerLine(Scenes& c) {
-  const auto line = CustomerLineFor(c.s);
-  if (!line) return;
-  c.s.PendingAction = line->next;
-  Say(c, line->text, line->heroSpeaks ? kTrue : kFalse);
+  if (const auto line = CustomerLineFor(c.s)) Perform(c, *line);
 }
 
 }  // namespace
@@ -116,7 +114,7 @@ void BuyANDSell(Scenes& c) {
     s.HeroFainted = kFalse;
     s.PendingAction = code::FaintAtCounter;
     s.AutoMode = kFalse;
-    Say(c, "め……めまいが………", kTrue);
+    Speak(c, Speaker::Hero, "め……めまいが………");
     return;
   }
 

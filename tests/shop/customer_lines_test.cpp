@@ -40,8 +40,8 @@ TEST_P(CustomerLinesTest, BuildsTheFinishedLine) {
   s.DealAmount = c.amount;
   const auto line = CustomerLineFor(s);
   ASSERT_TRUE(line.has_value());
-  EXPECT_EQ(line->text, c.text);
-  EXPECT_EQ(line->heroSpeaks, c.heroSpeaks);
+  EXPECT_EQ(line->line, c.text);
+  EXPECT_EQ(line->speaker == Speaker::Hero, c.heroSpeaks);
   EXPECT_EQ(line->next, c.next);
 }
 
