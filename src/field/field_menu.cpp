@@ -15,11 +15,11 @@ void OpenFieldMenu(Scenes& c) {
   SetItemEnabled(m, "fmauto", items.autoEnabled);
   SetItemVisible(m, "fmhome", items.homeVisible);
   SetItemEnabled(m, "fmhome", items.homeEnabled);
-  ShowAlwaysOnTopItems(m, "fActive", "fNoActive", s.AlwaysOnTop);
+  ShowAlwaysOnTopItems(m, kFieldInFront, s.AlwaysOnTop);
   SetItemVisible(m, "fmescape", items.escapeVisible);
-  SetItemEnabled(m, "fmend", items.endEnabled);
-  SetItemVisible(m, "fSpeed", true);
-  CheckSpeedItem(m, "fSpeed", s.TickInterval);
+  SetItemEnabled(m, kFieldEnd, items.endEnabled);
+  SetItemVisible(m, kFieldSpeed.menu, true);
+  CheckSpeedItem(m, kFieldSpeed, s.TickInterval);
   c.desk.PopupMenu(Window::frmFMenu, m);
 }
 

@@ -73,21 +73,16 @@ void Toggle(Scenes& c) {
   ToggleSmallWindow(c, W);
 }
 
-// frmFMenu, menu "fmenu", in menu order.
-constexpr std::array<MenuRow, 12> kMenu = {{
+// frmFMenu, menu "fmenu", in menu order: the road's own items, speed, keeping in front, the end.
+constexpr std::array<MenuRow, 5> kOwnItems = {{
     {"fmstatus", "ステータス", "", true, false, Toggle<Window::frmFStatus>},
     {"fmitem", "手荷物", "", true, false, Toggle<Window::frmFItem>},
     {"fmescape", "逃げる", "", false, false, EscapeCommand},
     {"fmhome", "店に帰る", "", false, false, GoHomeCommand},
     {"fmauto", "自動ON(A)", "", true, false, AutoOn},
-    {"fSpeed", "速度(S)", "", true, false, nullptr},
-    {"fSpeed1", "速い", "fSpeed", true, false, SpeedFast},
-    {"fSpeed2", "普通", "fSpeed", true, true, SpeedNormal},
-    {"fSpeed3", "遅い", "fSpeed", true, false, SpeedSlow},
-    {"fActive", "常に手前に表示(T)", "", true, false, AlwaysOnTopOn},
-    {"fNoActive", "常に手前を解除(T)", "", true, false, AlwaysOnTopOff},
-    {"fmend", "終了", "", true, false, StartExitCommand},
 }};
+constexpr auto kMenu = MenuFrom(kOwnItems, SpeedRows(kFieldSpeed), InFrontRows(kFieldInFront),
+                                EndRow(kFieldEnd));
 static_assert(ParentsComeFirst(kMenu));
 
 // In the order a change of money, HP or bag fills them again.

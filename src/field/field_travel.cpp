@@ -111,7 +111,7 @@ void ResumeWalking(Scenes& c) {
   Menu& m = MenuOf(c, kFieldScene);
   c.desk.CloseWindow(Window::frmMessage);
   SetItemVisible(m, "fmescape", false);
-  SetItemEnabled(m, "fmend", true);
+  SetItemEnabled(m, kFieldEnd, true);
   if (ResumeWalk(s)) {
     BossTurn(c);  // a won boss battle: the boss's scene goes on
     return;

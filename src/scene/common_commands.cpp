@@ -7,6 +7,7 @@
 #include "scene/dialogue.h"
 #include "scene/dispatch.h"
 #include "scene/interruption.h"
+#include "scene/menus.h"
 #include "scene/outcome.h"
 
 namespace tolmark {
@@ -69,6 +70,17 @@ void SetAlwaysOnTop(Scenes& c, Flag force) {
 
 void AlwaysOnTopOn(Scenes& c) { SetAlwaysOnTop(c, kTrue); }
 void AlwaysOnTopOff(Scenes& c) { SetAlwaysOnTop(c, kFalse); }
+
+void CheckSpeedItem(Menu& menu, SpeedItems items, std::int16_t tickInterval) {
+  SetItemChecked(menu, items.fast, tickInterval == kSpeeds[0].tickInterval);
+  SetItemChecked(menu, items.normal, tickInterval == kSpeeds[1].tickInterval);
+  SetItemChecked(menu, items.slow, tickInterval == kSpeeds[2].tickInterval);
+}
+
+void ShowAlwaysOnTopItems(Menu& menu, InFrontItems items, Flag option) {
+  SetItemVisible(menu, items.on, option != kTrue);
+  SetItemVisible(menu, items.off, option == kTrue);
+}
 
 void StartExitCommand(Scenes& c) {
   BeginInterruption(c.s, code::SayEndQuestion);

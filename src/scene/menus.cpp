@@ -69,18 +69,6 @@ void SetItemChecked(Menu& menu, std::string_view name, bool checked) {
   ItemNamed(menu, name).checked = checked;
 }
 
-void CheckSpeedItem(Menu& menu, std::string_view prefix, std::int16_t tickInterval) {
-  const std::string p(prefix);
-  SetItemChecked(menu, p + "1", tickInterval == 500);
-  SetItemChecked(menu, p + "2", tickInterval == 1000);
-  SetItemChecked(menu, p + "3", tickInterval == 1500);
-}
-
-void ShowAlwaysOnTopItems(Menu& menu, std::string_view on, std::string_view off, Flag option) {
-  SetItemVisible(menu, on, option != kTrue);
-  SetItemVisible(menu, off, option == kTrue);
-}
-
 void ResetMenu(Scenes& c, const SceneRow& row) {
   MenuOf(c, row) = BuildMenu(row.menuName, row.menu);
 }

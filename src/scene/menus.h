@@ -20,11 +20,6 @@ void SetItemVisible(Menu& menu, std::string_view name, bool visible);
 void SetItemEnabled(Menu& menu, std::string_view name, bool enabled);
 void SetItemChecked(Menu& menu, std::string_view name, bool checked);
 
-// What every scene's menu shows alike: the speed in force checked among prefix1..prefix3, and
-// of the always-in-front pair only the item that changes the option.
-void CheckSpeedItem(Menu& menu, std::string_view prefix, std::int16_t tickInterval);
-void ShowAlwaysOnTopItems(Menu& menu, std::string_view on, std::string_view off, Flag option);
-
 // A scene's menu back to its loaded state; each scene's start-up does this.
 void ResetMenu(Scenes& c, const SceneRow& row);
 

@@ -15,6 +15,8 @@
 namespace tolmark::shop {
 namespace {
 
+using namespace std::string_view_literals;
+
 // One piece of the stock list's row (1-based) is thrown away; the last piece takes the row.
 void DiscardOnePiece(Scenes& c, int row) {
   GameState& s = c.s;
@@ -41,7 +43,7 @@ void OpenShopMenu(Scenes& c) {
   c.desk.Focus(Window::frmShop);
   if (s.EventActive == kTrue) SetItemEnabled(m, "mauto", false);
 
-  ShowAlwaysOnTopItems(m, "mActive", "mNoActive", s.AlwaysOnTop);
+  ShowAlwaysOnTopItems(m, kShopInFront, s.AlwaysOnTop);
 
   const bool busy = s.CommandBusy == kTrue;
   if (s.ShopOpen == kTrue) {
@@ -52,12 +54,12 @@ void OpenShopMenu(Scenes& c) {
       SetItemVisible(m, name, false);
     }
     SetItemVisible(m, "mclose", true);
-    SetItemVisible(m, "mSpeed", true);
-    CheckSpeedItem(m, "mSpeed", s.TickInterval);
+    SetItemVisible(m, kShopSpeed.menu, true);
+    CheckSpeedItem(m, kShopSpeed, s.TickInterval);
     SetItemEnabled(m, "mclose", !busy);
-    SetItemEnabled(m, "mend", !busy);
+    SetItemEnabled(m, kShopEnd, !busy);
   } else {
-    for (std::string_view name : {"mauto", "mclose", "morder", "mSpeed"}) {
+    for (std::string_view name : {"mauto"sv, "mclose"sv, "morder"sv, kShopSpeed.menu}) {
       SetItemVisible(m, name, false);
     }
     for (std::string_view name : {"mopen", "mbuyer", "msleep", "msave_load"}) {
@@ -72,7 +74,7 @@ void OpenShopMenu(Scenes& c) {
       if (s.Chapter == 4) SetItemVisible(m, "mstage4", true);
       SetItemVisible(m, "morder", true);
     }
-    for (std::string_view name : {"msleep", "mbuyer", "msave_load", "mopen", "mend"}) {
+    for (std::string_view name : {"msleep"sv, "mbuyer"sv, "msave_load"sv, "mopen"sv, kShopEnd}) {
       SetItemEnabled(m, name, !busy);
     }
     if (busy) SetItemEnabled(m, "mauto", false);

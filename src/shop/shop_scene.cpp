@@ -89,8 +89,9 @@ void Toggle(Scenes& c) {
   ToggleSmallWindow(c, W);
 }
 
-// frmMenu, menu "menu", in menu order.
-constexpr std::array<MenuRow, 23> kMenu = {{
+// frmMenu, menu "menu", in menu order: the shop's own items, speed, keeping in front, the records,
+// the end.
+constexpr std::array<MenuRow, 13> kOwnItems = {{
     {"mitem", "売り物", "", true, false, Toggle<Window::frmShopItem>},
     {"mstatus", "ステータス", "", true, false, Toggle<Window::frmStatus>},
     {"mlist", "武器リスト", "", true, false, Toggle<Window::frmList>},
@@ -104,17 +105,14 @@ constexpr std::array<MenuRow, 23> kMenu = {{
     {"mstage3", "モノリス城", "mbuyer", false, false, [](Scenes& c) { StartTrip(c, 3); }},
     {"mstage4", "デモンズ山脈", "mbuyer", false, false, [](Scenes& c) { StartTrip(c, 4); }},
     {"mauto", "自動ON(A)", "", true, false, AutoOn},
-    {"mSpeed", "速度(S)", "", true, false, nullptr},
-    {"mSpeed1", "速い", "mSpeed", true, false, SpeedFast},
-    {"mSpeed2", "普通", "mSpeed", true, true, SpeedNormal},
-    {"mSpeed3", "遅い", "mSpeed", true, false, SpeedSlow},
-    {"mActive", "常に手前に表示(T)", "", true, false, AlwaysOnTopOn},
-    {"mNoActive", "常に手前を解除(T)", "", true, false, AlwaysOnTopOff},
+}};
+constexpr std::array<MenuRow, 3> kRecords = {{
     {"msave_load", "記録", "", true, false, nullptr},
     {"msave", "セーブ", "msave_load", true, false, [](Scenes& c) { StartRecord(c, true); }},
     {"mload", "ロード", "msave_load", true, false, [](Scenes& c) { StartRecord(c, false); }},
-    {"mend", "終了", "", true, false, End},
 }};
+constexpr auto kMenu = MenuFrom(kOwnItems, SpeedRows(kShopSpeed), InFrontRows(kShopInFront),
+                                kRecords, EndRow(kShopEnd, End));
 static_assert(ParentsComeFirst(kMenu));
 
 // In the order a change of money or stock fills them again.

@@ -10,7 +10,7 @@ namespace tolmark::town {
 void OpenArmsMenu(Scenes& c) {
   GameState& s = c.s;
   Menu& m = MenuOf(c, kTownScene);
-  ShowAlwaysOnTopItems(m, "aActive", "aNoActive", s.AlwaysOnTop);
+  ShowAlwaysOnTopItems(m, kTownInFront, s.AlwaysOnTop);
 
   const bool busy = s.CommandBusy == kTrue;
   // Once the list is paid for or leaving is agreed, the visit has nothing more to sell.
@@ -27,7 +27,7 @@ void OpenArmsMenu(Scenes& c) {
   if (InRange(s.PendingAction, code::EndingFirst, code::EndingLast)) {
     SetItemVisible(m, "abuy", false);
     SetItemVisible(m, "ahome", false);
-    SetItemVisible(m, "aend", true);
+    SetItemVisible(m, kTownEnd, true);
   }
   c.desk.PopupMenu(Window::frmAMenu, m);
 }

@@ -31,14 +31,12 @@ void SayAtCounter(Scenes& c, Speaker speaker, std::string_view text) {
   Say(c, text, AsFlag(speaker == Speaker::Visitor));
 }
 
-// frmAMenu, menu "amenu", in menu order.
-constexpr std::array<MenuRow, 5> kMenu = {{
+// frmAMenu, menu "amenu", in menu order: buying and going home, keeping in front, the end.
+constexpr std::array<MenuRow, 2> kOwnItems = {{
     {"abuy", "買う", "", true, false, BuyCommand},
     {"ahome", "帰る", "", true, false, GoHomeCommand},
-    {"aActive", "常に手前に表示(T)", "", true, false, AlwaysOnTopOn},
-    {"aNoActive", "常に手前を解除(T)", "", true, false, AlwaysOnTopOff},
-    {"aend", "終了", "", true, false, StartExitCommand},
 }};
+constexpr auto kMenu = MenuFrom(kOwnItems, InFrontRows(kTownInFront), EndRow(kTownEnd));
 static_assert(ParentsComeFirst(kMenu));
 
 // Both lists are filled again on every change, whether shown or not.
