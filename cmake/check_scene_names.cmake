@@ -9,7 +9,8 @@ cmake_policy(SET CMP0057 NEW)  # IN_LIST
 set(scene_windows frmShop frmField frmArms frmASell frmABuy frmFItem frmFStatus frmShopItem
     frmList frmStatus frmOrder)
 
-# The items of every scene's menu, read from the menu tables of the scenes' rows.
+# The items of every scene's menu, read from the menu tables of the scenes' rows and from the
+# names their headers give the items every scene may carry.
 set(menu_items "")
 file(GLOB scene_rows ${SOURCE_DIR}/*/*_scene.cpp)
 foreach(row IN LISTS scene_rows)
@@ -17,6 +18,17 @@ foreach(row IN LISTS scene_rows)
   foreach(line IN LISTS lines)
     string(REGEX REPLACE "^ *\\{\"([A-Za-z0-9_]+)\".*" "\\1" item "${line}")
     list(APPEND menu_items ${item})
+  endforeach()
+endforeach()
+file(GLOB scene_headers ${SOURCE_DIR}/*/*_scene.h)
+foreach(header IN LISTS scene_headers)
+  file(STRINGS ${header} lines REGEX "^inline constexpr .*\"")
+  foreach(line IN LISTS lines)
+    string(REGEX MATCHALL "\"[A-Za-z0-9_]+\"" quoted "${line}")
+    foreach(item IN LISTS quoted)
+      string(REPLACE "\"" "" item "${item}")
+      list(APPEND menu_items ${item})
+    endforeach()
   endforeach()
 endforeach()
 
