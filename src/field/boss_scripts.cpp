@@ -12,8 +12,8 @@
 namespace tolmark::field {
 namespace {
 
-constexpr BossSpeaker V = BossSpeaker::Visitor;
-constexpr BossSpeaker H = BossSpeaker::Hero;
+constexpr Speaker V = Speaker::Visitor;
+constexpr Speaker H = Speaker::Hero;
 
 // The orc's scene. 503 fights, 510 fells the orc, 511 brings the 棟梁, 515 is the hammer test,
 // 516 hands the hammer over, 518 calls the carriage and 591 rides: the step function's.

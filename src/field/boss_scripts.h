@@ -12,15 +12,14 @@
 #include <string_view>
 
 #include "model/game_state.h"
+#include "scene/lines.h"
 
 namespace tolmark::field {
-
-enum class BossSpeaker : std::uint8_t { Visitor, Hero };
 
 // A plain line of a boss scene. With afterName the line is MonsterName followed by text.
 struct BossRow {
   std::int32_t code;
-  BossSpeaker speaker;
+  Speaker speaker;
   std::string_view text;
   std::int32_t next;
   bool afterName = false;
@@ -47,7 +46,7 @@ std::string BossRowLine(const BossRow& row, const GameState& s);
 
 // What an acting code says and where it goes next.
 struct BossTalk {
-  BossSpeaker speaker = BossSpeaker::Visitor;
+  Speaker speaker = Speaker::Visitor;
   std::string line;
   std::int32_t next = 0;
 };

@@ -13,8 +13,8 @@
 namespace tolmark::field {
 namespace {
 
-void Line(Scenes& c, BossSpeaker speaker, std::string_view text, std::int32_t next) {
-  speaker == BossSpeaker::Hero ? HeroLine(c, text, next) : VisitorLine(c, text, next);
+void Line(Scenes& c, Speaker speaker, std::string_view text, std::int32_t next) {
+  speaker == Speaker::Hero ? HeroLine(c, text, next) : VisitorLine(c, text, next);
 }
 
 void Talk(Scenes& c, const BossTalk& talk) { Line(c, talk.speaker, talk.line, talk.next); }

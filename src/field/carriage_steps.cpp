@@ -8,6 +8,7 @@
 #include "field/field_walk.h"
 #include "field/going_home.h"
 #include "scene/dialogue.h"
+#include "scene/outcome.h"
 #include "scene/dispatch.h"
 #include "scene/small_windows.h"
 
@@ -74,7 +75,7 @@ void CarriageSelect(Scenes& c) {
   const CarriageCall call = CarriageArrives(s);
   if (call == CarriageCall::Defeat) RefreshOpenWindows(c);
   const std::string_view line = CarriageOpeningLine(call);
-  if (!line.empty()) SayInField(c, line, kFalse);
+  if (!line.empty()) Speak(c, Speaker::Visitor, line);
 }
 
 void CarriageTurn(Scenes& c) {
@@ -100,7 +101,7 @@ void CarriageTurn(Scenes& c) {
     case 102:
       if (s.Answer == kAnswerYes) {
         const RideAnswer answer = AcceptRide(s);
-        SayInField(c, answer.line, kFalse);
+        Speak(c, Speaker::Visitor, answer.line);
         c.desk.Pump();
         c.desk.Sleep(2000);
         Ride(c);
@@ -119,7 +120,7 @@ void CheckPoint(Scenes& c) {
   GuardStepsUp(s);
   PlaceVisitor(s, MetricsOf(c));
   RedrawField(c, {Landmark(s), Hero(s), Visitor(s)});
-  SayInField(c, guard_line::kHalt, kFalse);
+  Speak(c, Speaker::Visitor, guard_line::kHalt);
 }
 
 void CheckTurn(Scenes& c) {
@@ -153,7 +154,7 @@ void HomeTurn(Scenes& c) {
       AskToGoHome(s);
       c.desk.CloseWindow(Window::frmYes);
       c.desk.CloseWindow(Window::frmNo);
-      SayInField(c, home_line::kAsk, kTrue);
+      Speak(c, Speaker::Hero, home_line::kAsk);
       return;
     case 701:
       Ask(c, home_line::kGo, home_line::kStay, kTrue);
@@ -161,7 +162,7 @@ void HomeTurn(Scenes& c) {
     case 702:
       if (s.InterruptAnswer == kAnswerYes) {
         AgreeToGoHome(s);
-        SayInField(c, home_line::kLetsGo, kTrue);
+        Speak(c, Speaker::Hero, home_line::kLetsGo);
         TurnWagonAbout(s, MetricsOf(c));
       } else if (s.InterruptAnswer == kAnswerNo) {
         const bool encounterGoesOn = StayOnTheRoad(s);

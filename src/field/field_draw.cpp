@@ -1,9 +1,12 @@
 // The field's frame and the lines said on the road.
 #include "field/field_draw.h"
 
+#include <string>
+
 #include "art/picture_names.h"
 #include "model/numbers.h"
 #include "scene/dialogue.h"
+#include "scene/outcome.h"
 
 namespace tolmark::field {
 
@@ -45,13 +48,11 @@ void SayInField(Scenes& c, std::string_view text, Flag heroSpeaks) {
 }
 
 void HeroLine(Scenes& c, std::string_view text, std::int32_t next) {
-  c.s.PendingAction = next;
-  SayInField(c, text, kTrue);
+  Perform(c, Says(Speaker::Hero, std::string(text), next));
 }
 
 void VisitorLine(Scenes& c, std::string_view text, std::int32_t next) {
-  c.s.PendingAction = next;
-  SayInField(c, text, kFalse);
+  Perform(c, Says(Speaker::Visitor, std::string(text), next));
 }
 
 }  // namespace tolmark::field

@@ -10,6 +10,7 @@
 #include "field/walk_resume.h"
 #include "model/numbers.h"
 #include "scene/dialogue.h"
+#include "scene/outcome.h"
 #include "scene/keys.h"
 #include "scene/menus.h"
 #include "scene/small_windows.h"
@@ -30,7 +31,7 @@ void FieldStartUp(Scenes& c) {
     EnterHomebound(s);
     RedrawField(c, {Landmark(s), Carriage(s)});
     RefreshOpenWindows(c);
-    SayInField(c, kHomeboundLine, kTrue);
+    Speak(c, Speaker::Hero, kHomeboundLine);
     return;
   }
   EnterOutward(s, MetricsOf(c));

@@ -7,6 +7,7 @@
 #include "field/travellers.h"
 #include "model/numbers.h"
 #include "scene/dialogue.h"
+#include "scene/outcome.h"
 #include "scene/small_windows.h"
 
 namespace tolmark::field {
@@ -16,13 +17,13 @@ namespace {
 // step changed what they show, and the line is said. An empty line says nothing.
 void Tell(Scenes& c, const FindStep& step) {
   if (step.line.empty()) return;
-  c.s.PendingAction = step.next;
-  if (step.refresh) RefreshOpenWindows(c);
-  SayInField(c, step.line, AsFlag(step.heroSpeaks));
+  Outcome o = Says(step.heroSpeaks ? Speaker::Hero : Speaker::Visitor, step.line, step.next);
+  o.refreshWindows = step.refresh;
+  Perform(c, o);
 }
 
 void Say(Scenes& c, const EventStep& step) {
-  SayInField(c, step.line, AsFlag(step.speaker == EventSpeaker::Hero));
+  Speak(c, step.speaker, step.line);
 }
 
 // The last line of an encounter: automatic play gives it its fixed two seconds. Then the

@@ -465,7 +465,7 @@ EventStep BeastTalk(GameState& s) {
       // The beast is beaten: its weapon is the merchant's, said by the merchant himself.
       PutInBag(s, s.SpecialItem);
       return ClosingStep(Name(s, s.SpecialItem) + std::string(kBeastWeaponSuffix),
-                         EventSpeaker::Hero);
+                         Speaker::Hero);
     }
     default: return {};
   }

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "model/game_state.h"
+#include "scene/lines.h"
 
 namespace tolmark {
 class Random;
@@ -82,13 +83,11 @@ enum class EventAct : std::uint8_t {
   Fight,    // a sacred beast attacks: PendingAction 1 is set, the line said, the battle follows
 };
 
-enum class EventSpeaker : std::uint8_t { Visitor, Hero };
-
 struct EventStep {
   EventAct act = EventAct::None;
   std::string line;
   std::string_view no;
-  EventSpeaker speaker = EventSpeaker::Visitor;
+  Speaker speaker = Speaker::Visitor;
   bool refresh = false;  // the open windows are filled again before the line
 };
 
@@ -107,7 +106,7 @@ inline EventStep PromptStep(std::string_view yes, std::string_view no) {
   step.no = no;
   return step;
 }
-inline EventStep ClosingStep(std::string text, EventSpeaker speaker = EventSpeaker::Visitor) {
+inline EventStep ClosingStep(std::string text, Speaker speaker = Speaker::Visitor) {
   EventStep step;
   step.act = EventAct::Closing;
   step.line = std::move(text);

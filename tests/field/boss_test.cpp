@@ -168,7 +168,7 @@ TEST(FieldBossScript, LinesAndSpeakers) {
   const BossRow* row = FindBossRow(BossScriptFor(1, 1, 0), 500);
   ASSERT_NE(row, nullptr);
   EXPECT_EQ(BossRowLine(*row, s), "オークが現れた！");
-  EXPECT_EQ(row->speaker, BossSpeaker::Visitor);
+  EXPECT_EQ(row->speaker, Speaker::Visitor);
 
   row = FindBossRow(BossScriptFor(1, 1, 0), 502);
   ASSERT_NE(row, nullptr);
@@ -179,13 +179,13 @@ TEST(FieldBossScript, LinesAndSpeakers) {
 
   row = FindBossRow(BossScriptFor(1, 3, 5), 595);
   ASSERT_NE(row, nullptr);
-  EXPECT_EQ(row->speaker, BossSpeaker::Hero);
+  EXPECT_EQ(row->speaker, Speaker::Hero);
   EXPECT_EQ(BossRowLine(*row, s), "さて、そろそろ帰るか");
 
   s.MonsterName = "魔族ガイル";
   row = FindBossRow(BossScriptFor(4, 4, 8), 528);
   ASSERT_NE(row, nullptr);
-  EXPECT_EQ(row->speaker, BossSpeaker::Hero);
+  EXPECT_EQ(row->speaker, Speaker::Hero);
   EXPECT_EQ(BossRowLine(*row, s), "さすが魔剣だ。触ると取り込まれそうだからやめておこう");
 }
 
@@ -207,7 +207,7 @@ TEST_P(FieldHammerTest, OnlyAKnownMerchantGetsTheHammer) {
   const BossTalk talk = HammerTest(s);
   EXPECT_EQ(talk.next, c.next);
   EXPECT_EQ(talk.line, c.line);
-  EXPECT_EQ(talk.speaker, BossSpeaker::Visitor);
+  EXPECT_EQ(talk.speaker, Speaker::Visitor);
 }
 
 INSTANTIATE_TEST_SUITE_P(Reputations, FieldHammerTest,
@@ -275,7 +275,7 @@ TEST(FieldCursedSword, FoundNamedAndOnlyCollected) {
   BossTalk talk = FindCursedSword(s);
   EXPECT_EQ(s.SpecialItem, 60);
   EXPECT_EQ(talk.line, "魔剣ケルベラーか…");
-  EXPECT_EQ(talk.speaker, BossSpeaker::Hero);
+  EXPECT_EQ(talk.speaker, Speaker::Hero);
   EXPECT_EQ(talk.next, 528);
   talk = LeaveCursedSword(s);
   EXPECT_EQ(s.Collected[60], kTrue);

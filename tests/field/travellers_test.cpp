@@ -353,7 +353,7 @@ TEST(FieldEncounterTurn, BeastFightsThenLeavesItsWeapon) {
   s.EventCode = 101;
   const EventStep won = AdvanceEncounter(s, random);
   EXPECT_EQ(won.act, EventAct::Closing);
-  EXPECT_EQ(won.speaker, EventSpeaker::Hero);
+  EXPECT_EQ(won.speaker, Speaker::Hero);
   EXPECT_EQ(won.line, "青龍刀だ！ラッキー！！");
   EXPECT_EQ(s.Bag[0], (StockEntry{39, 1}));
   EXPECT_EQ(s.Collected[39], kTrue);
