@@ -113,7 +113,7 @@ void QtDesktop::FollowFloor() {
   // placed above them keep their places relative to each other.
   for (std::size_t i = 0; i < windows_.size(); ++i) {
     QWidget* w = windows_[i].data();
-    if (w && !IsMenuWindow(static_cast<Window>(i))) w->move(w->pos() + QPoint(0, moved));
+    if (w && !IsMenuWindow(static_cast<Window>(i))) MoveWithFloor(*w, moved);
   }
 }
 

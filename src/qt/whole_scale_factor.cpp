@@ -24,6 +24,14 @@ QByteArray WholeScaleFactors(const QByteArray& factors) {
   return entries.join(';');
 }
 
+void UseScaleFactor(int factor) {
+  // The screens' own factors step aside; the one factor left is the player's.
+  qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+  qunsetenv("QT_SCREEN_SCALE_FACTORS");
+  qunsetenv("QT_USE_PHYSICAL_DPI");
+  qputenv("QT_SCALE_FACTOR", QByteArray::number(WholeScaleFactor(factor)));
+}
+
 void UseWholeScaleFactors() {
   for (const char* variable : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS"}) {
     if (qEnvironmentVariableIsSet(variable)) {

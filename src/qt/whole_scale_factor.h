@@ -13,6 +13,10 @@ int WholeScaleFactor(double factor);
 // factor made whole; an entry that is not a number is left as it stands.
 QByteArray WholeScaleFactors(const QByteArray& factors);
 
+// Makes the game's scale exactly the factor the player chose, instead of the desktop's (before
+// the application object exists).
+void UseScaleFactor(int factor);
+
 // Makes the factors given by the user (QT_SCALE_FACTOR, QT_SCREEN_SCALE_FACTORS) and by the
 // screens whole, before the application object exists.
 void UseWholeScaleFactors();

@@ -377,7 +377,8 @@ TEST_F(DesktopWithManager, StockListStandsByItsFrameAndReopensAfterTheManagerClo
   const std::string list = openStockList();
   ASSERT_FALSE(list.empty()) << "no stock list window";
 
-  // 4350 x 1335 units: the frame's corner at 127 pixels from the left, 60 + 89 above the floor.
+  // 4350 x 1335 units: the frame's left edge at 127 pixels from the left, and the whole frame,
+  // title bar and borders included, ending 60 pixels above the floor, clear of the figures.
   const Rect client = ClientRect(list);
   EXPECT_EQ(client.width, 290);
   EXPECT_EQ(client.height, 89);
@@ -387,7 +388,7 @@ TEST_F(DesktopWithManager, StockListStandsByItsFrameAndReopensAfterTheManagerClo
                         &right, &top, &bottom), 4) << extents;
   EXPECT_GT(top, 0) << "the window manager gave the list no title bar";
   EXPECT_EQ(client.x - left, 127);
-  EXPECT_EQ(client.y - top, Floor() - 89 - 60);
+  EXPECT_EQ(client.y + client.height + bottom, Floor() - 60) << "the frame's bottom edge";
   // A close button, no maximize.
   const std::string actions = X({"xprop", "-id", list, "_NET_WM_ALLOWED_ACTIONS"}).output;
   EXPECT_NE(actions.find("_NET_WM_ACTION_CLOSE"), std::string::npos) << actions;

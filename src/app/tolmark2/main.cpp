@@ -36,6 +36,7 @@ void PreferX11() {
 
 struct Options {
   QString dataFolder;  // empty: the current folder
+  int scale = 0;       // 0: the desktop's scale factor, made whole
 };
 
 // Reads the command line without a display, so --help and --version work on any terminal.
@@ -56,6 +57,13 @@ std::optional<Options> ReadCommandLine(int argc, char** argv, int& exitCode) {
                      "folder). DIR is created when missing."),
       QStringLiteral("DIR"));
   parser.addOption(dataDir);
+  const QCommandLineOption scale(
+      QStringLiteral("scale"),
+      QStringLiteral("Draw every pixel of the pictures as N x N screen pixels (a whole number, "
+                     "1 to 8), whatever the desktop's scale factor (default: the desktop's, "
+                     "rounded to a whole number)."),
+      QStringLiteral("N"));
+  parser.addOption(scale);
   if (!parser.parse(QCoreApplication::arguments())) {
     std::fprintf(stderr, "tolmark2: %s\nTry 'tolmark2 --help'.\n",
                  qPrintable(parser.errorText()));
@@ -72,7 +80,18 @@ std::optional<Options> ReadCommandLine(int argc, char** argv, int& exitCode) {
     exitCode = 0;
     return std::nullopt;
   }
-  return Options{parser.value(dataDir)};
+  Options options{parser.value(dataDir)};
+  if (parser.isSet(scale)) {
+    bool whole = false;
+    options.scale = parser.value(scale).toInt(&whole);
+    if (!whole || options.scale < 1 || options.scale > 8) {
+      std::fprintf(stderr, "tolmark2: --scale takes a whole number from 1 to 8, not '%s'\n"
+                   "Try 'tolmark2 --help'.\n", qPrintable(parser.value(scale)));
+      exitCode = 2;
+      return std::nullopt;
+    }
+  }
+  return options;
 }
 
 }  // namespace
@@ -83,6 +102,7 @@ int main(int argc, char** argv) {
   if (!options) return exitCode;
 
   PreferX11();
+  if (options->scale > 0) tolmark::UseScaleFactor(options->scale);
   tolmark::UseWholeScaleFactors();
   QApplication app(argc, argv);
   app.setQuitOnLastWindowClosed(false);  // the game decides when it ends
