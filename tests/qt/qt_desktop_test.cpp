@@ -162,7 +162,8 @@ TEST_F(QtDesktopTest, ListWindowStandsAtItsPlaceWithItsColumnsAndReportsRowClick
   desk_.ShowList(Window::frmShopItem, Placement{1905, 4500, 4350, 1335}, content);
   auto* list = OnlyWindowOfKind<ListWindow>();
   ASSERT_NE(list, nullptr);
-  // The size is the list's own area inside the frame; the frame's left edge at the place's, and the whole frame ending where the place ends.
+  // The size is the list's own area inside the frame; the frame's left edge stands at the
+  // place's, and the whole frame ends where the place ends.
   EXPECT_EQ(list->frameGeometry().left(), 127);
   EXPECT_EQ(list->frameGeometry().bottom() + 1, 300 + 89);
   EXPECT_EQ(list->size(), QSize(290, 89));
