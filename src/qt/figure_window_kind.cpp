@@ -16,7 +16,10 @@ bool OnXWayland() {
 
 Qt::WindowFlags FigureWindowFlags() {
   static const bool unmanaged = OnXWayland();
-  Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint;
+  // Ordinary windows, not utility windows: those belong to an application's active window, and
+  // KWin hides them (iconic) while another program has the keyboard, which for the game is
+  // nearly always. Their task bar and pager entries are dropped by the windows themselves.
+  Qt::WindowFlags flags = Qt::Window | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint;
   if (unmanaged) flags |= Qt::X11BypassWindowManagerHint;
   return flags;
 }

@@ -18,8 +18,9 @@ QString Caption() {
   return QString::fromUtf8(kGameCaption.data(), static_cast<int>(kGameCaption.size()));
 }
 
-// A title and a close button, nothing to maximize or minimize.
-constexpr Qt::WindowFlags kSmallWindowFlags = Qt::Tool | Qt::CustomizeWindowHint |
+// A title and a close button, nothing to maximize or minimize. Ordinary windows, as the figures'
+// are (figure_window_kind.cpp): KWin hides utility windows while another program is active.
+constexpr Qt::WindowFlags kSmallWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
                                               Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 
 // Shown by the game, never with the keyboard: the player may be typing elsewhere.

@@ -92,6 +92,7 @@ QtDesktop::QtDesktop(std::unique_ptr<SingleCopyLock> lock) : lock_(std::move(loc
     reread();
   });
   workAreaWatch_ = x11::WatchWorkAreas(reread);
+  attentionWatch_ = x11::DeclineAttentionHints();
   unshapedDisplay_ = x11::Available() && !x11::HasShapes();
 }
 

@@ -118,6 +118,7 @@ class QtDesktop final : public QObject, public Desktop, private InputRouter {
   std::array<std::array<std::unique_ptr<SceneTimer>, 2>, 3> timers_{};
   QPointer<QMenu> menu_;
   std::unique_ptr<QObject> workAreaWatch_;  // stops calling back when this desktop goes
+  std::unique_ptr<QObject> attentionWatch_;  // the game's windows never ask for attention
 };
 
 }  // namespace tolmark

@@ -304,4 +304,64 @@ std::unique_ptr<QObject> WatchWorkAreas(std::function<void()> changed) {
   return std::make_unique<WorkAreaWatcher>(c, std::move(changed));
 }
 
+namespace {
+
+// Window managers mark a window that asked for the keyboard and was refused, or that was shown
+// without it, as demanding attention: task bars flash for it. The game's windows never call
+// the player away from his work, so each such mark is withdrawn as soon as it is set.
+class AttentionDecliner final : public QObject, public QAbstractNativeEventFilter {
+ public:
+  explicit AttentionDecliner(xcb_connection_t* c)
+      : connection_(c),
+        root_(Root(c)),
+        state_(Atom(c, "_NET_WM_STATE")),
+        attention_(Atom(c, "_NET_WM_STATE_DEMANDS_ATTENTION")) {
+    qGuiApp->installNativeEventFilter(this);
+  }
+  ~AttentionDecliner() override {
+    if (qGuiApp) qGuiApp->removeNativeEventFilter(this);
+  }
+
+  bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+    if (type != "xcb_generic_event_t") return false;
+    auto* event = static_cast<xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY) return false;
+    auto* notify = reinterpret_cast<xcb_property_notify_event_t*>(event);
+    // Property changes of other windows than the root reach the game only for its own.
+    if (notify->window == root_ || notify->atom != state_ ||
+        notify->state != XCB_PROPERTY_NEW_VALUE) {
+      return false;
+    }
+    const auto states = Cardinals(ReadProperty(connection_, notify->window, state_, XCB_ATOM_ATOM));
+    if (std::find(states.begin(), states.end(), attention_) == states.end()) return false;
+    xcb_client_message_event_t request{};
+    request.response_type = XCB_CLIENT_MESSAGE;
+    request.format = 32;
+    request.window = notify->window;
+    request.type = state_;
+    request.data.data32[0] = 0;  // remove
+    request.data.data32[1] = attention_;
+    request.data.data32[3] = 2;  // source: a pager, as for restacking
+    xcb_send_event(connection_, 0, root_,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&request));
+    xcb_flush(connection_);
+    return false;
+  }
+
+ private:
+  xcb_connection_t* connection_;
+  xcb_window_t root_;
+  xcb_atom_t state_;
+  xcb_atom_t attention_;
+};
+
+}  // namespace
+
+std::unique_ptr<QObject> DeclineAttentionHints() {
+  xcb_connection_t* c = Connection();
+  if (!c) return nullptr;
+  return std::make_unique<AttentionDecliner>(c);
+}
+
 }  // namespace tolmark::x11

@@ -44,4 +44,8 @@ std::vector<Strut> PanelStruts();
 // for as long as the returned watch lives; none without an X server.
 std::unique_ptr<QObject> WatchWorkAreas(std::function<void()> changed);
 
+// Withdraws every attention mark (_NET_WM_STATE_DEMANDS_ATTENTION) a window manager sets on
+// the game's windows, for as long as the returned watch lives; none without an X server.
+std::unique_ptr<QObject> DeclineAttentionHints();
+
 }  // namespace tolmark::x11

@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <sstream>
+#include <string_view>
 #include <thread>
 
 #include "child_process.h"
@@ -37,11 +38,32 @@ struct Rect {
   int x = 0, y = 0, width = 0, height = 0;
 };
 
+// The window managers players run, each on a display of its own (TOLMARK_TEST_WM names one;
+// openbox when unset), with a session bus of its own that the game does not see.
+struct WindowManager {
+  const char* name;
+  const char* program;
+  std::vector<std::string> command;
+};
+
+const WindowManager& Manager() {
+  static const std::vector<WindowManager> kManagers = {
+      {"openbox", "openbox", {"openbox", "--sm-disable"}},
+      {"xfwm4", "xfwm4", {"xfwm4", "--compositor=off"}},
+      {"kwin_x11", "kwin_x11", {"kwin_x11"}},
+  };
+  const char* chosen = std::getenv("TOLMARK_TEST_WM");
+  for (const WindowManager& m : kManagers) {
+    if (chosen && std::string_view(chosen) == m.name) return m;
+  }
+  return kManagers.front();
+}
+
 class DesktopWithManager : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    for (const char* tool :
-         {"Xvfb", "xdotool", "import", "xprop", "xwininfo", "openbox", "tint2", "xterm"}) {
+    for (const char* tool : {"Xvfb", "xdotool", "import", "xprop", "xwininfo", "tint2", "xterm",
+                             "dbus-daemon", Manager().program}) {
       if (!HaveTool(tool)) {
         missing_ = std::string(tool) + " is not installed (scripts/install-deps)";
         return;
@@ -53,7 +75,9 @@ class DesktopWithManager : public ::testing::Test {
       fs::create_directories(work_ / sub);
     }
     fs::permissions(work_ / "run", fs::perms::owner_all, fs::perm_options::replace);
-    shots_ = fs::current_path() / "desktop-neighbour-shots";
+    shots_ = fs::current_path() / (Manager().name == std::string_view("openbox")
+                                       ? std::string("desktop-neighbour-shots")
+                                       : std::string("desktop-") + Manager().name + "-shots");
     fs::create_directories(shots_);
 
     VirtualDisplay display = StartVirtualDisplay(kScreenWidth, kScreenHeight);
@@ -61,11 +85,16 @@ class DesktopWithManager : public ::testing::Test {
     display_ = display.name;
     ASSERT_FALSE(display_.empty()) << "Xvfb did not start";
 
-    manager_ = std::make_unique<ChildProcess>(Quiet({"openbox", "--sm-disable"}), Env());
+    const std::string bus = "unix:path=" + (work_ / "run" / "bus").string();
+    bus_ = std::make_unique<ChildProcess>(
+        Quiet({"dbus-daemon", "--session", "--nofork", "--address=" + bus}), Env());
+    ChildProcess::Options managerEnv = Env();
+    managerEnv.env["DBUS_SESSION_BUS_ADDRESS"] = bus;
+    manager_ = std::make_unique<ChildProcess>(Quiet(Manager().command), managerEnv);
     ASSERT_TRUE(WaitFor([] {
       return X({"xprop", "-root", "_NET_SUPPORTING_WM_CHECK"}).output.find("window id") !=
              std::string::npos;
-    }, 20s)) << "openbox did not start";
+    }, 30s)) << Manager().name << " did not start";
     StartPanel("bottom");
     ASSERT_TRUE(WaitFor([] { return WorkArea().height == kScreenHeight - kPanelHeight; }, 20s))
         << "the panel published no work area";
@@ -79,6 +108,7 @@ class DesktopWithManager : public ::testing::Test {
     game_.reset();
     panel_.reset();
     manager_.reset();
+    bus_.reset();
     server_.reset();
     if (!work_.empty()) fs::remove_all(work_);
   }
@@ -274,6 +304,7 @@ class DesktopWithManager : public ::testing::Test {
   inline static std::string display_;
   inline static int terminals_ = 0;
   inline static std::unique_ptr<ChildProcess> server_;
+  inline static std::unique_ptr<ChildProcess> bus_;
   inline static std::unique_ptr<ChildProcess> manager_;
   inline static std::unique_ptr<ChildProcess> panel_;
   inline static std::unique_ptr<ChildProcess> game_;
@@ -317,6 +348,19 @@ TEST_F(DesktopWithManager, TextTypedIntoATerminalArrivesWholeWhileBalloonsAppear
   }, 10s)) << "the terminal got: " << Typed(terminal);
   EXPECT_EQ(FocusedName(), "typist");
   Shot("typing-beside-balloons");
+  // The merchant's balloons show beside him while the terminal keeps the keyboard.
+  EXPECT_TRUE(WaitFor([&] {
+    return Shot("balloon-beside-typing").CountOther(436, Floor() - 50, 540, Floor() - 30, kRoot) > 50;
+  }, 5s)) << "no balloon beside the merchant while another program is active";
+  // No window manager hid a balloon for being another program's while the terminal is
+  // active, nor marked one of the game's windows as calling for attention.
+  for (const std::string& id : Lines(X({"xdotool", "search", "--pid", std::to_string(probe.Pid()),
+                                        "--name", "."}).output)) {
+    const std::string states = X({"xprop", "-id", id, "_NET_WM_STATE"}).output;
+    EXPECT_EQ(states.find("_NET_WM_STATE_HIDDEN"), std::string::npos) << id << ": " << states;
+    EXPECT_EQ(states.find("_NET_WM_STATE_DEMANDS_ATTENTION"), std::string::npos)
+        << id << ": " << states;
+  }
   EXPECT_EQ(probe.ReadLine(500ms), std::nullopt) << "a key reached the game";
 }
 

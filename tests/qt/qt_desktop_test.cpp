@@ -162,8 +162,10 @@ TEST_F(QtDesktopTest, ListWindowStandsAtItsPlaceWithItsColumnsAndReportsRowClick
   desk_.ShowList(Window::frmShopItem, Placement{1905, 4500, 4350, 1335}, content);
   auto* list = OnlyWindowOfKind<ListWindow>();
   ASSERT_NE(list, nullptr);
-  // The place is the frame's corner; the size is the list's own area inside the frame.
-  EXPECT_EQ(list->frameGeometry().topLeft(), QPoint(127, 300));
+  // The size is the list's own area inside the frame; the frame's left edge stands at the
+  // place's, and the whole frame ends where the place ends.
+  EXPECT_EQ(list->frameGeometry().left(), 127);
+  EXPECT_EQ(list->frameGeometry().bottom() + 1, 300 + 89);
   EXPECT_EQ(list->size(), QSize(290, 89));
   EXPECT_EQ(list->windowTitle(), "+++ Tolmark2 +++");
   EXPECT_EQ(list->headerItem()->text(1), QString::fromUtf8("個数"));
