@@ -22,10 +22,9 @@ FarePayment PayWithLightPurse(GameState& s) {
   FarePayment paid;
   paid.purseTooLight = true;
   paid.paid = std::max(s.Gold, 0);
-  const std::int64_t loss = 3LL * s.Level;
-  const std::int64_t kept = std::max<std::int64_t>(s.Reputation - loss, 0);
-  paid.reputationLost = s.Reputation - static_cast<std::int32_t>(kept);
-  s.Reputation = static_cast<std::int32_t>(kept);
+  const std::int32_t kept = std::max(SatSub(s.Reputation, SatMul(s.Level, 3)), 0);
+  paid.reputationLost = SatSub(s.Reputation, kept);
+  s.Reputation = kept;
   s.Gold = 0;
   return paid;
 }

@@ -25,7 +25,10 @@ constexpr std::int16_t kDrivingOff = 2;
 void Departure(Scenes& c) {
   GameState& s = c.s;
   s.CarriageLeaving = kTrue;
-  for (s.SlideOffset = SatAdd(s.HeroX, c.PxX(kDepartureStartPx)); s.SlideOffset >= kDepartureEnd;
+  // It sets off from the hero, or from the screen's right edge should he stand past it: a
+  // position far out would otherwise slide for billions of frames.
+  const std::int32_t from = std::min(s.HeroX, c.PxX(MetricsOf(c).screenWidthPixels));
+  for (s.SlideOffset = SatAdd(from, c.PxX(kDepartureStartPx)); s.SlideOffset >= kDepartureEnd;
        s.SlideOffset -= kDepartureStride) {
     AnimateField(c, s.VisitorPicture, s.VisitorFrames, kDrivingOff);
     c.desk.Pump();

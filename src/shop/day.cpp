@@ -26,7 +26,7 @@ void CancelVisitForClosing(GameState& s, Random& random) {
   s.EventActive = kFalse;
   s.DealReputation = DrawLevelWeight(s, random);
   const std::int32_t r = DrawLevelWeight(s, random);
-  LoseReputation(s, (s.DealReputation + r) * 2);
+  LoseReputation(s, SatMul(SatAdd(s.DealReputation, r), 2));
 }
 
 std::int32_t GameOverPenalty(const GameState& s) {

@@ -123,7 +123,7 @@ void RefuseDeal(GameState& s, Random& random) {
   AddCapped(s, 1, CappedKind::RefusalsCount);
   s.PendingAction = code::DealRefused;
   const std::int32_t r = DrawLevelWeight(s, random);
-  LoseReputation(s, (s.DealReputation + r) * 2);
+  LoseReputation(s, SatMul(SatAdd(s.DealReputation, r), 2));
 }
 
 void TurnAwayForNoRoom(GameState& s) {

@@ -78,12 +78,19 @@ std::string AtTheCastle(bool bossBeaten) {
          (bossBeaten ? "set BossBeatenThisTrip -1\n" : "");
 }
 
+// The priest walks in to the open shop and asks for a wooden sword.
+const std::string kPriestComes = "rnd 0.95 0.0 0.5 0.5 0.0 0.0\ntick 17\n";
+
 const std::vector<Tour>& Tours() {
   static const std::vector<Tour> tours = {
-      // A customer's deal in the shop.
-      {"shop", "",
-       "rnd 0.0*40\nclick frmShop right\nmenu mopen\ntick 40\nclick frmShop\nclick frmShop\n"
-       "key Y\nclick frmShop\nclick frmShop\nclick frmShop\nrun 5000\nclick frmShop right\n"},
+      // A customer's deal in the shop: the priest buys a wooden sword.
+      {"shop", "stock 0:20,1:20,2:20\nclick frmShop right\nmenu mopen\n",
+       kPriestComes + "click frmShop\nrnd 0.5 0.0\nclick frmYes\nrnd 0.0\nclick frmShop\n"
+       "run 5000\nclick frmShop right\n"},
+      // A deal refused, then the shop closed on the next customer: the reputation lost.
+      {"refuse", "stock 0:20,1:20,2:20\nclick frmShop right\nmenu mopen\n",
+       kPriestComes + "click frmShop\nrnd 0.5 0.0\nclick frmNo\nclick frmShop\ntick 17\n" +
+           kPriestComes + "click frmShop right\nmenu mclose\nclick frmShop\nkey Y\n"},
       // A battle on the road.
       {"road", "click frmShop right\nmenu mstage1\n",
        "rnd 0.0*200\ntick 4\n" + Repeat("click frmField\n", 30) + "tick 4\nclick frmField right\n"},
@@ -99,6 +106,16 @@ const std::vector<Tour>& Tours() {
       // The royal messenger brings the king's order.
       {"order", "set Chapter 2\nset StoryState 5\nclick frmShop right\nmenu mopen\n",
        "rnd 0.95 0.0 0.5\ntick 17\n" + Repeat("click frmShop\n", 30)},
+      // The whole purse spent in the market: the carriage home takes reputation for its fare, drives
+      // off, and the list joins the stock.
+      {"market",
+       "set Chapter 2\nset Level 4\nset Reputation 50\nset Gold 5050\n"
+       "click frmShop right\nmenu mstage2\nrnd 0.99*599\ntick 600\nclick frmField\n"
+       "rnd 0.0 0.75*10\nclick frmField\nrun 3000\nclick frmArms\nclick frmArms\n"
+       "listclick frmASell 1 right\nlistclick frmASell 5\ndblclick frmASell\n"
+       "click frmArms right\nmenu abuy\nclick frmArms\nclick frmArms\nkey Y\n"
+       "click frmArms\nclick frmArms\n",
+       "run 3000\nclick frmField\n"},
       // The king takes part of his order and pays for it.
       {"castle", AtTheCastle(false), Repeat("click frmArms\n", 8) + "run 3000\n"},
       // The king takes the rest, the ending stocks the last bag, saves and writes the report.
@@ -145,9 +162,11 @@ TEST_F(EdgeValueTours, EachReachesItsPartOfTheGame) {
     const char* line;  // a line of the transcript only that part shows
   };
   const Reached reached[] = {
-      {"shop", "talk frmMessage"},
+      {"shop", "これが欲しかったんです。残りHP："},
+      {"refuse", "閉店する(Y)"},
       {"road", "talk frmMessage"},
       {"town", "rows frmASell"},
+      {"market", "close frmField\nopen frmShop"},
       {"faint", "め……めまいが………"},
       {"sleep", "生活費として"},
       {"order", "計4種150本50具を城まで届けてくれ"},
