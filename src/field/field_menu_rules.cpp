@@ -1,6 +1,7 @@
 // Which field commands the road allows at the moment the menu opens.
 #include "field/field_menu_rules.h"
 
+#include "field/field_codes.h"
 #include "model/numbers.h"
 #include "scene/interruption.h"
 
@@ -25,9 +26,9 @@ FieldMenuItems FieldMenuOnOpen(const GameState& s) {
     items.endEnabled = true;
     const std::int32_t code = s.PendingAction;
     // Decided afresh, wagon or not: the item stays hidden without one.
-    items.homeEnabled = !(InRange(code, 1, 59) || s.FieldSteps == 300 ||
-                          s.HeroFainted != kFalse || InRange(code, 400, 499) ||
-                          InRange(code, 700, 799));
+    items.homeEnabled = !(InRange(code, code::HeroTurnFirst, code::GameOverLast) || s.FieldSteps == 300 ||
+                          s.HeroFainted != kFalse || InRange(code, code::CheckpointFirst, code::CheckpointLast) ||
+                          InRange(code, code::HomeFirst, code::HomeLast));
   }
   return items;
 }

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "field/field_codes.h"
 #include "field/field_draw.h"
 #include "field/field_operations.h"
 #include "field/field_windows.h"
@@ -25,26 +26,27 @@ void MonsterTurn(Scenes& c) {
 }
 
 constexpr std::array<CodeRange, 15> kCodes = {{
-    {1, 19, HeroTurn},
-    {20, 29, MonsterTurn},
-    {30, 39, BattleEnd},
-    {40, 49, ResumeWalking},
-    {50, 59, GameOver},
-    {100, 119, CarriageTurn},
-    {120, 129, PriestTurn},
-    {200, 219, ItemTurn},
-    {220, 229, EscapeTurn},
-    {300, 399, EventTurn},
-    {400, 499, CheckTurn},
-    {500, 599, BossTurn},
-    {600, 699, MoveNextStage},
-    {700, 799, HomeTurn},
+    {code::HeroTurnFirst, code::HeroTurnLast, HeroTurn},
+    {code::MonsterTurnFirst, code::MonsterTurnLast, MonsterTurn},
+    {code::BattleEndFirst, code::BattleEndLast, BattleEnd},
+    {code::ResumeWalking, code::ResumeWalkingLast, ResumeWalking},
+    {code::GameOverFirst, code::GameOverLast, GameOver},
+    {code::CarriageFirst, code::CarriageLast, CarriageTurn},
+    {code::PriestFirst, code::PriestLast, PriestTurn},
+    {code::FindFirst, code::FindLast, ItemTurn},
+    {code::EscapeFirst, code::EscapeLast, EscapeTurn},
+    {code::TravellerFirst, code::TravellerLast, EventTurn},
+    {code::CheckpointFirst, code::CheckpointLast, CheckTurn},
+    {code::BossFirst, code::BossLast, BossTurn},
+    {code::NextStageFirst, code::NextStageLast, MoveNextStage},
+    {code::HomeFirst, code::HomeLast, HomeTurn},
     kEndConversation,
 }};
 static_assert(SortedAndDisjoint(kCodes));
 
 // Battles, finds and travellers read on by themselves in automatic play.
-constexpr std::array<CodeRange, 2> kAutoTalk = {{{1, 219, nullptr}, {300, 399, nullptr}}};
+constexpr std::array<CodeRange, 2> kAutoTalk = {{{code::HeroTurnFirst, code::FindLast, nullptr},
+                                                  {code::TravellerFirst, code::TravellerLast, nullptr}}};
 
 // The player's own click or key ends automatic play.
 void ManualAdvance(Scenes& c) {
