@@ -57,7 +57,7 @@ foreach(folder IN LISTS SCENE_NEUTRAL)
 endforeach()
 
 foreach(folder IN LISTS NAMED_CODES)
-  file(GLOB sources ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
+  file(GLOB_RECURSE sources ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
   foreach(source IN LISTS sources)
     file(RELATIVE_PATH name ${SOURCE_DIR} ${source})
     file(STRINGS ${source} lines REGEX "PendingAction")

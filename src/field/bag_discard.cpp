@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "field/field_codes.h"
 #include "field/travellers.h"
 #include "model/inventory.h"
 #include "model/numbers.h"
@@ -14,7 +15,7 @@ namespace {
 // A buyer on the road has asked for a piece of the bag and waits for the answer: the piece he
 // would pay for must still be there when the answer comes.
 bool BuyerWaits(const GameState& s) {
-  return InRange(s.PendingAction, 300, 399) &&
+  return InRange(s.PendingAction, code::TravellerFirst, code::TravellerLast) &&
          InRange(s.FieldEventItem, 0, kTravellerRolls - 1) &&
          TravellerOf(s.FieldEventItem) == Traveller::Buyer &&
          (s.EventCode == 100 || s.EventCode == 101);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "field/field_codes.h"
 #include "model/numbers.h"
 #include "model/progression.h"
 #include "model/random.h"
@@ -50,7 +51,7 @@ BattleStep AnnounceHeroBlow(GameState& s, Random& random) {
   const std::int32_t e = Evasion(s.MonsterSpeed, s.Speed);
   const std::int32_t h = Draw(random, kHitRolls);
   s.HitRoll = h;
-  BattleStep step{2, std::string(battle_line::kHeroAttacks)};
+  BattleStep step{code::LandHeroBlow, std::string(battle_line::kHeroAttacks)};
   if (h + e >= kMissFrom) {
     s.Damage = kMissed;
     return step;
@@ -70,12 +71,15 @@ BattleStep AnnounceHeroBlow(GameState& s, Random& random) {
 }
 
 BattleStep LandHeroBlow(GameState& s) {
-  if (s.Damage == 0) return {20, s.MonsterName + std::string(battle_line::kNoEffectSuffix)};
-  if (s.Damage < 0) return {20, std::string(battle_line::kDodged)};
+  if (s.Damage == 0) {
+    return {code::AnnounceMonsterBlow, s.MonsterName + std::string(battle_line::kNoEffectSuffix)};
+  }
+  if (s.Damage < 0) return {code::AnnounceMonsterBlow, std::string(battle_line::kDodged)};
   SubtractFrom(s.MonsterHP, s.Damage);
   // A monster left at exactly 0 HP still stands; only a blow below 0 fells it.
-  return {s.MonsterHP < 0 ? 30 : 20, s.MonsterName + std::string(battle_line::kDamageTo) +
-                                         Num(s.Damage) + std::string(battle_line::kDamageSuffix)};
+  const std::int32_t next = s.MonsterHP < 0 ? code::MonsterFalls : code::AnnounceMonsterBlow;
+  return {next, s.MonsterName + std::string(battle_line::kDamageTo) + Num(s.Damage) +
+                    std::string(battle_line::kDamageSuffix)};
 }
 
 BattleStep AnnounceMonsterBlow(GameState& s, Random& random) {
@@ -86,14 +90,14 @@ BattleStep AnnounceMonsterBlow(GameState& s, Random& random) {
   const std::string attacks = s.MonsterName + std::string(battle_line::kMonsterAttacksSuffix);
   if (h + e > kMissFrom - 1) {
     s.Damage = kMissed;
-    return {21, attacks};
+    return {code::TellMonsterBlow, attacks};
   }
   const std::int32_t c = Draw(random, 100);
   s.BattleRoll = c;
   if (MonsterStrongBlow(c)) {
     s.Damage = MonsterHeavyBlow(s, 1.5, random);
     TakeFromHP(s, s.Damage);
-    return {21, std::string(battle_line::kMonsterStrongBlow)};
+    return {code::TellMonsterBlow, std::string(battle_line::kMonsterStrongBlow)};
   }
   const std::int32_t k = Draw(random, 2);
   const std::int64_t plain =
@@ -101,39 +105,42 @@ BattleStep AnnounceMonsterBlow(GameState& s, Random& random) {
   if (plain >= 1) {
     s.Damage = Saturate(plain);
     TakeFromHP(s, s.Damage);
-    return {21, attacks};
+    return {code::TellMonsterBlow, attacks};
   }
   // A blow that cannot get through the hero's guard: mostly a scratch, sometimes nothing,
   // and one time in five the monster puts its weight behind it.
   switch (Draw(random, 5)) {
     case 0:
       s.Damage = 0;
-      return {21, attacks};
+      return {code::TellMonsterBlow, attacks};
     case 1:
       s.Damage = MonsterHeavyBlow(s, 1.3, random);
       TakeFromHP(s, s.Damage);
-      return {21, std::string(battle_line::kMonsterStrongBlow)};
+      return {code::TellMonsterBlow, std::string(battle_line::kMonsterStrongBlow)};
     default:
       s.Damage = 1;
       TakeFromHP(s, 1);
-      return {21, attacks};
+      return {code::TellMonsterBlow, attacks};
   }
 }
 
 BattleStep TellMonsterBlow(const GameState& s) {
-  if (s.Damage == 0) return {1, std::string(battle_line::kNoPain) + Num(s.HP)};
-  if (s.Damage < 0) return {1, std::string(battle_line::kSawItComing) + Num(s.HP)};
-  return {s.HP == 0 ? 22 : 1, Num(s.Damage) + std::string(battle_line::kHurtSuffix) + Num(s.HP)};
+  if (s.Damage == 0) return {code::AnnounceHeroBlow, std::string(battle_line::kNoPain) + Num(s.HP)};
+  if (s.Damage < 0) {
+    return {code::AnnounceHeroBlow, std::string(battle_line::kSawItComing) + Num(s.HP)};
+  }
+  const std::int32_t next = s.HP == 0 ? code::HeroCollapses : code::AnnounceHeroBlow;
+  return {next, Num(s.Damage) + std::string(battle_line::kHurtSuffix) + Num(s.HP)};
 }
 
 BattleStep HeroCollapses(GameState& s) {
   s.AutoMode = kFalse;
-  return {50, std::string(battle_line::kCollapse)};
+  return {code::CountDefeat, std::string(battle_line::kCollapse)};
 }
 
 BattleStep MonsterFalls(GameState& s) {
   AddCapped(s, 1, CappedKind::WinsCount);
-  return {31, s.MonsterName + std::string(battle_line::kBeatenSuffix)};
+  return {code::PayReward, s.MonsterName + std::string(battle_line::kBeatenSuffix)};
 }
 
 // The demon's first form only tests the merchant; it carries nothing.
@@ -145,7 +152,7 @@ BattleStep BattleReward(GameState& s, Random& random) {
   BattleStep step;
   if (s.LevelUpPending == kTrue) {
     s.LevelUpPending = kFalse;
-    step.next = 32;
+    step.next = code::TellLevelUp;
   } else {
     step.next = BattleContinuation(s);
   }
@@ -161,13 +168,13 @@ BattleStep AnnounceLevelUp(GameState& s) {
 std::int32_t BattleContinuation(GameState& s) {
   if (s.EventCode == 100) {
     s.EventCode = 101;
-    return 300;
+    return code::TravellerTalks;
   }
-  return 40;
+  return code::ResumeWalking;
 }
 
 void CountDefeat(GameState& s) {
-  s.PendingAction = 51;
+  s.PendingAction = code::DefeatCounted;
   AddCapped(s, 1, CappedKind::DefeatsCount);
   if (s.WagonHired != kFalse) s.HeroPicture = 134;
 }
@@ -186,7 +193,7 @@ void RecoverFromDefeat(GameState& s) {
 
 BattleStep TryToEscape(GameState& s, Random& random) {
   random.Reseed();
-  if (Draw(random, 5) == 3) return {20, std::string(battle_line::kCutOff)};
+  if (Draw(random, 5) == 3) return {code::AnnounceMonsterBlow, std::string(battle_line::kCutOff)};
   AddCapped(s, 1, CappedKind::EscapesCount);
   const double u = random.Rnd();
   const std::int32_t shame = 2 * (Int(u * IntDiv(s.Level, 2)) + 1);
@@ -196,13 +203,13 @@ BattleStep TryToEscape(GameState& s, Random& random) {
   const std::int32_t loss = std::clamp(dropped, 0, std::max(s.Gold, 0));
   SubtractFrom(s.Gold, loss);
   s.BattleRoll = loss;
-  return {221, std::string(battle_line::kRunAway)};
+  return {code::TellEscapeLoss, std::string(battle_line::kRunAway)};
 }
 
 BattleStep TellEscapeLoss(GameState& s) {
   s.CommandBusy = kFalse;
   s.EventCode = 9999;
-  return {40, Num(s.BattleRoll) + std::string(battle_line::kDroppedSuffix)};
+  return {code::ResumeWalking, Num(s.BattleRoll) + std::string(battle_line::kDroppedSuffix)};
 }
 
 }  // namespace tolmark::field

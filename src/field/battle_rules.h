@@ -33,73 +33,74 @@ inline constexpr std::int32_t kMissed = -1;
 // often; a slower one never gets evasion above 0.
 std::int32_t Evasion(std::int32_t monsterSpeed, std::int32_t heroSpeed);
 
-// FighterAtack at step 1, the hero announces his blow. Reseeds, then draws the hit roll
+// FighterAtack at AnnounceHeroBlow, the hero announces his blow. Reseeds, then draws the hit roll
 // h = Int(Rnd × 31); on a hit (h + e < 30) c = Int(Rnd × 100); unless c is a strong blow
 // (0, 20, 40, 60, 80) k = Int(Rnd × 2). Sets Damage (kMissed, or 0 and more) and HitRoll.
-// Next 2; the line is "これでも食らえっ！" for a strong blow, else "攻撃だぁ！".
+// Next LandHeroBlow; the line is "これでも食らえっ！" for a strong blow, else "攻撃だぁ！".
 BattleStep AnnounceHeroBlow(GameState& s, Random& random);
 
-// FighterAtack at step 2, the hero's blow lands. No random draw. Damage 1 or more comes off
-// MonsterHP; the monster falls (next 30) only below 0 HP, and fights on at exactly 0 (next 20).
+// FighterAtack at LandHeroBlow, the hero's blow lands. No random draw. Damage 1 or more comes
+// off MonsterHP; the monster falls (next MonsterFalls) only below 0 HP, and fights on at
+// exactly 0 (next AnnounceMonsterBlow).
 BattleStep LandHeroBlow(GameState& s);
 
-// MonsterAtack at step 20, the monster announces its blow; the damage is taken from HP at once
-// (never below 0). Reseeds, then draws h = Int(Rnd × 31); on a hit (h + e <= 29)
-// c = Int(Rnd × 100); a strong blow (c 10, 30, 50, 70, 90) of 0 or less draws t = Int(Rnd × 5)
-// and, unless t is 0, the damage Int(Rnd × 5) + 1; any other c draws k = Int(Rnd × 2), and a
-// plain blow of 0 or less draws t = Int(Rnd × 5): 0 no damage, 1 a strong blow with the
-// factor 1.3 (0 or less again draws t and maybe the damage as above), 2 to 4 one point.
-// Sets Damage and HitRoll. Next 21.
+// MonsterAtack at AnnounceMonsterBlow, the monster announces its blow; the damage is taken from HP
+// at once (never below 0). Reseeds, then draws h = Int(Rnd × 31); on a hit (h + e <= 29) c =
+// Int(Rnd × 100); a strong blow (c 10, 30, 50, 70, 90) of 0 or less draws t = Int(Rnd × 5) and,
+// unless t is 0, the damage Int(Rnd × 5) + 1; any other c draws k = Int(Rnd × 2), and a plain blow
+// of 0 or less draws t = Int(Rnd × 5): 0 no damage, 1 a strong blow with the factor 1.3 (0 or less
+// again draws t and maybe the damage as above), 2 to 4 one point. Sets Damage and HitRoll. Next
+// TellMonsterBlow.
 BattleStep AnnounceMonsterBlow(GameState& s, Random& random);
 
-// MonsterAtack at step 21, the monster's blow is told. No random draw. Next 22 when the hero is
-// left at 0 HP after a blow that did damage, else 1; the step function refreshes the open
-// windows when Damage is 1 or more.
+// MonsterAtack at TellMonsterBlow, the monster's blow is told. No random draw. Next
+// HeroCollapses when the hero is left at 0 HP after a blow that did damage, else
+// AnnounceHeroBlow; the step function refreshes the open windows when Damage is 1 or more.
 BattleStep TellMonsterBlow(const GameState& s);
 
-// MonsterAtack at step 22: the hero collapses; automatic play ends. Next 50.
+// MonsterAtack at HeroCollapses: the hero collapses; automatic play ends. Next CountDefeat.
 BattleStep HeroCollapses(GameState& s);
 
-// BattleEnd at step 30: the monster fell, one more win is counted. Next 31.
+// BattleEnd at MonsterFalls: the monster fell, one more win is counted. Next PayReward.
 BattleStep MonsterFalls(GameState& s);
 
-// BattleEnd at step 31, the reward, called while PendingAction is still 31 (the shared reward
-// rule tells a battle from a deal by that code). The demon's first form (picture 140) pays
-// nothing and nothing is said (the step function refreshes the open windows when the walk
-// resumes, next 40). Otherwise experience and money are paid, which may raise a level (drawing
-// what LevelUp draws); a level-up is announced next (32, LevelUpPending cleared), else the
+// BattleEnd at PayReward, the reward, called while PendingAction is still PayReward (the shared
+// reward rule tells a battle from a deal by that code). The demon's first form (picture 140) pays
+// nothing and nothing is said (the step function refreshes the open windows when the walk resumes,
+// next ResumeWalking). Otherwise experience and money are paid, which may raise a level (drawing
+// what LevelUp draws); a level-up is announced next (TellLevelUp, LevelUpPending cleared), else the
 // battle continues by BattleContinuation. The step function refreshes the open windows.
 BattleStep BattleReward(GameState& s, Random& random);
 
-// BattleEnd at step 32: "レベルアップ！", then the battle continues.
+// BattleEnd at TellLevelUp: "レベルアップ！", then the battle continues.
 BattleStep AnnounceLevelUp(GameState& s);
 
-// Where a won battle goes on: the battle of a traveller's event (EventCode 100) hands back to
-// the event (300, EventCode 101); any other to the walk (40), which for a boss battle leads into
-// the boss scene.
+// Where a won battle goes on: the battle of a traveller's event (EventCode 100) hands back to the
+// event (TravellerTalks, EventCode 101); any other to the walk (ResumeWalking), which for a boss
+// battle leads into the boss scene.
 std::int32_t BattleContinuation(GameState& s);
 
-// GameOver at step 50: PendingAction 51 and one more defeat is counted; a hero with a hired
-// wagon is shown on foot (HeroPicture 134; the step function redraws the landmark and the hero,
-// then calls CarriageSelect, which sees 51 and fetches him).
+// GameOver at CountDefeat: PendingAction DefeatCounted and one more defeat is counted; a hero with
+// a hired wagon is shown on foot (HeroPicture 134; the step function redraws the landmark and the
+// hero, then calls CarriageSelect, which sees DefeatCounted and fetches him).
 void CountDefeat(GameState& s);
 
 // What the defeat costs, done by CarriageSelect when it fetches the fainted hero: the bag is
 // lost, Reputation is halved (\ 2), Gold drops to Int(Gold × 0.9).
 void ApplyDefeatLosses(GameState& s);
 
-// GameOver at step 52: the hero wakes with full HP, fainted; then the carriage ride home.
+// GameOver at RideHomeBeaten: the hero wakes with full HP, fainted; then the carriage ride home.
 void RecoverFromDefeat(GameState& s);
 
-// EscapeTurn at step 220 (the menu item 逃げる). Reseeds, draws f = Int(Rnd × 5): 3 fails
-// ("回り込まれたか！", next 20: the monster strikes). Otherwise one more escape is counted, a
-// fresh draw u costs 2 × (Int(u × (Level \ 2)) + 1) reputation (not below 0), and one more draw
-// loses CLng(Int(Rnd × Gold × 0.03) + 1) カリム, no more than there is (nothing from an empty or
-// indebted purse); BattleRoll keeps the loss. Next 221.
+// EscapeTurn at TryToEscape (the menu item 逃げる). Reseeds, draws f = Int(Rnd × 5): 3 fails
+// ("回り込まれたか！", next AnnounceMonsterBlow: the monster strikes). Otherwise one more escape is
+// counted, a fresh draw u costs 2 × (Int(u × (Level \ 2)) + 1) reputation (not below 0), and one
+// more draw loses CLng(Int(Rnd × Gold × 0.03) + 1) カリム, no more than there is (nothing from an
+// empty or indebted purse); BattleRoll keeps the loss. Next TellEscapeLoss.
 BattleStep TryToEscape(GameState& s, Random& random);
 
-// EscapeTurn at step 221: the loss is told; CommandBusy cleared, an event battle abandoned
-// (EventCode 9999). Next 40. The step function refreshes the open windows.
+// EscapeTurn at TellEscapeLoss: the loss is told; CommandBusy cleared, an event battle abandoned
+// (EventCode 9999). Next ResumeWalking. The step function refreshes the open windows.
 BattleStep TellEscapeLoss(GameState& s);
 
 // Lines of the fight, said by the hero.

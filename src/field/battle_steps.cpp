@@ -3,6 +3,7 @@
 #include <string>
 
 #include "field/battle_rules.h"
+#include "field/field_codes.h"
 #include "field/field_draw.h"
 #include "field/field_operations.h"
 #include "field/monster_select.h"
@@ -32,8 +33,8 @@ void MonsterSelect(Scenes& c) {
 
 void FighterAtack(Scenes& c) {
   switch (c.s.PendingAction) {
-    case 1: Tell(c, AnnounceHeroBlow(c.s, c.rnd)); return;
-    case 2: Tell(c, LandHeroBlow(c.s)); return;
+    case code::AnnounceHeroBlow: Tell(c, AnnounceHeroBlow(c.s, c.rnd)); return;
+    case code::LandHeroBlow: Tell(c, LandHeroBlow(c.s)); return;
     default: return;
   }
 }
@@ -41,10 +42,10 @@ void FighterAtack(Scenes& c) {
 void MonsterAtack(Scenes& c) {
   GameState& s = c.s;
   switch (s.PendingAction) {
-    case 20:
+    case code::AnnounceMonsterBlow:
       Tell(c, AnnounceMonsterBlow(s, c.rnd));
       return;
-    case 21: {
+    case code::TellMonsterBlow: {
       // The blow was taken from HP when it was announced; the windows show it now.
       const BattleStep step = TellMonsterBlow(s);
       s.PendingAction = step.next;
@@ -52,7 +53,7 @@ void MonsterAtack(Scenes& c) {
       Tell(c, step);
       return;
     }
-    case 22:
+    case code::HeroCollapses:
       Tell(c, HeroCollapses(s));
       return;
     default:
@@ -63,17 +64,17 @@ void MonsterAtack(Scenes& c) {
 void BattleEnd(Scenes& c) {
   GameState& s = c.s;
   switch (s.PendingAction) {
-    case 30:
+    case code::MonsterFalls:
       Tell(c, MonsterFalls(s));
       return;
-    case 31: {
+    case code::PayReward: {
       const BattleStep step = BattleReward(s, c.rnd);
       s.PendingAction = step.next;
       RefreshOpenWindows(c);
       Tell(c, step);
       return;
     }
-    case 32:
+    case code::TellLevelUp:
       Tell(c, AnnounceLevelUp(s));
       return;
     default:
@@ -84,13 +85,13 @@ void BattleEnd(Scenes& c) {
 void GameOver(Scenes& c) {
   GameState& s = c.s;
   switch (s.PendingAction) {
-    case 50:
+    case code::CountDefeat:
       CountDefeat(s);
       // A hero who drove his own wagon lies on the road on foot.
       if (s.WagonHired != kFalse) RedrawField(c, {Landmark(s), Hero(s)});
       CarriageSelect(c);
       return;
-    case 52:
+    case code::RideHomeBeaten:
       RecoverFromDefeat(s);
       CarriageTurn(c);
       return;
@@ -102,10 +103,10 @@ void GameOver(Scenes& c) {
 void EscapeTurn(Scenes& c) {
   GameState& s = c.s;
   switch (s.PendingAction) {
-    case 220:
+    case code::TryToEscape:
       Tell(c, TryToEscape(s, c.rnd));
       return;
-    case 221: {
+    case code::TellEscapeLoss: {
       const BattleStep step = TellEscapeLoss(s);
       Tell(c, step);
       RefreshOpenWindows(c);

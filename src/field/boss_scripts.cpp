@@ -5,6 +5,7 @@
 #include <array>
 
 #include "field/carriage_rules.h"
+#include "field/field_codes.h"
 #include "model/inventory.h"
 
 #include "scene/step_rows.h"
@@ -15,67 +16,81 @@ namespace {
 constexpr Speaker V = Speaker::Visitor;
 constexpr Speaker H = Speaker::Hero;
 
-// The orc's scene. 503 fights, 510 fells the orc, 511 brings the 棟梁, 515 is the hammer test,
-// 516 hands the hammer over, 518 calls the carriage and 591 rides: the step function's.
+// The scripts read their codes by name; the names stay inside, clear of the step functions'.
+namespace script {
+using namespace code;
+using namespace code::totem;
+using namespace code::demons;
+
+// The orc's scene: it appears and fights; once it falls the 棟梁 comes (the step function's),
+// thanks the merchant, and the hammer test, the hammer and the carriage home follow.
 // clang-format off
 constexpr std::array<BossRow, 7> kTotemOrc = {{
-  {500, V, "が現れた！", 501, true},
-  {501, V, "また食われるために人間が来たか", 502},
-  {502, V, "不味そうだが仕方ない、我慢するか", 503},
-  {512, V, "オークが暴れてたせいで、仕事が出来なかったんじゃ", 513},
-  {513, H, "そうなのか。それより……", 514},
-  {514, H, "あんたが棟梁なら、特製金鎚が欲しいんだが", 515},
-  {517, H, "さて、帰るとするか…", 518},
+  {BossAppears,     V, "が現れた！", BossSaid(1), true},
+  {BossSaid(1),     V, "また食われるために人間が来たか", BossSaid(2)},
+  {BossSaid(2),     V, "不味そうだが仕方ない、我慢するか", BossFights},
+  {CarpenterThanks, V, "オークが暴れてたせいで、仕事が出来なかったんじゃ", BossSaid(13)},
+  {BossSaid(13),    H, "そうなのか。それより……", BossSaid(14)},
+  {BossSaid(14),    H, "あんたが棟梁なら、特製金鎚が欲しいんだが", TestForHammer},
+  {HammerReceived,  H, "さて、帰るとするか…", RideHomeWithHammer},
 }};
 
-// The hammer still owed (StoryState 2): 500 brings the 棟梁 at once, 501 is the hammer test,
-// 505 calls the carriage; from 510 on the orc's tail.
+// The hammer still owed (StoryState 2): the 棟梁 comes at once and tests the merchant; kept
+// from him, the merchant goes home; from the 棟梁's thanks on, the orc's tail.
 constexpr std::array<BossRow, 7> kTotemHammerOwed = {{
-  {502, V, "ホイホイと他人に渡すわけにはいかないんだ", 503},
-  {503, V, "あんたが名の売れた武器商人ならいいんだけどな…", 504},
-  {504, H, "仕方ない、帰るとするか…", 505},
-  {512, V, "オークが暴れてたせいで、仕事が出来なかったんじゃ", 513},
-  {513, H, "そうなのか。それより……", 514},
-  {514, H, "あんたが棟梁なら、特製金鎚が欲しいんだが", 515},
-  {517, H, "さて、帰るとするか…", 518},
+  {HammerKept,      V, "ホイホイと他人に渡すわけにはいかないんだ", BossSaid(3)},
+  {BossSaid(3),     V, "あんたが名の売れた武器商人ならいいんだけどな…", BossSaid(4)},
+  {BossSaid(4),     H, "仕方ない、帰るとするか…", RideHomeEmptyHanded},
+  {CarpenterThanks, V, "オークが暴れてたせいで、仕事が出来なかったんじゃ", BossSaid(13)},
+  {BossSaid(13),    H, "そうなのか。それより……", BossSaid(14)},
+  {BossSaid(14),    H, "あんたが棟梁なら、特製金鎚が欲しいんだが", TestForHammer},
+  {HammerReceived,  H, "さて、帰るとするか…", RideHomeWithHammer},
 }};
 
-// The later chapters: 500 brings the 棟梁, 501 asks after the five weapons, 590 and 591 the
-// carriage home.
+// The later chapters: the 棟梁 comes, asks after the five weapons, and the carriage takes the
+// merchant home.
 constexpr std::array<BossRow, 8> kTotemLater = {{
-  {510, V, "ある武器を合わせると、最強の剣が出来るらしい", 511},
-  {511, V, "一度でいいからそんな武器を作ってみたい物だな", 595},
-  {540, V, "五聖獣の持っていた武器があれば、", 541},
-  {541, V, "最強の剣が作れるんだ！", 542},
-  {542, V, "ぜひ、俺にそれを打たせてくれないか？", 543},
-  {543, H, "あぁ、よろしく頼むよ", 544},
-  {544, V, "じゃあ、後で取りに行くから用意しといてくれ", 595},
-  {595, H, "さて、そろそろ帰るか", 590},
+  {TellOfTheSword,     V, "ある武器を合わせると、最強の剣が出来るらしい", BossSaid(11)},
+  {BossSaid(11),       V, "一度でいいからそんな武器を作ってみたい物だな", TimeToGoHome},
+  {FiveWeaponsHeardOf, V, "五聖獣の持っていた武器があれば、", BossSaid(41)},
+  {BossSaid(41),       V, "最強の剣が作れるんだ！", BossSaid(42)},
+  {BossSaid(42),       V, "ぜひ、俺にそれを打たせてくれないか？", BossSaid(43)},
+  {BossSaid(43),       H, "あぁ、よろしく頼むよ", BossSaid(44)},
+  {BossSaid(44),       V, "じゃあ、後で取りに行くから用意しといてくれ", TimeToGoHome},
+  {TimeToGoHome,       H, "さて、そろそろ帰るか", OfferBossRide},
 }};
 
-// The castle road: 503 fights, 510 fells the dragon, 511 opens the gate.
+// The castle road: the dragon appears and fights; its fall opens the gate.
 constexpr std::array<BossRow, 3> kCastleRoad = {{
-  {500, V, "が現れた！", 501, true},
-  {501, V, "武器屋か…。その武器を城に持って行くつもりだな？", 502},
-  {502, V, "その前にわしが食ってやる！", 503},
+  {BossAppears, V, "が現れた！", BossSaid(1), true},
+  {BossSaid(1), V, "武器屋か…。その武器を城に持って行くつもりだな？", BossSaid(2)},
+  {BossSaid(2), V, "その前にわしが食ってやる！", BossFights},
 }};
 
-// デモンズ山脈: 503 and 514 fight, 510 and 520 fell the two forms, 513 brings the true form,
-// 525 clears the field, 527 and 529 are the cursed sword, 590 and 591 the carriage home.
+// デモンズ山脈: ガイル fights, staggers and comes back in his true form; its fall clears the
+// field, and the cursed sword is found and left before the carriage home.
 constexpr std::array<BossRow, 11> kDemons = {{
-  {500, V, "が現れた！", 501, true},
-  {501, V, "フッフッフ。とうとうここまで来たか", 502},
-  {502, V, "私を楽しませてくれ", 503},
-  {511, V, "ならば、本来の姿で闘ってやろう", 512},
-  {512, V, "どこまで楽しませてくれるかな？", 513},
-  {521, V, "な……何が起きた…？！", 522},
-  {522, V, "そんな、まさか……", 523},
-  {523, V, "人間ごときに私がやられるなんて……", 524},
-  {524, V, "ぐあぁぁぁ！！", 525},
-  {526, H, "ん……？なんだコレは？", 527},
-  {528, H, "さすが魔剣だ。触ると取り込まれそうだからやめておこう", 529},
+  {BossAppears,   V, "が現れた！", BossSaid(1), true},
+  {BossSaid(1),   V, "フッフッフ。とうとうここまで来たか", BossSaid(2)},
+  {BossSaid(2),   V, "私を楽しませてくれ", BossFights},
+  {GaleStaggers,  V, "ならば、本来の姿で闘ってやろう", BossSaid(12)},
+  {BossSaid(12),  V, "どこまで楽しませてくれるかな？", TrueFormComes},
+  {GaleFallen,    V, "な……何が起きた…？！", BossSaid(22)},
+  {BossSaid(22),  V, "そんな、まさか……", BossSaid(23)},
+  {BossSaid(23),  V, "人間ごときに私がやられるなんて……", BossSaid(24)},
+  {BossSaid(24),  V, "ぐあぁぁぁ！！", GaleVanishes},
+  {SomethingLies, H, "ん……？なんだコレは？", code::demons::FindCursedSword},
+  {SwordNamed,    H, "さすが魔剣だ。触ると取り込まれそうだからやめておこう", code::demons::LeaveCursedSword},
 }};
 // clang-format on
+
+}  // namespace script
+
+using script::kCastleRoad;
+using script::kDemons;
+using script::kTotemHammerOwed;
+using script::kTotemLater;
+using script::kTotemOrc;
 
 static_assert(SortedByCode(kTotemOrc) && SortedByCode(kTotemHammerOwed) &&
               SortedByCode(kTotemLater) && SortedByCode(kCastleRoad) && SortedByCode(kDemons),
@@ -110,37 +125,40 @@ std::string BossRowLine(const BossRow& row, const GameState& s) {
 }
 
 BossTalk HammerTest(const GameState& s) {
-  if (s.Reputation < kHammerReputation) return {V, std::string(boss_line::kHammerKept), 502};
-  return {V, std::string(boss_line::kHammerGiven), 516};
+  if (s.Reputation < kHammerReputation) {
+    return {V, std::string(boss_line::kHammerKept), code::totem::HammerKept};
+  }
+  return {V, std::string(boss_line::kHammerGiven), code::totem::ReceiveHammer};
 }
 
 BossTalk ReceiveHammer(GameState& s) {
   s.StoryState = 3;
-  return {H, std::string(boss_line::kGotHammer), 517};
+  return {H, std::string(boss_line::kGotHammer), code::totem::HammerReceived};
 }
 
 BossTalk TalkOfTheFiveWeapons(GameState& s) {
   if (ElementalSetOwned(s) == kTrue) {
     s.StoryState = 7;
-    return {V, std::string(boss_line::kHeardOfTheFive), 540};
+    return {V, std::string(boss_line::kHeardOfTheFive), code::totem::FiveWeaponsHeardOf};
   }
-  return {V, std::string(boss_line::kHeardARumour), 510};
+  return {V, std::string(boss_line::kHeardARumour), code::totem::TellOfTheSword};
 }
 
 BossTalk FindCursedSword(GameState& s) {
   s.SpecialItem = kCursedSword;
-  return {H, s.Catalogue[kCursedSword].Name + std::string(boss_line::kSwordNameSuffix), 528};
+  return {H, s.Catalogue[kCursedSword].Name + std::string(boss_line::kSwordNameSuffix),
+          code::demons::SwordNamed};
 }
 
 BossTalk LeaveCursedSword(GameState& s) {
   if (s.SpecialItem >= 0 && s.SpecialItem < kWeaponCount) {
     s.Collected[static_cast<std::size_t>(s.SpecialItem)] = kTrue;
   }
-  return {H, std::string(boss_line::kLetsGoHome), 590};
+  return {H, std::string(boss_line::kLetsGoHome), code::OfferBossRide};
 }
 
 void BossRideHome(GameState& s) {
-  s.PendingAction = 590;
+  s.PendingAction = code::OfferBossRide;
   SetBossRideFare(s);
   PayBossRideFare(s);
 }

@@ -29,9 +29,9 @@ using BossScript = std::span<const BossRow>;
 
 // The scene of the destination, chosen afresh at every click:
 // - トーテム山 in chapter 1 (or less): the orc's scene; with StoryState 2 (the orc beaten, the
-//   hammer still owed) the 棟梁 waits instead, and his talk at 502..504 follows a failed hammer
-//   test of either scene, since the orc's fall has set StoryState 2 by then. From 510 on both
-//   scenes share the orc's tail (the 棟梁 steps up, the hammer, the way home).
+//   hammer still owed) the 棟梁 waits instead, and his talk from totem::HammerKept follows a
+//   failed hammer test of either scene, since the orc's fall has set StoryState 2 by then. From
+//   the orc's fall on both scenes share its tail (the 棟梁 steps up, the hammer, the way home).
 // - トーテム山 in chapter 2 or later: the 棟梁 alone, about the five holy-beast weapons.
 // - モノリス城: the dragon on the castle road. - デモンズ山脈: ガイル, his true form, the sword.
 // Empty for アーウット and any other destination.
@@ -51,26 +51,27 @@ struct BossTalk {
   std::int32_t next = 0;
 };
 
-// The hammer test (トーテム山 515, and 501 while the hammer is owed): the 棟梁 parts with the
-// special hammer only to a merchant of Reputation 200 or more (next 516); below, he keeps it
-// (next 502, his refusal follows).
+// The hammer test (トーテム山 totem::TestForHammer, and totem::AskTheCarpenter while the hammer
+// is owed): the 棟梁 parts with the special hammer only to a merchant of Reputation 200 or more
+// (next totem::ReceiveHammer); below, he keeps it (next totem::HammerKept, his refusal follows).
 BossTalk HammerTest(const GameState& s);
 
-// The hammer received (トーテム山 516): StoryState 3. Next 517.
+// The hammer received: StoryState 3. Next totem::HammerReceived.
 BossTalk ReceiveHammer(GameState& s);
 
-// The 棟梁 hears of the five holy-beast weapons (トーテム山 501 in chapter 2 or later): when all
-// five are in the stock or the bag he wants to forge the strongest sword, StoryState 7 whatever
-// it was (next 540); otherwise he tells the rumour (next 510). Leaves SpecialItem where the
+// The 棟梁 hears of the five holy-beast weapons (totem::AskTheCarpenter in chapter 2 or later):
+// when all five are in the stock or the bag he wants to forge the strongest sword, StoryState 7
+// whatever it was (next totem::FiveWeaponsHeardOf); otherwise he tells the rumour (next
+// totem::TellOfTheSword). Leaves SpecialItem where the
 // ownership check left it.
 BossTalk TalkOfTheFiveWeapons(GameState& s);
 
-// The cursed sword is found (デモンズ山脈 527): SpecialItem 60, the hero says its name with "か…".
-// Next 528.
+// The cursed sword is found (デモンズ山脈): SpecialItem 60, the hero says its name with "か…".
+// Next demons::SwordNamed.
 BossTalk FindCursedSword(GameState& s);
 
-// The cursed sword enters the collection only, neither carried nor stocked (デモンズ山脈 529):
-// Collected[SpecialItem] set. Next 590 with kLetsGoHome.
+// The cursed sword enters the collection only, neither carried nor stocked: Collected[SpecialItem]
+// set. Next OfferBossRide with kLetsGoHome.
 BossTalk LeaveCursedSword(GameState& s);
 
 // The carriage home of a boss scene (トーテム山 505, 518, 590; デモンズ山脈 590): PendingAction

@@ -1,17 +1,18 @@
 // Bringing a boss to the hero's side and the marks its fall leaves on the story.
 #include "field/boss_select.h"
 
+#include "field/field_codes.h"
 #include "model/monsters.h"
 
 namespace tolmark::field {
 
 BossArrival BossFor(std::int32_t destination, Flag homebound) {
   switch (destination) {
-    case 1: return {kOrcPicture, 500};
-    case 3: return {kDragonPicture, 500};
+    case 1: return {kOrcPicture, code::BossAppears};
+    case 3: return {kDragonPicture, code::BossAppears};
     case 4:
-      if (homebound != kFalse) return {kGaleTruePicture, 514};
-      return {kGaleFirstPicture, 500};
+      if (homebound != kFalse) return {kGaleTruePicture, code::demons::TrueFormFights};
+      return {kGaleFirstPicture, code::BossAppears};
     default: return {};
   }
 }
@@ -30,11 +31,11 @@ bool BossSelect(GameState& s) {
 
 void StartBossFight(GameState& s) {
   s.BossBattle = kTrue;
-  s.PendingAction = 1;
+  s.PendingAction = code::AnnounceHeroBlow;
 }
 
 std::int32_t BossBeatenCode(const GameState& s) {
-  return s.VisitorPicture == kGaleTruePicture ? 520 : 510;
+  return s.VisitorPicture == kGaleTruePicture ? code::demons::GaleFalls : code::BossFalls;
 }
 
 void OrcBeaten(GameState& s) {

@@ -14,8 +14,8 @@ inline constexpr std::int32_t kDragonPicture = 108;       // 炎赤竜, the cast
 inline constexpr std::int32_t kGaleFirstPicture = 140;    // ガイル, デモンズ山脈
 inline constexpr std::int32_t kGaleTruePicture = 119;     // 魔族ガイル, after Homebound is set
 
-// The boss of the destination and the step its scene opens at: the orc, the dragon, and at
-// デモンズ山脈 ガイル (500) or, once the first form is beaten (Homebound), 魔族ガイル (514).
+// The boss of the destination and the step its scene opens at: the orc, the dragon, and at デモンズ山脈
+// ガイル (BossAppears) or, once the first form is beaten (Homebound), 魔族ガイル (demons::TrueFormFights).
 // Picture -1 for a road without a boss.
 struct BossArrival {
   std::int32_t picture = -1;
@@ -31,12 +31,12 @@ BossArrival BossFor(std::int32_t destination, Flag homebound);
 // (PlaceVisitor), draws the landmark, the hero and the boss, and calls BossTurn.
 bool BossSelect(GameState& s);
 
-// "Fight" in a boss scene (BossTurn 503, 514): BossBattle set, PendingAction 1, so the next
-// click opens the exchange of blows.
+// "Fight" in a boss scene (BossFights, demons::TrueFormFights): BossBattle set, PendingAction
+// AnnounceHeroBlow, so the next click opens the exchange of blows.
 void StartBossFight(GameState& s);
 
-// Where a won boss battle goes when the walk would resume (the click at 40 with BossBattle set):
-// 520 after 魔族ガイル (picture 119), 510 after any other boss.
+// Where a won boss battle goes when the walk would resume (the click at ResumeWalking with
+// BossBattle set): demons::GaleFalls after 魔族ガイル (picture 119), BossFalls after any other.
 std::int32_t BossBeatenCode(const GameState& s);
 
 // The fall of each boss, at the code BossTurn continues at after the battle; each also clears

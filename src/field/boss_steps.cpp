@@ -6,6 +6,7 @@
 #include "field/boss_scripts.h"
 #include "field/boss_select.h"
 #include "field/carriage_rules.h"
+#include "field/field_codes.h"
 #include "field/field_draw.h"
 #include "field/field_operations.h"
 #include "scene/small_windows.h"
@@ -49,7 +50,7 @@ void RideHomeOffered(Scenes& c) {
 
 // The click after the driver's word: the ride home.
 void RideHome(Scenes& c) {
-  c.s.PendingAction = 590;
+  c.s.PendingAction = code::OfferBossRide;
   CarriageTurn(c);
 }
 
@@ -58,34 +59,34 @@ void TotemActs(Scenes& c) {
   GameState& s = c.s;
   const bool firstChapter = s.Chapter <= 1;
   switch (s.PendingAction) {
-    case 500:
+    case code::totem::CarpenterComes:
       CarpenterComes(c);
       if (firstChapter) {
-        HeroLine(c, boss_line::kAskForHammer, 501);  // the hammer is still owed
+        HeroLine(c, boss_line::kAskForHammer, code::totem::AskTheCarpenter);  // the hammer is still owed
       } else {
         s.EventActive = kTrue;
-        VisitorLine(c, boss_line::kLongTimeNoSee, 501);
+        VisitorLine(c, boss_line::kLongTimeNoSee, code::totem::AskTheCarpenter);
       }
       return;
-    case 501:
+    case code::totem::AskTheCarpenter:
       Talk(c, firstChapter ? HammerTest(s) : TalkOfTheFiveWeapons(s));
       return;
-    case 503: Fight(c); return;
-    case 510:
+    case code::BossFights: Fight(c); return;
+    case code::BossFalls:
       OrcBeaten(s);
       BossVanishes(c);
-      HeroLine(c, boss_line::kPhewBeaten, 511);
+      HeroLine(c, boss_line::kPhewBeaten, code::totem::CarpenterAfterOrc);
       return;
-    case 511:
+    case code::totem::CarpenterAfterOrc:
       CarpenterComes(c);
-      VisitorLine(c, boss_line::kWellDone, 512);
+      VisitorLine(c, boss_line::kWellDone, code::totem::CarpenterThanks);
       return;
-    case 515: Talk(c, HammerTest(s)); return;
-    case 516: Talk(c, ReceiveHammer(s)); return;
-    case 505:
-    case 518:
-    case 590: RideHomeOffered(c); return;
-    case 591: RideHome(c); return;
+    case code::totem::TestForHammer: Talk(c, HammerTest(s)); return;
+    case code::totem::ReceiveHammer: Talk(c, ReceiveHammer(s)); return;
+    case code::totem::RideHomeEmptyHanded:
+    case code::totem::RideHomeWithHammer:
+    case code::OfferBossRide: RideHomeOffered(c); return;
+    case code::RideHomeFromBoss: RideHome(c); return;
     default: return;
   }
 }
@@ -94,13 +95,13 @@ void TotemActs(Scenes& c) {
 void CastleRoadActs(Scenes& c) {
   GameState& s = c.s;
   switch (s.PendingAction) {
-    case 503: Fight(c); return;
-    case 510:
+    case code::BossFights: Fight(c); return;
+    case code::BossFalls:
       DragonBeaten(s);
       BossVanishes(c);
-      HeroLine(c, boss_line::kPhewBeaten, 511);
+      HeroLine(c, boss_line::kPhewBeaten, code::castle::GateOpens);
       return;
-    case 511: MoveNextStage(c); return;
+    case code::castle::GateOpens: MoveNextStage(c); return;
     default: return;
   }
 }
@@ -109,25 +110,25 @@ void CastleRoadActs(Scenes& c) {
 void DemonsActs(Scenes& c) {
   GameState& s = c.s;
   switch (s.PendingAction) {
-    case 503:
-    case 514: Fight(c); return;
-    case 510:
+    case code::BossFights:
+    case code::demons::TrueFormFights: Fight(c); return;
+    case code::BossFalls:
       GaleFirstFormBeaten(s);
-      VisitorLine(c, boss_line::kGaleStaggers, 511);
+      VisitorLine(c, boss_line::kGaleStaggers, code::demons::GaleStaggers);
       return;
-    case 513: BossSelect(c); return;  // the true form steps up and speaks at once (514)
-    case 520:
+    case code::demons::TrueFormComes: BossSelect(c); return;  // it steps up and speaks at once
+    case code::demons::GaleFalls:
       DemonsBeaten(s);
-      VisitorLine(c, boss_line::kGaleFalls, 521);
+      VisitorLine(c, boss_line::kGaleFalls, code::demons::GaleFallen);
       return;
-    case 525:
+    case code::demons::GaleVanishes:
       BossVanishes(c);
-      HeroLine(c, boss_line::kPhewDemons, 526);
+      HeroLine(c, boss_line::kPhewDemons, code::demons::SomethingLies);
       return;
-    case 527: Talk(c, FindCursedSword(s)); return;
-    case 529: Talk(c, LeaveCursedSword(s)); return;
-    case 590: RideHomeOffered(c); return;
-    case 591: RideHome(c); return;
+    case code::demons::FindCursedSword: Talk(c, FindCursedSword(s)); return;
+    case code::demons::LeaveCursedSword: Talk(c, LeaveCursedSword(s)); return;
+    case code::OfferBossRide: RideHomeOffered(c); return;
+    case code::RideHomeFromBoss: RideHome(c); return;
     default: return;
   }
 }

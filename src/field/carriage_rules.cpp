@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "field/battle_rules.h"
+#include "field/field_codes.h"
 #include "model/numbers.h"
 
 namespace tolmark::field {
@@ -36,9 +37,6 @@ FarePayment PayInFull(GameState& s) {
   return paid;
 }
 
-constexpr std::int32_t kDefeatedAction = 51;
-constexpr std::int32_t kSentAwayAction = 422;
-constexpr std::int32_t kBossSendsHomeAction = 590;
 constexpr std::int32_t kWarningStep = 299;
 
 }  // namespace
@@ -74,9 +72,9 @@ FarePayment PayBossRideFare(GameState& s) {
 }
 
 CarriageCall ClassifyCarriage(const GameState& s) {
-  if (s.PendingAction == kDefeatedAction || s.BossBattle == kTrue) return CarriageCall::Defeat;
-  if (s.PendingAction == kSentAwayAction) return CarriageCall::SentFromCheckpoint;
-  if (s.PendingAction == kBossSendsHomeAction) return CarriageCall::AfterBossScene;
+  if (s.PendingAction == code::DefeatCounted || s.BossBattle == kTrue) return CarriageCall::Defeat;
+  if (s.PendingAction == code::SentToCarriage) return CarriageCall::SentFromCheckpoint;
+  if (s.PendingAction == code::OfferBossRide) return CarriageCall::AfterBossScene;
   if (s.FieldSteps != kWarningStep) return CarriageCall::PlainOffer;
   // At step 299 the driver knows what lies ahead: nothing at all before the carpenters' errand
   // or once the demons are beaten, and danger before the orc and before the demons.
@@ -93,14 +91,14 @@ CarriageCall ClassifyCarriage(const GameState& s) {
 
 std::int32_t CarriageNextCode(CarriageCall call) {
   switch (call) {
-    case CarriageCall::Defeat: return 52;
-    case CarriageCall::SentFromCheckpoint: return 423;
-    case CarriageCall::AfterBossScene: return 591;
-    case CarriageCall::NothingBeyond: return 104;
+    case CarriageCall::Defeat: return code::RideHomeBeaten;
+    case CarriageCall::SentFromCheckpoint: return code::RideHomeTurnedBack;
+    case CarriageCall::AfterBossScene: return code::RideHomeFromBoss;
+    case CarriageCall::NothingBeyond: return code::RideHomeNothingBeyond;
     case CarriageCall::Warning:
-    case CarriageCall::PlainOffer: return 100;
+    case CarriageCall::PlainOffer: return code::TellFare;
   }
-  return 100;
+  return code::TellFare;
 }
 
 std::string_view CarriageOpeningLine(CarriageCall call) {
@@ -134,8 +132,9 @@ bool RefusedTheWarning(const GameState& s) {
   return s.FieldSteps == kWarningStep && s.CarriagePlainOffer == kFalse;
 }
 
-bool RideHomeAt(std::int32_t code) {
-  return code == 52 || code == 423 || code == kBossSendsHomeAction || code == 104;
+bool RideHomeAt(std::int32_t step) {
+  return step == code::RideHomeBeaten || step == code::RideHomeTurnedBack ||
+         step == code::OfferBossRide || step == code::RideHomeNothingBeyond;
 }
 
 std::string FareLine(const GameState& s) {
@@ -146,13 +145,13 @@ std::string FareLine(const GameState& s) {
 RideAnswer AcceptRide(GameState& s) {
   s.Answer = 0;
   const FarePayment paid = PayFare(s);
-  return {paid.purseTooLight ? carriage_line::kPennilessAboard : carriage_line::kAboard, 0};
+  return {paid.purseTooLight ? carriage_line::kPennilessAboard : carriage_line::kAboard, code::Walking};
 }
 
 RideAnswer RefuseRide(GameState& s) {
   s.Answer = 0;
   return {RefusedTheWarning(s) ? carriage_line::kRefusedWarning : carriage_line::kRefusedOffer,
-          40};
+          code::ResumeWalking};
 }
 
 }  // namespace tolmark::field

@@ -32,13 +32,13 @@ struct FarePayment {
   std::int32_t reputationLost = 0;   // 3 × Level when too light, no more than there was
 };
 
-// Paying DealAmount. With Gold below it, all the money goes and Reputation falls by 3 × Level
-// (not below 0); money exactly equal to the fare pays it in full. Used by the homebound entry,
-// the step-299 return (CarriageSelect), the carriage ride accepted (CarriageTurn 102 on yes)
-// and the checkpoint return (CheckTurn 423).
+// Paying DealAmount. With Gold below it, all the money goes and Reputation falls by 3 × Level (not
+// below 0); money exactly equal to the fare pays it in full. Used by the homebound entry, the
+// step-299 return (CarriageSelect), the carriage ride accepted (CarriageTurn BoardAnswered on yes)
+// and the checkpoint return (CheckTurn at RideHomeTurnedBack).
 FarePayment PayFare(GameState& s);
 
-// The ride home after a boss scene (BossTurn 505, 518, 590): DealAmount = CLng(s + 500) at
+// The ride home after a boss scene (BossTurn at OfferBossRide and the 棟梁's rides home): DealAmount = CLng(s + 500) at
 // every destination. Only Gold above the fare pays it; money exactly equal to it is taken
 // whole and still costs the 3 × Level reputation, as a light purse does.
 void SetBossRideFare(GameState& s);
@@ -46,12 +46,12 @@ FarePayment PayBossRideFare(GameState& s);
 
 // Why the carriage pulls up (CarriageSelect), read before it changes anything.
 enum class CarriageCall {
-  Defeat,              // PendingAction 51 or a boss battle lost: fetch the fainted hero (-> 52)
-  SentFromCheckpoint,  // PendingAction 422: the guard turned the hero back (-> 423)
-  AfterBossScene,      // PendingAction 590: the boss scene sends the hero home (-> 591, silent)
-  NothingBeyond,       // step 299, nothing waits further on: fare taken at once (-> 104)
-  Warning,             // step 299, danger ahead: an offer with a warning (-> 100)
-  PlainOffer,          // the ordinary offer (-> 100)
+  Defeat,              // the defeat counted or a boss battle lost: fetch the fainted hero
+  SentFromCheckpoint,  // the guard turned the hero back
+  AfterBossScene,      // the boss scene sends the hero home (silent)
+  NothingBeyond,       // step 299, nothing waits further on: fare taken at once
+  Warning,             // step 299, danger ahead: an offer with a warning
+  PlainOffer,          // the ordinary offer
 };
 CarriageCall ClassifyCarriage(const GameState& s);
 
@@ -62,39 +62,39 @@ std::int32_t CarriageNextCode(CarriageCall call);
 std::string_view CarriageOpeningLine(CarriageCall call);
 
 // CarriageSelect, wherever the carriage is sent for (the tick's fixed steps, the encounter roll,
-// the defeat after GameOver 50, the checkpoint at 422, a boss scene's ride home), after the
-// carriage is placed (PlaceCarriage); no random draw. It sets EventActive, the fare in
-// DealAmount, and by the call: a defeat loses the bag, half the reputation and a tenth of the
-// money (ApplyDefeatLosses); the step-299 return pays the fare at once; CarriagePlainOffer is set
-// for the plain offer at step 299 and cleared for the other step-299 offers. PendingAction
+// the defeat after GameOver CountDefeat, the checkpoint at SentToCarriage, a boss scene's ride
+// home), after the carriage is placed (PlaceCarriage); no random draw. It sets EventActive, the
+// fare in DealAmount, and by the call: a defeat loses the bag, half the reputation and a tenth of
+// the money (ApplyDefeatLosses); the step-299 return pays the fare at once; CarriagePlainOffer is
+// set for the plain offer at step 299 and cleared for the other step-299 offers. PendingAction
 // becomes CarriageNextCode. The step function draws the landmark, the hero, the carriage and the
-// marker first, and afterwards refreshes the open windows (after a defeat) and has the driver
-// say CarriageOpeningLine (nothing for AfterBossScene).
+// marker first, and afterwards refreshes the open windows (after a defeat) and has the driver say
+// CarriageOpeningLine (nothing for AfterBossScene).
 CarriageCall CarriageArrives(GameState& s);
 
 // Whether a refusal turns down the step-299 warning rather than a plain offer: its answer is then
-// kRefusedWarning instead of kRefusedOffer (CarriageTurn 102 on no).
+// kRefusedWarning instead of kRefusedOffer (CarriageTurn BoardAnswered on no).
 bool RefusedTheWarning(const GameState& s);
 
-// The codes at which CarriageTurn goes straight to the ride home: 52 (the fainted hero), 423 (sent
-// back from the checkpoint), 590 (after a boss scene) and 104 (nothing beyond step 299).
-bool RideHomeAt(std::int32_t code);
+// The codes at which CarriageTurn goes straight to the ride home: the fainted hero, the hero sent
+// back from the checkpoint, the end of a boss scene, and nothing beyond step 299.
+bool RideHomeAt(std::int32_t step);
 
-// CarriageTurn 100: the driver names the fare, "モノリスまで" DealAmount "カリムだよ". Next 101.
+// CarriageTurn TellFare: the driver names the fare, "モノリスまで" DealAmount "カリムだよ". Next AskToBoard.
 std::string FareLine(const GameState& s);
 
-// The driver's answer to the prompt (CarriageTurn 102) and where it leads.
+// The driver's answer to the prompt (CarriageTurn BoardAnswered) and where it leads.
 struct RideAnswer {
   std::string_view line;
   std::int32_t next = 0;  // 0: the ride itself follows (the step function pumps, waits 2000 ms)
 };
 
-// 102 with Answer 89 (乗る): Answer cleared and the fare paid by the fare rule; a light purse is
+// BoardAnswered with Answer 89 (乗る): Answer cleared and the fare paid by the fare rule; a light purse is
 // remarked upon. The ride follows.
 RideAnswer AcceptRide(GameState& s);
 
-// 102 with Answer 78 (乗らない): Answer cleared; the warning's refusal is answered more sharply.
-// Next 40: the walk resumes on the next click.
+// BoardAnswered with Answer 78 (乗らない): Answer cleared; the warning's refusal is answered more sharply.
+// Next ResumeWalking: the walk resumes on the next click.
 RideAnswer RefuseRide(GameState& s);
 
 // Lines of the carriage conversation (CarriageTurn).
@@ -104,9 +104,9 @@ inline constexpr std::string_view kHurryAboard = "お客さん、さっさと乗
 inline constexpr std::string_view kNothingBeyond = "そっちに行っても何もないぜ";
 inline constexpr std::string_view kWarning = "そこの人！それ以上進むと危険だよ！";
 inline constexpr std::string_view kPlainOffer = "モノリス行きだよ。乗ってくかい？";
-inline constexpr std::string_view kFarePrefix = "モノリスまで";   // 100: then DealAmount
+inline constexpr std::string_view kFarePrefix = "モノリスまで";   // TellFare: then DealAmount
 inline constexpr std::string_view kFareSuffix = "カリムだよ";
-inline constexpr std::string_view kBoard = "乗る";               // 101: the prompt
+inline constexpr std::string_view kBoard = "乗る";               // AskToBoard: the prompt
 inline constexpr std::string_view kStay = "乗らない";
 inline constexpr std::string_view kPennilessAboard = "なんだよ、文無しかい。持ってる分だけでいいよ";
 inline constexpr std::string_view kAboard = "じゃあ、乗ってくんな";

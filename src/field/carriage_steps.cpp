@@ -3,6 +3,7 @@
 #include "field/carriage_rules.h"
 #include "model/numbers.h"
 #include "field/checkpoint_rules.h"
+#include "field/field_codes.h"
 #include "field/field_draw.h"
 #include "field/field_operations.h"
 #include "field/field_walk.h"
@@ -41,7 +42,7 @@ void Departure(Scenes& c) {
 }
 
 void DepartByCarriage(Scenes& c) {
-  c.s.PendingAction = 103;
+  c.s.PendingAction = code::RideUnderWay;
   c.s.FieldStop = kFalse;
   Departure(c);
 }
@@ -50,7 +51,7 @@ void DepartByCarriage(Scenes& c) {
 void Ride(Scenes& c) {
   GameState& s = c.s;
   c.desk.CloseWindow(Window::frmMessage);
-  s.PendingAction = 103;
+  s.PendingAction = code::RideUnderWay;
   for (s.SlideOffset = 0; s.SlideOffset <= 150; s.SlideOffset += 3) {
     AnimateField(c, s.VisitorPicture, s.VisitorFrames, kBoarding);
     c.desk.Pump();
@@ -87,7 +88,7 @@ void CarriageTurn(Scenes& c) {
     Ride(c);
     return;
   }
-  if (s.PendingAction == 103) return;  // a ride is under way
+  if (s.PendingAction == code::RideUnderWay) return;  // a ride is under way
   if (s.Homebound != kFalse) {
     // Back from the town: the hero already sits in the carriage.
     c.desk.CloseWindow(Window::frmMessage);
@@ -95,13 +96,13 @@ void CarriageTurn(Scenes& c) {
     return;
   }
   switch (s.PendingAction) {
-    case 100:
-      VisitorLine(c, FareLine(s), 101);
+    case code::TellFare:
+      VisitorLine(c, FareLine(s), code::AskToBoard);
       return;
-    case 101:
+    case code::AskToBoard:
       Ask(c, carriage_line::kBoard, carriage_line::kStay, kFalse);
       return;
-    case 102:
+    case code::BoardAnswered:
       if (s.Answer == kAnswerYes) {
         const RideAnswer answer = AcceptRide(s);
         Speak(c, Speaker::Visitor, answer.line);
@@ -129,16 +130,16 @@ void CheckPoint(Scenes& c) {
 void CheckTurn(Scenes& c) {
   GameState& s = c.s;
   switch (s.PendingAction) {
-    case 421:
+    case code::TurnedBack:
       if (s.WagonHired != kFalse) {
         HomeTurn(c);  // turned back with his own wagon: he drives home, no fare
         return;
       }
       break;
-    case 422:
+    case code::SentToCarriage:
       CarriageSelect(c);
       return;
-    case 423:
+    case code::RideHomeTurnedBack:
       LeaveCheckpoint(s);
       RefreshOpenWindows(c);
       CarriageTurn(c);
@@ -153,16 +154,16 @@ void CheckTurn(Scenes& c) {
 void HomeTurn(Scenes& c) {
   GameState& s = c.s;
   switch (s.PendingAction) {
-    case 700:
+    case code::SayGoHome:
       AskToGoHome(s);
       c.desk.CloseWindow(Window::frmYes);
       c.desk.CloseWindow(Window::frmNo);
       Speak(c, Speaker::Hero, home_line::kAsk);
       return;
-    case 701:
+    case code::AskToGoHome:
       Ask(c, home_line::kGo, home_line::kStay, kTrue);
       return;
-    case 702:
+    case code::GoHomeAnswered:
       if (s.InterruptAnswer == kAnswerYes) {
         AgreeToGoHome(s);
         Speak(c, Speaker::Hero, home_line::kLetsGo);
@@ -173,15 +174,15 @@ void HomeTurn(Scenes& c) {
         if (encounterGoesOn) Dispatch(c, 1, true);
       }
       return;
-    case 710:
-      s.PendingAction = 711;
+    case code::DriveHome:
+      s.PendingAction = code::DrivingHome;
       c.desk.CloseWindow(Window::frmMessage);
       Departure(c);
       return;
-    case 421:
+    case code::TurnedBack:
       // Turned back at the checkpoint with his own wagon.
       TurnWagonAbout(s, MetricsOf(c));
-      HeroLine(c, home_line::kNoChoice, 710);
+      HeroLine(c, home_line::kNoChoice, code::DriveHome);
       return;
     default:
       return;

@@ -1,13 +1,14 @@
 // The guard's verdict and his talk.
 #include "field/checkpoint_rules.h"
 
+#include "field/field_codes.h"
 #include "field/field_layout.h"
 
 namespace tolmark::field {
 
 void GuardStepsUp(GameState& s) {
   s.EventActive = kTrue;
-  s.PendingAction = 400;
+  s.PendingAction = code::GuardHalts;
   s.FieldStop = kTrue;
   s.VisitorPicture = picture::kGuard;
   s.VisitorFrames = 3;
@@ -17,19 +18,19 @@ bool PassesCheckpoint(const GameState& s) { return s.Reputation >= kCheckpointRe
 
 GuardTalk CheckTurnTalk(const GameState& s) {
   switch (s.PendingAction) {
-    case 400:
-      if (PassesCheckpoint(s)) return {guard_line::kKnown, 401};
-      return {guard_line::kStranger, 420};
-    case 401:
-      return {guard_line::kPass, 40};
-    case 420:
-      return {guard_line::kComeBackLater, 421};
-    case 421:
+    case code::GuardHalts:
+      if (PassesCheckpoint(s)) return {guard_line::kKnown, code::GuardLetsPass};
+      return {guard_line::kStranger, code::GuardRefuses};
+    case code::GuardLetsPass:
+      return {guard_line::kPass, code::ResumeWalking};
+    case code::GuardRefuses:
+      return {guard_line::kComeBackLater, code::TurnedBack};
+    case code::TurnedBack:
       // A merchant in his own wagon is not put in a carriage: he turns the wagon about.
-      if (s.WagonHired != kFalse) return {{}, 710};
-      return {guard_line::kGoHome, 422};
+      if (s.WagonHired != kFalse) return {{}, code::DriveHome};
+      return {guard_line::kGoHome, code::SentToCarriage};
     default:
-      return {{}, 0};
+      return {{}, code::Walking};
   }
 }
 

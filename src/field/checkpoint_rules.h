@@ -1,6 +1,6 @@
 // The checkpoint on the road to モノリス城 (step 200): only a merchant of good name may pass; the
 // rest are sent home, by carriage on foot or in their own wagon. The guard's words and the
-// pure side of each step (CheckPoint, CheckTurn 400..423); the drawing and the calls to the
+// pure side of each step (CheckPoint, CheckTurn from GuardHalts to RideHomeTurnedBack); the drawing and the calls to the
 // carriage and the wagon belong to the step functions.
 #pragma once
 
@@ -17,8 +17,8 @@ namespace tolmark::field {
 inline constexpr std::int32_t kCheckpointReputation = 400;
 
 // CheckPoint (the tick at step 200 on the road to モノリス城): the guard steps up. EventActive and
-// FieldStop set, PendingAction 400, the visitor the guard (85, three frames). The step function
-// places him (PlaceVisitor), draws the landmark, the hero and the guard, and has him say
+// FieldStop set, PendingAction GuardHalts, the visitor the guard (85, three frames). The step
+// function places him (PlaceVisitor), draws the landmark, the hero and the guard, and has him say
 // guard_line::kHalt.
 void GuardStepsUp(GameState& s);
 
@@ -31,16 +31,17 @@ struct GuardTalk {
   std::int32_t next = 0;
 };
 
-// CheckTurn at the codes where the guard only talks or decides: 400 (the verdict: 401 to pass,
-// 420 to be turned back), 401 (pass; 40 resumes the walk), 420 (421), and 421: on foot the
-// guard calls a carriage (422); with a hired wagon he says nothing and HomeTurn takes the
-// wagon home from entry 421 (710). Codes the guard does not handle give {"", 0}: 422 is
-// CarriageSelect (which answers with kHurryAboard and 423) and 423 is LeaveCheckpoint.
+// CheckTurn at the codes where the guard only talks or decides: GuardHalts (the verdict:
+// GuardLetsPass or GuardRefuses), GuardLetsPass (ResumeWalking follows), GuardRefuses (then
+// TurnedBack), and TurnedBack: on foot the guard calls a carriage (SentToCarriage); with a hired
+// wagon he says nothing and HomeTurn drives the wagon home (DriveHome). Codes the guard does not
+// handle give {"", Walking}: SentToCarriage is CarriageSelect (which answers with kHurryAboard
+// and RideHomeTurnedBack), and RideHomeTurnedBack is LeaveCheckpoint.
 GuardTalk CheckTurnTalk(const GameState& s);
 
-// CheckTurn 423: the fare is paid by the fare rule and the guard steps aside (FieldStop
+// CheckTurn at RideHomeTurnedBack: the fare is paid by the fare rule and the guard steps aside (FieldStop
 // cleared). The step function then refreshes the open windows and lets CarriageTurn carry the
-// hero home (PendingAction 103).
+// hero home (PendingAction RideUnderWay).
 FarePayment LeaveCheckpoint(GameState& s);
 
 namespace guard_line {

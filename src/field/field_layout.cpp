@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "field/carriage_rules.h"
+#include "field/field_codes.h"
 #include "model/numbers.h"
 #include "present/shapes.h"
 
@@ -52,7 +53,7 @@ void EnterOutward(GameState& s, const ScreenMetrics& m) {
   // The wagon is drawn with its driver's feet where his own would be.
   s.HeroY = StandOnFloor(m, picture::kHeroWalking);
   s.HeroFrame = 2;
-  s.PendingAction = 0;
+  s.PendingAction = code::Walking;
   s.BossBattle = kFalse;
   s.FieldEventItem = 9999;
   s.CommandBusy = kFalse;
@@ -70,7 +71,7 @@ void EnterHomebound(GameState& s) {
   s.VisitorFrames = 3;
   SetCarriageFare(s);
   PayFare(s);
-  s.PendingAction = 105;
+  s.PendingAction = code::HomeboundAboard;
 }
 
 void PlaceVisitor(GameState& s, const ScreenMetrics& m) {

@@ -24,11 +24,11 @@ std::int32_t LandmarkPictureFor(std::int32_t destination);
 // FieldStepX at 0 and the start at the left edge, never below it.
 void ApplyStageLayout(GameState& s, const ScreenMetrics& m);
 
-// Entering the field for the outward walk (frmField's loading with SceneEntry 2, Homebound
-// clear): the landmark, the stage layout, FieldSteps 0, the hero on foot (134) or driving the
-// wagon (38) at the start, frame 2, standing on the screen bottom; PendingAction 0 and the trip
-// flags cleared (BossBattle, CommandBusy, HeroFainted, StepEventDone; FieldEventItem 9999).
-// The step function then draws the landmark and the hero.
+// Entering the field for the outward walk (frmField's loading with SceneEntry 2, Homebound clear):
+// the landmark, the stage layout, FieldSteps 0, the hero on foot (134) or driving the wagon (38) at
+// the start, frame 2, standing on the screen bottom; PendingAction Walking and the trip flags
+// cleared (BossBattle, CommandBusy, HeroFainted, StepEventDone; FieldEventItem 9999). The step
+// function then draws the landmark and the hero.
 void EnterOutward(GameState& s, const ScreenMetrics& m);
 
 // Entering the field homeward from the town or castle (frmField's loading with Homebound set):

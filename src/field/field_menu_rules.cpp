@@ -17,28 +17,29 @@ FieldMenuItems FieldMenuOnOpen(const GameState& s) {
     items.escapeVisible = false;
     items.endEnabled = false;
     items.homeEnabled = false;
-  } else if (s.PendingAction == 2 && s.BossBattle == kFalse) {
+  } else if (s.PendingAction == code::LandHeroBlow && s.BossBattle == kFalse) {
     items.escapeVisible = true;
     items.endEnabled = true;
     items.homeEnabled = false;
   } else {
     items.escapeVisible = false;
     items.endEnabled = true;
-    const std::int32_t code = s.PendingAction;
+    const std::int32_t step = s.PendingAction;
     // Decided afresh, wagon or not: the item stays hidden without one.
-    items.homeEnabled = !(InRange(code, code::HeroTurnFirst, code::GameOverLast) || s.FieldSteps == 300 ||
-                          s.HeroFainted != kFalse || InRange(code, code::CheckpointFirst, code::CheckpointLast) ||
-                          InRange(code, code::HomeFirst, code::HomeLast));
+    items.homeEnabled = !(InRange(step, code::HeroTurnFirst, code::GameOverLast) ||
+                          s.FieldSteps == 300 || s.HeroFainted != kFalse ||
+                          InRange(step, code::CheckpointFirst, code::CheckpointLast) ||
+                          InRange(step, code::HomeFirst, code::HomeLast));
   }
   return items;
 }
 
 void ChooseEscape(GameState& s) {
   s.CommandBusy = kTrue;
-  s.PendingAction = 220;
+  s.PendingAction = code::TryToEscape;
 }
 
 // Going home interrupts whatever stands beside the hero, as closing the shop or ending does.
-void ChooseGoHome(GameState& s) { BeginInterruption(s, 700); }
+void ChooseGoHome(GameState& s) { BeginInterruption(s, code::SayGoHome); }
 
 }  // namespace tolmark::field

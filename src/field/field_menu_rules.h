@@ -14,19 +14,19 @@ struct FieldMenuItems {
   bool endEnabled = true;      // fmend
 };
 
-// The items' states when the menu opens. While a command is under way nothing but the status
-// and bag windows may start; on the hero's turn of an ordinary battle (PendingAction 2, no boss)
-// he may run; the wagon may not leave during a battle, at step 300, after a defeat, at the
-// checkpoint or while already going home. (The menu also switches automatic play off as it
-// opens; that is the dispatcher's.)
+// The items' states when the menu opens. While a command is under way nothing but the status and
+// bag windows may start; on the hero's turn of an ordinary battle (PendingAction LandHeroBlow, no
+// boss) he may run; the wagon may not leave during a battle, at step 300, after a defeat, at the
+// checkpoint or while already going home. (The menu also switches automatic play off as it opens;
+// that is the dispatcher's.)
 FieldMenuItems FieldMenuOnOpen(const GameState& s);
 
-// 逃げる chosen (fmescape): a command under way, PendingAction 220; the step function then calls
-// EscapeTurn.
+// 逃げる chosen (fmescape): a command under way, PendingAction TryToEscape; the step function then
+// calls EscapeTurn.
 void ChooseEscape(GameState& s);
 
-// 店に帰る chosen (fmhome): no prompt awaited, a command under way, the code of a running
-// encounter kept in SavedAction (0 when none runs), Answer cleared, PendingAction 700; the step
+// 店に帰る chosen (fmhome): no prompt awaited, a command under way, the code of a running encounter
+// kept in SavedAction (Walking when none runs), Answer cleared, PendingAction SayGoHome; the step
 // function then calls HomeTurn, which asks.
 void ChooseGoHome(GameState& s);
 

@@ -1,5 +1,6 @@
 // The walk itself: entering the road, the tick with its fixed steps and encounter roll, the
 // gate of the town or castle, the walk resuming after an encounter, and the hand-overs.
+#include "field/field_codes.h"
 #include "field/field_draw.h"
 #include "field/field_operations.h"
 #include "field/field_scene.h"
@@ -61,7 +62,7 @@ void FieldTick(Scenes& c) {
     case StepEvent::Carriage: CarriageSelect(c); break;
     case StepEvent::Boss: BossSelect(c); break;
     case StepEvent::CarpenterWaits:
-      s.PendingAction = 500;
+      s.PendingAction = code::totem::CarpenterComes;
       BossTurn(c);
       break;
     case StepEvent::Gate: MoveNextStage(c); break;
@@ -85,24 +86,24 @@ void TimerEvent(Scenes& c) {
 void MoveNextStage(Scenes& c) {
   GameState& s = c.s;
   switch (s.PendingAction) {
-    case 601:
-      HeroLine(c, kGoInside, 602);
+    case code::SayArrived:
+      HeroLine(c, kGoInside, code::GoInside);
       return;
-    case 602:
+    case code::GoInside:
       // The hero has gone in; only the gate is left on the road.
       RedrawField(c, {Landmark(s), Visitor(s)});
       GoThroughTheGate(s);
       HandOverFieldToArms(c);
       return;
     default:
-      if (InRange(s.PendingAction, 600, 699)) return;
+      if (InRange(s.PendingAction, code::NextStageFirst, code::NextStageLast)) return;
       if (!ReachTheGate(s)) {
         BossSelect(c);  // the castle road's boss stands before the gate
         return;
       }
       PlaceBlankVisitor(s, MetricsOf(c));
       RedrawField(c, {Landmark(s), Hero(s), Visitor(s)});
-      HeroLine(c, ArrivalLine(s.Destination), 601);
+      HeroLine(c, ArrivalLine(s.Destination), code::SayArrived);
       return;
   }
 }

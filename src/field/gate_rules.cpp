@@ -1,6 +1,7 @@
 // The gate at the end of the roads to the town and the castle.
 #include "field/gate_rules.h"
 
+#include "field/field_codes.h"
 #include "field/roadside_finds.h"
 
 #include "model/inventory.h"
@@ -12,7 +13,7 @@ bool ReachTheGate(GameState& s) {
   // Only a merchant bringing the king's whole order meets the dragon, and only once a trip.
   const bool opens = s.Destination == 2 || s.GameCleared == kTrue ||
                      OrderReadyInBag(s) == kFalse || s.BossBeatenThisTrip != kFalse;
-  if (opens) s.PendingAction = 601;
+  if (opens) s.PendingAction = code::SayArrived;
   return opens;
 }
 

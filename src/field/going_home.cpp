@@ -1,23 +1,24 @@
 // The wagon's question and the departure's mark on the game state.
 #include "field/going_home.h"
 
+#include "field/field_codes.h"
 #include "field/roadside_finds.h"
 
 namespace tolmark::field {
 
 void AskToGoHome(GameState& s) {
   s.InterruptPrompt = kTrue;
-  s.PendingAction = 701;
+  s.PendingAction = code::AskToGoHome;
 }
 
 void AgreeToGoHome(GameState& s) {
   s.InterruptAnswer = 0;
-  s.PendingAction = 710;
+  s.PendingAction = code::DriveHome;
 }
 
 bool StayOnTheRoad(GameState& s) {
   s.InterruptAnswer = 0;
-  s.PendingAction = 0;
+  s.PendingAction = code::Walking;
   s.InterruptPrompt = kFalse;
   s.CommandBusy = kFalse;
   if (s.EventActive != kTrue) return false;

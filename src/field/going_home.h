@@ -1,4 +1,4 @@
-// Going home with the hired wagon from the field menu (HomeTurn 700..711) and the departure that
+// Going home with the hired wagon from the field menu (HomeTurn from SayGoHome to DrivingHome) and the departure that
 // every way home ends in (CarriageTurn's ride, HomeTurn): the lines and the state the
 // departure leaves for the shop. The animations and the window hand-over are the step
 // functions'.
@@ -11,20 +11,20 @@
 
 namespace tolmark::field {
 
-// HomeTurn 700 (the menu item 店に帰る), after the menu's own settings: an interrupting prompt
+// HomeTurn at SayGoHome (the menu item 店に帰る), after the menu's own settings: an interrupting prompt
 // (InterruptPrompt set). The step function closes any open prompt windows and has the hero ask
-// home_line::kAsk; next 701.
+// home_line::kAsk; next AskToGoHome.
 void AskToGoHome(GameState& s);
 
-// HomeTurn 702, the answer "yes" (InterruptAnswer 89): InterruptAnswer cleared, PendingAction
-// 710. The step function has the hero say home_line::kLetsGo and turns the wagon about
-// (TurnWagonAbout); at 710 it sets 711, closes the balloon and runs the departure.
+// HomeTurn at GoHomeAnswered, the answer "yes" (InterruptAnswer 89): InterruptAnswer cleared, PendingAction
+// DriveHome. The step function has the hero say home_line::kLetsGo and turns the wagon about
+// (TurnWagonAbout); at DriveHome it sets DrivingHome, closes the balloon and runs the departure.
 void AgreeToGoHome(GameState& s);
 
-// HomeTurn 702, the answer "no" (InterruptAnswer 78): nothing more is asked and, when an
+// HomeTurn at GoHomeAnswered, the answer "no" (InterruptAnswer 78): nothing more is asked and, when an
 // encounter was under way (EventActive), PendingAction goes back to SavedAction so the
 // interrupted encounter goes on (the step function closes the balloon and delivers a click at
-// once in that case); otherwise PendingAction 0. Returns whether a click is to be delivered.
+// once in that case); otherwise PendingAction Walking. Returns whether a click is to be delivered.
 bool StayOnTheRoad(GameState& s);
 
 // The state a departure leaves behind (CarriageTurn's departure and HomeTurn's, after the last
@@ -41,11 +41,11 @@ inline constexpr std::int32_t kDepartureStride = 18;
 inline constexpr std::int32_t kDepartureEnd = -64;
 
 namespace home_line {
-inline constexpr std::string_view kAsk = "店に帰るのか？";        // 700, the hero
-inline constexpr std::string_view kGo = "帰る";                   // 701: the prompt
+inline constexpr std::string_view kAsk = "店に帰るのか？";        // SayGoHome, the hero
+inline constexpr std::string_view kGo = "帰る";                   // AskToGoHome: the prompt
 inline constexpr std::string_view kStay = "帰らない";
-inline constexpr std::string_view kLetsGo = "よし、帰るか！";      // 702 on yes, the hero
-inline constexpr std::string_view kNoChoice = "仕方ない、帰るか…";  // 421 from the checkpoint
+inline constexpr std::string_view kLetsGo = "よし、帰るか！";      // GoHomeAnswered on yes, the hero
+inline constexpr std::string_view kNoChoice = "仕方ない、帰るか…";  // TurnedBack at the checkpoint
 }  // namespace home_line
 
 }  // namespace tolmark::field

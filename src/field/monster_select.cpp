@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "field/field_codes.h"
 #include "model/monsters.h"
 #include "model/numbers.h"
 #include "model/random.h"
@@ -94,7 +95,7 @@ bool MonsterSelect(GameState& s, Random& random) {
   AddTo(s.MonsterAttack, SatMul(m.AttackGrowth, s.MonsterLevel));
   AddTo(s.MonsterDefense, SatMul(m.DefenseGrowth, s.MonsterLevel));
   AddTo(s.MonsterSpeed, SatMul(m.SpeedGrowth, s.MonsterLevel));
-  s.PendingAction = 1;
+  s.PendingAction = code::AnnounceHeroBlow;
   return true;
 }
 

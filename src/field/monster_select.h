@@ -21,7 +21,7 @@ int StretchOf(std::int32_t fieldSteps);
 // each hundred steps (FieldSteps Mod 100 >= 50), so 0..5.
 std::int32_t StageLevel(std::int32_t fieldSteps);
 
-// The picture of the monster of the destination (1..4), stretch (0..2) and roll r (0..2), or
+// The picture of the monster of the destination (AnnounceHeroBlow..4), stretch (Walking..2) and roll r (Walking..2), or
 // -1 for a destination the road does not know.
 std::int32_t RoadMonsterPicture(std::int32_t destination, int stretch, int r);
 
@@ -37,14 +37,14 @@ struct ChapterScaling {
 ChapterScaling ChapterScalingOf(std::int32_t chapter, std::int32_t destination);
 
 // MonsterSelect, called by the encounter roll: a wandering monster steps up. EventActive is set;
-// reseeds and draws r = Int(Rnd × 3) (its only draw); the monster of the destination, stretch
-// and r becomes the visitor (VisitorPicture, VisitorFrames) and the opponent (MonsterName, HP,
-// Attack, Defense, Speed, Gold, Exp from the first catalogue row with that picture), then
-// MonsterLevel, the chapter's reward multipliers, the distance bonus on the experience, the cut
-// of automatic play and the growth by level; PendingAction 1, the hero's first blow. Returns
-// false, with the monster and the code untouched, for a destination the road does not know.
-// The step function then places the visitor (PlaceVisitor), draws the landmark, the hero, the
-// monster and the marker, and has the monster's name be said with "が現れた！".
+// reseeds and draws r = Int(Rnd × 3) (its only draw); the monster of the destination, stretch and r
+// becomes the visitor (VisitorPicture, VisitorFrames) and the opponent (MonsterName, HP, Attack,
+// Defense, Speed, Gold, Exp from the first catalogue row with that picture), then MonsterLevel, the
+// chapter's reward multipliers, the distance bonus on the experience, the cut of automatic play and
+// the growth by level; PendingAction AnnounceHeroBlow, the hero's first blow. Returns false, with
+// the monster and the code untouched, for a destination the road does not know. The step function
+// then places the visitor (PlaceVisitor), draws the landmark, the hero, the monster and the marker,
+// and has the monster's name be said with "が現れた！".
 bool MonsterSelect(GameState& s, Random& random);
 
 }  // namespace tolmark::field

@@ -1,6 +1,7 @@
 // What the roll brings besides monsters and the carriage: finds by the roadside, the wandering
 // priest and the travellers, one line a click. The rules are roadside_finds, travellers and
 // card_game; these steps place, draw, talk, ask and end.
+#include "field/field_codes.h"
 #include "field/field_draw.h"
 #include "field/field_operations.h"
 #include "field/roadside_finds.h"
@@ -58,9 +59,9 @@ void ItemSelect(Scenes& c) {
 
 void ItemTurn(Scenes& c) {
   GameState& s = c.s;
-  if (s.PendingAction == 200) {
+  if (s.PendingAction == code::LookAtFind) {
     Tell(c, WhatLiesByTheRoad(s, c.rnd));
-  } else if (InRange(s.PendingAction, 201, 205)) {
+  } else if (InRange(s.PendingAction, code::AteMeat, code::Shouted)) {
     Tell(c, SecondLine(s));
   }
 }

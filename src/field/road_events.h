@@ -51,7 +51,7 @@ enum class StepEvent : std::uint8_t {
   Carriage,            // CarriageSelect: step 299 in chapter 1 before the orc is beaten and
                        // at デモンズ山脈; デモンズ山脈 from step 301 once the demons are beaten
   Boss,                // BossSelect: chapter 1 from step 300, デモンズ山脈 from step 301
-  CarpenterWaits,      // トーテム山 from step 300 in chapter 2 or later: PendingAction 500, BossTurn
+  CarpenterWaits,      // トーテム山 from step 300 in chapter 2 or later: totem::CarpenterComes, BossTurn
   Gate,                // アーウット and モノリス城 from step 300: MoveNextStage
   Checkpoint,          // step 200 on the road to モノリス城: CheckPoint
 };

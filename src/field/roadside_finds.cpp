@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "field/field_codes.h"
 #include "field/road_bag.h"
 #include "model/inventory.h"
 #include "model/numbers.h"
@@ -35,16 +36,16 @@ struct Happening {
 
 // clang-format off
 constexpr std::array<Happening, 10> kHappenings = {{
-  {"なんだ、タダの石ころか……", Effect::None, 40},
-  {"美味そうな肉だな。食って体力回復だぁ！", Effect::Meat, 201},
-  {"糞だ！うげぇ！！臭すぎる……", Effect::None, 40},
-  {"痛たたた……", Effect::Fall, 202},
-  {"と、急に言ってみたり…。つまらんな", Effect::None, 40},
-  {"罠だ！……サイフがぁ！", Effect::Trap, 203},
-  {"これはこれは、いつもお世話になっております", Effect::None, 204},
-  {"そう言ったら何か出てくるといいんだけどな、はぁ…", Effect::None, 40},
-  {"綺麗な色した石だ。まぁ、所詮タダの石だが…", Effect::None, 40},
-  {"うおーーーーーーーー！", Effect::None, 205},
+  {"なんだ、タダの石ころか……", Effect::None, code::ResumeWalking},
+  {"美味そうな肉だな。食って体力回復だぁ！", Effect::Meat, code::AteMeat},
+  {"糞だ！うげぇ！！臭すぎる……", Effect::None, code::ResumeWalking},
+  {"痛たたた……", Effect::Fall, code::Fell},
+  {"と、急に言ってみたり…。つまらんな", Effect::None, code::ResumeWalking},
+  {"罠だ！……サイフがぁ！", Effect::Trap, code::SprungTrap},
+  {"これはこれは、いつもお世話になっております", Effect::None, code::PractisedGreeting},
+  {"そう言ったら何か出てくるといいんだけどな、はぁ…", Effect::None, code::ResumeWalking},
+  {"綺麗な色した石だ。まぁ、所詮タダの石だが…", Effect::None, code::ResumeWalking},
+  {"うおーーーーーーーー！", Effect::None, code::Shouted},
 }};
 // clang-format on
 
@@ -98,19 +99,19 @@ std::string NameOf(const GameState& s, std::int32_t weapon) {
 FindStep RareWeapon(GameState& s, Random& random) {
   const std::int32_t w = DrawFind(RareFinds(s.Destination), random);
   s.BattleRoll = w;
-  if (BagIsFull(s)) return {40, NameOf(s, w) + std::string(find_line::kRareNoRoomSuffix)};
+  if (BagIsFull(s)) return {code::ResumeWalking, NameOf(s, w) + std::string(find_line::kRareNoRoomSuffix)};
   // A rare weapon is never found twice while one is carried or stocked.
   if (Carried(s, w)) return LittleHappening(s, random);
   PutInBag(s, w);
-  return {40, NameOf(s, w) + std::string(find_line::kRareSuffix), true, true};
+  return {code::ResumeWalking, NameOf(s, w) + std::string(find_line::kRareSuffix), true, true};
 }
 
 FindStep OrdinaryWeapon(GameState& s, Random& random) {
   const std::int32_t w = DrawFind(OrdinaryFinds(s.Destination), random);
   s.BattleRoll = w;
-  if (BagIsFull(s)) return {40, NameOf(s, w) + std::string(find_line::kOrdinaryNoRoomSuffix)};
+  if (BagIsFull(s)) return {code::ResumeWalking, NameOf(s, w) + std::string(find_line::kOrdinaryNoRoomSuffix)};
   PutInBag(s, w);
-  return {40, NameOf(s, w) + std::string(find_line::kOrdinarySuffix), true, true};
+  return {code::ResumeWalking, NameOf(s, w) + std::string(find_line::kOrdinarySuffix), true, true};
 }
 
 FindStep Money(GameState& s, Random& random) {
@@ -118,7 +119,7 @@ FindStep Money(GameState& s, Random& random) {
   const std::int32_t a = CLng(static_cast<double>(Int(u * MoneyScale(s.Destination))) * s.Level);
   s.BattleRoll = a;
   AddCapped(s, a, CappedKind::Gold);
-  return {40, Num(a) + std::string(find_line::kMoneySuffix), true, true};
+  return {code::ResumeWalking, Num(a) + std::string(find_line::kMoneySuffix), true, true};
 }
 
 }  // namespace
@@ -158,7 +159,7 @@ std::int32_t MoneyScale(std::int32_t destination) {
 
 void BeginFind(GameState& s) {
   s.EventActive = kTrue;
-  s.PendingAction = 200;
+  s.PendingAction = code::LookAtFind;
 }
 
 FindStep WhatLiesByTheRoad(GameState& s, Random& random) {
@@ -185,31 +186,31 @@ FindStep LittleHappening(GameState& s, Random& random) {
 FindStep SecondLine(GameState& s) {
   const std::string g = Num(s.BattleRoll);
   switch (s.PendingAction) {
-    case 201:
+    case code::AteMeat:
       if (s.HP == kFullStomach) {
         s.HP = Int(s.MaxHP * 0.9);
-        return {40, std::string(find_line::kOvereaten) + Num(s.HP), true, true};
+        return {code::ResumeWalking, std::string(find_line::kOvereaten) + Num(s.HP), true, true};
       }
-      return {40,
+      return {code::ResumeWalking,
               std::string(find_line::kTastyBefore) + g + std::string(find_line::kTastyAfter) +
                   Num(s.HP),
               true, true};
-    case 202:
-      if (s.HP == 1) return {40, std::string(find_line::kSillyStone)};
-      return {40,
+    case code::Fell:
+      if (s.HP == 1) return {code::ResumeWalking, std::string(find_line::kSillyStone)};
+      return {code::ResumeWalking,
               std::string(find_line::kFellBefore) + g + std::string(find_line::kFellAfter) +
                   Num(s.HP),
               true, true};
-    case 203:
+    case code::SprungTrap:
       if (s.Gold == kEmptyPurse) {
         s.Gold = 0;
-        return {40, std::string(find_line::kPurseWasEmpty)};
+        return {code::ResumeWalking, std::string(find_line::kPurseWasEmpty)};
       }
-      return {40,
+      return {code::ResumeWalking,
               std::string(find_line::kDroppedBefore) + g + std::string(find_line::kDroppedAfter),
               true, true};
-    case 204: return {40, std::string(find_line::kGreetingPractice)};
-    case 205: return {40, std::string(find_line::kShoutingIsGood)};
+    case code::PractisedGreeting: return {code::ResumeWalking, std::string(find_line::kGreetingPractice)};
+    case code::Shouted: return {code::ResumeWalking, std::string(find_line::kShoutingIsGood)};
     default: return {s.PendingAction, {}};
   }
 }
@@ -221,7 +222,7 @@ void SettleFindMarks(GameState& s) {
 
 void BeginPriestVisit(GameState& s) {
   s.EventActive = kTrue;
-  s.PendingAction = 120;
+  s.PendingAction = code::PriestGreets;
   s.FieldStop = kTrue;
   s.VisitorPicture = kPriestPicture;
   s.VisitorFrames = 3;
@@ -229,14 +230,14 @@ void BeginPriestVisit(GameState& s) {
 
 FindStep PriestStep(GameState& s) {
   switch (s.PendingAction) {
-    case 120:
-      if (s.HP < s.MaxHP) return {121, std::string(priest_line::kHurt), false};
-      return {40, std::string(priest_line::kBlessing), false};
-    case 121: return {122, std::string(priest_line::kPrayer), false};
-    case 122:
+    case code::PriestGreets:
+      if (s.HP < s.MaxHP) return {code::PriestPrays, std::string(priest_line::kHurt), false};
+      return {code::ResumeWalking, std::string(priest_line::kBlessing), false};
+    case code::PriestPrays: return {code::PriestHeals, std::string(priest_line::kPrayer), false};
+    case code::PriestHeals:
       s.HP = s.MaxHP;
-      return {123, std::string(priest_line::kThanks), true};
-    case 123: return {40, std::string(priest_line::kBlessing), false, true};
+      return {code::PriestBlesses, std::string(priest_line::kThanks), true};
+    case code::PriestBlesses: return {code::ResumeWalking, std::string(priest_line::kBlessing), false, true};
     default: return {s.PendingAction, {}};
   }
 }

@@ -1,8 +1,8 @@
-// Something by the roadside (ItemSelect, ItemTurn 200..205) and the wandering priest
-// (PriestSelect, PriestTurn 120..123): the weapons found by destination, money by level, the
-// ten little happenings with their second lines, and the priest's healing. Each function rolls
-// or applies one step on the game state and hands back what is said next; the step functions
-// draw, say and refresh.
+// Something by the roadside (ItemSelect, ItemTurn LookAtFind..205) and the wandering priest
+// (PriestSelect, PriestTurn PriestGreets..PriestBlesses): the weapons found by destination, money
+// by level, the ten little happenings with their second lines, and the priest's healing. Each
+// function rolls or applies one step on the game state and hands back what is said next; the step
+// functions draw, say and refresh.
 #pragma once
 
 #include <cstdint>
@@ -40,22 +40,22 @@ FindRange RareFinds(std::int32_t destination);
 // until it is at least first (トーテム山's ordinary finds take the first draw).
 std::int32_t DrawFind(FindRange range, Random& random);
 
-// The money found on the road at each level: Int(u × S) × Level with S by destination (500,
+// The money found on the road at each level: Int(u × S) × Level with S by destination (BossAppears,
 // 1000, 2000, 3000; the castle's for a destination the road does not know).
 std::int32_t MoneyScale(std::int32_t destination);
 
-// ItemSelect: somebody's find by the road. EventActive set, PendingAction 200. The step function
-// places the blank picture (PlaceBlankVisitor), draws the landmark, the hero, it and the marker,
-// and the hero says find_line::kWhatsThis.
+// ItemSelect: somebody's find by the road. EventActive set, PendingAction LookAtFind. The step
+// function places the blank picture (PlaceBlankVisitor), draws the landmark, the hero, it and the
+// marker, and the hero says find_line::kWhatsThis.
 void BeginFind(GameState& s);
 
-// ItemTurn at 200, what it is. Reseeds and draws r = Int(Rnd × 101) (kept in HitRoll):
-// 0 a rare weapon (its draws, then a little happening in its place when it is already carried
-// in the bag or stocked in the shop), 1..50 an ordinary weapon, 51..60 money (one draw u),
-// 61..100 a little happening (t = Int(Rnd × 10), then the draw of its effect where it has one).
-// A full bag takes no weapon. A weapon found is marked collected. BattleRoll keeps the weapon,
-// the money or the amount healed, lost or dropped. Next 40, or 201..205 for a happening with a
-// second line.
+// ItemTurn at LookAtFind, what it is. Reseeds and draws r = Int(Rnd × 101) (kept in HitRoll): 0 a
+// rare weapon (its draws, then a little happening in its place when it is already carried in the
+// bag or stocked in the shop), 1..50 an ordinary weapon, 51..60 money (one draw u), 61..100 a
+// little happening (t = Int(Rnd × 10), then the draw of its effect where it has one). A full bag
+// takes no weapon. A weapon found is marked collected. BattleRoll keeps the weapon, the money or
+// the amount healed, lost or dropped. Next ResumeWalking, or AteMeat..Shouted for a happening with
+// a second line.
 FindStep WhatLiesByTheRoad(GameState& s, Random& random);
 
 // A little happening on its own (what the rare weapon already carried turns into). Draws t and
@@ -65,22 +65,23 @@ FindStep WhatLiesByTheRoad(GameState& s, Random& random);
 // there is, and a purse left empty is marked as Gold -1.
 FindStep LittleHappening(GameState& s, Random& random);
 
-// ItemTurn at 201..205, the happening's second line; no draw. The marks are settled here: a full
-// stomach leaves Int(MaxHP × 0.9), an empty purse 0. Next 40; a code without a second line
-// says nothing (empty line) and leaves the code.
+// ItemTurn at AteMeat..Shouted, the happening's second line; no draw. The marks are settled here: a
+// full stomach leaves Int(MaxHP × 0.9), an empty purse 0. Next ResumeWalking; a code without a
+// second line says nothing (empty line) and leaves the code.
 FindStep SecondLine(GameState& s);
 
 // The marks of a find (HP -1, Gold -1) stand only until the next click. Whatever leaves the road
 // before that click (the wagon home, the gate) settles them first, as the click would.
 void SettleFindMarks(GameState& s);
 
-// PriestSelect: the priest steps up. EventActive and FieldStop set, PendingAction 120, the
+// PriestSelect: the priest steps up. EventActive and FieldStop set, PendingAction PriestGreets, the
 // priest's picture with three frames. The step function places the visitor, draws the landmark,
 // the hero, the priest and the marker, and the priest says priest_line::kHello.
 void BeginPriestVisit(GameState& s);
 
-// PriestTurn at 120..123: the blessing at full HP (next 40), or the healing in three more clicks
-// that ends with full HP. No draw. An empty line for a code the visit does not know.
+// PriestTurn at PriestGreets..PriestBlesses: the blessing at full HP (next ResumeWalking), or the
+// healing in three more clicks that ends with full HP. No draw. An empty line for a code the visit
+// does not know.
 FindStep PriestStep(GameState& s);
 
 // The picture of the wandering priest.

@@ -7,6 +7,7 @@
 
 #include "art/picture_names.h"
 #include "field/card_game.h"
+#include "field/field_codes.h"
 #include "field/road_bag.h"
 #include "model/inventory.h"
 #include "model/monsters.h"
@@ -456,7 +457,7 @@ EventStep SellerTalk(GameState& s, Random& random) {
 EventStep BeastTalk(GameState& s) {
   switch (s.EventCode) {
     case 100: {
-      s.PendingAction = 1;
+      s.PendingAction = code::AnnounceHeroBlow;
       EventStep step = LineStep(s.MonsterName + std::string(kAppearsSuffix));
       step.act = EventAct::Fight;
       return step;
@@ -525,7 +526,7 @@ bool ChooseTraveller(GameState& s, Random& random) {
   }
   s.VisitorFrames = s.VisitorPicture == kDemonPicture ? 2 : 3;
   s.FieldStop = who == Beast ? kFalse : kTrue;
-  s.PendingAction = 300;
+  s.PendingAction = code::TravellerTalks;
   s.EventCode = 100;
   s.FieldEventItem = k;
   return true;
@@ -553,7 +554,7 @@ void EndEncounter(GameState& s) {
   s.TickFromDialogue = kTrue;
   s.EventCode = 9999;
   s.FieldEventItem = 99999;
-  s.PendingAction = 40;
+  s.PendingAction = code::ResumeWalking;
 }
 
 const TravellerLines* LinesOf(std::int32_t picture) {

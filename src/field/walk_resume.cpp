@@ -2,7 +2,9 @@
 #include "field/walk_resume.h"
 
 #include "field/boss_select.h"
+#include "field/field_codes.h"
 #include "field/field_layout.h"
+#include "model/numbers.h"
 
 namespace tolmark::field {
 
@@ -14,14 +16,14 @@ bool ResumeWalk(GameState& s) {
   }
   s.EventActive = kFalse;
   s.CommandBusy = kFalse;
-  s.PendingAction = 0;
+  s.PendingAction = code::Walking;
   return false;
 }
 
 bool TickIdles(const GameState& s) {
-  const std::int32_t code = s.PendingAction;
-  return (s.Homebound != kFalse && code == 105) || (code >= 700 && code <= 799) ||
-         (code >= 900 && code <= 902);
+  const std::int32_t step = s.PendingAction;
+  return (s.Homebound != kFalse && step == code::HomeboundAboard) ||
+         InRange(step, code::HomeFirst, code::HomeLast) || code::EndQuestionOpen(step);
 }
 
 int StandingAnimationKind(const GameState& s) {
