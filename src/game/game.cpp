@@ -10,14 +10,19 @@
 
 namespace tolmark {
 
-Game::Game(Desktop& desktop, Random& random)
-    : desktop_(desktop), random_(random), scenes_{state_, desktop_, random_, kSceneList, {}} {
+Game::Game(Desktop& desktop, Random& random, std::span<const SceneRow* const> scenes)
+    : desktop_(desktop), random_(random), scenes_{state_, desktop_, random_, scenes, {}} {
   desktop_.SetEventSink(this);
 }
 
 Game::~Game() { desktop_.SetEventSink(nullptr); }
 
-void Game::Start() { kSceneList.front()->startUp(scenes_); }
+void Game::Start() { scenes_.rows.front()->startUp(scenes_); }
+
+bool Game::IsSceneWindow(Window window) const {
+  const SceneRow* row = RowOf(scenes_, window);
+  return row != nullptr && row->window == window;
+}
 
 void Game::MouseDown(Window window, int button) {
   if (window == Window::frmYes || window == Window::frmNo) {

@@ -2,6 +2,9 @@
 // it is given. Every input of the player arrives here through DesktopEvents.
 #pragma once
 
+#include <span>
+
+#include "game/scene_list.h"
 #include "model/game_state.h"
 #include "model/random.h"
 #include "present/desktop.h"
@@ -11,7 +14,9 @@ namespace tolmark {
 
 class Game final : public DesktopEvents {
  public:
-  Game(Desktop& desktop, Random& random);
+  // The game's own scenes, unless a test brings a list of its own.
+  Game(Desktop& desktop, Random& random,
+       std::span<const SceneRow* const> scenes = kSceneList);
   ~Game() override;
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
@@ -38,6 +43,8 @@ class Game final : public DesktopEvents {
   Desktop& desktop_;
   Random& random_;
   Scenes scenes_;  // what every scene routine works on: the three above, the scenes, the menus
+
+  bool IsSceneWindow(Window window) const;
 };
 
 }  // namespace tolmark

@@ -220,7 +220,7 @@ void HeadlessDesktop::CloseWindow(Window window) {
   WindowState& state = StateOf(window);
   if (!state.open) return;
   state = WindowState{};
-  if (IsSceneWindow(window)) timers_.StopAll(window);
+  timers_.StopAll(window);  // a scene window's timers go with it; other windows have none
   if (focused_ == window) focused_.reset();
   WriteLine("close " + std::string(WindowName(window)));
 }

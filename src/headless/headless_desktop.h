@@ -133,7 +133,7 @@ class HeadlessDesktop : public Desktop {
   bool anotherCopy_ = false;
   std::int64_t now_ = 0;
   SceneTimers timers_;
-  std::array<WindowState, kWindowCount> windows_{};
+  std::array<WindowState, kWindowLimit> windows_{};
   std::optional<Window> focused_;
   std::optional<Menu> lastMenu_;
   struct QueuedInput {

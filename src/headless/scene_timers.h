@@ -45,7 +45,7 @@ class SceneTimers {
   static std::size_t IndexOf(Window scene, Timer timer) {
     return static_cast<std::size_t>(scene) * 2 + (timer == Timer::Timer1 ? 0 : 1);
   }
-  std::array<Slot, kWindowCount * 2> slots_{};
+  std::array<Slot, kWindowLimit * 2> slots_{};
 };
 
 }  // namespace tolmark

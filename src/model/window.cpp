@@ -2,6 +2,7 @@
 #include "model/window.h"
 
 #include <array>
+#include <string>
 
 namespace tolmark {
 namespace {
@@ -12,13 +13,28 @@ constexpr std::array<std::string_view, kWindowCount> kNames = {
     "frmOrder",    "frmFStatus", "frmFItem", "frmABuy",    "frmASell",
 };
 
+// "window17" and on: the windows of a scene defined outside the game.
+const std::array<std::string, kWindowLimit>& OtherNames() {
+  static const std::array<std::string, kWindowLimit> names = [] {
+    std::array<std::string, kWindowLimit> n;
+    for (int i = kWindowCount; i < kWindowLimit; ++i) {
+      n[static_cast<std::size_t>(i)] = "window" + std::to_string(i);
+    }
+    return n;
+  }();
+  return names;
+}
+
 }  // namespace
 
-std::string_view WindowName(Window w) { return kNames.at(static_cast<std::size_t>(w)); }
+std::string_view WindowName(Window w) {
+  const auto i = static_cast<std::size_t>(w);
+  return i < kNames.size() ? kNames[i] : std::string_view(OtherNames().at(i));
+}
 
 std::optional<Window> WindowFromName(std::string_view name) {
-  for (std::size_t i = 0; i < kNames.size(); ++i) {
-    if (kNames[i] == name) return static_cast<Window>(i);
+  for (int i = 0; i < kWindowLimit; ++i) {
+    if (WindowName(static_cast<Window>(i)) == name) return static_cast<Window>(i);
   }
   return std::nullopt;
 }

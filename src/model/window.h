@@ -31,6 +31,11 @@ enum class Window {
 inline constexpr int kWindowCount = 17;
 static_assert(static_cast<int>(Window::frmASell) + 1 == kWindowCount, "a window without a name");
 
+// A scene defined outside the game (a test's own) numbers its windows after the game's, below
+// kWindowLimit: the in-memory desktop keeps room for them, and their names are "window17" and on.
+inline constexpr int kWindowLimit = 32;
+constexpr Window WindowAfterTheGames(int n) { return static_cast<Window>(kWindowCount + n); }
+
 // The window's name as the game and its transcripts write it ("frmShop", ...).
 std::string_view WindowName(Window w);
 std::optional<Window> WindowFromName(std::string_view name);
