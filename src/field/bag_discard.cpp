@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "field/field_codes.h"
+#include "field/roads.h"
 #include "field/travellers.h"
 #include "model/inventory.h"
 #include "model/numbers.h"
@@ -24,7 +25,8 @@ bool BuyerWaits(const GameState& s) {
 }  // namespace
 
 bool MayDiscard(const GameState& s) {
-  const bool atTheCastleGate = s.FieldSteps == 300 && s.Destination == 3;
+  const bool atTheCastleGate =
+      s.FieldSteps == 300 && RoadTo(s.Destination).end == RoadEnd::CastleGate;
   return !atTheCastleGate && s.StoryState != 7 && s.CommandBusy != kTrue && !BuyerWaits(s);
 }
 

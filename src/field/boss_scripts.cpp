@@ -6,6 +6,7 @@
 
 #include "field/carriage_rules.h"
 #include "field/field_codes.h"
+#include "field/roads.h"
 #include "model/inventory.h"
 
 #include "scene/step_rows.h"
@@ -103,17 +104,15 @@ constexpr std::int32_t kHammerOwed = 2;
 
 BossScript BossScriptFor(std::int32_t destination, std::int32_t chapter,
                          std::int32_t storyState) {
-  switch (destination) {
-    case 1:
+  switch (RoadTo(destination).boss) {
+    case BossScene::Totem:
       if (chapter >= 2) return kTotemLater;
       return storyState == kHammerOwed ? BossScript(kTotemHammerOwed) : BossScript(kTotemOrc);
-    case 3:
-      return kCastleRoad;
-    case 4:
-      return kDemons;
-    default:
-      return {};
+    case BossScene::CastleRoad: return kCastleRoad;
+    case BossScene::Demons: return kDemons;
+    case BossScene::None: return {};
   }
+  return {};
 }
 
 const BossRow* FindBossRow(BossScript script, std::int32_t code) {

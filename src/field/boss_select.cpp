@@ -2,19 +2,21 @@
 #include "field/boss_select.h"
 
 #include "field/field_codes.h"
+#include "field/roads.h"
 #include "model/monsters.h"
 
 namespace tolmark::field {
 
 BossArrival BossFor(std::int32_t destination, Flag homebound) {
-  switch (destination) {
-    case 1: return {kOrcPicture, code::BossAppears};
-    case 3: return {kDragonPicture, code::BossAppears};
-    case 4:
+  switch (RoadTo(destination).boss) {
+    case BossScene::Totem: return {kOrcPicture, code::BossAppears};
+    case BossScene::CastleRoad: return {kDragonPicture, code::BossAppears};
+    case BossScene::Demons:
       if (homebound != kFalse) return {kGaleTruePicture, code::demons::TrueFormFights};
       return {kGaleFirstPicture, code::BossAppears};
-    default: return {};
+    case BossScene::None: return {};
   }
+  return {};
 }
 
 bool BossSelect(GameState& s) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "field/field_codes.h"
 #include "model/game_state.h"
 
 namespace tolmark::field {
@@ -19,7 +20,7 @@ inline constexpr std::int32_t kGaleTruePicture = 119;     // 魔族ガイル, af
 // Picture -1 for a road without a boss.
 struct BossArrival {
   std::int32_t picture = -1;
-  std::int32_t firstCode = 500;
+  std::int32_t firstCode = code::BossAppears;
 };
 BossArrival BossFor(std::int32_t destination, Flag homebound);
 

@@ -9,6 +9,7 @@
 #include "field/field_codes.h"
 #include "field/field_draw.h"
 #include "field/field_operations.h"
+#include "field/roads.h"
 #include "scene/small_windows.h"
 
 namespace tolmark::field {
@@ -150,11 +151,11 @@ void BossTurn(Scenes& c) {
     Line(c, row->speaker, BossRowLine(*row, s), row->next);
     return;
   }
-  switch (s.Destination) {
-    case destination::kTotem: TotemActs(c); return;
-    case destination::kCastle: CastleRoadActs(c); return;
-    case destination::kDemons: DemonsActs(c); return;
-    default: return;
+  switch (RoadTo(s.Destination).boss) {
+    case BossScene::Totem: TotemActs(c); return;
+    case BossScene::CastleRoad: CastleRoadActs(c); return;
+    case BossScene::Demons: DemonsActs(c); return;
+    case BossScene::None: return;
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include "field/battle_rules.h"
 #include "field/field_codes.h"
+#include "field/roads.h"
 #include "model/numbers.h"
 
 namespace tolmark::field {
@@ -48,13 +49,9 @@ double StepsWalked(const GameState& s) {
 
 std::optional<std::int32_t> CarriageFare(const GameState& s) {
   const double steps = StepsWalked(s);
-  switch (s.Destination) {
-    case 1: return FareFrom(steps + 500);
-    case 2: return FareFrom(steps * 3 + 1000);
-    case 3: return FareFrom(steps * 10 + 5000);
-    case 4: return FareFrom(steps * 15 + 10000);
-    default: return std::nullopt;
-  }
+  const Fare fare = RoadTo(s.Destination).fare;
+  if (fare.base == 0) return std::nullopt;
+  return FareFrom(steps * fare.perStep + fare.base);
 }
 
 void SetCarriageFare(GameState& s) {
@@ -76,16 +73,14 @@ CarriageCall ClassifyCarriage(const GameState& s) {
   if (s.PendingAction == code::SentToCarriage) return CarriageCall::SentFromCheckpoint;
   if (s.PendingAction == code::OfferBossRide) return CarriageCall::AfterBossScene;
   if (s.FieldSteps != kWarningStep) return CarriageCall::PlainOffer;
-  // At step 299 the driver knows what lies ahead: nothing at all before the carpenters' errand
-  // or once the demons are beaten, and danger before the orc and before the demons.
-  if ((s.Destination == 1 && s.StoryState == 0) ||
-      (s.Destination == 4 && s.DemonsDefeated == kTrue)) {
-    return CarriageCall::NothingBeyond;
-  }
+  // At step 299 the driver knows what lies ahead: on some roads nothing at all, and danger
+  // before the orc and on the road that warns.
+  const Road& road = RoadTo(s.Destination);
+  if (road.nothingBeyond != nullptr && road.nothingBeyond(s)) return CarriageCall::NothingBeyond;
   if (s.Chapter == 1 && s.StepEventDone == kFalse && s.StoryState < 2) {
     return CarriageCall::Warning;
   }
-  if (s.Destination == 4 && s.StepEventDone == kFalse) return CarriageCall::Warning;
+  if (road.carriageWarns && s.StepEventDone == kFalse) return CarriageCall::Warning;
   return CarriageCall::PlainOffer;
 }
 

@@ -5,6 +5,7 @@
 
 #include "field/carriage_rules.h"
 #include "field/field_codes.h"
+#include "field/roads.h"
 #include "model/numbers.h"
 #include "present/shapes.h"
 
@@ -26,11 +27,7 @@ std::int32_t StandOnFloor(const ScreenMetrics& m, std::int32_t picture) {
 }  // namespace
 
 std::int32_t LandmarkPictureFor(std::int32_t destination) {
-  switch (destination) {
-    case 2: return 5;  // the town
-    case 3: return 3;  // the castle
-    default: return 4;  // the mountains
-  }
+  return RoadTo(destination).landmark;
 }
 
 void ApplyStageLayout(GameState& s, const ScreenMetrics& m) {

@@ -2,6 +2,7 @@
 #include "field/gate_rules.h"
 
 #include "field/field_codes.h"
+#include "field/roads.h"
 #include "field/roadside_finds.h"
 
 #include "model/inventory.h"
@@ -11,19 +12,13 @@ namespace tolmark::field {
 bool ReachTheGate(GameState& s) {
   s.EventActive = kTrue;
   // Only a merchant bringing the king's whole order meets the dragon, and only once a trip.
-  const bool opens = s.Destination == 2 || s.GameCleared == kTrue ||
+  const bool opens = RoadTo(s.Destination).end == RoadEnd::TownGate || s.GameCleared == kTrue ||
                      OrderReadyInBag(s) == kFalse || s.BossBeatenThisTrip != kFalse;
   if (opens) s.PendingAction = code::SayArrived;
   return opens;
 }
 
-std::string_view ArrivalLine(std::int32_t destination) {
-  switch (destination) {
-    case 2: return "商業の街アーウットに着いたぞ";
-    case 3: return "モノリス城に着いたぞ";
-    default: return {};
-  }
-}
+std::string_view ArrivalLine(std::int32_t destination) { return RoadTo(destination).arrival; }
 
 void GoThroughTheGate(GameState& s) {
   SettleFindMarks(s);  // the town or castle sees real values, never a find's marks

@@ -4,26 +4,12 @@
 #include <algorithm>
 
 #include "field/field_codes.h"
+#include "field/roads.h"
 #include "model/monsters.h"
 #include "model/numbers.h"
 #include "model/random.h"
 
 namespace tolmark::field {
-namespace {
-
-// Pictures by destination (rows 1..4), stretch and roll: each stretch shifts the three
-// monsters of the previous one by one place towards the stronger.
-// clang-format off
-constexpr std::array<std::array<std::array<std::int32_t, 3>, 3>, 4> kRoadMonsters = {{
-  //  first stretch        second stretch        third stretch
-  {{{167,   9,  11}, {  9,  11, 131}, { 11, 131,   6}}},  // トーテム山: スラーム .. 空手カブト
-  {{{148, 102, 111}, {102, 111, 161}, {111, 161, 172}}},  // アーウット: 虹蛸 .. クジラ戦車
-  {{{117, 164, 128}, {164, 128, 150}, {128, 150, 143}}},  // モノリス城: ハーミット .. デュラン
-  {{{153, 105,   0}, {105,   0, 108}, {  0, 108, 156}}},  // デモンズ山脈: オーク .. ロボット兵
-}};
-// clang-format on
-
-}  // namespace
 
 int StretchOf(std::int32_t fieldSteps) {
   if (fieldSteps <= 100) return 0;
@@ -37,11 +23,8 @@ std::int32_t StageLevel(std::int32_t fieldSteps) {
 }
 
 std::int32_t RoadMonsterPicture(std::int32_t destination, int stretch, int r) {
-  if (destination < 1 || destination > 4 || stretch < 0 || stretch > 2 || r < 0 || r > 2) {
-    return -1;
-  }
-  return kRoadMonsters[static_cast<std::size_t>(destination - 1)][static_cast<std::size_t>(
-      stretch)][static_cast<std::size_t>(r)];
+  if (stretch < 0 || stretch > 2 || r < 0 || r > 2) return -1;
+  return RoadTo(destination).monsters[static_cast<std::size_t>(stretch)][static_cast<std::size_t>(r)];
 }
 
 ChapterScaling ChapterScalingOf(std::int32_t chapter, std::int32_t destination) {
@@ -76,14 +59,7 @@ bool MonsterSelect(GameState& s, Random& random) {
   s.MonsterExp = Int(s.MonsterExp * scaling.expFactor);
   s.MonsterGold *= scaling.goldFactor;
 
-  // The farther the road, the more a fight there teaches.
-  switch (s.Destination) {
-    case 1: s.MonsterExp += IntDiv(s.FieldSteps, 30); break;
-    case 2: s.MonsterExp += IntDiv(s.FieldSteps, 15); break;
-    case 3: s.MonsterExp += s.FieldSteps; break;
-    case 4: s.MonsterExp = CLng(Int(s.FieldSteps * 1.5) + s.MonsterExp); break;
-    default: break;
-  }
+  s.MonsterExp = RoadTo(s.Destination).fightExp(s.FieldSteps, s.MonsterExp);
 
   // A merchant who lets the game play itself earns a fifth less.
   if (s.AutoMode != kFalse) {

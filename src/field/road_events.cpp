@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 
+#include "field/roads.h"
 #include "model/numbers.h"
 #include "model/random.h"
 
@@ -67,16 +68,17 @@ StepRule StepRuleFor(const GameState& s) {
     return {StepEvent::Carriage, true};
   }
   if (n >= kLastStep && s.Chapter == 1) return {StepEvent::Boss, false};
-  if (n >= kLastStep && s.Destination == 1) return {StepEvent::CarpenterWaits, false};
-  if (n >= kLastStep && (s.Destination == 2 || s.Destination == 3)) return {StepEvent::Gate, false};
-  if (n == kCheckpointStep && s.Destination == 3 && stepFresh) {
+  const Road& road = RoadTo(s.Destination);
+  if (n >= kLastStep && road.boss == BossScene::Totem) return {StepEvent::CarpenterWaits, false};
+  if (n >= kLastStep && road.end != RoadEnd::OpenCountry) return {StepEvent::Gate, false};
+  if (n == kCheckpointStep && road.end == RoadEnd::CastleGate && stepFresh) {
     return {StepEvent::Checkpoint, true};
   }
-  if (n == kWarningStep && s.Destination == 4 && stepFresh) {
+  if (n == kWarningStep && road.carriageWarns && stepFresh) {
     return {StepEvent::Carriage, true};
   }
   // At デモンズ山脈 step 300 itself is still open road; what waits comes one step later.
-  if (n > kLastStep && s.Destination == 4) {
+  if (n > kLastStep && road.boss == BossScene::Demons) {
     if (s.DemonsDefeated != kTrue) return {StepEvent::Boss, false};
     return {StepEvent::Carriage, true};
   }

@@ -124,21 +124,9 @@ FindStep Money(GameState& s, Random& random) {
 
 }  // namespace
 
-FindRange OrdinaryFinds(std::int32_t destination) {
-  switch (destination) {
-    case 1: return {0, 12};
-    case 2: return {21, 32};
-    default: return {41, 52};
-  }
-}
+FindRange OrdinaryFinds(std::int32_t destination) { return RoadTo(destination).ordinaryFinds; }
 
-FindRange RareFinds(std::int32_t destination) {
-  switch (destination) {
-    case 1: return {13, 17};
-    case 2: return {33, 37};
-    default: return {53, 57};
-  }
-}
+FindRange RareFinds(std::int32_t destination) { return RoadTo(destination).rareFinds; }
 
 std::int32_t DrawFind(FindRange range, Random& random) {
   std::int32_t w = 0;
@@ -149,12 +137,7 @@ std::int32_t DrawFind(FindRange range, Random& random) {
 }
 
 std::int32_t MoneyScale(std::int32_t destination) {
-  switch (destination) {
-    case 1: return 500;
-    case 2: return 1000;
-    case 4: return 3000;
-    default: return 2000;
-  }
+  return RoadTo(destination).moneyScale;
 }
 
 void BeginFind(GameState& s) {

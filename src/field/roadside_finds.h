@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "field/roads.h"
 #include "model/game_state.h"
 
 namespace tolmark {
@@ -29,10 +30,6 @@ struct FindStep {
 // The weapons of the roadside by destination: ordinary finds and rare ones (catalogue indices,
 // each equally likely). デモンズ山脈 shares the castle road's; a destination the road does not
 // know finds what the castle road finds.
-struct FindRange {
-  std::int32_t first;
-  std::int32_t last;
-};
 FindRange OrdinaryFinds(std::int32_t destination);
 FindRange RareFinds(std::int32_t destination);
 

@@ -9,6 +9,7 @@
 #include "field/card_game.h"
 #include "field/field_codes.h"
 #include "field/road_bag.h"
+#include "field/roads.h"
 #include "model/inventory.h"
 #include "model/monsters.h"
 #include "model/numbers.h"
@@ -128,24 +129,7 @@ constexpr bool TravellersAreWalkers() {
 }
 static_assert(TravellersAreWalkers());
 
-// Rumours by destination and story: the lines one a click, the last one closing.
-struct Rumour {
-  std::int32_t destination;
-  int variant;  // 0, or 1 for the later story (トーテム山 after chapter 1, the demons beaten)
-  std::array<std::string_view, 4> lines;  // empty lines past the end
-};
-
 // clang-format off
-constexpr std::array<Rumour, 6> kRumours = {{
-  {1, 0, {"知ってるか？", "トーテム山の麓で、オークが暴れているらしいぞ", "行くなら気をつける事だな"}},
-  {1, 1, {"トーテム山の麓で暴れていたオークが", "誰かの手によって倒されたらしいぞ", "これで麓の住人も安心だな"}},
-  {2, 0, {"この先には商業の街アーウットがあるぜ", "いろいろ売ってるが、値段が変動するから", "安い物を買うようにしないとな"}},
-  {3, 0, {"モノリス国は大量の武器を必要としているらしい", "なんだか、モンスターが攻めて来るとか…",
-          "武器商人なんかやってると、", "モンスターに狙われるかもな"}},
-  {4, 1, {"この先の魔族が倒されたらしいぞ！", "そこには呪われた武器が落ちているらしい", "魔族がいた付近には、行かない方がいいな"}},
-  {4, 0, {"この先には魔族がいるって噂だぜ！", "すげぇ強いらしいから、", "行くなら、準備を整えて行った方がいいぜ！"}},
-}};
-
 constexpr std::array<std::string_view, 3> kWarningLines = {
   "5聖獣と呼ばれる魔族には気をつけてくださいね",
   "いい武器を持っているとか言う噂も聞きますが、",
@@ -205,22 +189,13 @@ std::int32_t Price(const GameState& s, std::int32_t weapon) {
   return s.Catalogue[static_cast<std::size_t>(weapon)].Price;
 }
 
-// A weapon of the seller's range by destination: Int(Rnd × 18) at トーテム山; at アーウット
-// Int(Rnd × 38) until it is at least 20; elsewhere Int(Rnd × 58) until it is at least 40.
+// A weapon of the seller's range on the road he walks.
 std::int32_t DrawSellersWeapon(std::int32_t destination, Random& random) {
-  std::int32_t n = 58;
-  std::int32_t least = 40;
-  if (destination == 1) {
-    n = 18;
-    least = 0;
-  } else if (destination == 2) {
-    n = 38;
-    least = 20;
-  }
+  const SellerRange range = RoadTo(destination).sellers;
   std::int32_t w = 0;
   do {
-    w = Draw(random, n);
-  } while (w < least);
+    w = Draw(random, range.draws);
+  } while (w < range.least);
   return w;
 }
 
@@ -296,8 +271,7 @@ bool Arrives(GameState& s, Traveller who, Random& random) {
       s.VisitorPicture = kBagSellerPicture;
       return true;
     case Demon:
-      if ((s.Destination != 3 && s.Destination != 4) || s.Reputation < kDemonPrice ||
-          AtTheLimit(s)) {
+      if (!RoadTo(s.Destination).demonWalks || s.Reputation < kDemonPrice || AtTheLimit(s)) {
         return false;
       }
       s.VisitorPicture = kDemonPicture;
@@ -367,24 +341,19 @@ EventStep DemonTalk(GameState& s) {
   }
 }
 
-const Rumour& RumourFor(const GameState& s) {
-  int variant = 0;
-  if (s.Destination == 1 && s.Chapter != 1) variant = 1;
-  if (s.Destination == 4 && s.DemonsDefeated == kTrue) variant = 1;
-  for (const Rumour& r : kRumours) {
-    if (r.destination == s.Destination && r.variant == variant) return r;
-  }
-  return kRumours[3];  // a road the rumours do not know: the castle's talk
+const RumourLines& RumourFor(const GameState& s) {
+  const Road& road = RoadTo(s.Destination);
+  const bool later = road.storyMovedOn != nullptr && road.storyMovedOn(s);
+  return later ? road.laterRumours : road.rumours;
 }
 
 EventStep RumourTalk(GameState& s) {
-  const Rumour& rumour = RumourFor(s);
+  const RumourLines& rumour = RumourFor(s);
   const std::int32_t i = s.EventCode - 100;
-  const auto count = static_cast<std::int32_t>(
-      std::count_if(rumour.lines.begin(), rumour.lines.end(),
-                     [](std::string_view l) { return !l.empty(); }));
+  const auto count = static_cast<std::int32_t>(std::count_if(
+      rumour.begin(), rumour.end(), [](std::string_view l) { return !l.empty(); }));
   if (i < 0 || i >= count) return {};
-  const std::string_view line = rumour.lines[static_cast<std::size_t>(i)];
+  const std::string_view line = rumour[static_cast<std::size_t>(i)];
   if (i == count - 1) return Closing(line);
   return Say(s, std::string(line), s.EventCode + 1);
 }
@@ -496,15 +465,7 @@ Traveller TravellerOf(std::int32_t k) {
 
 std::int32_t BagPrice(std::int32_t bagCapacity) { return (bagCapacity - 9) * 2000; }
 
-std::int32_t CardStakeOf(std::int32_t destination) {
-  switch (destination) {
-    case 1: return 100;
-    case 2: return 1000;
-    case 3: return 5000;
-    case 4: return 10000;
-    default: return 0;
-  }
-}
+std::int32_t CardStakeOf(std::int32_t destination) { return RoadTo(destination).cardStake; }
 
 void CharaSelect(GameState& s, Random& random) {
   s.VisitorPicture = kTravellerLooks[static_cast<std::size_t>(Draw(random, 10))];
