@@ -8,9 +8,15 @@
 #include "model/numbers.h"
 #include "model/progression.h"
 #include "model/random.h"
+#include "scene/small_windows.h"
 
 namespace tolmark::field {
 namespace {
+
+// Every line of the fight is the hero's own.
+Outcome HeroSays(std::int32_t next, std::string line) {
+  return Says(Speaker::Hero, std::move(line), next);
+}
 
 // Int(Rnd × n): a whole number from 0 to n - 1.
 std::int32_t Draw(Random& random, std::int32_t n) { return Int(random.Rnd() * n); }
@@ -46,12 +52,12 @@ std::int32_t Evasion(std::int32_t monsterSpeed, std::int32_t heroSpeed) {
   return static_cast<std::int32_t>(std::clamp<std::int64_t>(gap / 5, 0, 20));
 }
 
-BattleStep AnnounceHeroBlow(GameState& s, Random& random) {
+Outcome AnnounceHeroBlow(GameState& s, Random& random) {
   random.Reseed();
   const std::int32_t e = Evasion(s.MonsterSpeed, s.Speed);
   const std::int32_t h = Draw(random, kHitRolls);
   s.HitRoll = h;
-  BattleStep step{code::LandHeroBlow, std::string(battle_line::kHeroAttacks)};
+  Outcome step = HeroSays(code::LandHeroBlow, std::string(battle_line::kHeroAttacks));
   if (h + e >= kMissFrom) {
     s.Damage = kMissed;
     return step;
@@ -70,19 +76,20 @@ BattleStep AnnounceHeroBlow(GameState& s, Random& random) {
   return step;
 }
 
-BattleStep LandHeroBlow(GameState& s) {
+Outcome LandHeroBlow(GameState& s) {
   if (s.Damage == 0) {
-    return {code::AnnounceMonsterBlow, s.MonsterName + std::string(battle_line::kNoEffectSuffix)};
+    return HeroSays(code::AnnounceMonsterBlow,
+                    s.MonsterName + std::string(battle_line::kNoEffectSuffix));
   }
-  if (s.Damage < 0) return {code::AnnounceMonsterBlow, std::string(battle_line::kDodged)};
+  if (s.Damage < 0) return HeroSays(code::AnnounceMonsterBlow, std::string(battle_line::kDodged));
   SubtractFrom(s.MonsterHP, s.Damage);
   // A monster left at exactly 0 HP still stands; only a blow below 0 fells it.
   const std::int32_t next = s.MonsterHP < 0 ? code::MonsterFalls : code::AnnounceMonsterBlow;
-  return {next, s.MonsterName + std::string(battle_line::kDamageTo) + Num(s.Damage) +
-                    std::string(battle_line::kDamageSuffix)};
+  return HeroSays(next, s.MonsterName + std::string(battle_line::kDamageTo) + Num(s.Damage) +
+                    std::string(battle_line::kDamageSuffix));
 }
 
-BattleStep AnnounceMonsterBlow(GameState& s, Random& random) {
+Outcome AnnounceMonsterBlow(GameState& s, Random& random) {
   random.Reseed();
   const std::int32_t e = Evasion(s.MonsterSpeed, s.Speed);
   const std::int32_t h = Draw(random, kHitRolls);
@@ -90,14 +97,14 @@ BattleStep AnnounceMonsterBlow(GameState& s, Random& random) {
   const std::string attacks = s.MonsterName + std::string(battle_line::kMonsterAttacksSuffix);
   if (h + e > kMissFrom - 1) {
     s.Damage = kMissed;
-    return {code::TellMonsterBlow, attacks};
+    return HeroSays(code::TellMonsterBlow, attacks);
   }
   const std::int32_t c = Draw(random, 100);
   s.BattleRoll = c;
   if (MonsterStrongBlow(c)) {
     s.Damage = MonsterHeavyBlow(s, 1.5, random);
     TakeFromHP(s, s.Damage);
-    return {code::TellMonsterBlow, std::string(battle_line::kMonsterStrongBlow)};
+    return HeroSays(code::TellMonsterBlow, std::string(battle_line::kMonsterStrongBlow));
   }
   const std::int32_t k = Draw(random, 2);
   const std::int64_t plain =
@@ -105,51 +112,59 @@ BattleStep AnnounceMonsterBlow(GameState& s, Random& random) {
   if (plain >= 1) {
     s.Damage = Saturate(plain);
     TakeFromHP(s, s.Damage);
-    return {code::TellMonsterBlow, attacks};
+    return HeroSays(code::TellMonsterBlow, attacks);
   }
   // A blow that cannot get through the hero's guard: mostly a scratch, sometimes nothing,
   // and one time in five the monster puts its weight behind it.
   switch (Draw(random, 5)) {
     case 0:
       s.Damage = 0;
-      return {code::TellMonsterBlow, attacks};
+      return HeroSays(code::TellMonsterBlow, attacks);
     case 1:
       s.Damage = MonsterHeavyBlow(s, 1.3, random);
       TakeFromHP(s, s.Damage);
-      return {code::TellMonsterBlow, std::string(battle_line::kMonsterStrongBlow)};
+      return HeroSays(code::TellMonsterBlow, std::string(battle_line::kMonsterStrongBlow));
     default:
       s.Damage = 1;
       TakeFromHP(s, 1);
-      return {code::TellMonsterBlow, attacks};
+      return HeroSays(code::TellMonsterBlow, attacks);
   }
 }
 
-BattleStep TellMonsterBlow(const GameState& s) {
-  if (s.Damage == 0) return {code::AnnounceHeroBlow, std::string(battle_line::kNoPain) + Num(s.HP)};
+Outcome TellMonsterBlow(const GameState& s) {
+  if (s.Damage == 0) {
+    return HeroSays(code::AnnounceHeroBlow, std::string(battle_line::kNoPain) + Num(s.HP));
+  }
   if (s.Damage < 0) {
-    return {code::AnnounceHeroBlow, std::string(battle_line::kSawItComing) + Num(s.HP)};
+    return HeroSays(code::AnnounceHeroBlow, std::string(battle_line::kSawItComing) + Num(s.HP));
   }
   const std::int32_t next = s.HP == 0 ? code::HeroCollapses : code::AnnounceHeroBlow;
-  return {next, Num(s.Damage) + std::string(battle_line::kHurtSuffix) + Num(s.HP)};
+  Outcome told = HeroSays(next, Num(s.Damage) + std::string(battle_line::kHurtSuffix) + Num(s.HP));
+  told.refreshWindows = true;  // HP went down when the blow was announced; the windows show it now
+  return told;
 }
 
-BattleStep HeroCollapses(GameState& s) {
+Outcome HeroCollapses(GameState& s) {
   s.AutoMode = kFalse;
-  return {code::CountDefeat, std::string(battle_line::kCollapse)};
+  return HeroSays(code::CountDefeat, std::string(battle_line::kCollapse));
 }
 
-BattleStep MonsterFalls(GameState& s) {
+Outcome MonsterFalls(GameState& s) {
   AddCapped(s, 1, CappedKind::WinsCount);
-  return {code::PayReward, s.MonsterName + std::string(battle_line::kBeatenSuffix)};
+  return HeroSays(code::PayReward, s.MonsterName + std::string(battle_line::kBeatenSuffix));
 }
 
 // The demon's first form only tests the merchant; it carries nothing.
 constexpr std::int32_t kDemonFirstForm = 140;
 
-BattleStep BattleReward(GameState& s, Random& random) {
-  if (s.VisitorPicture == kDemonFirstForm) return {BattleContinuation(s), {}};
+Outcome BattleReward(GameState& s, Random& random) {
+  Outcome step = HeroSays(code::PayReward, {});
+  step.refreshWindows = true;
+  if (s.VisitorPicture == kDemonFirstForm) {
+    step.next = BattleContinuation(s);
+    return step;
+  }
   GainExperience(s, random);
-  BattleStep step;
   if (s.LevelUpPending == kTrue) {
     s.LevelUpPending = kFalse;
     step.next = code::TellLevelUp;
@@ -161,8 +176,8 @@ BattleStep BattleReward(GameState& s, Random& random) {
   return step;
 }
 
-BattleStep AnnounceLevelUp(GameState& s) {
-  return {BattleContinuation(s), std::string(battle_line::kLevelUp)};
+Outcome AnnounceLevelUp(GameState& s) {
+  return HeroSays(BattleContinuation(s), std::string(battle_line::kLevelUp));
 }
 
 std::int32_t BattleContinuation(GameState& s) {
@@ -191,9 +206,11 @@ void RecoverFromDefeat(GameState& s) {
   s.HP = s.MaxHP;
 }
 
-BattleStep TryToEscape(GameState& s, Random& random) {
+Outcome TryToEscape(GameState& s, Random& random) {
   random.Reseed();
-  if (Draw(random, 5) == 3) return {code::AnnounceMonsterBlow, std::string(battle_line::kCutOff)};
+  if (Draw(random, 5) == 3) {
+    return HeroSays(code::AnnounceMonsterBlow, std::string(battle_line::kCutOff));
+  }
   AddCapped(s, 1, CappedKind::EscapesCount);
   const double u = random.Rnd();
   const std::int32_t shame = 2 * (Int(u * IntDiv(s.Level, 2)) + 1);
@@ -203,13 +220,16 @@ BattleStep TryToEscape(GameState& s, Random& random) {
   const std::int32_t loss = std::clamp(dropped, 0, std::max(s.Gold, 0));
   SubtractFrom(s.Gold, loss);
   s.BattleRoll = loss;
-  return {code::TellEscapeLoss, std::string(battle_line::kRunAway)};
+  return HeroSays(code::TellEscapeLoss, std::string(battle_line::kRunAway));
 }
 
-BattleStep TellEscapeLoss(GameState& s) {
+Outcome TellEscapeLoss(GameState& s) {
   s.CommandBusy = kFalse;
   s.EventCode = 9999;
-  return {code::ResumeWalking, Num(s.BattleRoll) + std::string(battle_line::kDroppedSuffix)};
+  Outcome told =
+      HeroSays(code::ResumeWalking, Num(s.BattleRoll) + std::string(battle_line::kDroppedSuffix));
+  told.then = RefreshOpenWindows;  // what fell from the purse shows once it is told
+  return told;
 }
 
 }  // namespace tolmark::field

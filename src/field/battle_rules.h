@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "model/game_state.h"
+#include "scene/outcome.h"
 
 namespace tolmark {
 class Random;
@@ -18,12 +19,6 @@ class Random;
 
 namespace tolmark::field {
 
-// What one step of the fight leaves for the step function: the code that comes next and the
-// line the hero says (empty when he says nothing).
-struct BattleStep {
-  std::int32_t next = 0;
-  std::string line;
-};
 
 // Damage meaning "the blow missed".
 inline constexpr std::int32_t kMissed = -1;
@@ -37,12 +32,12 @@ std::int32_t Evasion(std::int32_t monsterSpeed, std::int32_t heroSpeed);
 // h = Int(Rnd × 31); on a hit (h + e < 30) c = Int(Rnd × 100); unless c is a strong blow
 // (0, 20, 40, 60, 80) k = Int(Rnd × 2). Sets Damage (kMissed, or 0 and more) and HitRoll.
 // Next LandHeroBlow; the line is "これでも食らえっ！" for a strong blow, else "攻撃だぁ！".
-BattleStep AnnounceHeroBlow(GameState& s, Random& random);
+Outcome AnnounceHeroBlow(GameState& s, Random& random);
 
 // FighterAtack at LandHeroBlow, the hero's blow lands. No random draw. Damage 1 or more comes
 // off MonsterHP; the monster falls (next MonsterFalls) only below 0 HP, and fights on at
 // exactly 0 (next AnnounceMonsterBlow).
-BattleStep LandHeroBlow(GameState& s);
+Outcome LandHeroBlow(GameState& s);
 
 // MonsterAtack at AnnounceMonsterBlow, the monster announces its blow; the damage is taken from HP
 // at once (never below 0). Reseeds, then draws h = Int(Rnd × 31); on a hit (h + e <= 29) c =
@@ -51,18 +46,18 @@ BattleStep LandHeroBlow(GameState& s);
 // of 0 or less draws t = Int(Rnd × 5): 0 no damage, 1 a strong blow with the factor 1.3 (0 or less
 // again draws t and maybe the damage as above), 2 to 4 one point. Sets Damage and HitRoll. Next
 // TellMonsterBlow.
-BattleStep AnnounceMonsterBlow(GameState& s, Random& random);
+Outcome AnnounceMonsterBlow(GameState& s, Random& random);
 
 // MonsterAtack at TellMonsterBlow, the monster's blow is told. No random draw. Next
 // HeroCollapses when the hero is left at 0 HP after a blow that did damage, else
 // AnnounceHeroBlow; the step function refreshes the open windows when Damage is 1 or more.
-BattleStep TellMonsterBlow(const GameState& s);
+Outcome TellMonsterBlow(const GameState& s);
 
 // MonsterAtack at HeroCollapses: the hero collapses; automatic play ends. Next CountDefeat.
-BattleStep HeroCollapses(GameState& s);
+Outcome HeroCollapses(GameState& s);
 
 // BattleEnd at MonsterFalls: the monster fell, one more win is counted. Next PayReward.
-BattleStep MonsterFalls(GameState& s);
+Outcome MonsterFalls(GameState& s);
 
 // BattleEnd at PayReward, the reward, called while PendingAction is still PayReward (the shared
 // reward rule tells a battle from a deal by that code). The demon's first form (picture 140) pays
@@ -70,10 +65,10 @@ BattleStep MonsterFalls(GameState& s);
 // next ResumeWalking). Otherwise experience and money are paid, which may raise a level (drawing
 // what LevelUp draws); a level-up is announced next (TellLevelUp, LevelUpPending cleared), else the
 // battle continues by BattleContinuation. The step function refreshes the open windows.
-BattleStep BattleReward(GameState& s, Random& random);
+Outcome BattleReward(GameState& s, Random& random);
 
 // BattleEnd at TellLevelUp: "レベルアップ！", then the battle continues.
-BattleStep AnnounceLevelUp(GameState& s);
+Outcome AnnounceLevelUp(GameState& s);
 
 // Where a won battle goes on: the battle of a traveller's event (EventCode 100) hands back to the
 // event (TravellerTalks, EventCode 101); any other to the walk (ResumeWalking), which for a boss
@@ -97,11 +92,11 @@ void RecoverFromDefeat(GameState& s);
 // counted, a fresh draw u costs 2 × (Int(u × (Level \ 2)) + 1) reputation (not below 0), and one
 // more draw loses CLng(Int(Rnd × Gold × 0.03) + 1) カリム, no more than there is (nothing from an
 // empty or indebted purse); BattleRoll keeps the loss. Next TellEscapeLoss.
-BattleStep TryToEscape(GameState& s, Random& random);
+Outcome TryToEscape(GameState& s, Random& random);
 
 // EscapeTurn at TellEscapeLoss: the loss is told; CommandBusy cleared, an event battle abandoned
 // (EventCode 9999). Next ResumeWalking. The step function refreshes the open windows.
-BattleStep TellEscapeLoss(GameState& s);
+Outcome TellEscapeLoss(GameState& s);
 
 // Lines of the fight, said by the hero.
 namespace battle_line {

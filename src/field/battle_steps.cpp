@@ -7,21 +7,9 @@
 #include "field/field_draw.h"
 #include "field/field_operations.h"
 #include "field/monster_select.h"
-#include "scene/small_windows.h"
+#include "scene/outcome.h"
 
 namespace tolmark::field {
-namespace {
-
-// The hero tells a step of the fight and the code moves on; he says nothing for an empty line.
-void Tell(Scenes& c, const BattleStep& step) {
-  if (step.line.empty()) {
-    c.s.PendingAction = step.next;
-    return;
-  }
-  HeroLine(c, step.line, step.next);
-}
-
-}  // namespace
 
 void MonsterSelect(Scenes& c) {
   GameState& s = c.s;
@@ -33,52 +21,27 @@ void MonsterSelect(Scenes& c) {
 
 void FighterAtack(Scenes& c) {
   switch (c.s.PendingAction) {
-    case code::AnnounceHeroBlow: Tell(c, AnnounceHeroBlow(c.s, c.rnd)); return;
-    case code::LandHeroBlow: Tell(c, LandHeroBlow(c.s)); return;
+    case code::AnnounceHeroBlow: Perform(c, AnnounceHeroBlow(c.s, c.rnd)); return;
+    case code::LandHeroBlow: Perform(c, LandHeroBlow(c.s)); return;
     default: return;
   }
 }
 
 void MonsterAtack(Scenes& c) {
-  GameState& s = c.s;
-  switch (s.PendingAction) {
-    case code::AnnounceMonsterBlow:
-      Tell(c, AnnounceMonsterBlow(s, c.rnd));
-      return;
-    case code::TellMonsterBlow: {
-      // The blow was taken from HP when it was announced; the windows show it now.
-      const BattleStep step = TellMonsterBlow(s);
-      s.PendingAction = step.next;
-      if (s.Damage >= 1) RefreshOpenWindows(c);
-      Tell(c, step);
-      return;
-    }
-    case code::HeroCollapses:
-      Tell(c, HeroCollapses(s));
-      return;
-    default:
-      return;
+  switch (c.s.PendingAction) {
+    case code::AnnounceMonsterBlow: Perform(c, AnnounceMonsterBlow(c.s, c.rnd)); return;
+    case code::TellMonsterBlow: Perform(c, TellMonsterBlow(c.s)); return;
+    case code::HeroCollapses: Perform(c, HeroCollapses(c.s)); return;
+    default: return;
   }
 }
 
 void BattleEnd(Scenes& c) {
-  GameState& s = c.s;
-  switch (s.PendingAction) {
-    case code::MonsterFalls:
-      Tell(c, MonsterFalls(s));
-      return;
-    case code::PayReward: {
-      const BattleStep step = BattleReward(s, c.rnd);
-      s.PendingAction = step.next;
-      RefreshOpenWindows(c);
-      Tell(c, step);
-      return;
-    }
-    case code::TellLevelUp:
-      Tell(c, AnnounceLevelUp(s));
-      return;
-    default:
-      return;
+  switch (c.s.PendingAction) {
+    case code::MonsterFalls: Perform(c, MonsterFalls(c.s)); return;
+    case code::PayReward: Perform(c, BattleReward(c.s, c.rnd)); return;
+    case code::TellLevelUp: Perform(c, AnnounceLevelUp(c.s)); return;
+    default: return;
   }
 }
 
@@ -101,19 +64,10 @@ void GameOver(Scenes& c) {
 }
 
 void EscapeTurn(Scenes& c) {
-  GameState& s = c.s;
-  switch (s.PendingAction) {
-    case code::TryToEscape:
-      Tell(c, TryToEscape(s, c.rnd));
-      return;
-    case code::TellEscapeLoss: {
-      const BattleStep step = TellEscapeLoss(s);
-      Tell(c, step);
-      RefreshOpenWindows(c);
-      return;
-    }
-    default:
-      return;
+  switch (c.s.PendingAction) {
+    case code::TryToEscape: Perform(c, TryToEscape(c.s, c.rnd)); return;
+    case code::TellEscapeLoss: Perform(c, TellEscapeLoss(c.s)); return;
+    default: return;
   }
 }
 

@@ -76,7 +76,7 @@ TEST_P(FieldHeroBlowTest, AnnouncesTheBlow) {
   GameState s = Fighters(c.attack, c.monsterDefense, c.evasion);
   ScriptedRandom random;
   for (const Draw& d : c.draws) random.Queue(testing::OfN(d.value, d.n));
-  const BattleStep step = AnnounceHeroBlow(s, random);
+  const Outcome step = AnnounceHeroBlow(s, random);
   EXPECT_EQ(random.Queued(), 0u) << c.what << ": every queued draw and no more";
   EXPECT_EQ(s.Damage, c.damage) << c.what;
   EXPECT_EQ(step.next, 2);
@@ -114,7 +114,7 @@ TEST_P(FieldHeroBlowLandsTest, TellsTheResult) {
   GameState s = Fighters(7, 4, 0);
   s.Damage = c.damage;
   s.MonsterHP = c.monsterHP;
-  const BattleStep step = LandHeroBlow(s);
+  const Outcome step = LandHeroBlow(s);
   EXPECT_EQ(step.next, c.next);
   EXPECT_EQ(s.MonsterHP, c.hpAfter);
   EXPECT_EQ(step.line, c.line);
@@ -148,7 +148,7 @@ TEST_P(FieldMonsterBlowTest, AnnouncesAndTakesTheDamage) {
   s.HP = c.hp;
   ScriptedRandom random;
   for (const Draw& d : c.draws) random.Queue(testing::OfN(d.value, d.n));
-  const BattleStep step = AnnounceMonsterBlow(s, random);
+  const Outcome step = AnnounceMonsterBlow(s, random);
   EXPECT_EQ(random.Queued(), 0u) << c.what << ": every queued draw and no more";
   EXPECT_EQ(s.Damage, c.damage) << c.what;
   EXPECT_EQ(s.HP, c.hpAfter) << c.what;
@@ -193,7 +193,7 @@ TEST_P(FieldMonsterBlowToldTest, TellsTheResult) {
   GameState s = Fighters(7, 4, 0);
   s.Damage = c.damage;
   s.HP = c.hp;
-  const BattleStep step = TellMonsterBlow(s);
+  const Outcome step = TellMonsterBlow(s);
   EXPECT_EQ(step.next, c.next);
   EXPECT_EQ(step.line, c.line);
 }
@@ -210,7 +210,7 @@ INSTANTIATE_TEST_SUITE_P(Results, FieldMonsterBlowToldTest, ::testing::Values(
 TEST(FieldBattle, CollapseEndsAutomaticPlay) {
   GameState s = NewGame();
   s.AutoMode = kTrue;
-  const BattleStep step = HeroCollapses(s);
+  const Outcome step = HeroCollapses(s);
   EXPECT_EQ(step.next, 50);
   EXPECT_EQ(step.line, "目の前が暗くなる………");
   EXPECT_EQ(s.AutoMode, kFalse);
@@ -231,7 +231,7 @@ class FieldBattleRewardTest : public ::testing::Test {
 };
 
 TEST_F(FieldBattleRewardTest, MonsterFallsCountsAWin) {
-  const BattleStep step = MonsterFalls(s);
+  const Outcome step = MonsterFalls(s);
   EXPECT_EQ(step.next, 31);
   EXPECT_EQ(step.line, "カマキリオを倒した！");
   EXPECT_EQ(s.WinsCount, 1);
@@ -241,7 +241,7 @@ TEST_F(FieldBattleRewardTest, MonsterFallsCountsAWin) {
 }
 
 TEST_F(FieldBattleRewardTest, PaysExperienceAndMoneyThenWalksOn) {
-  const BattleStep step = BattleReward(s, random);
+  const Outcome step = BattleReward(s, random);
   EXPECT_EQ(s.Experience, 10);
   EXPECT_EQ(s.Gold, 1050);
   EXPECT_EQ(step.next, 40);
@@ -256,11 +256,11 @@ TEST_F(FieldBattleRewardTest, MoneyStopsAtItsCap) {
 
 TEST_F(FieldBattleRewardTest, LevelUpIsAnnouncedNext) {
   s.MonsterExp = 30;
-  const BattleStep step = BattleReward(s, random);
+  const Outcome step = BattleReward(s, random);
   EXPECT_EQ(s.Level, 2);
   EXPECT_EQ(s.LevelUpPending, kFalse);
   EXPECT_EQ(step.next, 32);
-  const BattleStep announced = AnnounceLevelUp(s);
+  const Outcome announced = AnnounceLevelUp(s);
   EXPECT_EQ(announced.line, "レベルアップ！");
   EXPECT_EQ(announced.next, 40);
 }
@@ -268,7 +268,7 @@ TEST_F(FieldBattleRewardTest, LevelUpIsAnnouncedNext) {
 TEST_F(FieldBattleRewardTest, ATravellersBattleHandsBackToTheEvent) {
   s.EventCode = 100;
   s.MonsterExp = 30;
-  BattleStep step = BattleReward(s, random);
+  Outcome step = BattleReward(s, random);
   EXPECT_EQ(step.next, 32);  // the level-up first
   EXPECT_EQ(s.EventCode, 100);
   step = AnnounceLevelUp(s);
@@ -281,7 +281,7 @@ TEST_F(FieldBattleRewardTest, TheDemonsFirstFormPaysNothing) {
   s.MonsterExp = 0;
   s.MonsterGold = 0;
   s.Experience = 29;
-  const BattleStep step = BattleReward(s, random);
+  const Outcome step = BattleReward(s, random);
   EXPECT_EQ(step.next, 40);
   EXPECT_TRUE(step.line.empty());
   EXPECT_EQ(s.Experience, 29);
@@ -335,7 +335,7 @@ TEST_P(FieldEscapeTest, RunsAwayOrIsCutOff) {
   s.EventCode = 100;
   ScriptedRandom random;
   for (const Draw& d : c.draws) random.Queue(testing::OfN(d.value, d.n));
-  const BattleStep step = TryToEscape(s, random);
+  const Outcome step = TryToEscape(s, random);
   EXPECT_EQ(random.Queued(), 0u) << c.what;
   EXPECT_EQ(step.next, c.next) << c.what;
   EXPECT_EQ(s.Reputation, c.reputationAfter) << c.what;
@@ -344,7 +344,7 @@ TEST_P(FieldEscapeTest, RunsAwayOrIsCutOff) {
   if (c.next == 221) {
     const std::int32_t lost = c.gold - c.goldAfter;
     EXPECT_EQ(step.line, "ここはひとまず逃げるとしよう");
-    const BattleStep told = TellEscapeLoss(s);
+    const Outcome told = TellEscapeLoss(s);
     EXPECT_EQ(told.next, 40);
     EXPECT_EQ(told.line, std::to_string(lost) + "カリム落としたみたいだ。評判も減るだろうな…");
     EXPECT_EQ(s.EventCode, 9999) << "an event battle is abandoned";
