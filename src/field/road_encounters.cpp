@@ -14,15 +14,6 @@
 namespace tolmark::field {
 namespace {
 
-// A step of a find or of the priest: the code moves on, the windows are filled again where the
-// step changed what they show, and the line is said. An empty line says nothing.
-void Tell(Scenes& c, const FindStep& step) {
-  if (step.line.empty()) return;
-  Outcome o = Says(step.heroSpeaks ? Speaker::Hero : Speaker::Visitor, step.line, step.next);
-  o.refreshWindows = step.refresh;
-  Perform(c, o);
-}
-
 void Say(Scenes& c, const EventStep& step) {
   Speak(c, step.speaker, step.line);
 }
@@ -60,9 +51,9 @@ void ItemSelect(Scenes& c) {
 void ItemTurn(Scenes& c) {
   GameState& s = c.s;
   if (s.PendingAction == code::LookAtFind) {
-    Tell(c, WhatLiesByTheRoad(s, c.rnd));
+    Perform(c, WhatLiesByTheRoad(s, c.rnd));
   } else if (InRange(s.PendingAction, code::AteMeat, code::Shouted)) {
-    Tell(c, SecondLine(s));
+    Perform(c, SecondLine(s));
   }
 }
 
@@ -74,7 +65,7 @@ void PriestSelect(Scenes& c) {
   VisitorLine(c, priest_line::kHello, s.PendingAction);
 }
 
-void PriestTurn(Scenes& c) { Tell(c, PriestStep(c.s)); }
+void PriestTurn(Scenes& c) { Perform(c, PriestStep(c.s)); }
 
 void EventSelect(Scenes& c) {
   GameState& s = c.s;

@@ -14,6 +14,20 @@
 namespace tolmark::field {
 namespace {
 
+// A line by the road and the code after it; kRefresh where the step changed what the open
+// windows show, so they are filled again before the line.
+constexpr bool kRefresh = true;
+Outcome HeroSays(std::int32_t next, std::string line, bool refresh = false) {
+  Outcome o = Says(Speaker::Hero, std::move(line), next);
+  o.refreshWindows = refresh;
+  return o;
+}
+Outcome VisitorSays(std::int32_t next, std::string line, bool refresh = false) {
+  Outcome o = Says(Speaker::Visitor, std::move(line), next);
+  o.refreshWindows = refresh;
+  return o;
+}
+
 // Int(Rnd × n): a whole number from 0 to n - 1.
 std::int32_t Draw(Random& random, std::int32_t n) { return Int(random.Rnd() * n); }
 
@@ -96,30 +110,30 @@ std::string NameOf(const GameState& s, std::int32_t weapon) {
   return std::string(WeaponNameOf(s, weapon));
 }
 
-FindStep RareWeapon(GameState& s, Random& random) {
+Outcome RareWeapon(GameState& s, Random& random) {
   const std::int32_t w = DrawFind(RareFinds(s.Destination), random);
   s.BattleRoll = w;
-  if (BagIsFull(s)) return {code::ResumeWalking, NameOf(s, w) + std::string(find_line::kRareNoRoomSuffix)};
+  if (BagIsFull(s)) return HeroSays(code::ResumeWalking, NameOf(s, w) + std::string(find_line::kRareNoRoomSuffix));
   // A rare weapon is never found twice while one is carried or stocked.
   if (Carried(s, w)) return LittleHappening(s, random);
   PutInBag(s, w);
-  return {code::ResumeWalking, NameOf(s, w) + std::string(find_line::kRareSuffix), true, true};
+  return HeroSays(code::ResumeWalking, NameOf(s, w) + std::string(find_line::kRareSuffix), kRefresh);
 }
 
-FindStep OrdinaryWeapon(GameState& s, Random& random) {
+Outcome OrdinaryWeapon(GameState& s, Random& random) {
   const std::int32_t w = DrawFind(OrdinaryFinds(s.Destination), random);
   s.BattleRoll = w;
-  if (BagIsFull(s)) return {code::ResumeWalking, NameOf(s, w) + std::string(find_line::kOrdinaryNoRoomSuffix)};
+  if (BagIsFull(s)) return HeroSays(code::ResumeWalking, NameOf(s, w) + std::string(find_line::kOrdinaryNoRoomSuffix));
   PutInBag(s, w);
-  return {code::ResumeWalking, NameOf(s, w) + std::string(find_line::kOrdinarySuffix), true, true};
+  return HeroSays(code::ResumeWalking, NameOf(s, w) + std::string(find_line::kOrdinarySuffix), kRefresh);
 }
 
-FindStep Money(GameState& s, Random& random) {
+Outcome Money(GameState& s, Random& random) {
   const double u = random.Rnd();
   const std::int32_t a = CLng(static_cast<double>(Int(u * MoneyScale(s.Destination))) * s.Level);
   s.BattleRoll = a;
   AddCapped(s, a, CappedKind::Gold);
-  return {code::ResumeWalking, Num(a) + std::string(find_line::kMoneySuffix), true, true};
+  return HeroSays(code::ResumeWalking, Num(a) + std::string(find_line::kMoneySuffix), kRefresh);
 }
 
 }  // namespace
@@ -145,7 +159,7 @@ void BeginFind(GameState& s) {
   s.PendingAction = code::LookAtFind;
 }
 
-FindStep WhatLiesByTheRoad(GameState& s, Random& random) {
+Outcome WhatLiesByTheRoad(GameState& s, Random& random) {
   random.Reseed();
   const std::int32_t r = Draw(random, kFindRolls);
   s.HitRoll = r;
@@ -155,7 +169,7 @@ FindStep WhatLiesByTheRoad(GameState& s, Random& random) {
   return LittleHappening(s, random);
 }
 
-FindStep LittleHappening(GameState& s, Random& random) {
+Outcome LittleHappening(GameState& s, Random& random) {
   const Happening& h = kHappenings[static_cast<std::size_t>(Draw(random, 10))];
   switch (h.effect) {
     case Effect::Meat: EatMeat(s, random); break;
@@ -163,38 +177,32 @@ FindStep LittleHappening(GameState& s, Random& random) {
     case Effect::Trap: Trap(s, random); break;
     case Effect::None: break;
   }
-  return {h.next, std::string(h.line)};
+  return HeroSays(h.next, std::string(h.line));
 }
 
-FindStep SecondLine(GameState& s) {
+Outcome SecondLine(GameState& s) {
   const std::string g = Num(s.BattleRoll);
   switch (s.PendingAction) {
     case code::AteMeat:
       if (s.HP == kFullStomach) {
         s.HP = Int(s.MaxHP * 0.9);
-        return {code::ResumeWalking, std::string(find_line::kOvereaten) + Num(s.HP), true, true};
+        return HeroSays(code::ResumeWalking, std::string(find_line::kOvereaten) + Num(s.HP), kRefresh);
       }
-      return {code::ResumeWalking,
-              std::string(find_line::kTastyBefore) + g + std::string(find_line::kTastyAfter) +
-                  Num(s.HP),
-              true, true};
+      return HeroSays(code::ResumeWalking, std::string(find_line::kTastyBefore) + g + std::string(find_line::kTastyAfter) +
+                  Num(s.HP), kRefresh);
     case code::Fell:
-      if (s.HP == 1) return {code::ResumeWalking, std::string(find_line::kSillyStone)};
-      return {code::ResumeWalking,
-              std::string(find_line::kFellBefore) + g + std::string(find_line::kFellAfter) +
-                  Num(s.HP),
-              true, true};
+      if (s.HP == 1) return HeroSays(code::ResumeWalking, std::string(find_line::kSillyStone));
+      return HeroSays(code::ResumeWalking, std::string(find_line::kFellBefore) + g + std::string(find_line::kFellAfter) +
+                  Num(s.HP), kRefresh);
     case code::SprungTrap:
       if (s.Gold == kEmptyPurse) {
         s.Gold = 0;
-        return {code::ResumeWalking, std::string(find_line::kPurseWasEmpty)};
+        return HeroSays(code::ResumeWalking, std::string(find_line::kPurseWasEmpty));
       }
-      return {code::ResumeWalking,
-              std::string(find_line::kDroppedBefore) + g + std::string(find_line::kDroppedAfter),
-              true, true};
-    case code::PractisedGreeting: return {code::ResumeWalking, std::string(find_line::kGreetingPractice)};
-    case code::Shouted: return {code::ResumeWalking, std::string(find_line::kShoutingIsGood)};
-    default: return {s.PendingAction, {}};
+      return HeroSays(code::ResumeWalking, std::string(find_line::kDroppedBefore) + g + std::string(find_line::kDroppedAfter), kRefresh);
+    case code::PractisedGreeting: return HeroSays(code::ResumeWalking, std::string(find_line::kGreetingPractice));
+    case code::Shouted: return HeroSays(code::ResumeWalking, std::string(find_line::kShoutingIsGood));
+    default: return {};
   }
 }
 
@@ -211,17 +219,17 @@ void BeginPriestVisit(GameState& s) {
   s.VisitorFrames = 3;
 }
 
-FindStep PriestStep(GameState& s) {
+Outcome PriestStep(GameState& s) {
   switch (s.PendingAction) {
     case code::PriestGreets:
-      if (s.HP < s.MaxHP) return {code::PriestPrays, std::string(priest_line::kHurt), false};
-      return {code::ResumeWalking, std::string(priest_line::kBlessing), false};
-    case code::PriestPrays: return {code::PriestHeals, std::string(priest_line::kPrayer), false};
+      if (s.HP < s.MaxHP) return VisitorSays(code::PriestPrays, std::string(priest_line::kHurt));
+      return VisitorSays(code::ResumeWalking, std::string(priest_line::kBlessing));
+    case code::PriestPrays: return VisitorSays(code::PriestHeals, std::string(priest_line::kPrayer));
     case code::PriestHeals:
       s.HP = s.MaxHP;
-      return {code::PriestBlesses, std::string(priest_line::kThanks), true};
-    case code::PriestBlesses: return {code::ResumeWalking, std::string(priest_line::kBlessing), false, true};
-    default: return {s.PendingAction, {}};
+      return HeroSays(code::PriestBlesses, std::string(priest_line::kThanks));
+    case code::PriestBlesses: return VisitorSays(code::ResumeWalking, std::string(priest_line::kBlessing), kRefresh);
+    default: return {};
   }
 }
 

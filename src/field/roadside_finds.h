@@ -11,21 +11,13 @@
 
 #include "field/roads.h"
 #include "model/game_state.h"
+#include "scene/outcome.h"
 
 namespace tolmark {
 class Random;
 }
 
 namespace tolmark::field {
-
-// One step of a find or of the priest's visit: the code that comes next, the line, who says it,
-// and whether the open windows are filled again before it is said.
-struct FindStep {
-  std::int32_t next = 40;
-  std::string line;
-  bool heroSpeaks = true;
-  bool refresh = false;
-};
 
 // The weapons of the roadside by destination: ordinary finds and rare ones (catalogue indices,
 // each equally likely). デモンズ山脈 shares the castle road's; a destination the road does not
@@ -53,19 +45,19 @@ void BeginFind(GameState& s);
 // takes no weapon. A weapon found is marked collected. BattleRoll keeps the weapon, the money or
 // the amount healed, lost or dropped. Next ResumeWalking, or AteMeat..Shouted for a happening with
 // a second line.
-FindStep WhatLiesByTheRoad(GameState& s, Random& random);
+Outcome WhatLiesByTheRoad(GameState& s, Random& random);
 
 // A little happening on its own (what the rare weapon already carried turns into). Draws t and
 // the effect's amount: the meat heals Int(Rnd × (MaxHP \ 2)) (at least 1, never above MaxHP),
 // or marks a full stomach as HP -1 when HP is full; a fall takes Int(Rnd × (HP \ 10)) (at least
 // 1) and never the last HP; the trap takes CLng(Int(Rnd × Gold × 0.05) + 1), never more than
 // there is, and a purse left empty is marked as Gold -1.
-FindStep LittleHappening(GameState& s, Random& random);
+Outcome LittleHappening(GameState& s, Random& random);
 
 // ItemTurn at AteMeat..Shouted, the happening's second line; no draw. The marks are settled here: a
 // full stomach leaves Int(MaxHP × 0.9), an empty purse 0. Next ResumeWalking; a code without a
 // second line says nothing (empty line) and leaves the code.
-FindStep SecondLine(GameState& s);
+Outcome SecondLine(GameState& s);
 
 // The marks of a find (HP -1, Gold -1) stand only until the next click. Whatever leaves the road
 // before that click (the wagon home, the gate) settles them first, as the click would.
@@ -79,7 +71,7 @@ void BeginPriestVisit(GameState& s);
 // PriestTurn at PriestGreets..PriestBlesses: the blessing at full HP (next ResumeWalking), or the
 // healing in three more clicks that ends with full HP. No draw. An empty line for a code the visit
 // does not know.
-FindStep PriestStep(GameState& s);
+Outcome PriestStep(GameState& s);
 
 // The picture of the wandering priest.
 inline constexpr std::int32_t kPriestPicture = 61;

@@ -76,10 +76,10 @@ TEST(FieldFind, OrdinaryWeaponJoinsItsEntryOrTakesANewOne) {
   s.BagCount = 1;
   s.BagPieces = 2;
   ScriptedRandom random = Queued({{1, 101}, {0, 13}, {50, 101}, {6, 13}});
-  FindStep step = WhatLiesByTheRoad(s, random);
+  Outcome step = WhatLiesByTheRoad(s, random);
   EXPECT_EQ(step.line, "木刀か。持って帰って売るとするか");
   EXPECT_EQ(step.next, 40);
-  EXPECT_TRUE(step.refresh);
+  EXPECT_TRUE(step.refreshWindows);
   EXPECT_EQ(s.Bag[0].Count, 3);
   EXPECT_EQ(s.BagCount, 1);
   step = WhatLiesByTheRoad(s, random);
@@ -100,9 +100,9 @@ TEST(FieldFind, FullBagTakesNothing) {
   s.BagPieces = 10;
   ScriptedRandom random = Queued({{1, 101}, {3, 13}, {0, 101}, {15, 18}});
   EXPECT_EQ(WhatLiesByTheRoad(s, random).line, "フライパンか。鞄が一杯で持てないな。……残念。");
-  const FindStep rare = WhatLiesByTheRoad(s, random);
+  const Outcome rare = WhatLiesByTheRoad(s, random);
   EXPECT_EQ(rare.line, "斬鉄剣だ！鞄が一杯で持てないだとっ！！ショックだ！");
-  EXPECT_FALSE(rare.refresh);
+  EXPECT_FALSE(rare.refreshWindows);
   EXPECT_EQ(s.BagCount, 1);
   EXPECT_EQ(s.BagPieces, 10);
   EXPECT_EQ(s.Collected[15], kFalse);
@@ -121,7 +121,7 @@ TEST(FieldFind, RareWeaponCarriedTurnsIntoAHappening) {
     }
     // r 0, 村正 (16), then the happening t = 3 (a fall) and its amount.
     ScriptedRandom random = Queued({{0, 101}, {16, 18}, {3, 10}, {2, 3}});
-    const FindStep step = WhatLiesByTheRoad(s, random);
+    const Outcome step = WhatLiesByTheRoad(s, random);
     EXPECT_EQ(step.line, "痛たたた……") << inBag;
     EXPECT_EQ(step.next, 202) << inBag;
     EXPECT_EQ(s.HP, 33) << inBag;
@@ -134,7 +134,7 @@ TEST(FieldFind, RareWeaponNotCarriedIsNew) {
   GameState s = NewGame();
   s.Destination = 1;
   ScriptedRandom random = Queued({{0, 101}, {2, 18}, {17, 18}});
-  const FindStep step = WhatLiesByTheRoad(s, random);
+  const Outcome step = WhatLiesByTheRoad(s, random);
   EXPECT_EQ(step.line, "トライデントだ！ラッキー！！");
   EXPECT_EQ(s.Bag[0], (StockEntry{17, 1}));
   EXPECT_EQ(s.Collected[17], kTrue);
@@ -163,7 +163,7 @@ TEST(FieldFind, MoneyGrowsWithTheLevel) {
     ScriptedRandom random;
     random.Queue(OfN(55, 101));
     random.Queue(c.u);
-    const FindStep step = WhatLiesByTheRoad(s, random);
+    const Outcome step = WhatLiesByTheRoad(s, random);
     EXPECT_EQ(s.Gold, 1000 + c.found) << c.destination << " " << c.u;
     EXPECT_EQ(step.line, std::to_string(c.found) + "カリム拾ったぞ！やった～！");
   }
@@ -200,14 +200,14 @@ TEST_P(FieldHappeningTest, FirstLineEffectAndSecondLine) {
   ScriptedRandom random;
   random.Queue(OfN(c.t, 10));
   for (const Draw& d : c.amount) random.Queue(OfN(d.value, d.n));
-  const FindStep first = LittleHappening(s, random);
+  const Outcome first = LittleHappening(s, random);
   EXPECT_EQ(random.Queued(), 0u) << "every draw queued, and no more, was taken";
   EXPECT_EQ(first.next, c.next);
-  EXPECT_FALSE(first.refresh);
+  EXPECT_FALSE(first.refreshWindows);
   EXPECT_EQ(s.HP, c.hpAfter);
   EXPECT_EQ(s.Gold, c.goldAfter);
-  s.PendingAction = first.next;
-  const FindStep second = SecondLine(s);
+  s.PendingAction = *first.next;
+  const Outcome second = SecondLine(s);
   if (c.next == 40) {
     EXPECT_TRUE(second.line.empty());
     return;
@@ -292,9 +292,9 @@ TEST(FieldPriest, BlessesAtFullHP) {
   EXPECT_EQ(s.FieldStop, kTrue);
   EXPECT_EQ(s.VisitorPicture, kPriestPicture);
   EXPECT_EQ(s.VisitorFrames, 3);
-  const FindStep step = PriestStep(s);
+  const Outcome step = PriestStep(s);
   EXPECT_EQ(step.line, priest_line::kBlessing);
-  EXPECT_FALSE(step.heroSpeaks);
+  EXPECT_EQ(step.speaker, Speaker::Visitor);
   EXPECT_EQ(step.next, 40);
 }
 
@@ -313,12 +313,12 @@ TEST(FieldPriest, HealsTheHurtInThreeMoreClicks) {
                             {priest_line::kThanks, true, false, 123},
                             {priest_line::kBlessing, false, true, 40}};
   for (const Expected& e : steps) {
-    const FindStep step = PriestStep(s);
+    const Outcome step = PriestStep(s);
     EXPECT_EQ(step.line, e.line);
-    EXPECT_EQ(step.heroSpeaks, e.hero);
-    EXPECT_EQ(step.refresh, e.refresh);
+    EXPECT_EQ(step.speaker == Speaker::Hero, e.hero);
+    EXPECT_EQ(step.refreshWindows, e.refresh);
     EXPECT_EQ(step.next, e.next);
-    s.PendingAction = step.next;
+    s.PendingAction = *step.next;
   }
   EXPECT_EQ(s.HP, s.MaxHP);
 }
