@@ -86,7 +86,7 @@ Outcome LandHeroBlow(GameState& s) {
   // A monster left at exactly 0 HP still stands; only a blow below 0 fells it.
   const std::int32_t next = s.MonsterHP < 0 ? code::MonsterFalls : code::AnnounceMonsterBlow;
   return HeroSays(next, s.MonsterName + std::string(battle_line::kDamageTo) + Num(s.Damage) +
-                    std::string(battle_line::kDamageSuffix));
+                            std::string(battle_line::kDamageSuffix));
 }
 
 Outcome AnnounceMonsterBlow(GameState& s, Random& random) {

@@ -19,7 +19,6 @@ class Random;
 
 namespace tolmark::field {
 
-
 // Damage meaning "the blow missed".
 inline constexpr std::int32_t kMissed = -1;
 

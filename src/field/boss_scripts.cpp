@@ -8,7 +8,6 @@
 #include "field/field_codes.h"
 #include "field/roads.h"
 #include "model/inventory.h"
-
 #include "scene/step_rows.h"
 
 namespace tolmark::field {

@@ -15,9 +15,9 @@ inline constexpr std::int32_t kDragonPicture = 108;       // 炎赤竜, the cast
 inline constexpr std::int32_t kGaleFirstPicture = 140;    // ガイル, デモンズ山脈
 inline constexpr std::int32_t kGaleTruePicture = 119;     // 魔族ガイル, after Homebound is set
 
-// The boss of the destination and the step its scene opens at: the orc, the dragon, and at デモンズ山脈
-// ガイル (BossAppears) or, once the first form is beaten (Homebound), 魔族ガイル (demons::TrueFormFights).
-// Picture -1 for a road without a boss.
+// The boss of the destination and the step its scene opens at: the orc, the dragon, and at
+// デモンズ山脈 ガイル (BossAppears) or, once the first form is beaten (Homebound), 魔族ガイル
+// (demons::TrueFormFights). Picture -1 for a road without a boss.
 struct BossArrival {
   std::int32_t picture = -1;
   std::int32_t firstCode = code::BossAppears;

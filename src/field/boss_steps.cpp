@@ -63,7 +63,8 @@ void TotemActs(Scenes& c) {
     case code::totem::CarpenterComes:
       CarpenterComes(c);
       if (firstChapter) {
-        HeroLine(c, boss_line::kAskForHammer, code::totem::AskTheCarpenter);  // the hammer is still owed
+        HeroLine(c, boss_line::kAskForHammer,
+                 code::totem::AskTheCarpenter);  // the hammer is still owed
       } else {
         s.EventActive = kTrue;
         VisitorLine(c, boss_line::kLongTimeNoSee, code::totem::AskTheCarpenter);

@@ -140,7 +140,8 @@ std::string FareLine(const GameState& s) {
 RideAnswer AcceptRide(GameState& s) {
   s.Answer = 0;
   const FarePayment paid = PayFare(s);
-  return {paid.purseTooLight ? carriage_line::kPennilessAboard : carriage_line::kAboard, code::Walking};
+  return {paid.purseTooLight ? carriage_line::kPennilessAboard : carriage_line::kAboard,
+          code::Walking};
 }
 
 RideAnswer RefuseRide(GameState& s) {

@@ -38,9 +38,9 @@ struct FarePayment {
 // and the checkpoint return (CheckTurn at RideHomeTurnedBack).
 FarePayment PayFare(GameState& s);
 
-// The ride home after a boss scene (BossTurn at OfferBossRide and the 棟梁's rides home): DealAmount = CLng(s + 500) at
-// every destination. Only Gold above the fare pays it; money exactly equal to it is taken
-// whole and still costs the 3 × Level reputation, as a light purse does.
+// The ride home after a boss scene (BossTurn at OfferBossRide and the 棟梁's rides home):
+// DealAmount = CLng(s + 500) at every destination. Only Gold above the fare pays it; money exactly
+// equal to it is taken whole and still costs the 3 × Level reputation, as a light purse does.
 void SetBossRideFare(GameState& s);
 FarePayment PayBossRideFare(GameState& s);
 
@@ -80,7 +80,8 @@ bool RefusedTheWarning(const GameState& s);
 // back from the checkpoint, the end of a boss scene, and nothing beyond step 299.
 bool RideHomeAt(std::int32_t step);
 
-// CarriageTurn TellFare: the driver names the fare, "モノリスまで" DealAmount "カリムだよ". Next AskToBoard.
+// CarriageTurn TellFare: the driver names the fare, "モノリスまで" DealAmount "カリムだよ". Next
+// AskToBoard.
 std::string FareLine(const GameState& s);
 
 // The driver's answer to the prompt (CarriageTurn BoardAnswered) and where it leads.
@@ -89,12 +90,12 @@ struct RideAnswer {
   std::int32_t next = 0;  // 0: the ride itself follows (the step function pumps, waits 2000 ms)
 };
 
-// BoardAnswered with Answer 89 (乗る): Answer cleared and the fare paid by the fare rule; a light purse is
-// remarked upon. The ride follows.
+// BoardAnswered with Answer 89 (乗る): Answer cleared and the fare paid by the fare rule; a light
+// purse is remarked upon. The ride follows.
 RideAnswer AcceptRide(GameState& s);
 
-// BoardAnswered with Answer 78 (乗らない): Answer cleared; the warning's refusal is answered more sharply.
-// Next ResumeWalking: the walk resumes on the next click.
+// BoardAnswered with Answer 78 (乗らない): Answer cleared; the warning's refusal is answered more
+// sharply. Next ResumeWalking: the walk resumes on the next click.
 RideAnswer RefuseRide(GameState& s);
 
 // Lines of the carriage conversation (CarriageTurn).
@@ -104,9 +105,9 @@ inline constexpr std::string_view kHurryAboard = "お客さん、さっさと乗
 inline constexpr std::string_view kNothingBeyond = "そっちに行っても何もないぜ";
 inline constexpr std::string_view kWarning = "そこの人！それ以上進むと危険だよ！";
 inline constexpr std::string_view kPlainOffer = "モノリス行きだよ。乗ってくかい？";
-inline constexpr std::string_view kFarePrefix = "モノリスまで";   // TellFare: then DealAmount
+inline constexpr std::string_view kFarePrefix = "モノリスまで";  // TellFare: then DealAmount
 inline constexpr std::string_view kFareSuffix = "カリムだよ";
-inline constexpr std::string_view kBoard = "乗る";               // AskToBoard: the prompt
+inline constexpr std::string_view kBoard = "乗る";  // AskToBoard: the prompt
 inline constexpr std::string_view kStay = "乗らない";
 inline constexpr std::string_view kPennilessAboard = "なんだよ、文無しかい。持ってる分だけでいいよ";
 inline constexpr std::string_view kAboard = "じゃあ、乗ってくんな";

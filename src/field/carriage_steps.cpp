@@ -1,16 +1,16 @@
 // The ways off the road: the carriage to モノリス (its offer, the ride and the departure), the
 // checkpoint on the castle road, and driving home in the hired wagon.
 #include "field/carriage_rules.h"
-#include "model/numbers.h"
 #include "field/checkpoint_rules.h"
 #include "field/field_codes.h"
 #include "field/field_draw.h"
 #include "field/field_operations.h"
 #include "field/field_walk.h"
 #include "field/going_home.h"
+#include "model/numbers.h"
 #include "scene/dialogue.h"
-#include "scene/outcome.h"
 #include "scene/dispatch.h"
+#include "scene/outcome.h"
 #include "scene/small_windows.h"
 
 namespace tolmark::field {
@@ -96,12 +96,8 @@ void CarriageTurn(Scenes& c) {
     return;
   }
   switch (s.PendingAction) {
-    case code::TellFare:
-      VisitorLine(c, FareLine(s), code::AskToBoard);
-      return;
-    case code::AskToBoard:
-      Ask(c, carriage_line::kBoard, carriage_line::kStay, kFalse);
-      return;
+    case code::TellFare: VisitorLine(c, FareLine(s), code::AskToBoard); return;
+    case code::AskToBoard: Ask(c, carriage_line::kBoard, carriage_line::kStay, kFalse); return;
     case code::BoardAnswered:
       if (s.Answer == kAnswerYes) {
         const RideAnswer answer = AcceptRide(s);
@@ -136,9 +132,7 @@ void CheckTurn(Scenes& c) {
         return;
       }
       break;
-    case code::SentToCarriage:
-      CarriageSelect(c);
-      return;
+    case code::SentToCarriage: CarriageSelect(c); return;
     case code::RideHomeTurnedBack:
       LeaveCheckpoint(s);
       RefreshOpenWindows(c);
@@ -160,9 +154,7 @@ void HomeTurn(Scenes& c) {
       c.desk.CloseWindow(Window::frmNo);
       Speak(c, Speaker::Hero, home_line::kAsk);
       return;
-    case code::AskToGoHome:
-      Ask(c, home_line::kGo, home_line::kStay, kTrue);
-      return;
+    case code::AskToGoHome: Ask(c, home_line::kGo, home_line::kStay, kTrue); return;
     case code::GoHomeAnswered:
       if (s.InterruptAnswer == kAnswerYes) {
         AgreeToGoHome(s);

@@ -21,16 +21,13 @@ GuardTalk CheckTurnTalk(const GameState& s) {
     case code::GuardHalts:
       if (PassesCheckpoint(s)) return {guard_line::kKnown, code::GuardLetsPass};
       return {guard_line::kStranger, code::GuardRefuses};
-    case code::GuardLetsPass:
-      return {guard_line::kPass, code::ResumeWalking};
-    case code::GuardRefuses:
-      return {guard_line::kComeBackLater, code::TurnedBack};
+    case code::GuardLetsPass: return {guard_line::kPass, code::ResumeWalking};
+    case code::GuardRefuses: return {guard_line::kComeBackLater, code::TurnedBack};
     case code::TurnedBack:
       // A merchant in his own wagon is not put in a carriage: he turns the wagon about.
       if (s.WagonHired != kFalse) return {{}, code::DriveHome};
       return {guard_line::kGoHome, code::SentToCarriage};
-    default:
-      return {{}, code::Walking};
+    default: return {{}, code::Walking};
   }
 }
 

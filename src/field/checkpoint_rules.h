@@ -1,7 +1,7 @@
 // The checkpoint on the road to モノリス城 (step 200): only a merchant of good name may pass; the
 // rest are sent home, by carriage on foot or in their own wagon. The guard's words and the
-// pure side of each step (CheckPoint, CheckTurn from GuardHalts to RideHomeTurnedBack); the drawing and the calls to the
-// carriage and the wagon belong to the step functions.
+// pure side of each step (CheckPoint, CheckTurn from GuardHalts to RideHomeTurnedBack); the drawing
+// and the calls to the carriage and the wagon belong to the step functions.
 #pragma once
 
 #include <cstdint>
@@ -39,9 +39,9 @@ struct GuardTalk {
 // and RideHomeTurnedBack), and RideHomeTurnedBack is LeaveCheckpoint.
 GuardTalk CheckTurnTalk(const GameState& s);
 
-// CheckTurn at RideHomeTurnedBack: the fare is paid by the fare rule and the guard steps aside (FieldStop
-// cleared). The step function then refreshes the open windows and lets CarriageTurn carry the
-// hero home (PendingAction RideUnderWay).
+// CheckTurn at RideHomeTurnedBack: the fare is paid by the fare rule and the guard steps aside
+// (FieldStop cleared). The step function then refreshes the open windows and lets CarriageTurn
+// carry the hero home (PendingAction RideUnderWay).
 FarePayment LeaveCheckpoint(GameState& s);
 
 namespace guard_line {

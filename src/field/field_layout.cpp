@@ -26,9 +26,7 @@ std::int32_t StandOnFloor(const ScreenMetrics& m, std::int32_t picture) {
 
 }  // namespace
 
-std::int32_t LandmarkPictureFor(std::int32_t destination) {
-  return RoadTo(destination).landmark;
-}
+std::int32_t LandmarkPictureFor(std::int32_t destination) { return RoadTo(destination).landmark; }
 
 void ApplyStageLayout(GameState& s, const ScreenMetrics& m) {
   const int w = m.screenWidthPixels;

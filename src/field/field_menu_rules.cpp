@@ -26,10 +26,10 @@ FieldMenuItems FieldMenuOnOpen(const GameState& s) {
     items.endEnabled = true;
     const std::int32_t step = s.PendingAction;
     // Decided afresh, wagon or not: the item stays hidden without one.
-    items.homeEnabled = !(InRange(step, code::HeroTurnFirst, code::GameOverLast) ||
-                          s.FieldSteps == 300 || s.HeroFainted != kFalse ||
-                          InRange(step, code::CheckpointFirst, code::CheckpointLast) ||
-                          InRange(step, code::HomeFirst, code::HomeLast));
+    items.homeEnabled =
+        !(InRange(step, code::HeroTurnFirst, code::GameOverLast) || s.FieldSteps == 300 ||
+          s.HeroFainted != kFalse || InRange(step, code::CheckpointFirst, code::CheckpointLast) ||
+          InRange(step, code::HomeFirst, code::HomeLast));
   }
   return items;
 }

@@ -45,8 +45,9 @@ constexpr std::array<CodeRange, 15> kCodes = {{
 static_assert(SortedAndDisjoint(kCodes));
 
 // Battles, finds and travellers read on by themselves in automatic play.
-constexpr std::array<CodeRange, 2> kAutoTalk = {{{code::HeroTurnFirst, code::FindLast, nullptr},
-                                                  {code::TravellerFirst, code::TravellerLast, nullptr}}};
+constexpr std::array<CodeRange, 2> kAutoTalk = {
+    {{code::HeroTurnFirst, code::FindLast, nullptr},
+     {code::TravellerFirst, code::TravellerLast, nullptr}}};
 
 // The player's own click or key ends automatic play.
 void ManualAdvance(Scenes& c) {

@@ -11,9 +11,9 @@
 #include "field/walk_resume.h"
 #include "model/numbers.h"
 #include "scene/dialogue.h"
-#include "scene/outcome.h"
 #include "scene/keys.h"
 #include "scene/menus.h"
+#include "scene/outcome.h"
 #include "scene/small_windows.h"
 #include "scene/startup.h"
 
@@ -86,9 +86,7 @@ void TimerEvent(Scenes& c) {
 void MoveNextStage(Scenes& c) {
   GameState& s = c.s;
   switch (s.PendingAction) {
-    case code::SayArrived:
-      HeroLine(c, kGoInside, code::GoInside);
-      return;
+    case code::SayArrived: HeroLine(c, kGoInside, code::GoInside); return;
     case code::GoInside:
       // The hero has gone in; only the gate is left on the road.
       RedrawField(c, {Landmark(s), Visitor(s)});

@@ -4,7 +4,6 @@
 #include "field/field_codes.h"
 #include "field/roads.h"
 #include "field/roadside_finds.h"
-
 #include "model/inventory.h"
 
 namespace tolmark::field {

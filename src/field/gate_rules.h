@@ -11,12 +11,13 @@
 namespace tolmark::field {
 
 // MoveNextStage at any code outside NextStageFirst..NextStageLast (the tick from step 300 on the
-// roads to アーウット and モノリス城, and the castle road's boss scene at BossAfterFall): EventActive is set,
-// and the gate comes (true) on the road to the town, after the game was cleared, without the whole
-// royal order in the bag, or once the road's boss was beaten on this trip. Otherwise (false) the
-// dragon stands before the castle: BossSelect, and PendingAction is left to it. When the gate comes
-// PendingAction becomes SayArrived, and the step function places the blank picture (PlaceBlankVisitor),
-// draws the landmark, the hero and it, and has the hero say ArrivalLine.
+// roads to アーウット and モノリス城, and the castle road's boss scene at BossAfterFall):
+// EventActive is set, and the gate comes (true) on the road to the town, after the game was
+// cleared, without the whole royal order in the bag, or once the road's boss was beaten on this
+// trip. Otherwise (false) the dragon stands before the castle: BossSelect, and PendingAction is
+// left to it. When the gate comes PendingAction becomes SayArrived, and the step function places
+// the blank picture (PlaceBlankVisitor), draws the landmark, the hero and it, and has the hero say
+// ArrivalLine.
 bool ReachTheGate(GameState& s);
 
 // What the hero says at the gate: "商業の街アーウットに着いたぞ" for アーウット, "モノリス城に着いたぞ" for

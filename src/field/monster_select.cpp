@@ -24,7 +24,8 @@ std::int32_t StageLevel(std::int32_t fieldSteps) {
 
 std::int32_t RoadMonsterPicture(std::int32_t destination, int stretch, int r) {
   if (stretch < 0 || stretch > 2 || r < 0 || r > 2) return -1;
-  return RoadTo(destination).monsters[static_cast<std::size_t>(stretch)][static_cast<std::size_t>(r)];
+  return RoadTo(destination)
+      .monsters[static_cast<std::size_t>(stretch)][static_cast<std::size_t>(r)];
 }
 
 ChapterScaling ChapterScalingOf(std::int32_t chapter, std::int32_t destination) {

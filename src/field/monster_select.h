@@ -21,8 +21,8 @@ int StretchOf(std::int32_t fieldSteps);
 // each hundred steps (FieldSteps Mod 100 >= 50), so 0..5.
 std::int32_t StageLevel(std::int32_t fieldSteps);
 
-// The picture of the monster of the destination (AnnounceHeroBlow..4), stretch (Walking..2) and roll r (Walking..2), or
-// -1 for a destination the road does not know.
+// The picture of the monster of the destination (1..4), stretch (0..2) and
+// roll r (0..2), or -1 for a destination the road does not know.
 std::int32_t RoadMonsterPicture(std::int32_t destination, int stretch, int r);
 
 // The monster level and the multipliers of a stage the story has outgrown, d = Chapter -

@@ -47,13 +47,14 @@ Encounter RollEncounter(const GameState& s, Random& random);
 
 // The fixed events the tick looks at after each walking move, the first that applies.
 enum class StepEvent : std::uint8_t {
-  Roll,                // nothing fixed: the encounter roll (RollEncounter)
-  Carriage,            // CarriageSelect: step 299 in chapter 1 before the orc is beaten and
-                       // at デモンズ山脈; デモンズ山脈 from step 301 once the demons are beaten
-  Boss,                // BossSelect: chapter 1 from step 300, デモンズ山脈 from step 301
-  CarpenterWaits,      // トーテム山 from step 300 in chapter 2 or later: totem::CarpenterComes, BossTurn
-  Gate,                // アーウット and モノリス城 from step 300: MoveNextStage
-  Checkpoint,          // step 200 on the road to モノリス城: CheckPoint
+  Roll,      // nothing fixed: the encounter roll (RollEncounter)
+  Carriage,  // CarriageSelect: step 299 in chapter 1 before the orc is beaten and
+             // at デモンズ山脈; デモンズ山脈 from step 301 once the demons are beaten
+  Boss,      // BossSelect: chapter 1 from step 300, デモンズ山脈 from step 301
+  CarpenterWaits,  // トーテム山 from step 300 in chapter 2 or later: totem::CarpenterComes,
+                   // BossTurn
+  Gate,            // アーウット and モノリス城 from step 300: MoveNextStage
+  Checkpoint,      // step 200 on the road to モノリス城: CheckPoint
 };
 
 struct StepRule {

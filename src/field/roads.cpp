@@ -86,7 +86,9 @@ constexpr bool RoadsInDestinationOrder() {
 }
 static_assert(RoadsInDestinationOrder(), "kRoads[d - 1] is the road to destination d");
 
-constexpr bool InCatalogue(FindRange r) { return 0 <= r.first && r.first <= r.last && r.last < kWeaponCount; }
+constexpr bool InCatalogue(FindRange r) {
+  return 0 <= r.first && r.first <= r.last && r.last < kWeaponCount;
+}
 
 // What lies by a road, what its sellers offer and how the story's rumours turn are whole: the
 // rare finds come after the ordinary ones, a seller's draw can reach its least, a gate has its

@@ -113,19 +113,24 @@ std::string NameOf(const GameState& s, std::int32_t weapon) {
 Outcome RareWeapon(GameState& s, Random& random) {
   const std::int32_t w = DrawFind(RareFinds(s.Destination), random);
   s.BattleRoll = w;
-  if (BagIsFull(s)) return HeroSays(code::ResumeWalking, NameOf(s, w) + std::string(find_line::kRareNoRoomSuffix));
+  if (BagIsFull(s))
+    return HeroSays(code::ResumeWalking, NameOf(s, w) + std::string(find_line::kRareNoRoomSuffix));
   // A rare weapon is never found twice while one is carried or stocked.
   if (Carried(s, w)) return LittleHappening(s, random);
   PutInBag(s, w);
-  return HeroSays(code::ResumeWalking, NameOf(s, w) + std::string(find_line::kRareSuffix), kRefresh);
+  return HeroSays(code::ResumeWalking, NameOf(s, w) + std::string(find_line::kRareSuffix),
+                  kRefresh);
 }
 
 Outcome OrdinaryWeapon(GameState& s, Random& random) {
   const std::int32_t w = DrawFind(OrdinaryFinds(s.Destination), random);
   s.BattleRoll = w;
-  if (BagIsFull(s)) return HeroSays(code::ResumeWalking, NameOf(s, w) + std::string(find_line::kOrdinaryNoRoomSuffix));
+  if (BagIsFull(s))
+    return HeroSays(code::ResumeWalking,
+                    NameOf(s, w) + std::string(find_line::kOrdinaryNoRoomSuffix));
   PutInBag(s, w);
-  return HeroSays(code::ResumeWalking, NameOf(s, w) + std::string(find_line::kOrdinarySuffix), kRefresh);
+  return HeroSays(code::ResumeWalking, NameOf(s, w) + std::string(find_line::kOrdinarySuffix),
+                  kRefresh);
 }
 
 Outcome Money(GameState& s, Random& random) {
@@ -150,9 +155,7 @@ std::int32_t DrawFind(FindRange range, Random& random) {
   return w;
 }
 
-std::int32_t MoneyScale(std::int32_t destination) {
-  return RoadTo(destination).moneyScale;
-}
+std::int32_t MoneyScale(std::int32_t destination) { return RoadTo(destination).moneyScale; }
 
 void BeginFind(GameState& s) {
   s.EventActive = kTrue;
@@ -186,22 +189,32 @@ Outcome SecondLine(GameState& s) {
     case code::AteMeat:
       if (s.HP == kFullStomach) {
         s.HP = Int(s.MaxHP * 0.9);
-        return HeroSays(code::ResumeWalking, std::string(find_line::kOvereaten) + Num(s.HP), kRefresh);
+        return HeroSays(code::ResumeWalking, std::string(find_line::kOvereaten) + Num(s.HP),
+                        kRefresh);
       }
-      return HeroSays(code::ResumeWalking, std::string(find_line::kTastyBefore) + g + std::string(find_line::kTastyAfter) +
-                  Num(s.HP), kRefresh);
+      return HeroSays(code::ResumeWalking,
+                      std::string(find_line::kTastyBefore) + g +
+                          std::string(find_line::kTastyAfter) + Num(s.HP),
+                      kRefresh);
     case code::Fell:
       if (s.HP == 1) return HeroSays(code::ResumeWalking, std::string(find_line::kSillyStone));
-      return HeroSays(code::ResumeWalking, std::string(find_line::kFellBefore) + g + std::string(find_line::kFellAfter) +
-                  Num(s.HP), kRefresh);
+      return HeroSays(
+          code::ResumeWalking,
+          std::string(find_line::kFellBefore) + g + std::string(find_line::kFellAfter) + Num(s.HP),
+          kRefresh);
     case code::SprungTrap:
       if (s.Gold == kEmptyPurse) {
         s.Gold = 0;
         return HeroSays(code::ResumeWalking, std::string(find_line::kPurseWasEmpty));
       }
-      return HeroSays(code::ResumeWalking, std::string(find_line::kDroppedBefore) + g + std::string(find_line::kDroppedAfter), kRefresh);
-    case code::PractisedGreeting: return HeroSays(code::ResumeWalking, std::string(find_line::kGreetingPractice));
-    case code::Shouted: return HeroSays(code::ResumeWalking, std::string(find_line::kShoutingIsGood));
+      return HeroSays(
+          code::ResumeWalking,
+          std::string(find_line::kDroppedBefore) + g + std::string(find_line::kDroppedAfter),
+          kRefresh);
+    case code::PractisedGreeting:
+      return HeroSays(code::ResumeWalking, std::string(find_line::kGreetingPractice));
+    case code::Shouted:
+      return HeroSays(code::ResumeWalking, std::string(find_line::kShoutingIsGood));
     default: return {};
   }
 }
@@ -224,11 +237,13 @@ Outcome PriestStep(GameState& s) {
     case code::PriestGreets:
       if (s.HP < s.MaxHP) return VisitorSays(code::PriestPrays, std::string(priest_line::kHurt));
       return VisitorSays(code::ResumeWalking, std::string(priest_line::kBlessing));
-    case code::PriestPrays: return VisitorSays(code::PriestHeals, std::string(priest_line::kPrayer));
+    case code::PriestPrays:
+      return VisitorSays(code::PriestHeals, std::string(priest_line::kPrayer));
     case code::PriestHeals:
       s.HP = s.MaxHP;
       return HeroSays(code::PriestBlesses, std::string(priest_line::kThanks));
-    case code::PriestBlesses: return VisitorSays(code::ResumeWalking, std::string(priest_line::kBlessing), kRefresh);
+    case code::PriestBlesses:
+      return VisitorSays(code::ResumeWalking, std::string(priest_line::kBlessing), kRefresh);
     default: return {};
   }
 }

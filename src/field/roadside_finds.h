@@ -1,4 +1,4 @@
-// Something by the roadside (ItemSelect, ItemTurn LookAtFind..205) and the wandering priest
+// Something by the roadside (ItemSelect, ItemTurn LookAtFind..Shouted) and the wandering priest
 // (PriestSelect, PriestTurn PriestGreets..PriestBlesses): the weapons found by destination, money
 // by level, the ten little happenings with their second lines, and the priest's healing. Each
 // function rolls or applies one step on the game state and hands back what is said next; the step
@@ -29,7 +29,7 @@ FindRange RareFinds(std::int32_t destination);
 // until it is at least first (トーテム山's ordinary finds take the first draw).
 std::int32_t DrawFind(FindRange range, Random& random);
 
-// The money found on the road at each level: Int(u × S) × Level with S by destination (BossAppears,
+// The money found on the road at each level: Int(u × S) × Level with S by destination (500,
 // 1000, 2000, 3000; the castle's for a destination the road does not know).
 std::int32_t MoneyScale(std::int32_t destination);
 

@@ -350,8 +350,8 @@ const RumourLines& RumourFor(const GameState& s) {
 EventStep RumourTalk(GameState& s) {
   const RumourLines& rumour = RumourFor(s);
   const std::int32_t i = s.EventCode - 100;
-  const auto count = static_cast<std::int32_t>(std::count_if(
-      rumour.begin(), rumour.end(), [](std::string_view l) { return !l.empty(); }));
+  const auto count = static_cast<std::int32_t>(
+      std::count_if(rumour.begin(), rumour.end(), [](std::string_view l) { return !l.empty(); }));
   if (i < 0 || i >= count) return {};
   const std::string_view line = rumour[static_cast<std::size_t>(i)];
   if (i == count - 1) return Closing(line);

@@ -11,10 +11,10 @@ namespace tolmark::field {
 
 // The click at ResumeWalking..ResumeWalkingLast: FieldStop cleared. After a won boss battle
 // (BossBattle still set) the boss scene goes on: PendingAction becomes BossBeatenCode
-// (demons::GaleFalls after 魔族ガイル, else BossFalls) and true is returned, so the step function calls
-// BossTurn. Otherwise the visitor is gone: EventActive, CommandBusy and PendingAction are cleared
-// and false is returned; the step function redraws the landmark, the hero and the marker. Either
-// way it first closes the balloon, hides 逃げる and enables 終了.
+// (demons::GaleFalls after 魔族ガイル, else BossFalls) and true is returned, so the step function
+// calls BossTurn. Otherwise the visitor is gone: EventActive, CommandBusy and PendingAction are
+// cleared and false is returned; the step function redraws the landmark, the hero and the marker.
+// Either way it first closes the balloon, hides 逃げる and enables 終了.
 bool ResumeWalk(GameState& s);
 
 // Whether the field tick does nothing at all: the hero sits in the homeward carriage (Homebound and

@@ -15,8 +15,7 @@ namespace tolmark {
 class Game final : public DesktopEvents {
  public:
   // The game's own scenes, unless a test brings a list of its own.
-  Game(Desktop& desktop, Random& random,
-       std::span<const SceneRow* const> scenes = kSceneList);
+  Game(Desktop& desktop, Random& random, std::span<const SceneRow* const> scenes = kSceneList);
   ~Game() override;
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;

@@ -150,8 +150,8 @@ static_assert(SortedAndDisjoint(kCodes) && ParentsComeFirst(kMenu) &&
 using cellar::kCellar;
 using cellar::kLedger;
 
-constexpr std::array<const SceneRow*, 4> kFourScenes = {
-    &cellar::kCellarScene, &shop::kShopScene, &field::kFieldScene, &town::kTownScene};
+constexpr std::array<const SceneRow*, 4> kFourScenes = {&cellar::kCellarScene, &shop::kShopScene,
+                                                        &field::kFieldScene, &town::kTownScene};
 
 struct CellarGame : ::testing::Test {
   testing_support::TranscriptDesktop desk;
