@@ -19,16 +19,12 @@ std::string Num(std::int32_t n) { return std::to_string(n); }
 // A card of thirteen, 1..13.
 std::int32_t DrawCard(Random& random) { return Int(random.Rnd() * kCards) + 1; }
 
-EventStep Line(std::string text, bool refresh = false) {
-  return LineStep(std::move(text), refresh);
+Outcome Line(std::string text, bool refresh = false) {
+  return EncounterLine(std::move(text), refresh);
 }
 
-EventStep Prompt(std::string_view yes, std::string_view no) { return PromptStep(yes, no); }
-
-EventStep Closing(std::string text) { return ClosingStep(std::move(text)); }
-
 // A bet: the stake leaves the purse, and the card on the table is named.
-EventStep Bet(GameState& s) {
+Outcome Bet(GameState& s) {
   SubtractFrom(s.Gold, s.CardStake);
   s.EventCode = 2;
   return Line(std::string(card_line::kTurnBefore) + Num(s.CardRound) +
@@ -37,7 +33,7 @@ EventStep Bet(GameState& s) {
 }
 
 // The next card is never the one shown: a shown 13 can only be followed by a lower card.
-EventStep TurnTheCard(GameState& s, Random& random) {
+Outcome TurnTheCard(GameState& s, Random& random) {
   random.Reseed();
   do {
     s.CardDrawn = DrawCard(random);
@@ -48,7 +44,7 @@ EventStep TurnTheCard(GameState& s, Random& random) {
   return Line(std::string(card_line::kTheCardIs) + Num(s.CardDrawn));
 }
 
-EventStep RightGuess(GameState& s) {
+Outcome RightGuess(GameState& s) {
   if (s.Gold >= s.CardStake && s.CardRound < kMostTurns) {
     s.EventCode = 11;
     return Line(std::string(card_line::kRightGoOn) + Num(s.DealAmount * 2) +
@@ -82,7 +78,7 @@ void CardAnswer(GameState& s, bool yes) {
   }
 }
 
-EventStep CardGameStep(GameState& s, Random& random) {
+Outcome CardGameStep(GameState& s, Random& random) {
   switch (s.EventCode) {
     case 100:
       s.CardRound = 0;
@@ -97,22 +93,22 @@ EventStep CardGameStep(GameState& s, Random& random) {
                   std::string(card_line::kStakeAfter));
     case 103:
       s.CardRound = 1;
-      return Prompt(card_line::kPlay, card_line::kDontPlay);
+      return EncounterPrompt(card_line::kPlay, card_line::kDontPlay);
     case 51:
-      return Closing(std::string(card_line::kDeclined));
+      return EncounterClosing(s, std::string(card_line::kDeclined));
     case 1:
       random.Reseed();
       s.CardShown = DrawCard(random);
       s.DealAmount *= 2;
       return Bet(s);
     case 2:
-      return Prompt(card_line::kHigh, card_line::kLow);
+      return EncounterPrompt(card_line::kHigh, card_line::kLow);
     case 3:
       return TurnTheCard(s, random);
     case 10:
       return RightGuess(s);
     case 11:
-      return Prompt(card_line::kGoOn, card_line::kStop);
+      return EncounterPrompt(card_line::kGoOn, card_line::kStop);
     case 12:
       s.DealAmount *= 2;
       AddTo(s.CardRound, 1);
@@ -130,11 +126,11 @@ EventStep CardGameStep(GameState& s, Random& random) {
     case 31:
       s.CardStake = s.CardRound * s.CardStake;
       AddCapped(s, s.DealAmount, CappedKind::Gold);
-      return Closing(Num(s.CardRound) + std::string(card_line::kPaidAfterRounds) +
+      return EncounterClosing(s, Num(s.CardRound) + std::string(card_line::kPaidAfterRounds) +
                      Num(s.DealAmount) + std::string(card_line::kPaidSuffix));
     case 40:
       s.CardStake = s.CardRound * s.CardStake;
-      return Closing(std::string(card_line::kLostBefore) + Num(s.CardRound) +
+      return EncounterClosing(s, std::string(card_line::kLostBefore) + Num(s.CardRound) +
                      std::string(card_line::kLostRounds) + Num(s.CardStake) +
                      std::string(card_line::kLostSuffix));
     default:

@@ -31,7 +31,7 @@ void CardAnswer(GameState& s, bool yes);
 // last word before he pays (31); 31 the prize paid with the cap of Gold, CardStake the total of
 // the stakes (closing); 40 the loss, CardStake the total of the stakes (closing).
 // A stake is paid without a floor: the purse was tested before each bet.
-EventStep CardGameStep(GameState& s, Random& random);
+Outcome CardGameStep(GameState& s, Random& random);
 
 // The card player's words.
 namespace card_line {

@@ -7,20 +7,23 @@
 namespace tolmark::field {
 
 // Continued by a click, by step-code range.
-void FighterAtack(Scenes& c);   // 1..19
-void MonsterAtack(Scenes& c);   // 20..29
-void BattleEnd(Scenes& c);      // 30..39
-void ResumeWalking(Scenes& c);  // 40..49
-void GameOver(Scenes& c);       // 50..59
-void CarriageTurn(Scenes& c);   // 100..119
-void PriestTurn(Scenes& c);     // 120..129
-void ItemTurn(Scenes& c);       // 200..219
-void EscapeTurn(Scenes& c);     // 220..229
-void EventTurn(Scenes& c);      // 300..399
-void CheckTurn(Scenes& c);      // 400..499
-void BossTurn(Scenes& c);       // 500..599
-void MoveNextStage(Scenes& c);  // 600..699
-void HomeTurn(Scenes& c);       // 700..799
+void FighterAtack(Scenes& c);
+void MonsterAtack(Scenes& c);
+void BattleEnd(Scenes& c);
+void ResumeWalking(Scenes& c);
+void GameOver(Scenes& c);
+void CarriageTurn(Scenes& c);
+void PriestTurn(Scenes& c);
+void ItemTurn(Scenes& c);
+void EscapeTurn(Scenes& c);
+void EventTurn(Scenes& c);
+void CheckTurn(Scenes& c);
+void BossTurn(Scenes& c);
+void MoveNextStage(Scenes& c);
+void HomeTurn(Scenes& c);
+
+// The last line of an encounter said: it ends, and automatic play walks on at once.
+void FinishEncounter(Scenes& c);
 
 // Somebody steps up to the hero: called by the tick and the encounter roll.
 void TimerEvent(Scenes& c);      // the encounter roll

@@ -12,33 +12,6 @@
 #include "scene/small_windows.h"
 
 namespace tolmark::field {
-namespace {
-
-void Say(Scenes& c, const EventStep& step) {
-  Speak(c, step.speaker, step.line);
-}
-
-// The last line of an encounter: automatic play gives it its fixed two seconds. Then the
-// encounter ends, and automatic play walks on at once.
-void Close(Scenes& c, const EventStep& step) {
-  GameState& s = c.s;
-  s.FixedWaitMessage = kTrue;
-  Say(c, step);
-  EndEncounter(s);
-  RefreshOpenWindows(c);
-  if (s.AutoMode == kTrue) FieldTick(c);
-}
-
-// The two answers; on the road automatic play answers no by itself.
-void Ask(Scenes& c, const EventStep& step) {
-  GameState& s = c.s;
-  c.desk.Focus(Window::frmField);
-  s.AwaitingAnswer = kTrue;
-  s.Answer = 0;
-  AskYesNo(c, step.line, step.no);
-}
-
-}  // namespace
 
 void ItemSelect(Scenes& c) {
   GameState& s = c.s;
@@ -75,18 +48,13 @@ void EventSelect(Scenes& c) {
   EventTurn(c);
 }
 
-void EventTurn(Scenes& c) {
-  const EventStep step = AdvanceEncounter(c.s, c.rnd);
-  switch (step.act) {
-    case EventAct::None: return;
-    case EventAct::Line:
-      if (step.refresh) RefreshOpenWindows(c);
-      Say(c, step);
-      return;
-    case EventAct::Prompt: Ask(c, step); return;
-    case EventAct::Closing: Close(c, step); return;
-    case EventAct::Fight: Say(c, step); return;  // the beast's battle follows from PendingAction 1
-  }
+void EventTurn(Scenes& c) { Perform(c, AdvanceEncounter(c.s, c.rnd)); }
+
+void FinishEncounter(Scenes& c) {
+  GameState& s = c.s;
+  EndEncounter(s);
+  RefreshOpenWindows(c);
+  if (s.AutoMode == kTrue) FieldTick(c);  // automatic play walks on at once
 }
 
 }  // namespace tolmark::field

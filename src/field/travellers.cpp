@@ -7,6 +7,7 @@
 
 #include "art/picture_names.h"
 #include "field/card_game.h"
+#include "field/field_operations.h"
 #include "field/field_codes.h"
 #include "field/road_bag.h"
 #include "field/roads.h"
@@ -170,14 +171,10 @@ constexpr std::int32_t kDemonPrice = 500;
 // The beasts, d = Int(Rnd × 5).
 constexpr int kBeastKinds = 5;
 
-EventStep Prompt(std::string_view yes, std::string_view no) { return PromptStep(yes, no); }
-EventStep Closing(std::string_view text) { return ClosingStep(std::string(text)); }
-EventStep Closing(std::string text) { return ClosingStep(std::move(text)); }
-
 // A line that moves the encounter on to `next`.
-EventStep Say(GameState& s, std::string text, std::int32_t next) {
+Outcome Say(GameState& s, std::string text, std::int32_t next) {
   s.EventCode = next;
-  return LineStep(std::move(text));
+  return EncounterLine(std::move(text));
 }
 
 std::string Name(const GameState& s, std::int32_t weapon) {
@@ -305,28 +302,28 @@ const TravellerLines& LinesOrFirst(std::int32_t picture) {
   return lines != nullptr ? *lines : kTravellerLines[0];
 }
 
-EventStep BagSellerTalk(GameState& s) {
+Outcome BagSellerTalk(GameState& s) {
   switch (s.EventCode) {
     case 100: return Say(s, std::string(kBagSellerHello), 101);
     case 101:
       return Say(s,
                  std::string(kBagOfferBefore) + Num(s.EventNumber) + std::string(kBagOfferAfter),
                  102);
-    case 102: return Prompt(kBuy, kDontBuy);
+    case 102: return EncounterPrompt(kBuy, kDontBuy);
     case 1:
       SubtractFrom(s.Gold, s.EventNumber);
       AddTo(s.BagCapacity, 1);
-      return Closing(kBagSold);
-    case 51: return Closing(kBagRefused);
+      return EncounterClosing(s, kBagSold);
+    case 51: return EncounterClosing(s, kBagRefused);
     default: return {};
   }
 }
 
-EventStep DemonTalk(GameState& s) {
+Outcome DemonTalk(GameState& s) {
   switch (s.EventCode) {
     case 100: return Say(s, std::string(kDemonAsks), 101);
     case 101: return Say(s, std::string(kDemonOffers), 102);
-    case 102: return Prompt(kWantTo, kDontWantTo);
+    case 102: return EncounterPrompt(kWantTo, kDontWantTo);
     case 1:
       AddCapped(s, 1, CappedKind::DemonDealsCount);
       SubtractFrom(s.Reputation, kDemonPrice);
@@ -334,9 +331,9 @@ EventStep DemonTalk(GameState& s) {
       AddCapped(s, 1, CappedKind::Attack);
       AddCapped(s, 1, CappedKind::Defense);
       AddCapped(s, 1, CappedKind::Speed);
-      return Closing(std::string(kDemonDealBefore) + Num(s.Reputation) +
+      return EncounterClosing(s, std::string(kDemonDealBefore) + Num(s.Reputation) +
                      std::string(kDemonDealAfter));
-    case 51: return Closing(kDemonRefused);
+    case 51: return EncounterClosing(s, kDemonRefused);
     default: return {};
   }
 }
@@ -347,29 +344,29 @@ const RumourLines& RumourFor(const GameState& s) {
   return later ? road.laterRumours : road.rumours;
 }
 
-EventStep RumourTalk(GameState& s) {
+Outcome RumourTalk(GameState& s) {
   const RumourLines& rumour = RumourFor(s);
   const std::int32_t i = s.EventCode - 100;
   const auto count = static_cast<std::int32_t>(
       std::count_if(rumour.begin(), rumour.end(), [](std::string_view l) { return !l.empty(); }));
   if (i < 0 || i >= count) return {};
   const std::string_view line = rumour[static_cast<std::size_t>(i)];
-  if (i == count - 1) return Closing(line);
+  if (i == count - 1) return EncounterClosing(s, line);
   return Say(s, std::string(line), s.EventCode + 1);
 }
 
-EventStep WarningTalk(GameState& s) {
+Outcome WarningTalk(GameState& s) {
   const std::int32_t i = s.EventCode - 100;
   const auto count = static_cast<std::int32_t>(kWarningLines.size());
   if (i < 0 || i >= count) return {};
   const std::string_view line = kWarningLines[static_cast<std::size_t>(i)];
-  if (i == count - 1) return Closing(line);
+  if (i == count - 1) return EncounterClosing(s, line);
   return Say(s, std::string(line), s.EventCode + 1);
 }
 
-EventStep GreetingTalk(const GameState& s) {
+Outcome GreetingTalk(GameState& s) {
   if (s.EventCode != 100) return {};
-  return Closing(LinesOrFirst(s.VisitorPicture).greeting);
+  return EncounterClosing(s, LinesOrFirst(s.VisitorPicture).greeting);
 }
 
 // A trade made lifts the reputation by 1..Level + 1; a refusal costs 2 × 0..Level. Both are
@@ -386,56 +383,54 @@ void TradeRefused(GameState& s, Random& random) {
   LoseReputation(s, 2 * Draw(random, s.Level + 1));
 }
 
-EventStep BuyerTalk(GameState& s, Random& random) {
+Outcome BuyerTalk(GameState& s, Random& random) {
   const TravellerLines& lines = LinesOrFirst(s.VisitorPicture);
   switch (s.EventCode) {
     case 100: return Say(s, BuyerRequest(s, lines), 101);
-    case 101: return Prompt(kSell, kDontSell);
+    case 101: return EncounterPrompt(kSell, kDontSell);
     case 1:
       AddCapped(s, 1, CappedKind::SalesCount);
       RemoveOneFromBag(s);
       AddCapped(s, s.ItemPrice, CappedKind::Gold);
       TradeMade(s, random);
-      return Closing(lines.bought);
+      return EncounterClosing(s, lines.bought);
     case 51:
       TradeRefused(s, random);
-      return Closing(lines.buyRefused);
+      return EncounterClosing(s, lines.buyRefused);
     default: return {};
   }
 }
 
-EventStep SellerTalk(GameState& s, Random& random) {
+Outcome SellerTalk(GameState& s, Random& random) {
   const TravellerLines& lines = LinesOrFirst(s.VisitorPicture);
   switch (s.EventCode) {
     case 100: return Say(s, SellerOffer(s, lines), 101);
-    case 101: return Prompt(kBuy, kDontBuy);
+    case 101: return EncounterPrompt(kBuy, kDontBuy);
     case 1:
       AddCapped(s, 1, CappedKind::PurchasesCount);
       AddOneToBag(s);
       MarkCollected(s, s.CurrentItem);
       SubtractFrom(s.Gold, s.ItemPrice);
       TradeMade(s, random);
-      return Closing(lines.sold);
+      return EncounterClosing(s, lines.sold);
     case 51:
       TradeRefused(s, random);
-      return Closing(lines.sellRefused);
+      return EncounterClosing(s, lines.sellRefused);
     default: return {};
   }
 }
 
-EventStep BeastTalk(GameState& s) {
+Outcome BeastTalk(GameState& s) {
   switch (s.EventCode) {
-    case 100: {
-      s.PendingAction = code::AnnounceHeroBlow;
-      EventStep step = LineStep(s.MonsterName + std::string(kAppearsSuffix));
-      step.act = EventAct::Fight;
-      return step;
-    }
+    case 100:
+      // The beast attacks: its battle follows from the next click.
+      return Says(Speaker::Visitor, s.MonsterName + std::string(kAppearsSuffix),
+                  code::AnnounceHeroBlow);
     case 101: {
       // The beast is beaten: its weapon is the merchant's, said by the merchant himself.
       PutInBag(s, s.SpecialItem);
-      return ClosingStep(Name(s, s.SpecialItem) + std::string(kBeastWeaponSuffix),
-                         Speaker::Hero);
+      return EncounterClosing(s, Name(s, s.SpecialItem) + std::string(kBeastWeaponSuffix),
+                              Speaker::Hero);
     }
     default: return {};
   }
@@ -493,7 +488,7 @@ bool ChooseTraveller(GameState& s, Random& random) {
   return true;
 }
 
-EventStep AdvanceEncounter(GameState& s, Random& random) {
+Outcome AdvanceEncounter(GameState& s, Random& random) {
   TakeAnswer(s);
   if (!InRange(s.FieldEventItem, 0, kTravellerRolls - 1)) return {};
   switch (TravellerOf(s.FieldEventItem)) {
@@ -508,6 +503,24 @@ EventStep AdvanceEncounter(GameState& s, Random& random) {
     case Warning: return WarningTalk(s);
   }
   return {};
+}
+
+Outcome EncounterLine(std::string text, bool refresh) {
+  Outcome o;
+  o.line = std::move(text);
+  o.refreshWindows = refresh;
+  return o;
+}
+
+Outcome EncounterPrompt(std::string_view yes, std::string_view no) { return Asks(yes, no); }
+
+Outcome EncounterClosing(GameState& s, std::string_view text, Speaker speaker) {
+  s.FixedWaitMessage = kTrue;
+  Outcome o;
+  o.speaker = speaker;
+  o.line = std::string(text);
+  o.then = FinishEncounter;
+  return o;
 }
 
 void EndEncounter(GameState& s) {

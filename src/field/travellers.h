@@ -13,6 +13,7 @@
 
 #include "model/game_state.h"
 #include "scene/lines.h"
+#include "scene/outcome.h"
 
 namespace tolmark {
 class Random;
@@ -74,50 +75,19 @@ void CharaSelect(GameState& s, Random& random);
 // the hero, the visitor and the marker, and calls EventTurn for the first line.
 bool ChooseTraveller(GameState& s, Random& random);
 
-// What a step of an encounter leaves for the step function.
-enum class EventAct : std::uint8_t {
-  None,     // the code names no step: nothing happens
-  Line,     // a line; the encounter goes on with EventCode already moved
-  Prompt,   // the two answer balloons (line is the yes text, no the no text)
-  Closing,  // the last line, then the encounter ends (EndEncounter)
-  Fight,    // a sacred beast attacks: PendingAction 1 is set, the line said, the battle follows
-};
-
-struct EventStep {
-  EventAct act = EventAct::None;
-  std::string line;
-  std::string_view no;
-  Speaker speaker = Speaker::Visitor;
-  bool refresh = false;  // the open windows are filled again before the line
-};
-
-// The steps as the encounters build them.
-inline EventStep LineStep(std::string text, bool refresh = false) {
-  EventStep step;
-  step.act = EventAct::Line;
-  step.line = std::move(text);
-  step.refresh = refresh;
-  return step;
-}
-inline EventStep PromptStep(std::string_view yes, std::string_view no) {
-  EventStep step;
-  step.act = EventAct::Prompt;
-  step.line = std::string(yes);
-  step.no = no;
-  return step;
-}
-inline EventStep ClosingStep(std::string text, Speaker speaker = Speaker::Visitor) {
-  EventStep step;
-  step.act = EventAct::Closing;
-  step.line = std::move(text);
-  step.speaker = speaker;
-  return step;
-}
+// The steps of an encounter as its rules hand them back: a line (the encounter goes on, its
+// EventCode already moved; the open windows filled again first where the step changed them),
+// the two answer balloons, and the last line. The last line gets its fixed two seconds in
+// automatic play; then the encounter ends (FinishEncounter).
+Outcome EncounterLine(std::string text, bool refresh = false);
+Outcome EncounterPrompt(std::string_view yes, std::string_view no);
+Outcome EncounterClosing(GameState& s, std::string_view text,
+                         Speaker speaker = Speaker::Visitor);
 
 // EventTurn: first the answer of a prompt (Answer 89 moves EventCode to 1, 78 to 51, Answer
 // cleared; the card game maps its own answers), then one step of the encounter in FieldEventItem
 // by EventCode. Draws only where a step says so (the trades' reputation, the card game).
-EventStep AdvanceEncounter(GameState& s, Random& random);
+Outcome AdvanceEncounter(GameState& s, Random& random);
 
 // The common end of an encounter: FixedWaitMessage cleared, TickFromDialogue set, EventCode
 // 9999, FieldEventItem 99999, PendingAction 40. The step function then refreshes the open

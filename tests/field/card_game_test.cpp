@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "draws.h"
+#include "encounter_outcomes.h"
 #include "field/travellers.h"
 #include "scene/dialogue.h"
 
@@ -74,7 +75,7 @@ TEST_P(FieldCardGuessTest, NextCardNeverTheShownOne) {
   s.CardGuess = c.guess;
   ScriptedRandom random;
   for (int d : c.drawn) random.Queue(Card(d));
-  const EventStep step = CardGameStep(s, random);
+  const Outcome step = CardGameStep(s, random);
   EXPECT_EQ(random.Queued(), 0u);
   EXPECT_EQ(s.CardDrawn, c.drawn.back());
   EXPECT_EQ(s.EventCode, c.right ? 10 : 40);
@@ -103,12 +104,12 @@ struct Game {
 
   explicit Game(std::int32_t gold) : s(Table(gold)) {}
 
-  EventStep Step() {
-    EventStep step = AdvanceEncounter(s, random);
+  Outcome Step() {
+    Outcome step = AdvanceEncounter(s, random);
     if (!step.line.empty()) lines.push_back(step.line);
     return step;
   }
-  EventStep Answer(bool yes) {
+  Outcome Answer(bool yes) {
     s.Answer = yes ? kAnswerYes : kAnswerNo;
     return Step();
   }
@@ -118,12 +119,12 @@ TEST(FieldCardGame, FiveRightGuessesPay32Stakes) {
   Game g(1000);
   for (int i = 0; i < 3; ++i) g.Step();  // the invitation
   EXPECT_EQ(g.lines.back(), "賭け金は100カリムだ。賭ける度に加算していくからな");
-  EXPECT_EQ(g.Step().act, EventAct::Prompt);
+  EXPECT_TRUE(IsPrompt(g.Step()));
   g.random.Queue(Card(1));
   g.Answer(true);
   EXPECT_EQ(g.lines.back(), "じゃあ1回目。カードは1");
   for (int turn = 1; turn <= 5; ++turn) {
-    EXPECT_EQ(g.Step().act, EventAct::Prompt);  // ハイ / ロー
+    EXPECT_TRUE(IsPrompt(g.Step()));  // ハイ / ロー
     g.random.Queue(Card(turn + 1));
     g.Answer(true);
     g.Step();  // the player's word on a right guess
@@ -131,15 +132,15 @@ TEST(FieldCardGame, FiveRightGuessesPay32Stakes) {
       EXPECT_EQ(g.lines.back(), "ちっ。当たっちまったようだな。次勝てば、" +
                                     std::to_string(100 << (turn + 1)) +
                                     "カリムだ。まだ続けるかい？");
-      EXPECT_EQ(g.Step().act, EventAct::Prompt);  // 続ける / 止める
+      EXPECT_TRUE(IsPrompt(g.Step()));  // 続ける / 止める
       g.Answer(true);
     }
   }
   EXPECT_EQ(g.lines.back(), "ちっ。当たっちまったようだな");
   g.Step();
   EXPECT_EQ(g.lines.back(), "もうこのくらいで勘弁してくれ……");
-  const EventStep paid = g.Step();
-  EXPECT_EQ(paid.act, EventAct::Closing);
+  const Outcome paid = g.Step();
+  EXPECT_TRUE(IsClosing(paid));
   EXPECT_EQ(paid.line, "5回当たったから3200カリムだ。もってけ泥棒！");
   EXPECT_EQ(g.s.Gold, 1000 - 500 + 3200);
   EXPECT_EQ(g.s.CardStake, 500);
@@ -177,8 +178,8 @@ TEST(FieldCardGame, LosingInTurnThreeNamesTheThreeStakes) {
   g.Step();
   g.random.Queue(Card(4));
   g.Answer(true);
-  const EventStep lost = g.Step();
-  EXPECT_EQ(lost.act, EventAct::Closing);
+  const Outcome lost = g.Step();
+  EXPECT_TRUE(IsClosing(lost));
   EXPECT_EQ(lost.line, "残念だったな。3回分で300カリムか…。次も頼むよ！");
   EXPECT_EQ(g.s.Gold, 700);
 }
@@ -203,8 +204,8 @@ TEST(FieldCardGame, NoNextStakeEndsTheGameWithThePrizeSoFar) {
 TEST(FieldCardGame, DeclinedCostsNothing) {
   Game g(1000);
   for (int i = 0; i < 4; ++i) g.Step();
-  const EventStep declined = g.Answer(false);
-  EXPECT_EQ(declined.act, EventAct::Closing);
+  const Outcome declined = g.Answer(false);
+  EXPECT_TRUE(IsClosing(declined));
   EXPECT_EQ(declined.line, "そうか…。また今度やろうな");
   EXPECT_EQ(g.s.Gold, 1000);
 }

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "draws.h"
+#include "encounter_outcomes.h"
+#include "field/field_codes.h"
 #include "model/weapons.h"
 #include "scene/dialogue.h"
 
@@ -227,16 +229,16 @@ TEST(FieldEncounterTurn, AnswersMoveTheStep) {
   EXPECT_EQ(s.BagCapacity, 11);
 
   s = Meeting(0, 102, kAnswerNo);
-  const EventStep no = AdvanceEncounter(s, random);
-  EXPECT_EQ(no.act, EventAct::Closing);
+  const Outcome no = AdvanceEncounter(s, random);
+  EXPECT_TRUE(IsClosing(no));
   EXPECT_EQ(no.line, "キィー！人の親切は素直に受け入れるザマスよ！");
   EXPECT_EQ(s.EventCode, 51);
 
   // Any other answer leaves the step where it stood: the prompt is asked again.
   s = Meeting(0, 102, 0);
-  const EventStep again = AdvanceEncounter(s, random);
-  EXPECT_EQ(again.act, EventAct::Prompt);
-  EXPECT_EQ(again.line, "買う");
+  const Outcome again = AdvanceEncounter(s, random);
+  EXPECT_TRUE(IsPrompt(again));
+  EXPECT_EQ(again.yes, "買う");
   EXPECT_EQ(again.no, "買わない");
 }
 
@@ -246,7 +248,7 @@ TEST(FieldEncounterTurn, DemonTradesStrengthForReputation) {
   s.Reputation = 500;
   s.MaxHP = 9997;
   s.Attack = 999;
-  const EventStep step = AdvanceEncounter(s, random);
+  const Outcome step = AdvanceEncounter(s, random);
   EXPECT_EQ(step.line, "愚かな人間よ、お前の評判は0に落ちた。また会おうぞ");
   EXPECT_EQ(s.Reputation, 0);
   EXPECT_EQ(s.MaxHP, 9999);
@@ -280,8 +282,8 @@ TEST_P(FieldTradeTest, DealOrRefusalWithItsReputation) {
   s.CurrentItem = 6;
   s.ItemPrice = 240;
   ScriptedRandom random = Queued({{c.drawn, c.level + 1}});
-  const EventStep step = AdvanceEncounter(s, random);
-  EXPECT_EQ(step.act, EventAct::Closing);
+  const Outcome step = AdvanceEncounter(s, random);
+  EXPECT_TRUE(IsClosing(step));
   EXPECT_EQ(random.Queued(), 0u);
   EXPECT_EQ(s.Reputation, c.reputationAfter);
   EXPECT_EQ(s.Gold, c.goldAfter);
@@ -329,12 +331,12 @@ TEST(FieldEncounterTurn, RumoursOneLineAClickTheLastClosing) {
   GameState s = Meeting(2, 100);
   s.Destination = 3;
   for (int i = 0; i < 3; ++i) {
-    const EventStep step = AdvanceEncounter(s, random);
-    EXPECT_EQ(step.act, EventAct::Line);
+    const Outcome step = AdvanceEncounter(s, random);
+    EXPECT_TRUE(IsLine(step));
     EXPECT_EQ(s.EventCode, 101 + i);
   }
-  const EventStep last = AdvanceEncounter(s, random);
-  EXPECT_EQ(last.act, EventAct::Closing);
+  const Outcome last = AdvanceEncounter(s, random);
+  EXPECT_TRUE(IsClosing(last));
   EXPECT_EQ(last.line, "モンスターに狙われるかもな");
 }
 
@@ -344,15 +346,14 @@ TEST(FieldEncounterTurn, BeastFightsThenLeavesItsWeapon) {
   s.PendingAction = 300;
   s.MonsterName = "青龍";
   s.SpecialItem = 39;
-  const EventStep fight = AdvanceEncounter(s, random);
-  EXPECT_EQ(fight.act, EventAct::Fight);
+  const Outcome fight = AdvanceEncounter(s, random);
+  EXPECT_EQ(fight.next, code::AnnounceHeroBlow);  // the battle follows
   EXPECT_EQ(fight.line, "青龍が現れた！");
-  EXPECT_EQ(s.PendingAction, 1);
   EXPECT_EQ(s.EventCode, 100);  // the battle's victory hands back to 101
 
   s.EventCode = 101;
-  const EventStep won = AdvanceEncounter(s, random);
-  EXPECT_EQ(won.act, EventAct::Closing);
+  const Outcome won = AdvanceEncounter(s, random);
+  EXPECT_TRUE(IsClosing(won));
   EXPECT_EQ(won.speaker, Speaker::Hero);
   EXPECT_EQ(won.line, "青龍刀だ！ラッキー！！");
   EXPECT_EQ(s.Bag[0], (StockEntry{39, 1}));
@@ -364,7 +365,7 @@ TEST(FieldEncounterTurn, NothingOutsideTheRolls) {
   for (const std::int32_t item : {9999, 99999, -1, 20}) {
     GameState s = Meeting(0, 100);
     s.FieldEventItem = item;
-    EXPECT_EQ(AdvanceEncounter(s, random).act, EventAct::None) << item;
+    EXPECT_TRUE(IsNothing(AdvanceEncounter(s, random))) << item;
     EXPECT_EQ(s.EventCode, 100) << item;
   }
 }
