@@ -25,8 +25,8 @@ using namespace code::demons;
 // The orc's scene: it appears and fights; once it falls the 棟梁 comes (the step function's),
 // thanks the merchant, and the hammer test, the hammer and the carriage home follow.
 // clang-format off
-constexpr std::array<BossRow, 7> kTotemOrc = {{
-  {BossAppears,     V, "が現れた！", BossSaid(1), true},
+constexpr std::array<LineRow, 7> kTotemOrc = {{
+  {BossAppears,     V, "が現れた！", BossSaid(1)},
   {BossSaid(1),     V, "また食われるために人間が来たか", BossSaid(2)},
   {BossSaid(2),     V, "不味そうだが仕方ない、我慢するか", BossFights},
   {CarpenterThanks, V, "オークが暴れてたせいで、仕事が出来なかったんじゃ", BossSaid(13)},
@@ -37,7 +37,7 @@ constexpr std::array<BossRow, 7> kTotemOrc = {{
 
 // The hammer still owed (StoryState 2): the 棟梁 comes at once and tests the merchant; kept
 // from him, the merchant goes home; from the 棟梁's thanks on, the orc's tail.
-constexpr std::array<BossRow, 7> kTotemHammerOwed = {{
+constexpr std::array<LineRow, 7> kTotemHammerOwed = {{
   {HammerKept,      V, "ホイホイと他人に渡すわけにはいかないんだ", BossSaid(3)},
   {BossSaid(3),     V, "あんたが名の売れた武器商人ならいいんだけどな…", BossSaid(4)},
   {BossSaid(4),     H, "仕方ない、帰るとするか…", RideHomeEmptyHanded},
@@ -49,7 +49,7 @@ constexpr std::array<BossRow, 7> kTotemHammerOwed = {{
 
 // The later chapters: the 棟梁 comes, asks after the five weapons, and the carriage takes the
 // merchant home.
-constexpr std::array<BossRow, 8> kTotemLater = {{
+constexpr std::array<LineRow, 8> kTotemLater = {{
   {TellOfTheSword,     V, "ある武器を合わせると、最強の剣が出来るらしい", BossSaid(11)},
   {BossSaid(11),       V, "一度でいいからそんな武器を作ってみたい物だな", TimeToGoHome},
   {FiveWeaponsHeardOf, V, "五聖獣の持っていた武器があれば、", BossSaid(41)},
@@ -61,16 +61,16 @@ constexpr std::array<BossRow, 8> kTotemLater = {{
 }};
 
 // The castle road: the dragon appears and fights; its fall opens the gate.
-constexpr std::array<BossRow, 3> kCastleRoad = {{
-  {BossAppears, V, "が現れた！", BossSaid(1), true},
+constexpr std::array<LineRow, 3> kCastleRoad = {{
+  {BossAppears, V, "が現れた！", BossSaid(1)},
   {BossSaid(1), V, "武器屋か…。その武器を城に持って行くつもりだな？", BossSaid(2)},
   {BossSaid(2), V, "その前にわしが食ってやる！", BossFights},
 }};
 
 // デモンズ山脈: ガイル fights, staggers and comes back in his true form; its fall clears the
 // field, and the cursed sword is found and left before the carriage home.
-constexpr std::array<BossRow, 11> kDemons = {{
-  {BossAppears,   V, "が現れた！", BossSaid(1), true},
+constexpr std::array<LineRow, 11> kDemons = {{
+  {BossAppears,   V, "が現れた！", BossSaid(1)},
   {BossSaid(1),   V, "フッフッフ。とうとうここまで来たか", BossSaid(2)},
   {BossSaid(2),   V, "私を楽しませてくれ", BossFights},
   {GaleStaggers,  V, "ならば、本来の姿で闘ってやろう", BossSaid(12)},
@@ -114,45 +114,45 @@ BossScript BossScriptFor(std::int32_t destination, std::int32_t chapter,
   return {};
 }
 
-const BossRow* FindBossRow(BossScript script, std::int32_t code) {
-  return FindByCode(script, code);
+std::optional<Outcome> BossLine(BossScript script, const GameState& s) {
+  const LineRow* row = FindLine(script, s.PendingAction);
+  if (row == nullptr) return std::nullopt;
+  if (row->code == code::BossAppears) return Says(*row, s.MonsterName + std::string(row->text));
+  return Says(*row);
 }
 
-std::string BossRowLine(const BossRow& row, const GameState& s) {
-  return row.afterName ? s.MonsterName + std::string(row.text) : std::string(row.text);
-}
-
-BossTalk HammerTest(const GameState& s) {
+Outcome HammerTest(const GameState& s) {
   if (s.Reputation < kHammerReputation) {
-    return {V, std::string(boss_line::kHammerKept), code::totem::HammerKept};
+    return Says(Speaker::Visitor, std::string(boss_line::kHammerKept), code::totem::HammerKept);
   }
-  return {V, std::string(boss_line::kHammerGiven), code::totem::ReceiveHammer};
+  return Says(Speaker::Visitor, std::string(boss_line::kHammerGiven), code::totem::ReceiveHammer);
 }
 
-BossTalk ReceiveHammer(GameState& s) {
+Outcome ReceiveHammer(GameState& s) {
   s.StoryState = 3;
-  return {H, std::string(boss_line::kGotHammer), code::totem::HammerReceived};
+  return Says(Speaker::Hero, std::string(boss_line::kGotHammer), code::totem::HammerReceived);
 }
 
-BossTalk TalkOfTheFiveWeapons(GameState& s) {
+Outcome TalkOfTheFiveWeapons(GameState& s) {
   if (ElementalSetOwned(s) == kTrue) {
     s.StoryState = 7;
-    return {V, std::string(boss_line::kHeardOfTheFive), code::totem::FiveWeaponsHeardOf};
+    return Says(Speaker::Visitor, std::string(boss_line::kHeardOfTheFive), code::totem::FiveWeaponsHeardOf);
   }
-  return {V, std::string(boss_line::kHeardARumour), code::totem::TellOfTheSword};
+  return Says(Speaker::Visitor, std::string(boss_line::kHeardARumour), code::totem::TellOfTheSword);
 }
 
-BossTalk FindCursedSword(GameState& s) {
+Outcome FindCursedSword(GameState& s) {
   s.SpecialItem = kCursedSword;
-  return {H, s.Catalogue[kCursedSword].Name + std::string(boss_line::kSwordNameSuffix),
-          code::demons::SwordNamed};
+  return Says(Speaker::Hero,
+              s.Catalogue[kCursedSword].Name + std::string(boss_line::kSwordNameSuffix),
+              code::demons::SwordNamed);
 }
 
-BossTalk LeaveCursedSword(GameState& s) {
+Outcome LeaveCursedSword(GameState& s) {
   if (s.SpecialItem >= 0 && s.SpecialItem < kWeaponCount) {
     s.Collected[static_cast<std::size_t>(s.SpecialItem)] = kTrue;
   }
-  return {H, std::string(boss_line::kLetsGoHome), code::OfferBossRide};
+  return Says(Speaker::Hero, std::string(boss_line::kLetsGoHome), code::OfferBossRide);
 }
 
 void BossRideHome(GameState& s) {

@@ -7,25 +7,20 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "model/game_state.h"
 #include "scene/lines.h"
+#include "scene/outcome.h"
 
 namespace tolmark::field {
 
-// A plain line of a boss scene. With afterName the line is MonsterName followed by text.
-struct BossRow {
-  std::int32_t code;
-  Speaker speaker;
-  std::string_view text;
-  std::int32_t next;
-  bool afterName = false;
-};
-
-using BossScript = std::span<const BossRow>;
+// A boss scene's plain talk: line rows, sorted by code. The row at BossAppears names the boss
+// first ("オーク" + "が現れた！").
+using BossScript = Lines;
 
 // The scene of the destination, chosen afresh at every click:
 // - トーテム山 in chapter 1 (or less): the orc's scene; with StoryState 2 (the orc beaten, the
@@ -37,42 +32,32 @@ using BossScript = std::span<const BossRow>;
 // Empty for アーウット and any other destination.
 BossScript BossScriptFor(std::int32_t destination, std::int32_t chapter, std::int32_t storyState);
 
-// The row of that code, or none (the code acts, or the scene does not know it: then BossTurn
-// does nothing).
-const BossRow* FindBossRow(BossScript script, std::int32_t code);
-
-// The finished line of a row: the monster's name first where the row asks for it.
-std::string BossRowLine(const BossRow& row, const GameState& s);
-
-// What an acting code says and where it goes next.
-struct BossTalk {
-  Speaker speaker = Speaker::Visitor;
-  std::string line;
-  std::int32_t next = 0;
-};
+// The row of that code said, or none (the code acts, or the scene does not know it: then
+// BossTurn does nothing).
+std::optional<Outcome> BossLine(BossScript script, const GameState& s);
 
 // The hammer test (トーテム山 totem::TestForHammer, and totem::AskTheCarpenter while the hammer
 // is owed): the 棟梁 parts with the special hammer only to a merchant of Reputation 200 or more
 // (next totem::ReceiveHammer); below, he keeps it (next totem::HammerKept, his refusal follows).
-BossTalk HammerTest(const GameState& s);
+Outcome HammerTest(const GameState& s);
 
 // The hammer received: StoryState 3. Next totem::HammerReceived.
-BossTalk ReceiveHammer(GameState& s);
+Outcome ReceiveHammer(GameState& s);
 
 // The 棟梁 hears of the five holy-beast weapons (totem::AskTheCarpenter in chapter 2 or later):
 // when all five are in the stock or the bag he wants to forge the strongest sword, StoryState 7
 // whatever it was (next totem::FiveWeaponsHeardOf); otherwise he tells the rumour (next
 // totem::TellOfTheSword). Leaves SpecialItem where the
 // ownership check left it.
-BossTalk TalkOfTheFiveWeapons(GameState& s);
+Outcome TalkOfTheFiveWeapons(GameState& s);
 
 // The cursed sword is found (デモンズ山脈): SpecialItem 60, the hero says its name with "か…".
 // Next demons::SwordNamed.
-BossTalk FindCursedSword(GameState& s);
+Outcome FindCursedSword(GameState& s);
 
 // The cursed sword enters the collection only, neither carried nor stocked: Collected[SpecialItem]
 // set. Next OfferBossRide with kLetsGoHome.
-BossTalk LeaveCursedSword(GameState& s);
+Outcome LeaveCursedSword(GameState& s);
 
 // The carriage home of a boss scene (トーテム山 505, 518, 590; デモンズ山脈 590): PendingAction
 // 590 and the ride's fare CLng(s + 500) paid, as only money above it pays it. The step function

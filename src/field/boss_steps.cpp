@@ -10,16 +10,11 @@
 #include "field/field_draw.h"
 #include "field/field_operations.h"
 #include "field/roads.h"
+#include "scene/outcome.h"
 #include "scene/small_windows.h"
 
 namespace tolmark::field {
 namespace {
-
-void Line(Scenes& c, Speaker speaker, std::string_view text, std::int32_t next) {
-  speaker == Speaker::Hero ? HeroLine(c, text, next) : VisitorLine(c, text, next);
-}
-
-void Talk(Scenes& c, const BossTalk& talk) { Line(c, talk.speaker, talk.line, talk.next); }
 
 // "…が襲ってきた！", and the next click opens the exchange of blows.
 void Fight(Scenes& c) {
@@ -71,7 +66,7 @@ void TotemActs(Scenes& c) {
       }
       return;
     case code::totem::AskTheCarpenter:
-      Talk(c, firstChapter ? HammerTest(s) : TalkOfTheFiveWeapons(s));
+      Perform(c, firstChapter ? HammerTest(s) : TalkOfTheFiveWeapons(s));
       return;
     case code::BossFights: Fight(c); return;
     case code::BossFalls:
@@ -83,8 +78,8 @@ void TotemActs(Scenes& c) {
       CarpenterComes(c);
       VisitorLine(c, boss_line::kWellDone, code::totem::CarpenterThanks);
       return;
-    case code::totem::TestForHammer: Talk(c, HammerTest(s)); return;
-    case code::totem::ReceiveHammer: Talk(c, ReceiveHammer(s)); return;
+    case code::totem::TestForHammer: Perform(c, HammerTest(s)); return;
+    case code::totem::ReceiveHammer: Perform(c, ReceiveHammer(s)); return;
     case code::totem::RideHomeEmptyHanded:
     case code::totem::RideHomeWithHammer:
     case code::OfferBossRide: RideHomeOffered(c); return;
@@ -127,8 +122,8 @@ void DemonsActs(Scenes& c) {
       BossVanishes(c);
       HeroLine(c, boss_line::kPhewDemons, code::demons::SomethingLies);
       return;
-    case code::demons::FindCursedSword: Talk(c, FindCursedSword(s)); return;
-    case code::demons::LeaveCursedSword: Talk(c, LeaveCursedSword(s)); return;
+    case code::demons::FindCursedSword: Perform(c, FindCursedSword(s)); return;
+    case code::demons::LeaveCursedSword: Perform(c, LeaveCursedSword(s)); return;
     case code::OfferBossRide: RideHomeOffered(c); return;
     case code::RideHomeFromBoss: RideHome(c); return;
     default: return;
@@ -148,8 +143,8 @@ void BossSelect(Scenes& c) {
 void BossTurn(Scenes& c) {
   GameState& s = c.s;
   const BossScript script = BossScriptFor(s.Destination, s.Chapter, s.StoryState);
-  if (const BossRow* row = FindBossRow(script, s.PendingAction)) {
-    Line(c, row->speaker, BossRowLine(*row, s), row->next);
+  if (const std::optional<Outcome> line = BossLine(script, s)) {
+    Perform(c, *line);
     return;
   }
   switch (RoadTo(s.Destination).boss) {

@@ -137,17 +137,20 @@ std::string FareLine(const GameState& s) {
          std::string(carriage_line::kFareSuffix);
 }
 
-RideAnswer AcceptRide(GameState& s) {
+Outcome AcceptRide(GameState& s) {
   s.Answer = 0;
   const FarePayment paid = PayFare(s);
-  return {paid.purseTooLight ? carriage_line::kPennilessAboard : carriage_line::kAboard,
-          code::Walking};
+  Outcome o;
+  o.line = paid.purseTooLight ? carriage_line::kPennilessAboard : carriage_line::kAboard;
+  return o;
 }
 
-RideAnswer RefuseRide(GameState& s) {
+Outcome RefuseRide(GameState& s) {
   s.Answer = 0;
-  return {RefusedTheWarning(s) ? carriage_line::kRefusedWarning : carriage_line::kRefusedOffer,
-          code::ResumeWalking};
+  return Says(Speaker::Visitor,
+              std::string(RefusedTheWarning(s) ? carriage_line::kRefusedWarning
+                                               : carriage_line::kRefusedOffer),
+              code::ResumeWalking);
 }
 
 }  // namespace tolmark::field

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "model/game_state.h"
+#include "scene/outcome.h"
 
 namespace tolmark::field {
 
@@ -85,18 +86,14 @@ bool RideHomeAt(std::int32_t step);
 std::string FareLine(const GameState& s);
 
 // The driver's answer to the prompt (CarriageTurn BoardAnswered) and where it leads.
-struct RideAnswer {
-  std::string_view line;
-  std::int32_t next = 0;  // 0: the ride itself follows (the step function pumps, waits 2000 ms)
-};
-
 // BoardAnswered with Answer 89 (乗る): Answer cleared and the fare paid by the fare rule; a light
-// purse is remarked upon. The ride follows.
-RideAnswer AcceptRide(GameState& s);
+// purse is remarked upon. No code follows: the step function lets the line stand two seconds,
+// then the ride begins.
+Outcome AcceptRide(GameState& s);
 
 // BoardAnswered with Answer 78 (乗らない): Answer cleared; the warning's refusal is answered more
 // sharply. Next ResumeWalking: the walk resumes on the next click.
-RideAnswer RefuseRide(GameState& s);
+Outcome RefuseRide(GameState& s);
 
 // Lines of the carriage conversation (CarriageTurn).
 namespace carriage_line {

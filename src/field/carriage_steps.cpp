@@ -100,14 +100,12 @@ void CarriageTurn(Scenes& c) {
     case code::AskToBoard: Ask(c, carriage_line::kBoard, carriage_line::kStay, kFalse); return;
     case code::BoardAnswered:
       if (s.Answer == kAnswerYes) {
-        const RideAnswer answer = AcceptRide(s);
-        Speak(c, Speaker::Visitor, answer.line);
+        Perform(c, AcceptRide(s));
         c.desk.Pump();
         c.desk.Sleep(2000);
         Ride(c);
       } else if (s.Answer == kAnswerNo) {
-        const RideAnswer answer = RefuseRide(s);
-        VisitorLine(c, answer.line, answer.next);
+        Perform(c, RefuseRide(s));
       }
       return;
     default:
@@ -141,8 +139,7 @@ void CheckTurn(Scenes& c) {
     default:
       break;
   }
-  const GuardTalk talk = CheckTurnTalk(s);
-  if (!talk.line.empty()) VisitorLine(c, talk.line, talk.next);
+  Perform(c, CheckTurnTalk(s));
 }
 
 void HomeTurn(Scenes& c) {

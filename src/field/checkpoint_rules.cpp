@@ -5,6 +5,13 @@
 #include "field/field_layout.h"
 
 namespace tolmark::field {
+namespace {
+
+Outcome GuardSays(std::string_view line, std::int32_t next) {
+  return Says(Speaker::Visitor, std::string(line), next);
+}
+
+}  // namespace
 
 void GuardStepsUp(GameState& s) {
   s.EventActive = kTrue;
@@ -16,18 +23,22 @@ void GuardStepsUp(GameState& s) {
 
 bool PassesCheckpoint(const GameState& s) { return s.Reputation >= kCheckpointReputation; }
 
-GuardTalk CheckTurnTalk(const GameState& s) {
+Outcome CheckTurnTalk(const GameState& s) {
   switch (s.PendingAction) {
     case code::GuardHalts:
-      if (PassesCheckpoint(s)) return {guard_line::kKnown, code::GuardLetsPass};
-      return {guard_line::kStranger, code::GuardRefuses};
-    case code::GuardLetsPass: return {guard_line::kPass, code::ResumeWalking};
-    case code::GuardRefuses: return {guard_line::kComeBackLater, code::TurnedBack};
+      if (PassesCheckpoint(s)) return GuardSays(guard_line::kKnown, code::GuardLetsPass);
+      return GuardSays(guard_line::kStranger, code::GuardRefuses);
+    case code::GuardLetsPass: return GuardSays(guard_line::kPass, code::ResumeWalking);
+    case code::GuardRefuses: return GuardSays(guard_line::kComeBackLater, code::TurnedBack);
     case code::TurnedBack:
       // A merchant in his own wagon is not put in a carriage: he turns the wagon about.
-      if (s.WagonHired != kFalse) return {{}, code::DriveHome};
-      return {guard_line::kGoHome, code::SentToCarriage};
-    default: return {{}, code::Walking};
+      if (s.WagonHired != kFalse) {
+        Outcome turnsAbout;
+        turnsAbout.next = code::DriveHome;
+        return turnsAbout;
+      }
+      return GuardSays(guard_line::kGoHome, code::SentToCarriage);
+    default: return {};
   }
 }
 

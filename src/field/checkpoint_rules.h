@@ -10,6 +10,7 @@
 
 #include "field/carriage_rules.h"
 #include "model/game_state.h"
+#include "scene/outcome.h"
 
 namespace tolmark::field {
 
@@ -25,19 +26,14 @@ void GuardStepsUp(GameState& s);
 // Whether the guard lets the merchant through: Reputation 400 or more.
 bool PassesCheckpoint(const GameState& s);
 
-// A line of the guard and the code after it.
-struct GuardTalk {
-  std::string_view line;  // empty where the guard says nothing
-  std::int32_t next = 0;
-};
 
 // CheckTurn at the codes where the guard only talks or decides: GuardHalts (the verdict:
 // GuardLetsPass or GuardRefuses), GuardLetsPass (ResumeWalking follows), GuardRefuses (then
 // TurnedBack), and TurnedBack: on foot the guard calls a carriage (SentToCarriage); with a hired
 // wagon he says nothing and HomeTurn drives the wagon home (DriveHome). Codes the guard does not
-// handle give {"", Walking}: SentToCarriage is CarriageSelect (which answers with kHurryAboard
+// handle give nothing: SentToCarriage is CarriageSelect (which answers with kHurryAboard
 // and RideHomeTurnedBack), and RideHomeTurnedBack is LeaveCheckpoint.
-GuardTalk CheckTurnTalk(const GameState& s);
+Outcome CheckTurnTalk(const GameState& s);
 
 // CheckTurn at RideHomeTurnedBack: the fare is paid by the fare rule and the guard steps aside
 // (FieldStop cleared). The step function then refreshes the open windows and lets CarriageTurn

@@ -113,7 +113,7 @@ TEST_P(FieldBossScriptTest, TalkRunsToTheNextStepThatActs) {
   const BossScript script = BossScriptFor(c.destination, c.chapter, c.storyState);
   std::int32_t code = c.from;
   int walked = 0;
-  while (const BossRow* row = FindBossRow(script, code)) {
+  while (const LineRow* row = FindLine(script, code)) {
     code = row->next;
     ++walked;
   }
@@ -156,37 +156,38 @@ TEST(FieldBossScript, CodesThatActAreNotTalk) {
   for (const ActingCase& c : cases) {
     const BossScript script = BossScriptFor(c.destination, c.chapter, c.storyState);
     for (const std::int32_t code : c.codes) {
-      EXPECT_EQ(FindBossRow(script, code), nullptr)
+      EXPECT_EQ(FindLine(script, code), nullptr)
           << "destination " << c.destination << " code " << code;
     }
   }
 }
 
+// The line a boss scene says at that code, as BossTurn performs it.
+Outcome SaidAt(BossScript script, GameState s, std::int32_t code) {
+  s.PendingAction = code;
+  const std::optional<Outcome> said = BossLine(script, s);
+  return said ? *said : Outcome{};
+}
+
 TEST(FieldBossScript, LinesAndSpeakers) {
   GameState s = NewGame();
   s.MonsterName = "オーク";
-  const BossRow* row = FindBossRow(BossScriptFor(1, 1, 0), 500);
-  ASSERT_NE(row, nullptr);
-  EXPECT_EQ(BossRowLine(*row, s), "オークが現れた！");
-  EXPECT_EQ(row->speaker, Speaker::Visitor);
+  Outcome said = SaidAt(BossScriptFor(1, 1, 0), s, 500);
+  EXPECT_EQ(said.line, "オークが現れた！");
+  EXPECT_EQ(said.speaker, Speaker::Visitor);
+  EXPECT_EQ(said.next, 501);
 
-  row = FindBossRow(BossScriptFor(1, 1, 0), 502);
-  ASSERT_NE(row, nullptr);
-  EXPECT_EQ(BossRowLine(*row, s), "不味そうだが仕方ない、我慢するか");
-  row = FindBossRow(BossScriptFor(1, 1, 2), 502);
-  ASSERT_NE(row, nullptr);
-  EXPECT_EQ(BossRowLine(*row, s), "ホイホイと他人に渡すわけにはいかないんだ");
+  EXPECT_EQ(SaidAt(BossScriptFor(1, 1, 0), s, 502).line, "不味そうだが仕方ない、我慢するか");
+  EXPECT_EQ(SaidAt(BossScriptFor(1, 1, 2), s, 502).line, "ホイホイと他人に渡すわけにはいかないんだ");
 
-  row = FindBossRow(BossScriptFor(1, 3, 5), 595);
-  ASSERT_NE(row, nullptr);
-  EXPECT_EQ(row->speaker, Speaker::Hero);
-  EXPECT_EQ(BossRowLine(*row, s), "さて、そろそろ帰るか");
+  said = SaidAt(BossScriptFor(1, 3, 5), s, 595);
+  EXPECT_EQ(said.speaker, Speaker::Hero);
+  EXPECT_EQ(said.line, "さて、そろそろ帰るか");
 
   s.MonsterName = "魔族ガイル";
-  row = FindBossRow(BossScriptFor(4, 4, 8), 528);
-  ASSERT_NE(row, nullptr);
-  EXPECT_EQ(row->speaker, Speaker::Hero);
-  EXPECT_EQ(BossRowLine(*row, s), "さすが魔剣だ。触ると取り込まれそうだからやめておこう");
+  said = SaidAt(BossScriptFor(4, 4, 8), s, 528);
+  EXPECT_EQ(said.speaker, Speaker::Hero);
+  EXPECT_EQ(said.line, "さすが魔剣だ。触ると取り込まれそうだからやめておこう");
 }
 
 struct HammerCase {
@@ -204,7 +205,7 @@ TEST_P(FieldHammerTest, OnlyAKnownMerchantGetsTheHammer) {
   const HammerCase& c = GetParam();
   GameState s = NewGame();
   s.Reputation = c.reputation;
-  const BossTalk talk = HammerTest(s);
+  const Outcome talk = HammerTest(s);
   EXPECT_EQ(talk.next, c.next);
   EXPECT_EQ(talk.line, c.line);
   EXPECT_EQ(talk.speaker, Speaker::Visitor);
@@ -221,12 +222,11 @@ TEST(FieldHammer, TheOrcFallingAgainAfterTheHammerGivesItOnceMore) {
   s.StoryState = 3;
   s.Reputation = 150;
   OrcBeaten(s);
-  BossTalk talk = HammerTest(s);
+  Outcome talk = HammerTest(s);
   ASSERT_EQ(talk.next, 502);
   // The refusal is the 棟梁's, whichever scene began the meeting.
-  const BossRow* row = FindBossRow(BossScriptFor(s.Destination, s.Chapter, s.StoryState), 502);
-  ASSERT_NE(row, nullptr);
-  EXPECT_EQ(row->text, "ホイホイと他人に渡すわけにはいかないんだ");
+  EXPECT_EQ(SaidAt(BossScriptFor(s.Destination, s.Chapter, s.StoryState), s, 502).line,
+            "ホイホイと他人に渡すわけにはいかないんだ");
 
   s.Reputation = 200;
   talk = HammerTest(s);
@@ -253,7 +253,7 @@ class FieldFiveWeaponsTest : public ::testing::Test {
 };
 
 TEST_F(FieldFiveWeaponsTest, OneMissingBringsOnlyTheRumour) {
-  const BossTalk talk = TalkOfTheFiveWeapons(s);
+  const Outcome talk = TalkOfTheFiveWeapons(s);
   EXPECT_EQ(talk.next, 510);
   EXPECT_EQ(talk.line, "とある人から聞いたんだが、");
   EXPECT_EQ(s.StoryState, 5);
@@ -262,7 +262,7 @@ TEST_F(FieldFiveWeaponsTest, OneMissingBringsOnlyTheRumour) {
 TEST_F(FieldFiveWeaponsTest, AllFiveSplitBetweenStockAndBag) {
   s.Bag[1] = {58, 1};
   s.BagCount = 2;
-  const BossTalk talk = TalkOfTheFiveWeapons(s);
+  const Outcome talk = TalkOfTheFiveWeapons(s);
   EXPECT_EQ(talk.next, 540);
   EXPECT_EQ(talk.line, "あんた、五聖獣を全て倒したそうじゃないか！");
   EXPECT_EQ(s.StoryState, 7);
@@ -272,7 +272,7 @@ TEST(FieldCursedSword, FoundNamedAndOnlyCollected) {
   GameState s = NewGame();
   const std::int32_t bagPieces = s.BagPieces;
   const std::int32_t stockCount = s.StockCount;
-  BossTalk talk = FindCursedSword(s);
+  Outcome talk = FindCursedSword(s);
   EXPECT_EQ(s.SpecialItem, 60);
   EXPECT_EQ(talk.line, "魔剣ケルベラーか…");
   EXPECT_EQ(talk.speaker, Speaker::Hero);

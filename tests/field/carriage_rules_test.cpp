@@ -232,7 +232,7 @@ TEST(FieldCarriageTalk, AcceptingPaysAndALightPurseIsRemarkedUpon) {
   s.Answer = 89;
   s.DealAmount = 800;
   s.Gold = 800;
-  RideAnswer answer = AcceptRide(s);
+  Outcome answer = AcceptRide(s);
   EXPECT_EQ(answer.line, "じゃあ、乗ってくんな");
   EXPECT_EQ(s.Gold, 0);
   EXPECT_EQ(s.Answer, 0);
@@ -251,7 +251,7 @@ TEST(FieldCarriageTalk, RefusingTheWarningIsAnsweredSharply) {
   s.Answer = 78;
   s.FieldSteps = 299;
   s.CarriagePlainOffer = kFalse;
-  RideAnswer answer = RefuseRide(s);
+  Outcome answer = RefuseRide(s);
   EXPECT_EQ(answer.line, "やられても知らないからな！");
   EXPECT_EQ(answer.next, 40);
   EXPECT_EQ(s.Answer, 0);

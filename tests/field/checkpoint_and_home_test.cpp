@@ -1,6 +1,7 @@
 // The checkpoint's verdict and talk, and going home with the wagon.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <ostream>
 
 #include "draws.h"
@@ -28,7 +29,7 @@ struct GuardCase {
   std::int32_t pendingAction, reputation;
   bool wagon;
   std::string_view line;
-  std::int32_t next;
+  std::optional<std::int32_t> next;  // none: the guard leaves the code as it is
   friend void PrintTo(const GuardCase& c, std::ostream* os) { *os << c.what; }
 };
 
@@ -40,7 +41,7 @@ TEST_P(FieldCheckTurnTest, GuardSpeaksAndDecides) {
   s.PendingAction = c.pendingAction;
   s.Reputation = c.reputation;
   s.WagonHired = AsFlag(c.wagon);
-  const GuardTalk talk = CheckTurnTalk(s);
+  const Outcome talk = CheckTurnTalk(s);
   EXPECT_EQ(talk.line, c.line) << c.what;
   EXPECT_EQ(talk.next, c.next) << c.what;
 }
@@ -53,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(Talk, FieldCheckTurnTest, ::testing::Values(
   GuardCase{"come back later",       420, 399, false, "ここを通りたかったら、評判でもあげてから来るんだな", 421},
   GuardCase{"a carriage on foot",    421, 399, false, "馬車を呼んでやるから、とっとと帰った帰った！",       422},
   GuardCase{"the wagon turns about", 421, 399, true,  "",                                                   710},
-  GuardCase{"the carriage's code",   422, 399, false, "",                                                   0}
+  GuardCase{"the carriage's code",   422, 399, false, "",                                                   std::nullopt}
 ));
 // clang-format on
 
