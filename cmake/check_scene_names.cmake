@@ -2,8 +2,8 @@
 # as a bare number:
 # - the middle layer and the desktops (SCENE_NEUTRAL folders) name no scene window and no item
 #   of a scene's menu: they go through the list of scenes;
-# - no source (NAMED_CODES folders) compares PendingAction with a bare number or sets it to one:
-#   each scene declares its step codes by name.
+# - no source (NAMED_CODES folders) compares PendingAction (or, on the road, a traveller's
+#   EventCode) with a bare number or sets it to one: each scene declares its step codes by name.
 cmake_policy(SET CMP0057 NEW)  # IN_LIST
 
 set(scene_windows frmShop frmField frmArms frmASell frmABuy frmFItem frmFStatus frmShopItem
@@ -60,13 +60,19 @@ foreach(folder IN LISTS NAMED_CODES)
   file(GLOB_RECURSE sources ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
   foreach(source IN LISTS sources)
     file(RELATIVE_PATH name ${SOURCE_DIR} ${source})
-    file(STRINGS ${source} lines REGEX "PendingAction")
+    # On the road EventCode is a traveller's step in his conversation; in the shop it names the
+    # story's visitor, and 0 there is nobody's.
+    set(codes "PendingAction")
+    if(folder STREQUAL "field")
+      set(codes "PendingAction|EventCode")
+    endif()
+    file(STRINGS ${source} lines REGEX "${codes}")
     foreach(line IN LISTS lines)
       # Comments, and the answer raising the code by one, are not step codes.
       if(line MATCHES "^ *//" OR line MATCHES "AddTo\\(")
         continue()
       endif()
-      if(line MATCHES "PendingAction *(==|!=|<=|>=|<|>|=) *-?[0-9]"
+      if(line MATCHES "(${codes}) *(==|!=|<=|>=|<|>|=) *-?[0-9]"
          OR line MATCHES "PendingAction, *-?[0-9]")
         string(STRIP "${line}" line)
         string(APPEND faults "\n  ${name}: a bare step code: ${line}")

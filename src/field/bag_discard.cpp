@@ -19,7 +19,7 @@ bool BuyerWaits(const GameState& s) {
   return InRange(s.PendingAction, code::TravellerFirst, code::TravellerLast) &&
          InRange(s.FieldEventItem, 0, kTravellerRolls - 1) &&
          TravellerOf(s.FieldEventItem) == Traveller::Buyer &&
-         (s.EventCode == 100 || s.EventCode == 101);
+         (s.EventCode == talk::Opens || s.EventCode == talk::Said(1));
 }
 
 }  // namespace

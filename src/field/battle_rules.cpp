@@ -181,8 +181,8 @@ Outcome AnnounceLevelUp(GameState& s) {
 }
 
 std::int32_t BattleContinuation(GameState& s) {
-  if (s.EventCode == 100) {
-    s.EventCode = 101;
+  if (s.EventCode == talk::Opens) {
+    s.EventCode = talk::BeastBeaten;
     return code::TravellerTalks;
   }
   return code::ResumeWalking;
@@ -225,7 +225,7 @@ Outcome TryToEscape(GameState& s, Random& random) {
 
 Outcome TellEscapeLoss(GameState& s) {
   s.CommandBusy = kFalse;
-  s.EventCode = 9999;
+  s.EventCode = talk::Over;
   Outcome told =
       HeroSays(code::ResumeWalking, Num(s.BattleRoll) + std::string(battle_line::kDroppedSuffix));
   told.then = RefreshOpenWindows;  // what fell from the purse shows once it is told

@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "field/field_codes.h"
 #include "model/numbers.h"
 #include "model/progression.h"
 #include "model/random.h"
@@ -26,7 +27,7 @@ Outcome Line(std::string text, bool refresh = false) {
 // A bet: the stake leaves the purse, and the card on the table is named.
 Outcome Bet(GameState& s) {
   SubtractFrom(s.Gold, s.CardStake);
-  s.EventCode = 2;
+  s.EventCode = talk::cards::AskHighOrLow;
   return Line(std::string(card_line::kTurnBefore) + Num(s.CardRound) +
                   std::string(card_line::kTurnAfter) + Num(s.CardShown),
               true);
@@ -40,22 +41,22 @@ Outcome TurnTheCard(GameState& s, Random& random) {
   } while (s.CardDrawn == s.CardShown);
   const bool high = s.CardGuess == kTrue;
   const bool right = (s.CardDrawn > s.CardShown && high) || (s.CardDrawn < s.CardShown && !high);
-  s.EventCode = right ? 10 : 40;
+  s.EventCode = right ? talk::cards::RightGuess : talk::cards::Lost;
   return Line(std::string(card_line::kTheCardIs) + Num(s.CardDrawn));
 }
 
 Outcome RightGuess(GameState& s) {
   if (s.Gold >= s.CardStake && s.CardRound < kMostTurns) {
-    s.EventCode = 11;
+    s.EventCode = talk::cards::AskToGoOn;
     return Line(std::string(card_line::kRightGoOn) + Num(s.DealAmount * 2) +
                 std::string(card_line::kGoOnAfter));
   }
   if (s.Gold < s.CardStake) {
-    s.EventCode = 13;
+    s.EventCode = talk::cards::OutOfStakes;
     return Line(std::string(card_line::kRight));
   }
   if (s.CardRound == kMostTurns) {
-    s.EventCode = 14;
+    s.EventCode = talk::cards::FiveTurnsPlayed;
     return Line(std::string(card_line::kRight));
   }
   return {};
@@ -65,70 +66,70 @@ Outcome RightGuess(GameState& s) {
 
 void CardAnswer(GameState& s, bool yes) {
   switch (s.EventCode) {
-    case 2:
+    case talk::cards::AskHighOrLow:
       s.CardGuess = yes ? kTrue : kFalse;
-      s.EventCode = 3;
+      s.EventCode = talk::cards::TurnTheCard;
       return;
-    case 11:
-      s.EventCode = yes ? 12 : 30;
+    case talk::cards::AskToGoOn:
+      s.EventCode = yes ? talk::cards::NextTurn : talk::cards::Stopped;
       return;
     default:
-      s.EventCode = yes ? 1 : 51;
+      s.EventCode = yes ? talk::AnsweredYes : talk::AnsweredNo;
       return;
   }
 }
 
 Outcome CardGameStep(GameState& s, Random& random) {
   switch (s.EventCode) {
-    case 100:
+    case talk::Opens:
       s.CardRound = 0;
-      s.EventCode = 101;
+      s.EventCode = talk::Said(1);
       return Line(std::string(card_line::kInvite));
-    case 101:
-      s.EventCode = 102;
+    case talk::Said(1):
+      s.EventCode = talk::Said(2);
       return Line(std::string(card_line::kRules));
-    case 102:
-      s.EventCode = 103;
+    case talk::Said(2):
+      s.EventCode = talk::cards::AskToPlay;
       return Line(std::string(card_line::kStakeBefore) + Num(s.DealAmount) +
                   std::string(card_line::kStakeAfter));
-    case 103:
+    case talk::cards::AskToPlay:
       s.CardRound = 1;
       return EncounterPrompt(card_line::kPlay, card_line::kDontPlay);
-    case 51:
+    case talk::AnsweredNo:
       return EncounterClosing(s, std::string(card_line::kDeclined));
-    case 1:
+    case talk::cards::FirstCard:
       random.Reseed();
       s.CardShown = DrawCard(random);
       s.DealAmount *= 2;
       return Bet(s);
-    case 2:
+    case talk::cards::AskHighOrLow:
       return EncounterPrompt(card_line::kHigh, card_line::kLow);
-    case 3:
+    case talk::cards::TurnTheCard:
       return TurnTheCard(s, random);
-    case 10:
+    case talk::cards::RightGuess:
       return RightGuess(s);
-    case 11:
+    case talk::cards::AskToGoOn:
       return EncounterPrompt(card_line::kGoOn, card_line::kStop);
-    case 12:
+    case talk::cards::NextTurn:
       s.DealAmount *= 2;
       AddTo(s.CardRound, 1);
       s.CardShown = s.CardDrawn;
       return Bet(s);
-    case 13:
-      s.EventCode = 31;
+    case talk::cards::OutOfStakes:
+      s.EventCode = talk::cards::PayThePrize;
       return Line(std::string(card_line::kNoMoreStakes));
-    case 14:
-      s.EventCode = 31;
+    case talk::cards::FiveTurnsPlayed:
+      s.EventCode = talk::cards::PayThePrize;
       return Line(std::string(card_line::kEnough));
-    case 30:
-      s.EventCode = 31;
+    case talk::cards::Stopped:
+      s.EventCode = talk::cards::PayThePrize;
       return Line(std::string(card_line::kStopping));
-    case 31:
+    case talk::cards::PayThePrize:
       s.CardStake = s.CardRound * s.CardStake;
       AddCapped(s, s.DealAmount, CappedKind::Gold);
       return EncounterClosing(s, Num(s.CardRound) + std::string(card_line::kPaidAfterRounds) +
                      Num(s.DealAmount) + std::string(card_line::kPaidSuffix));
-    case 40:
+    case talk::cards::Lost:
       s.CardStake = s.CardRound * s.CardStake;
       return EncounterClosing(s, std::string(card_line::kLostBefore) + Num(s.CardRound) +
                      std::string(card_line::kLostRounds) + Num(s.CardStake) +

@@ -157,3 +157,36 @@ inline constexpr std::int32_t DrivingHome = 711;
 inline constexpr std::int32_t HomeLast = 799;
 
 }  // namespace tolmark::field::code
+
+// A traveller's conversation runs on a code of its own (EventCode) while the road's code stays
+// at TravellerTalks: one line a click from Opens on; a yes or a no to the traveller's question
+// moves it to AnsweredYes or AnsweredNo.
+namespace tolmark::field::talk {
+
+inline constexpr std::int32_t Opens = 100;
+constexpr std::int32_t Said(std::int32_t line) { return Opens + line; }  // the lines after it
+inline constexpr std::int32_t AnsweredYes = 1;
+inline constexpr std::int32_t AnsweredNo = 51;
+inline constexpr std::int32_t Over = 9999;  // no conversation runs
+
+// A sacred beast: it attacks at Opens; once it is beaten its weapon is the merchant's.
+inline constexpr std::int32_t BeastBeaten = Said(1);
+
+// High and low with the card player: the invitation from Opens, the question at AskToPlay; a
+// yes deals the first card.
+namespace cards {
+inline constexpr std::int32_t AskToPlay = Said(3);
+inline constexpr std::int32_t FirstCard = AnsweredYes;
+inline constexpr std::int32_t AskHighOrLow = 2;
+inline constexpr std::int32_t TurnTheCard = 3;
+inline constexpr std::int32_t RightGuess = 10;
+inline constexpr std::int32_t AskToGoOn = 11;
+inline constexpr std::int32_t NextTurn = 12;
+inline constexpr std::int32_t OutOfStakes = 13;
+inline constexpr std::int32_t FiveTurnsPlayed = 14;
+inline constexpr std::int32_t Stopped = 30;
+inline constexpr std::int32_t PayThePrize = 31;
+inline constexpr std::int32_t Lost = 40;
+}  // namespace cards
+
+}  // namespace tolmark::field::talk

@@ -31,7 +31,7 @@ void MarkDepartedHome(GameState& s) {
   // real values.
   SettleFindMarks(s);
   s.SceneEntry = 4;
-  s.EventCode = 9999;
+  s.EventCode = talk::Over;
   s.FieldEventItem = 99999;
   s.FixedWaitMessage = kFalse;
   s.ReturnedHome = kTrue;

@@ -304,27 +304,27 @@ const TravellerLines& LinesOrFirst(std::int32_t picture) {
 
 Outcome BagSellerTalk(GameState& s) {
   switch (s.EventCode) {
-    case 100: return Say(s, std::string(kBagSellerHello), 101);
-    case 101:
+    case talk::Opens: return Say(s, std::string(kBagSellerHello), talk::Said(1));
+    case talk::Said(1):
       return Say(s,
                  std::string(kBagOfferBefore) + Num(s.EventNumber) + std::string(kBagOfferAfter),
-                 102);
-    case 102: return EncounterPrompt(kBuy, kDontBuy);
-    case 1:
+                 talk::Said(2));
+    case talk::Said(2): return EncounterPrompt(kBuy, kDontBuy);
+    case talk::AnsweredYes:
       SubtractFrom(s.Gold, s.EventNumber);
       AddTo(s.BagCapacity, 1);
       return EncounterClosing(s, kBagSold);
-    case 51: return EncounterClosing(s, kBagRefused);
+    case talk::AnsweredNo: return EncounterClosing(s, kBagRefused);
     default: return {};
   }
 }
 
 Outcome DemonTalk(GameState& s) {
   switch (s.EventCode) {
-    case 100: return Say(s, std::string(kDemonAsks), 101);
-    case 101: return Say(s, std::string(kDemonOffers), 102);
-    case 102: return EncounterPrompt(kWantTo, kDontWantTo);
-    case 1:
+    case talk::Opens: return Say(s, std::string(kDemonAsks), talk::Said(1));
+    case talk::Said(1): return Say(s, std::string(kDemonOffers), talk::Said(2));
+    case talk::Said(2): return EncounterPrompt(kWantTo, kDontWantTo);
+    case talk::AnsweredYes:
       AddCapped(s, 1, CappedKind::DemonDealsCount);
       SubtractFrom(s.Reputation, kDemonPrice);
       AddCapped(s, 5, CappedKind::MaxHP);
@@ -333,7 +333,7 @@ Outcome DemonTalk(GameState& s) {
       AddCapped(s, 1, CappedKind::Speed);
       return EncounterClosing(s, std::string(kDemonDealBefore) + Num(s.Reputation) +
                      std::string(kDemonDealAfter));
-    case 51: return EncounterClosing(s, kDemonRefused);
+    case talk::AnsweredNo: return EncounterClosing(s, kDemonRefused);
     default: return {};
   }
 }
@@ -346,7 +346,7 @@ const RumourLines& RumourFor(const GameState& s) {
 
 Outcome RumourTalk(GameState& s) {
   const RumourLines& rumour = RumourFor(s);
-  const std::int32_t i = s.EventCode - 100;
+  const std::int32_t i = s.EventCode - talk::Opens;
   const auto count = static_cast<std::int32_t>(
       std::count_if(rumour.begin(), rumour.end(), [](std::string_view l) { return !l.empty(); }));
   if (i < 0 || i >= count) return {};
@@ -356,7 +356,7 @@ Outcome RumourTalk(GameState& s) {
 }
 
 Outcome WarningTalk(GameState& s) {
-  const std::int32_t i = s.EventCode - 100;
+  const std::int32_t i = s.EventCode - talk::Opens;
   const auto count = static_cast<std::int32_t>(kWarningLines.size());
   if (i < 0 || i >= count) return {};
   const std::string_view line = kWarningLines[static_cast<std::size_t>(i)];
@@ -365,7 +365,7 @@ Outcome WarningTalk(GameState& s) {
 }
 
 Outcome GreetingTalk(GameState& s) {
-  if (s.EventCode != 100) return {};
+  if (s.EventCode != talk::Opens) return {};
   return EncounterClosing(s, LinesOrFirst(s.VisitorPicture).greeting);
 }
 
@@ -386,15 +386,15 @@ void TradeRefused(GameState& s, Random& random) {
 Outcome BuyerTalk(GameState& s, Random& random) {
   const TravellerLines& lines = LinesOrFirst(s.VisitorPicture);
   switch (s.EventCode) {
-    case 100: return Say(s, BuyerRequest(s, lines), 101);
-    case 101: return EncounterPrompt(kSell, kDontSell);
-    case 1:
+    case talk::Opens: return Say(s, BuyerRequest(s, lines), talk::Said(1));
+    case talk::Said(1): return EncounterPrompt(kSell, kDontSell);
+    case talk::AnsweredYes:
       AddCapped(s, 1, CappedKind::SalesCount);
       RemoveOneFromBag(s);
       AddCapped(s, s.ItemPrice, CappedKind::Gold);
       TradeMade(s, random);
       return EncounterClosing(s, lines.bought);
-    case 51:
+    case talk::AnsweredNo:
       TradeRefused(s, random);
       return EncounterClosing(s, lines.buyRefused);
     default: return {};
@@ -404,16 +404,16 @@ Outcome BuyerTalk(GameState& s, Random& random) {
 Outcome SellerTalk(GameState& s, Random& random) {
   const TravellerLines& lines = LinesOrFirst(s.VisitorPicture);
   switch (s.EventCode) {
-    case 100: return Say(s, SellerOffer(s, lines), 101);
-    case 101: return EncounterPrompt(kBuy, kDontBuy);
-    case 1:
+    case talk::Opens: return Say(s, SellerOffer(s, lines), talk::Said(1));
+    case talk::Said(1): return EncounterPrompt(kBuy, kDontBuy);
+    case talk::AnsweredYes:
       AddCapped(s, 1, CappedKind::PurchasesCount);
       AddOneToBag(s);
       MarkCollected(s, s.CurrentItem);
       SubtractFrom(s.Gold, s.ItemPrice);
       TradeMade(s, random);
       return EncounterClosing(s, lines.sold);
-    case 51:
+    case talk::AnsweredNo:
       TradeRefused(s, random);
       return EncounterClosing(s, lines.sellRefused);
     default: return {};
@@ -422,11 +422,11 @@ Outcome SellerTalk(GameState& s, Random& random) {
 
 Outcome BeastTalk(GameState& s) {
   switch (s.EventCode) {
-    case 100:
+    case talk::Opens:
       // The beast attacks: its battle follows from the next click.
       return Says(Speaker::Visitor, s.MonsterName + std::string(kAppearsSuffix),
                   code::AnnounceHeroBlow);
-    case 101: {
+    case talk::BeastBeaten: {
       // The beast is beaten: its weapon is the merchant's, said by the merchant himself.
       PutInBag(s, s.SpecialItem);
       return EncounterClosing(s, Name(s, s.SpecialItem) + std::string(kBeastWeaponSuffix),
@@ -448,7 +448,7 @@ void TakeAnswer(GameState& s) {
   if (IsCardGame(s)) {
     CardAnswer(s, yes);
   } else {
-    s.EventCode = yes ? 1 : 51;
+    s.EventCode = yes ? talk::AnsweredYes : talk::AnsweredNo;
   }
 }
 
@@ -483,7 +483,7 @@ bool ChooseTraveller(GameState& s, Random& random) {
   s.VisitorFrames = s.VisitorPicture == kDemonPicture ? 2 : 3;
   s.FieldStop = who == Beast ? kFalse : kTrue;
   s.PendingAction = code::TravellerTalks;
-  s.EventCode = 100;
+  s.EventCode = talk::Opens;
   s.FieldEventItem = k;
   return true;
 }
@@ -526,7 +526,7 @@ Outcome EncounterClosing(GameState& s, std::string_view text, Speaker speaker) {
 void EndEncounter(GameState& s) {
   s.FixedWaitMessage = kFalse;
   s.TickFromDialogue = kTrue;
-  s.EventCode = 9999;
+  s.EventCode = talk::Over;
   s.FieldEventItem = 99999;
   s.PendingAction = code::ResumeWalking;
 }
