@@ -259,40 +259,43 @@ bool AtTheLimit(const GameState& s) {
   return s.MaxHP == 9999 && s.Attack == 999 && s.Defense == 999 && s.Speed == 999;
 }
 
-// Sets the traveller up; false when the traveller cannot come after all.
-bool Arrives(GameState& s, Traveller who, Random& random) {
-  switch (who) {
-    case BagSeller:
-      s.EventNumber = BagPrice(s.BagCapacity);
-      if (s.BagCapacity > 98 || s.WagonHired != kFalse || s.Gold < s.EventNumber) return false;
-      s.VisitorPicture = kBagSellerPicture;
-      return true;
-    case Demon:
-      if (!RoadTo(s.Destination).demonWalks || s.Reputation < kDemonPrice || AtTheLimit(s)) {
-        return false;
-      }
-      s.VisitorPicture = kDemonPicture;
-      return true;
-    case Rumours:
-      s.VisitorPicture = kRumourPicture;
-      return true;
-    case Warning:
-      s.VisitorPicture = kWarningPicture;
-      return true;
-    case Greeting:
-      CharaSelect(s, random);
-      return true;
-    case Buyer: return BuyerComes(s, random);
-    case Seller: return SellerComes(s, random);
-    case CardPlayer:
-      s.CardStake = CardStakeOf(s.Destination);
-      s.DealAmount = s.CardStake;
-      if (s.Gold < s.DealAmount) return false;
-      s.VisitorPicture = kCardPlayerPicture;
-      return true;
-    case Beast: return BeastComes(s, random);
+// Each traveller is set up as he comes; false when he cannot come after all.
+bool BagSellerComes(GameState& s, Random&) {
+  s.EventNumber = BagPrice(s.BagCapacity);
+  if (s.BagCapacity > 98 || s.WagonHired != kFalse || s.Gold < s.EventNumber) return false;
+  s.VisitorPicture = kBagSellerPicture;
+  return true;
+}
+
+bool DemonComes(GameState& s, Random&) {
+  if (!RoadTo(s.Destination).demonWalks || s.Reputation < kDemonPrice || AtTheLimit(s)) {
+    return false;
   }
-  return false;
+  s.VisitorPicture = kDemonPicture;
+  return true;
+}
+
+bool GossipComes(GameState& s, Random&) {
+  s.VisitorPicture = kRumourPicture;
+  return true;
+}
+
+bool WarnerComes(GameState& s, Random&) {
+  s.VisitorPicture = kWarningPicture;
+  return true;
+}
+
+bool PasserByComes(GameState& s, Random& random) {
+  CharaSelect(s, random);
+  return true;
+}
+
+bool CardPlayerComes(GameState& s, Random&) {
+  s.CardStake = CardStakeOf(s.Destination);
+  s.DealAmount = s.CardStake;
+  if (s.Gold < s.DealAmount) return false;
+  s.VisitorPicture = kCardPlayerPicture;
+  return true;
 }
 
 // ---- the conversations ----
@@ -302,7 +305,7 @@ const TravellerLines& LinesOrFirst(std::int32_t picture) {
   return lines != nullptr ? *lines : kTravellerLines[0];
 }
 
-Outcome BagSellerTalk(GameState& s) {
+Outcome BagSellerTalk(GameState& s, Random&) {
   switch (s.EventCode) {
     case talk::Opens: return Say(s, std::string(kBagSellerHello), talk::Said(1));
     case talk::Said(1):
@@ -319,7 +322,7 @@ Outcome BagSellerTalk(GameState& s) {
   }
 }
 
-Outcome DemonTalk(GameState& s) {
+Outcome DemonTalk(GameState& s, Random&) {
   switch (s.EventCode) {
     case talk::Opens: return Say(s, std::string(kDemonAsks), talk::Said(1));
     case talk::Said(1): return Say(s, std::string(kDemonOffers), talk::Said(2));
@@ -344,7 +347,7 @@ const RumourLines& RumourFor(const GameState& s) {
   return later ? road.laterRumours : road.rumours;
 }
 
-Outcome RumourTalk(GameState& s) {
+Outcome RumourTalk(GameState& s, Random&) {
   const RumourLines& rumour = RumourFor(s);
   const std::int32_t i = s.EventCode - talk::Opens;
   const auto count = static_cast<std::int32_t>(
@@ -355,7 +358,7 @@ Outcome RumourTalk(GameState& s) {
   return Say(s, std::string(line), s.EventCode + 1);
 }
 
-Outcome WarningTalk(GameState& s) {
+Outcome WarningTalk(GameState& s, Random&) {
   const std::int32_t i = s.EventCode - talk::Opens;
   const auto count = static_cast<std::int32_t>(kWarningLines.size());
   if (i < 0 || i >= count) return {};
@@ -364,7 +367,7 @@ Outcome WarningTalk(GameState& s) {
   return Say(s, std::string(line), s.EventCode + 1);
 }
 
-Outcome GreetingTalk(GameState& s) {
+Outcome GreetingTalk(GameState& s, Random&) {
   if (s.EventCode != talk::Opens) return {};
   return EncounterClosing(s, LinesOrFirst(s.VisitorPicture).greeting);
 }
@@ -420,7 +423,7 @@ Outcome SellerTalk(GameState& s, Random& random) {
   }
 }
 
-Outcome BeastTalk(GameState& s) {
+Outcome BeastTalk(GameState& s, Random&) {
   switch (s.EventCode) {
     case talk::Opens:
       // The beast attacks: its battle follows from the next click.
@@ -436,20 +439,44 @@ Outcome BeastTalk(GameState& s) {
   }
 }
 
-bool IsCardGame(const GameState& s) {
-  return InRange(s.FieldEventItem, 0, kTravellerRolls - 1) &&
-         TravellerOf(s.FieldEventItem) == CardPlayer;
+// A yes or a no moves an ordinary conversation on to its answer.
+void TakeAnswer(GameState& s, bool yes) {
+  s.EventCode = yes ? talk::AnsweredYes : talk::AnsweredNo;
 }
 
-void TakeAnswer(GameState& s) {
-  if (s.Answer != kAnswerYes && s.Answer != kAnswerNo) return;
-  const bool yes = s.Answer == kAnswerYes;
-  s.Answer = 0;
-  if (IsCardGame(s)) {
-    CardAnswer(s, yes);
-  } else {
-    s.EventCode = yes ? talk::AnsweredYes : talk::AnsweredNo;
+// Every traveller in one row: how he comes, how his conversation goes a click at a time, and
+// how it takes a yes or a no.
+struct TravellerRow {
+  Traveller who;
+  bool (*comes)(GameState& s, Random& random);
+  Outcome (*talks)(GameState& s, Random& random);
+  void (*answer)(GameState& s, bool yes);
+};
+
+// clang-format off
+constexpr std::array<TravellerRow, 9> kTravellerRows = {{
+  {BagSeller,  BagSellerComes,  BagSellerTalk, TakeAnswer},
+  {Demon,      DemonComes,      DemonTalk,     TakeAnswer},
+  {Rumours,    GossipComes,     RumourTalk,    TakeAnswer},
+  {Greeting,   PasserByComes,   GreetingTalk,  TakeAnswer},
+  {Buyer,      BuyerComes,      BuyerTalk,     TakeAnswer},
+  {Seller,     SellerComes,     SellerTalk,    TakeAnswer},
+  {CardPlayer, CardPlayerComes, CardGameStep,  CardAnswer},
+  {Beast,      BeastComes,      BeastTalk,     TakeAnswer},
+  {Warning,    WarnerComes,     WarningTalk,   TakeAnswer},
+}};
+// clang-format on
+
+constexpr bool OneRowEach() {
+  for (std::size_t i = 0; i < kTravellerRows.size(); ++i) {
+    if (static_cast<std::size_t>(kTravellerRows[i].who) != i) return false;
   }
+  return true;
+}
+static_assert(OneRowEach(), "kTravellerRows in the order of Traveller, one row each");
+
+const TravellerRow& RowOf(Traveller who) {
+  return kTravellerRows[static_cast<std::size_t>(who)];
 }
 
 }  // namespace
@@ -473,7 +500,7 @@ bool ChooseTraveller(GameState& s, Random& random) {
   const std::int32_t k = Draw(random, kTravellerRolls);
   s.VisitorPicture = 0;
   const Traveller who = TravellerOf(k);
-  if (!Arrives(s, who, random)) {
+  if (!RowOf(who).comes(s, random)) {
     // Nobody comes after all: no picture, no word, and the walk goes on.
     s.FieldEventItem = 9999;
     s.FieldStop = kFalse;
@@ -489,20 +516,16 @@ bool ChooseTraveller(GameState& s, Random& random) {
 }
 
 Outcome AdvanceEncounter(GameState& s, Random& random) {
-  TakeAnswer(s);
-  if (!InRange(s.FieldEventItem, 0, kTravellerRolls - 1)) return {};
-  switch (TravellerOf(s.FieldEventItem)) {
-    case BagSeller: return BagSellerTalk(s);
-    case Demon: return DemonTalk(s);
-    case Rumours: return RumourTalk(s);
-    case Greeting: return GreetingTalk(s);
-    case Buyer: return BuyerTalk(s, random);
-    case Seller: return SellerTalk(s, random);
-    case CardPlayer: return CardGameStep(s, random);
-    case Beast: return BeastTalk(s);
-    case Warning: return WarningTalk(s);
+  const bool answered = s.Answer == kAnswerYes || s.Answer == kAnswerNo;
+  const bool yes = s.Answer == kAnswerYes;
+  if (answered) s.Answer = 0;
+  if (!InRange(s.FieldEventItem, 0, kTravellerRolls - 1)) {
+    if (answered) TakeAnswer(s, yes);
+    return {};
   }
-  return {};
+  const TravellerRow& row = RowOf(TravellerOf(s.FieldEventItem));
+  if (answered) row.answer(s, yes);
+  return row.talks(s, random);
 }
 
 Outcome EncounterLine(std::string text, bool refresh) {
