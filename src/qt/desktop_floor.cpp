@@ -1,6 +1,7 @@
 #include "qt/desktop_floor.h"
 
 #include <QScreen>
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -15,8 +16,14 @@ int FloorOf(const QRect& screen, const QRect& workArea) {
   return floor <= 0 || floor > screen.height() ? screen.height() : floor;
 }
 
-int ReadDesktopFloor(QScreen* screen) {
-  if (!screen) return 768;
+DesktopBand BandOf(const QRect& screen, const QRect& workArea) {
+  const int floor = FloorOf(screen, workArea);
+  const int top = workArea.isEmpty() ? 0 : workArea.top() - screen.y();
+  return {std::clamp(top, 0, floor - 1), floor};
+}
+
+DesktopBand ReadDesktopBand(QScreen* screen) {
+  if (!screen) return {0, 768};
   const QRect logical = screen->geometry();
   // The window manager publishes device pixels; a whole factor maps them back exactly.
   const qreal ratio = screen->devicePixelRatio();
@@ -36,7 +43,7 @@ int ReadDesktopFloor(QScreen* screen) {
     area = QRect(QPoint(qRound(usable->x() / ratio), qRound(usable->y() / ratio)),
                  usable->size() / ratio);
   }
-  return FloorOf(logical, area);
+  return BandOf(logical, area);
 }
 
 }  // namespace tolmark

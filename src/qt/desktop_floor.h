@@ -11,9 +11,16 @@ namespace tolmark {
 // screen's when the work area is missing or lies outside the screen.
 int FloorOf(const QRect& screen, const QRect& workArea);
 
-// The floor of the screen as the desktop has it now: the window manager's work area, else what
-// the panels' struts leave of the screen, else Qt's available geometry, else the whole screen;
-// in the screen's logical pixels.
-int ReadDesktopFloor(QScreen* screen);
+// The band of the screen the desktop leaves to windows, in logical pixels from the top of the
+// screen: its top edge (below a panel at the top) and the floor.
+struct DesktopBand {
+  int ceiling = 0;
+  int floor = 0;
+};
+DesktopBand BandOf(const QRect& screen, const QRect& workArea);
+
+// The band of the screen as the desktop has it now: the window manager's work area, else what
+// the panels' struts leave of the screen, else Qt's available geometry, else the whole screen.
+DesktopBand ReadDesktopBand(QScreen* screen);
 
 }  // namespace tolmark

@@ -77,7 +77,9 @@ QtDesktop::QtDesktop(std::unique_ptr<SingleCopyLock> lock) : lock_(std::move(loc
       });
     }
   }
-  floor_ = FloorMapping(ReadDesktopFloor(screen));
+  const DesktopBand band = ReadDesktopBand(screen);
+  floor_ = FloorMapping(band.floor);
+  ceiling_ = band.ceiling;
   // Panels move and monitors come and go: the floor follows the desktop's work area, also the
   // one a window manager sets only after the game has started.
   auto reread = [this] { QTimer::singleShot(0, this, [this] { FollowFloor(); }); };
@@ -107,8 +109,19 @@ QRect QtDesktop::ScreenRect() const {
 
 QPoint QtDesktop::GameOrigin() const { return ScreenRect().topLeft() + QPoint(0, floor_.Shift()); }
 
+int QtDesktop::SceneTop() const {
+  return std::clamp(ceiling_ - floor_.Shift(), 0, floor_.GameFloor() - 1);
+}
+
+QRect QtDesktop::SceneRect() const {
+  return QRect(GameOrigin() + QPoint(0, SceneTop()),
+               QSize(ScreenRect().width(), floor_.GameFloor() - SceneTop()));
+}
+
 void QtDesktop::FollowFloor() {
-  const int moved = floor_.Follow(ReadDesktopFloor(QGuiApplication::primaryScreen()));
+  const DesktopBand band = ReadDesktopBand(QGuiApplication::primaryScreen());
+  ceiling_ = band.ceiling;
+  const int moved = floor_.Follow(band.floor);
   if (moved == 0) return;
   // Every window moves with the floor, in one go: figures, their balloons and the lists
   // placed above them keep their places relative to each other.
@@ -131,13 +144,13 @@ SceneWindow& QtDesktop::Scene(Window scene) {
   auto* created = new SceneWindow(scene, *this);
   slot = created;
   created->setToolTip(hint_);
-  created->Begin(GameOrigin(), QSize(ScreenRect().width(), floor_.GameFloor()), 1);
+  created->Begin(SceneRect(), 1);
   return *created;
 }
 
 void QtDesktop::BeginScene(Window scene, int mode) {
   if (!IsSceneWindow(scene) || ending_) return;
-  Scene(scene).Begin(GameOrigin(), QSize(ScreenRect().width(), floor_.GameFloor()), mode);
+  Scene(scene).Begin(SceneRect(), mode);
 }
 
 void QtDesktop::DrawPicture(Window scene, int picture, std::int32_t x, std::int32_t y) {
@@ -145,7 +158,7 @@ void QtDesktop::DrawPicture(Window scene, int picture, std::int32_t x, std::int3
   // A number outside the picture table (a visitor slot holding "nobody") draws nothing rather
   // than ending the game in the middle of a frame.
   if (picture < 0 || picture >= kPictureCount) return;
-  Scene(scene).Draw(picture, IntDiv(x, twipsX_), IntDiv(y, twipsY_));
+  Scene(scene).Draw(picture, IntDiv(x, twipsX_), IntDiv(y, twipsY_) - SceneTop());
 }
 
 bool QtDesktop::RefuseUnshapedDisplay() {

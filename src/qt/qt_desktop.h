@@ -101,6 +101,10 @@ class QtDesktop final : public QObject, public Desktop, private InputRouter {
   QRect ScreenRect() const;
   // Where the game's (0, 0) lies on the desktop now: the screen's corner, shifted with the floor.
   QPoint GameOrigin() const;
+  // A scene window spans the game's place below the desktop's top edge: a window manager keeps
+  // windows out from under a top panel, and would push one that reached up there down.
+  int SceneTop() const;  // in the game's pixels
+  QRect SceneRect() const;
   QWidget* Widget(Window window) const;
   UnitScale Scale() const { return UnitScale{twipsX_, twipsY_}; }
 
@@ -109,6 +113,7 @@ class QtDesktop final : public QObject, public Desktop, private InputRouter {
   int twipsX_ = 15;
   int twipsY_ = 15;
   FloorMapping floor_{0};
+  int ceiling_ = 0;  // the desktop's top edge below a top panel, in pixels from the screen's top
   QString hint_;
   int pauses_ = 0;
   bool ending_ = false;

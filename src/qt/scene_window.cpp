@@ -89,9 +89,9 @@ QPaintEngine* SceneWindow::paintEngine() const {
   return onServer_ ? nullptr : QWidget::paintEngine();
 }
 
-void SceneWindow::Begin(const QPoint& origin, const QSize& size, int mode) {
+void SceneWindow::Begin(const QRect& place, int mode) {
   mode_ = mode;
-  setGeometry(QRect(origin, size));
+  setGeometry(place);
   framePending_ = false;
   StartFrameIfNeeded();
 }

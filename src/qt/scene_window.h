@@ -20,9 +20,9 @@ class SceneWindow final : public QWidget {
 
   Window Id() const { return id_; }
 
-  // Places the window at the top-left of the screen with the given logical size and forgets
-  // any frame in progress; the frame on show stays until the next one is presented.
-  void Begin(const QPoint& origin, const QSize& size, int mode);
+  // Places the window where given (logical pixels) and forgets any frame in progress; the frame
+  // on show stays until the next one is presented.
+  void Begin(const QRect& place, int mode);
   // Adds one picture (a valid number) at a pixel position to the frame in progress.
   void Draw(int picture, int xPixels, int yPixels);
   // The frame becomes what the window shows and where it takes clicks.

@@ -41,49 +41,28 @@ TEST(WholeScaleFactor, ListsOfScreenFactorsKeepTheirNamesAndUnreadableEntries) {
   }
 }
 
-TEST(DesktopFloor, IsTheBottomOfTheWorkAreaOnTheScreen) {
+TEST(DesktopFloor, IsTheBottomOfTheWorkAreaOnTheScreenAndItsTopTheCeiling) {
   struct Case {
     const char* what;
     QRect screen, area;
-    int floor;
+    int ceiling, floor;
   };
   const QRect screen(0, 0, 800, 600);
   const Case cases[] = {
-      {"panel at the bottom", screen, QRect(0, 0, 800, 570), 570},
-      {"panel at the top", screen, QRect(0, 30, 800, 570), 600},
-      {"panels at both edges", screen, QRect(0, 24, 800, 546), 570},
-      {"no work area known", screen, QRect(), 600},
-      {"work area below the screen", screen, QRect(0, 0, 800, 900), 600},
-      {"second monitor to the right", QRect(800, 0, 1024, 768), QRect(800, 0, 1024, 740), 740},
-      {"second monitor below", QRect(0, 600, 800, 600), QRect(0, 600, 800, 560), 560},
-  };
-  for (const Case& c : cases) EXPECT_EQ(FloorOf(c.screen, c.area), c.floor) << c.what;
-}
-
-TEST(PanelStruts, LeaveTheMonitorWhatTheyDoNotReserveOverIt) {
-  struct Case {
-    const char* what;
-    QRect monitor;
-    std::vector<Strut> struts;
-    QRect left;
-  };
-  const QRect screen(0, 0, 1600, 600);  // two monitors side by side
-  const QRect leftMonitor(0, 0, 800, 600), rightMonitor(800, 0, 800, 600);
-  const Strut bottomOfLeft = {0, 0, 0, 30, 0, 0, 0, 0, 0, 0, 0, 799};
-  const Strut topOfRight = {0, 0, 24, 0, 0, 0, 0, 0, 800, 1599, 0, 0};
-  const Case cases[] = {
-      {"no panel", leftMonitor, {}, leftMonitor},
-      {"a bottom panel on this monitor", leftMonitor, {bottomOfLeft}, QRect(0, 0, 800, 570)},
-      {"a bottom panel on the other monitor", rightMonitor, {bottomOfLeft}, rightMonitor},
-      {"a top panel on this monitor", rightMonitor, {topOfRight}, QRect(800, 24, 800, 576)},
-      {"a panel on each", leftMonitor, {bottomOfLeft, topOfRight}, QRect(0, 0, 800, 570)},
-      {"the older whole-edge strut", rightMonitor, {StrutOfWholeEdges(0, 48, 0, 30)},
-       QRect(800, 0, 752, 570)},
-      {"a reservation larger than the monitor", leftMonitor,
-       {StrutOfWholeEdges(0, 0, 400, 400)}, leftMonitor},
+      {"panel at the bottom", screen, QRect(0, 0, 800, 570), 0, 570},
+      {"panel at the top", screen, QRect(0, 30, 800, 570), 30, 600},
+      {"panels at both edges", screen, QRect(0, 24, 800, 546), 24, 570},
+      {"no work area known", screen, QRect(), 0, 600},
+      {"work area below the screen", screen, QRect(0, 0, 800, 900), 0, 600},
+      {"work area above the screen", screen, QRect(0, -40, 800, 640), 0, 600},
+      {"second monitor to the right", QRect(800, 0, 1024, 768), QRect(800, 0, 1024, 740), 0, 740},
+      {"second monitor below", QRect(0, 600, 800, 600), QRect(0, 630, 800, 530), 30, 560},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(AreaLeftByStruts(screen, c.monitor, c.struts), c.left) << c.what;
+    EXPECT_EQ(FloorOf(c.screen, c.area), c.floor) << c.what;
+    const DesktopBand band = BandOf(c.screen, c.area);
+    EXPECT_EQ(band.ceiling, c.ceiling) << c.what;
+    EXPECT_EQ(band.floor, c.floor) << c.what;
   }
 }
 
