@@ -28,8 +28,8 @@ struct CodeRange {
 };
 
 // What decides one state of a menu item (shown, enabled or checked) as its menu opens: the game
-// state of the moment, and the state the item has so far. Most items are decided afresh; a few of
-// the shop's keep what an earlier opening gave them in some situations, and return `now` there.
+// state of the moment, and the state the item has so far. Most items are decided afresh; an item
+// that keeps what an earlier opening gave it in some situation returns `now` there.
 using ItemRule = bool (*)(const GameState& s, bool now);
 
 // An item's states as its menu opens. A null rule leaves that state as the menu was loaded.
