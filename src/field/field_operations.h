@@ -41,7 +41,7 @@ void FieldStartUp(Scenes& c);
 // The field tick (Timer1 of frmField); the dialogue layer also calls it in automatic play.
 void FieldTick(Scenes& c);
 
-// Right click (or the menu key): the field's menu prepared for the moment and popped up.
+// Right click (or the menu key): automatic play off, then the menu popped up.
 void OpenFieldMenu(Scenes& c);
 
 // The menu's field commands: 逃げる in a battle, 店に帰る with the wagon.

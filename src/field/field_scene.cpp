@@ -5,6 +5,7 @@
 
 #include "field/field_codes.h"
 #include "field/field_draw.h"
+#include "field/field_menu_rules.h"
 #include "field/field_operations.h"
 #include "field/field_windows.h"
 #include "scene/common_commands.h"
@@ -76,16 +77,24 @@ void Toggle(Scenes& c) {
   ToggleSmallWindow(c, W);
 }
 
+// What the road allows as its menu opens (field_menu_rules.h).
+bool AutoAllowed(const GameState& s, bool /*now*/) { return FieldMenuOnOpen(s).autoEnabled; }
+bool EscapeShown(const GameState& s, bool /*now*/) { return FieldMenuOnOpen(s).escapeVisible; }
+bool HomeShown(const GameState& s, bool /*now*/) { return FieldMenuOnOpen(s).homeVisible; }
+bool HomeAllowed(const GameState& s, bool /*now*/) { return FieldMenuOnOpen(s).homeEnabled; }
+bool EndAllowed(const GameState& s, bool /*now*/) { return FieldMenuOnOpen(s).endEnabled; }
+
 // frmFMenu, menu "fmenu", in menu order: the road's own items, speed, keeping in front, the end.
 constexpr std::array<MenuRow, 5> kOwnItems = {{
     {"fmstatus", "ステータス", "", true, false, Toggle<Window::frmFStatus>},
     {"fmitem", "手荷物", "", true, false, Toggle<Window::frmFItem>},
-    {"fmescape", "逃げる", "", false, false, EscapeCommand},
-    {"fmhome", "店に帰る", "", false, false, GoHomeCommand},
-    {"fmauto", "自動ON(A)", "", true, false, AutoOn},
+    {"fmescape", "逃げる", "", false, false, EscapeCommand, {.visible = EscapeShown}},
+    {"fmhome", "店に帰る", "", false, false, GoHomeCommand,
+     {.visible = HomeShown, .enabled = HomeAllowed}},
+    {"fmauto", "自動ON(A)", "", true, false, AutoOn, {.enabled = AutoAllowed}},
 }};
 constexpr auto kMenu = MenuFrom(kOwnItems, SpeedRows(kFieldSpeed), InFrontRows(kFieldInFront),
-                                EndRow(kFieldEnd));
+                                EndRow(kFieldEnd, StartExitCommand, {.enabled = EndAllowed}));
 static_assert(ParentsComeFirst(kMenu));
 
 // In the order a change of money, HP or bag fills them again.

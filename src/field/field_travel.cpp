@@ -12,7 +12,6 @@
 #include "model/numbers.h"
 #include "scene/dialogue.h"
 #include "scene/keys.h"
-#include "scene/menus.h"
 #include "scene/outcome.h"
 #include "scene/small_windows.h"
 #include "scene/startup.h"
@@ -108,10 +107,7 @@ void MoveNextStage(Scenes& c) {
 
 void ResumeWalking(Scenes& c) {
   GameState& s = c.s;
-  Menu& m = MenuOf(c, kFieldScene);
   c.desk.CloseWindow(Window::frmMessage);
-  SetItemVisible(m, "fmescape", false);
-  SetItemEnabled(m, kFieldEnd, true);
   if (ResumeWalk(s)) {
     BossTurn(c);  // a won boss battle: the boss's scene goes on
     return;

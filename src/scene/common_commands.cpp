@@ -7,7 +7,6 @@
 #include "scene/dialogue.h"
 #include "scene/dispatch.h"
 #include "scene/interruption.h"
-#include "scene/menus.h"
 #include "scene/outcome.h"
 
 namespace tolmark {
@@ -71,16 +70,12 @@ void SetAlwaysOnTop(Scenes& c, Flag force) {
 void AlwaysOnTopOn(Scenes& c) { SetAlwaysOnTop(c, kTrue); }
 void AlwaysOnTopOff(Scenes& c) { SetAlwaysOnTop(c, kFalse); }
 
-void CheckSpeedItem(Menu& menu, SpeedItems items, std::int16_t tickInterval) {
-  SetItemChecked(menu, items.fast, tickInterval == kSpeeds[0].tickInterval);
-  SetItemChecked(menu, items.normal, tickInterval == kSpeeds[1].tickInterval);
-  SetItemChecked(menu, items.slow, tickInterval == kSpeeds[2].tickInterval);
+bool SpeedInForce(const GameState& s, int choice) {
+  return s.TickInterval == kSpeeds[static_cast<std::size_t>(choice - 1)].tickInterval;
 }
 
-void ShowAlwaysOnTopItems(Menu& menu, InFrontItems items, Flag option) {
-  SetItemVisible(menu, items.on, option != kTrue);
-  SetItemVisible(menu, items.off, option == kTrue);
-}
+bool AlwaysOnTopOnShown(const GameState& s, bool /*now*/) { return s.AlwaysOnTop != kTrue; }
+bool AlwaysOnTopOffShown(const GameState& s, bool /*now*/) { return s.AlwaysOnTop == kTrue; }
 
 void StartExitCommand(Scenes& c) {
   BeginInterruption(c.s, code::SayEndQuestion);

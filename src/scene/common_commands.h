@@ -46,21 +46,54 @@ struct InFrontItems {
   std::string_view off;  // 常に手前を解除(T)
 };
 
+// A test of the game state alone: whether a scene shows something at the moment.
+using StateTest = bool (*)(const GameState& s);
+
+// Whether the speed of that choice (1 fast, 2 normal, 3 slow) is the one in force.
+bool SpeedInForce(const GameState& s, int choice);
+
+// The shared items as their menu opens: the speed in force checked while the speed submenu is
+// shown (Shown holds, or Shown is null: always; hidden, it keeps the checks it had); of the
+// always-in-front pair only the item that changes the option shown.
+template <StateTest Shown>
+bool SpeedMenuShown(const GameState& s, bool /*now*/) {
+  return Shown(s);
+}
+template <StateTest Shown, int Choice>
+bool SpeedChecked(const GameState& s, bool now) {
+  if constexpr (Shown != nullptr) {
+    if (!Shown(s)) return now;
+  }
+  return SpeedInForce(s, Choice);
+}
+bool AlwaysOnTopOnShown(const GameState& s, bool now);
+bool AlwaysOnTopOffShown(const GameState& s, bool now);
+
+// The speed submenu; a scene that shows it only at times names its test.
+template <StateTest Shown = nullptr>
 constexpr std::array<MenuRow, 4> SpeedRows(SpeedItems n) {
-  return {{{n.menu, "速度(S)", "", true, false, nullptr},
-           {n.fast, "速い", n.menu, true, false, SpeedFast},
-           {n.normal, "普通", n.menu, true, true, SpeedNormal},
-           {n.slow, "遅い", n.menu, true, false, SpeedSlow}}};
+  ItemRules submenu{};
+  if constexpr (Shown != nullptr) submenu.visible = SpeedMenuShown<Shown>;
+  return {{
+      {n.menu, "速度(S)", "", true, false, nullptr, submenu},
+      {n.fast, "速い", n.menu, true, false, SpeedFast, {.checked = SpeedChecked<Shown, 1>}},
+      {n.normal, "普通", n.menu, true, true, SpeedNormal, {.checked = SpeedChecked<Shown, 2>}},
+      {n.slow, "遅い", n.menu, true, false, SpeedSlow, {.checked = SpeedChecked<Shown, 3>}},
+  }};
 }
 
 constexpr std::array<MenuRow, 2> InFrontRows(InFrontItems n) {
-  return {{{n.on, "常に手前に表示(T)", "", true, false, AlwaysOnTopOn},
-           {n.off, "常に手前を解除(T)", "", true, false, AlwaysOnTopOff}}};
+  return {{
+      {n.on, "常に手前に表示(T)", "", true, false, AlwaysOnTopOn, {.visible = AlwaysOnTopOnShown}},
+      {n.off, "常に手前を解除(T)", "", true, false, AlwaysOnTopOff,
+       {.visible = AlwaysOnTopOffShown}},
+  }};
 }
 
-// The end item; a scene may give it an end command of its own.
-constexpr std::array<MenuRow, 1> EndRow(std::string_view name, SceneStep end = StartExitCommand) {
-  return {{{name, "終了", "", true, false, end}}};
+// The end item; a scene may give it an end command of its own and say when it is enabled.
+constexpr std::array<MenuRow, 1> EndRow(std::string_view name, SceneStep end = StartExitCommand,
+                                        ItemRules onOpen = {}) {
+  return {{{name, "終了", "", true, false, end, onOpen}}};
 }
 
 // A scene's menu from its parts, in menu order.
@@ -73,10 +106,5 @@ constexpr std::array<MenuRow, (N + ...)> MenuFrom(const std::array<MenuRow, N>&.
    ...);
   return rows;
 }
-
-// The speed in force checked among the speed items; of the always-in-front pair only the item
-// that changes the option shown.
-void CheckSpeedItem(Menu& menu, SpeedItems items, std::int16_t tickInterval);
-void ShowAlwaysOnTopItems(Menu& menu, InFrontItems items, Flag option);
 
 }  // namespace tolmark

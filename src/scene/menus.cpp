@@ -1,4 +1,4 @@
-// Menu building from the scenes' rows, the helpers of their right clicks, and choosing an item.
+// Menu building from the scenes' rows, preparing them as they open, and choosing an item.
 #include "scene/menus.h"
 
 #include <cstdio>
@@ -59,18 +59,25 @@ const MenuItem* FindMenuItem(const Menu& menu, std::string_view name) {
   return FindMenuItem(const_cast<Menu&>(menu), name);
 }
 
-void SetItemVisible(Menu& menu, std::string_view name, bool visible) {
-  ItemNamed(menu, name).visible = visible;
-}
-void SetItemEnabled(Menu& menu, std::string_view name, bool enabled) {
-  ItemNamed(menu, name).enabled = enabled;
-}
-void SetItemChecked(Menu& menu, std::string_view name, bool checked) {
-  ItemNamed(menu, name).checked = checked;
-}
-
 void ResetMenu(Scenes& c, const SceneRow& row) {
   MenuOf(c, row) = BuildMenu(row.menuName, row.menu);
+}
+
+void PrepareMenu(Scenes& c, const SceneRow& row) {
+  Menu& menu = MenuOf(c, row);
+  for (const MenuRow& r : row.menu) {
+    MenuItem& item = ItemNamed(menu, r.name);
+    const ItemRules& rules = r.onOpen;
+    if (rules.visible != nullptr) item.visible = rules.visible(c.s, item.visible);
+    if (rules.enabled != nullptr) item.enabled = rules.enabled(c.s, item.enabled);
+    if (rules.checked != nullptr) item.checked = rules.checked(c.s, item.checked);
+  }
+}
+
+void PopUpMenu(Scenes& c) {
+  const SceneRow& row = CurrentRow(c);
+  PrepareMenu(c, row);
+  c.desk.PopupMenu(row.menuWindow, MenuOf(c, row));
 }
 
 void ChooseMenuItem(Scenes& c, std::string_view item) {

@@ -27,15 +27,28 @@ struct CodeRange {
   SceneStep step;
 };
 
+// What decides one state of a menu item (shown, enabled or checked) as its menu opens: the game
+// state of the moment, and the state the item has so far. Most items are decided afresh; an item
+// that keeps what an earlier opening gave it in some situation returns `now` there.
+using ItemRule = bool (*)(const GameState& s, bool now);
+
+// An item's states as its menu opens. A null rule leaves that state as the menu was loaded.
+struct ItemRules {
+  ItemRule visible = nullptr;
+  ItemRule enabled = nullptr;
+  ItemRule checked = nullptr;
+};
+
 // An item of a scene's pop-up menu, in menu order; choosing it runs its action. A submenu's
 // title has no action of its own.
 struct MenuRow {
   std::string_view name;
   std::string_view caption;
   std::string_view parent;  // the submenu holding the item; empty for a top-level item
-  bool visible;
+  bool visible;             // as the menu is loaded; every item loads enabled
   bool checked;
   SceneStep action;
+  ItemRules onOpen{};
 };
 
 // One of the small information windows a scene opens from its menu.
@@ -76,7 +89,7 @@ struct SceneRow {
 
   SceneStep startUp;        // the scene window's start-up
   SceneStep tick;           // Timer1; automatic play also calls it from a balloon
-  SceneStep openMenu;       // a right click: the menu prepared for the moment and popped up
+  SceneStep openMenu;       // a right click: its side effects, then PopUpMenu (src/scene/menus.h)
   SceneStep manualAdvance;  // the player's own click or key, before the advance; may be null
   SceneStep autoKey;        // the A key; may be null
   SceneStep end;            // the end command, the menu's 終了, asked from outside the menu too

@@ -27,7 +27,8 @@ void ShopStartUp(Scenes& c);
 // The shop hands over to the road: its windows close and the field starts up.
 void HandOverShopToField(Scenes& c);
 
-// Right click (or the menu key): the shop's menu prepared for the moment and popped up.
+// Right click (or the menu key): automatic play off and the plain board up, then the menu
+// popped up, unless the carried-home balloon or the hero's collapse is still being told.
 void OpenShopMenu(Scenes& c);
 
 // Input on the shop's small windows (frmShopItem, frmStatus, frmList, frmOrder): a mouse press

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "art/picture_names.h"
+#include "save/save_file.h"
 #include "scene/common_commands.h"
 #include "scene/dialogue.h"
 #include "scene/small_windows.h"
@@ -89,30 +90,74 @@ void Toggle(Scenes& c) {
   ToggleSmallWindow(c, W);
 }
 
+// What the shop's menu shows as it opens. The open shop trades; the closed shop opens, sleeps,
+// stocks up and keeps its records. What an opening does not decide stays as the last one left it
+// (the menu lives as long as the shop window): a hidden command keeps whether it was greyed, the
+// hidden speed submenu its checks, and a destination its place in a chapter before its own.
+bool IsOpen(const GameState& s) { return s.ShopOpen == kTrue; }
+bool Busy(const GameState& s) { return s.CommandBusy == kTrue; }
+
+bool WhileOpen(const GameState& s, bool /*now*/) { return IsOpen(s); }
+bool WhileClosed(const GameState& s, bool /*now*/) { return !IsOpen(s); }
+bool Free(const GameState& s, bool /*now*/) { return !Busy(s); }
+// A command waits for the one under way, decided only where the shop offers it.
+bool FreeWhileOpen(const GameState& s, bool now) { return IsOpen(s) ? !Busy(s) : now; }
+bool FreeWhileClosed(const GameState& s, bool now) { return IsOpen(s) ? now : !Busy(s); }
+// Automatic play is for the open shop between visits; a closed shop's command also holds it.
+bool AutoAllowed(const GameState& s, bool /*now*/) {
+  return s.EventActive != kTrue && (IsOpen(s) || !Busy(s));
+}
+// A destination is shown in the closed shop from the chapter that reaches it; a chapter before
+// leaves it as it was (hidden since the menu was loaded, unless a later chapter showed it before
+// an earlier game was loaded).
+template <int Chapter>
+bool DestinationShown(const GameState& s, bool now) {
+  if (IsOpen(s)) return false;
+  if (s.Chapter >= Chapter && s.Chapter <= 4) return true;
+  return now;
+}
+// The order list (注文品) is shown in the closed shop of chapters 3 and 4.
+bool OrdersShown(const GameState& s, bool /*now*/) {
+  return !IsOpen(s) && (s.Chapter == 3 || s.Chapter == 4);
+}
+// ロード needs a record to load; the open shop leaves it as it was.
+bool LoadAllowed(const GameState& s, bool now) { return IsOpen(s) ? now : SaveFileExists(); }
+
+constexpr ItemRules kClosedCommand{.visible = WhileClosed, .enabled = FreeWhileClosed};
+
 // frmMenu, menu "menu", in menu order: the shop's own items, speed, keeping in front, the records,
 // the end.
 constexpr std::array<MenuRow, 13> kOwnItems = {{
     {"mitem", "売り物", "", true, false, Toggle<Window::frmShopItem>},
     {"mstatus", "ステータス", "", true, false, Toggle<Window::frmStatus>},
     {"mlist", "武器リスト", "", true, false, Toggle<Window::frmList>},
-    {"morder", "注文品", "", true, false, Toggle<Window::frmOrder>},
-    {"mopen", "開店", "", true, false, OpenShop},
-    {"mclose", "閉店", "", true, false, StartClosing},
-    {"msleep", "寝る", "", true, false, StartSleeping},
-    {"mbuyer", "仕入れ", "", true, false, nullptr},
+    {"morder", "注文品", "", true, false, Toggle<Window::frmOrder>,
+     {.visible = OrdersShown}},
+    {"mopen", "開店", "", true, false, OpenShop, kClosedCommand},
+    {"mclose", "閉店", "", true, false, StartClosing,
+     {.visible = WhileOpen, .enabled = FreeWhileOpen}},
+    {"msleep", "寝る", "", true, false, StartSleeping, kClosedCommand},
+    {"mbuyer", "仕入れ", "", true, false, nullptr, kClosedCommand},
     {"mstage1", "トーテム山", "mbuyer", true, false, [](Scenes& c) { StartTrip(c, 1); }},
-    {"mstage2", "アーウット", "mbuyer", false, false, [](Scenes& c) { StartTrip(c, 2); }},
-    {"mstage3", "モノリス城", "mbuyer", false, false, [](Scenes& c) { StartTrip(c, 3); }},
-    {"mstage4", "デモンズ山脈", "mbuyer", false, false, [](Scenes& c) { StartTrip(c, 4); }},
-    {"mauto", "自動ON(A)", "", true, false, AutoOn},
+    {"mstage2", "アーウット", "mbuyer", false, false, [](Scenes& c) { StartTrip(c, 2); },
+     {.visible = DestinationShown<2>}},
+    {"mstage3", "モノリス城", "mbuyer", false, false, [](Scenes& c) { StartTrip(c, 3); },
+     {.visible = DestinationShown<3>}},
+    {"mstage4", "デモンズ山脈", "mbuyer", false, false, [](Scenes& c) { StartTrip(c, 4); },
+     {.visible = DestinationShown<4>}},
+    {"mauto", "自動ON(A)", "", true, false, AutoOn,
+     {.visible = WhileOpen, .enabled = AutoAllowed}},
 }};
 constexpr std::array<MenuRow, 3> kRecords = {{
-    {"msave_load", "記録", "", true, false, nullptr},
+    {"msave_load", "記録", "", true, false, nullptr, kClosedCommand},
     {"msave", "セーブ", "msave_load", true, false, [](Scenes& c) { StartRecord(c, true); }},
-    {"mload", "ロード", "msave_load", true, false, [](Scenes& c) { StartRecord(c, false); }},
+    {"mload", "ロード", "msave_load", true, false, [](Scenes& c) { StartRecord(c, false); },
+     {.enabled = LoadAllowed}},
 }};
-constexpr auto kMenu = MenuFrom(kOwnItems, SpeedRows(kShopSpeed), InFrontRows(kShopInFront),
-                                kRecords, EndRow(kShopEnd, End));
+// The speed is offered only while the shop is open.
+constexpr auto kMenu = MenuFrom(kOwnItems, SpeedRows<IsOpen>(kShopSpeed),
+                                InFrontRows(kShopInFront), kRecords,
+                                EndRow(kShopEnd, End, {.enabled = Free}));
 static_assert(ParentsComeFirst(kMenu));
 
 // In the order a change of money or stock fills them again.

@@ -22,9 +22,6 @@ void ArmsStartUp(Scenes& c);
 // The town/castle tick (Timer1 of frmArms).
 void ArmsTick(Scenes& c);
 
-// Right click (or the menu key): the town's menu prepared for the moment and popped up.
-void OpenArmsMenu(Scenes& c);
-
 // The menu's commands: 買う and 帰る.
 void BuyCommand(Scenes& c);
 void GoHomeCommand(Scenes& c);

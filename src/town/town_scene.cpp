@@ -3,8 +3,10 @@
 
 #include <array>
 
+#include "model/numbers.h"
 #include "scene/common_commands.h"
 #include "scene/dialogue.h"
+#include "scene/menus.h"
 #include "town/arms_operations.h"
 #include "town/market_lists.h"
 #include "town/town_codes.h"
@@ -31,10 +33,25 @@ void SayAtCounter(Scenes& c, Speaker speaker, std::string_view text) {
   Say(c, text, AsFlag(speaker == Speaker::Visitor));
 }
 
+// Whether the visit still sells as the menu opens: not at the castle, nor once the list is paid
+// for or leaving is agreed, nor in the ending.
+bool VisitSells(const GameState& s) {
+  return s.Destination != destination::kCastle && s.MarketDealDone != kTrue &&
+         !InRange(s.PendingAction, code::EndingFirst, code::EndingLast);
+}
+// 買う once something is on the list, 帰る also while browsing; neither during a command.
+bool BuyShown(const GameState& s, bool /*now*/) {
+  return VisitSells(s) && s.TownPurchaseCount >= 1 && s.CommandBusy != kTrue;
+}
+bool HomeShown(const GameState& s, bool /*now*/) {
+  return VisitSells(s) && (s.TownPurchaseCount >= 1 || s.PendingAction == code::Browsing) &&
+         s.CommandBusy != kTrue;
+}
+
 // frmAMenu, menu "amenu", in menu order: buying and going home, keeping in front, the end.
 constexpr std::array<MenuRow, 2> kOwnItems = {{
-    {"abuy", "買う", "", true, false, BuyCommand},
-    {"ahome", "帰る", "", true, false, GoHomeCommand},
+    {"abuy", "買う", "", true, false, BuyCommand, {.visible = BuyShown}},
+    {"ahome", "帰る", "", true, false, GoHomeCommand, {.visible = HomeShown}},
 }};
 constexpr auto kMenu = MenuFrom(kOwnItems, InFrontRows(kTownInFront), EndRow(kTownEnd));
 static_assert(ParentsComeFirst(kMenu));
@@ -75,7 +92,7 @@ constexpr SceneRow kTownScene = {
     .marksNumbers = false,
     .startUp = ArmsStartUp,
     .tick = ArmsTick,
-    .openMenu = OpenArmsMenu,
+    .openMenu = PopUpMenu,
     .manualAdvance = nullptr,
     .autoKey = nullptr,
     .end = StartExitCommand,

@@ -17,6 +17,7 @@
 #include "scene/common_commands.h"
 #include "scene/dialogue.h"
 #include "scene/keys.h"
+#include "scene/menus.h"
 #include "scene/outcome.h"
 #include "scene/small_windows.h"
 #include "scene/startup.h"
@@ -90,12 +91,6 @@ void GoUpToShop(Scenes& c) {
 
 constexpr InFrontItems kInFront = {"cTopOn", "cTopOff"};
 
-void OpenCellarMenu(Scenes& c) {
-  Menu& menu = MenuOf(c, kCellarScene);
-  ShowAlwaysOnTopItems(menu, kInFront, c.s.AlwaysOnTop);
-  c.desk.PopupMenu(kCellarMenu, menu);
-}
-
 void CellarTick(Scenes&) {}
 void SayInCellar(Scenes& c, Speaker, std::string_view text) { Say(c, text, kFalse); }
 void NoListClicks(Scenes&, Window, int, int) {}
@@ -133,7 +128,7 @@ constexpr SceneRow kCellarScene = {
     .marksNumbers = false,
     .startUp = CellarStartUp,
     .tick = CellarTick,
-    .openMenu = OpenCellarMenu,
+    .openMenu = PopUpMenu,
     .manualAdvance = nullptr,
     .autoKey = nullptr,
     .end = StartExitCommand,

@@ -1,7 +1,9 @@
 // The pop-up menus as each scene prepares them: which items are shown, enabled and checked.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
+#include <string>
 
 #include "game/scene_list.h"
 #include "transcript_desktop.h"
@@ -156,7 +158,86 @@ TEST(SceneMenus, RightClickEndsAutomaticPlayAndRedrawsAVisitWithThePlainBoard) {
                 "frame frmShop 57@1500,15690 60@300,15690 99@1275,15615"});
 }
 
-// A name no menu has is a fault of the program in every build, whether it is chosen or set.
+// An item's flags as Flatten writes them: v visible, e enabled, c checked.
+std::string FlagsOf(const Menu& menu, std::string_view name) {
+  const MenuItem* item = FindMenuItem(menu, name);
+  if (item == nullptr) return "missing";
+  return std::string(item->visible ? "v" : "") + (item->enabled ? "e" : "") +
+         (item->checked ? "c" : "");
+}
+
+struct TwoOpenings {
+  const char* name;
+  std::function<void(GameState&)> first;
+  std::function<void(GameState&)> second;  // from the first's state
+  const char* item;
+  const char* flags;  // the item as the second opening shows it
+};
+
+// What one opening of the shop's menu does not decide stays as the opening before left it.
+TEST(SceneMenus, TheShopMenuKeepsWhatAnOpeningDoesNotDecide) {
+  const std::vector<TwoOpenings> cases = {
+      {"the closed shop keeps the speed checks of the open one",
+       [](GameState& s) { s.ShopOpen = kTrue; s.TickInterval = 500; },
+       [](GameState& s) { s.ShopOpen = kFalse; s.TickInterval = 1500; }, "mSpeed1", "vec"},
+      {"the closed shop keeps 閉店 greyed as the open one left it",
+       [](GameState& s) { s.ShopOpen = kTrue; s.CommandBusy = kTrue; },
+       [](GameState& s) { s.ShopOpen = kFalse; s.CommandBusy = kFalse; }, "mclose", ""},
+      {"the open shop keeps the closed shop's greyed commands",
+       [](GameState& s) { s.CommandBusy = kTrue; },
+       [](GameState& s) { s.ShopOpen = kTrue; s.CommandBusy = kFalse; }, "mopen", ""},
+      {"the open shop keeps the load item as the closed shop found it (no record)",
+       [](GameState&) {}, [](GameState& s) { s.ShopOpen = kTrue; }, "mload", "v"},
+      {"the third chapter keeps the fourth's destination",
+       [](GameState& s) { s.Chapter = 4; }, [](GameState& s) { s.Chapter = 3; }, "mstage4", "ve"},
+      {"the open shop hides the destinations all the same",
+       [](GameState& s) { s.Chapter = 4; }, [](GameState& s) { s.ShopOpen = kTrue; }, "mstage4",
+       "e"},
+  };
+  for (const TwoOpenings& tc : cases) {
+    SCOPED_TRACE(tc.name);
+    GameState s;
+    testing_support::TranscriptDesktop desk;
+    ScriptedRandom rnd;
+    Scenes c{s, desk, rnd, kSceneList, {}};
+    ResetMenu(c, *kSceneList.front());
+    s.SceneName = "frmShop";
+    s.Chapter = 1;
+    s.TickInterval = 1000;
+    tc.first(s);
+    Dispatch(c, 2, true);
+    tc.second(s);
+    Dispatch(c, 2, true);
+    ASSERT_EQ(desk.With("menu").size(), 2u);
+    EXPECT_EQ(FlagsOf(*desk.LastMenu(), tc.item), tc.flags);
+  }
+}
+
+// Each rule is handed its own state as it stands, and a row without rules stays as loaded.
+TEST(SceneMenus, EachRuleSeesItsItemsStateSoFar) {
+  static constexpr ItemRule kFlip = [](const GameState&, bool now) { return !now; };
+  static constexpr std::array<MenuRow, 2> kRows = {{
+      {"flipped", "", "", true, false, nullptr,
+       {.visible = kFlip, .enabled = kFlip, .checked = kFlip}},
+      {"plain", "", "", false, true, nullptr},
+  }};
+  GameState s;
+  testing_support::TranscriptDesktop desk;
+  ScriptedRandom rnd;
+  Scenes c{s, desk, rnd, kSceneList, {}};
+  SceneRow row = *kSceneList.front();
+  row.menu = kRows;
+  ResetMenu(c, row);
+  const Menu& menu = MenuOf(c, row);
+  EXPECT_EQ(FlagsOf(menu, "flipped"), "ve");
+  PrepareMenu(c, row);
+  EXPECT_EQ(FlagsOf(menu, "flipped"), "c");
+  EXPECT_EQ(FlagsOf(menu, "plain"), "ec");
+  PrepareMenu(c, row);
+  EXPECT_EQ(FlagsOf(menu, "flipped"), "ve");
+}
+
+// A name no menu has is a fault of the program in every build, whether it is chosen or prepared.
 TEST(SceneMenusDeathTest, AnItemNoMenuHasStopsTheProgramWithItsName) {
   GameState s;
   testing_support::TranscriptDesktop desk;
@@ -165,8 +246,11 @@ TEST(SceneMenusDeathTest, AnItemNoMenuHasStopsTheProgramWithItsName) {
   for (const SceneRow* row : kSceneList) ResetMenu(c, *row);
   s.SceneName = "frmShop";
   EXPECT_DEATH(ChooseMenuItem(c, "mnothing"), "no menu has an item named \"mnothing\"");
-  EXPECT_DEATH(SetItemVisible(MenuOf(c, *kSceneList.front()), "fmend", false),
-               "no menu has an item named \"fmend\"");
+  // A row the shop's loaded menu lacks.
+  static constexpr std::array<MenuRow, 1> kStranger = {{{"fmend", "", "", true, false, nullptr}}};
+  SceneRow row = *kSceneList.front();
+  row.menu = kStranger;
+  EXPECT_DEATH(PrepareMenu(c, row), "no menu has an item named \"fmend\"");
 }
 
 }  // namespace
