@@ -22,30 +22,30 @@ using namespace code;
 using namespace code::totem;
 using namespace code::demons;
 
-// The orc's scene: it appears and fights; once it falls the 棟梁 comes (the step function's),
-// thanks the merchant, and the hammer test, the hammer and the carriage home follow.
-// clang-format off
-constexpr std::array<LineRow, 7> kTotemOrc = {{
-  {BossAppears,     V, "が現れた！", BossSaid(1)},
-  {BossSaid(1),     V, "また食われるために人間が来たか", BossSaid(2)},
-  {BossSaid(2),     V, "不味そうだが仕方ない、我慢するか", BossFights},
+// From the 棟梁's thanks on, both of トーテム山's first scenes go the same way: the hammer test,
+// the hammer and the carriage home.
+constexpr std::array<LineRow, 4> kOrcTail = {{
   {CarpenterThanks, V, "オークが暴れてたせいで、仕事が出来なかったんじゃ", BossSaid(13)},
   {BossSaid(13),    H, "そうなのか。それより……", BossSaid(14)},
   {BossSaid(14),    H, "あんたが棟梁なら、特製金鎚が欲しいんだが", TestForHammer},
   {HammerReceived,  H, "さて、帰るとするか…", RideHomeWithHammer},
 }};
 
+// The orc's scene: it appears and fights; once it falls the 棟梁 comes (the step function's),
+// and its tail follows.
+constexpr auto kTotemOrc = Joined(std::array<LineRow, 3>{{
+  {BossAppears,     V, "が現れた！", BossSaid(1)},
+  {BossSaid(1),     V, "また食われるために人間が来たか", BossSaid(2)},
+  {BossSaid(2),     V, "不味そうだが仕方ない、我慢するか", BossFights},
+}}, kOrcTail);
+
 // The hammer still owed (StoryState 2): the 棟梁 comes at once and tests the merchant; kept
 // from him, the merchant goes home; from the 棟梁's thanks on, the orc's tail.
-constexpr std::array<LineRow, 7> kTotemHammerOwed = {{
+constexpr auto kTotemHammerOwed = Joined(std::array<LineRow, 3>{{
   {HammerKept,      V, "ホイホイと他人に渡すわけにはいかないんだ", BossSaid(3)},
   {BossSaid(3),     V, "あんたが名の売れた武器商人ならいいんだけどな…", BossSaid(4)},
   {BossSaid(4),     H, "仕方ない、帰るとするか…", RideHomeEmptyHanded},
-  {CarpenterThanks, V, "オークが暴れてたせいで、仕事が出来なかったんじゃ", BossSaid(13)},
-  {BossSaid(13),    H, "そうなのか。それより……", BossSaid(14)},
-  {BossSaid(14),    H, "あんたが棟梁なら、特製金鎚が欲しいんだが", TestForHammer},
-  {HammerReceived,  H, "さて、帰るとするか…", RideHomeWithHammer},
-}};
+}}, kOrcTail);
 
 // The later chapters: the 棟梁 comes, asks after the five weapons, and the carriage takes the
 // merchant home.

@@ -8,6 +8,7 @@
 
 #include "scene/scenes.h"
 #include "scene/step_codes.h"
+#include "scene/step_rows.h"
 
 namespace tolmark {
 
@@ -99,12 +100,7 @@ constexpr std::array<MenuRow, 1> EndRow(std::string_view name, SceneStep end = S
 // A scene's menu from its parts, in menu order.
 template <std::size_t... N>
 constexpr std::array<MenuRow, (N + ...)> MenuFrom(const std::array<MenuRow, N>&... parts) {
-  std::array<MenuRow, (N + ...)> rows{};
-  std::size_t i = 0;
-  ((std::copy(parts.begin(), parts.end(), rows.begin() + static_cast<std::ptrdiff_t>(i)),
-    i += N),
-   ...);
-  return rows;
+  return Joined(parts...);
 }
 
 }  // namespace tolmark

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 
@@ -14,6 +15,17 @@ constexpr bool SortedByCode(const std::array<Row, N>& rows) {
     if (rows[i - 1].code >= rows[i].code) return false;
   }
   return true;
+}
+
+// One table from several, in the order given: parts that conversations share.
+template <typename Row, std::size_t... N>
+constexpr std::array<Row, (N + ...)> Joined(const std::array<Row, N>&... parts) {
+  std::array<Row, (N + ...)> rows{};
+  std::size_t i = 0;
+  ((std::copy(parts.begin(), parts.end(), rows.begin() + static_cast<std::ptrdiff_t>(i)),
+    i += N),
+   ...);
+  return rows;
 }
 
 // The row of that code, or null.
