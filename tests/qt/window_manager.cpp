@@ -1,0 +1,31 @@
+#include "window_manager.h"
+
+#include <cstdlib>
+
+namespace tolmark::testing {
+
+const WindowManager& ChosenWindowManager() {
+  static const std::vector<WindowManager> kManagers = {
+      {"openbox", {"openbox", "--sm-disable"}},
+      {"xfwm4", {"xfwm4", "--compositor=off"}},
+      {"kwin_x11", {"kwin_x11"}},
+  };
+  const char* chosen = std::getenv("TOLMARK_TEST_WM");
+  for (const WindowManager& m : kManagers) {
+    if (chosen && m.name == chosen) return m;
+  }
+  return kManagers.front();
+}
+
+RunningWindowManager StartWindowManager(const WindowManager& manager, ChildProcess::Options env,
+                                        const std::filesystem::path& busSocket) {
+  RunningWindowManager running;
+  const std::string bus = "unix:path=" + busSocket.string();
+  running.bus = std::make_unique<ChildProcess>(
+      QuietCommand({"dbus-daemon", "--session", "--nofork", "--address=" + bus}), env);
+  env.env["DBUS_SESSION_BUS_ADDRESS"] = bus;
+  running.manager = std::make_unique<ChildProcess>(QuietCommand(manager.command), env);
+  return running;
+}
+
+}  // namespace tolmark::testing
