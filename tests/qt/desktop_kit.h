@@ -20,6 +20,7 @@ namespace tolmark::testing {
 
 struct ScreenRect {
   int x = 0, y = 0, width = 0, height = 0;
+  int Bottom() const { return y + height; }
 };
 
 struct DesktopSetup {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "desktop_kit.h"
+#include "x_windows.h"
 
 namespace tolmark::testing {
 
@@ -37,6 +38,12 @@ class DesktopTest : public ::testing::Test {
   static Screenshot Shot(const std::string& name) { return desktop_->Shot(name); }
   static const std::string& Display() { return desktop_->Display(); }
   static const GameFolders& Folders() { return desktop_->Folders(); }
+  static std::vector<std::string> VisibleWindowsOf(pid_t pid, const std::string& name = "") {
+    return testing::VisibleWindowsOf(*desktop_, pid, name);
+  }
+  static ScreenRect ClientRect(const std::string& window) {
+    return testing::ClientRect(*desktop_, window);
+  }
 
   inline static std::unique_ptr<DesktopKit> desktop_;
 };

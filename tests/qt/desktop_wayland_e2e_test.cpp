@@ -33,10 +33,7 @@ namespace fs = std::filesystem;
 constexpr int kScreenWidth = 800;
 constexpr int kScreenHeight = 600;
 
-struct Rect {
-  int x = 0, y = 0, width = 0, height = 0;
-  int Bottom() const { return y + height; }
-};
+using Rect = ScreenRect;
 
 // One compositor with XWayland for a suite of tests, with the game's own home and runtime folders.
 class CompositorSession : public DesktopTest {
@@ -60,27 +57,6 @@ class CompositorSession : public DesktopTest {
     ASSERT_TRUE(desktop_->ServerRunning()) << "the compositor is not running";
   }
 
-  static std::vector<std::string> VisibleWindowsOf(pid_t pid, const std::string& name) {
-    std::vector<std::string> windows =
-        Lines(X({"xdotool", "search", "--onlyvisible", "--pid", std::to_string(pid)}).output);
-    std::erase_if(windows, [&](const std::string& id) {
-      return Lines(X({"xdotool", "getwindowname", id}).output) != std::vector<std::string>{name};
-    });
-    return windows;
-  }
-
-  static Rect Geometry(const std::string& window) {
-    Rect r;
-    std::istringstream lines(X({"xwininfo", "-id", window}).output);
-    for (std::string line; std::getline(lines, line);) {
-      std::sscanf(line.c_str(), "  Absolute upper-left X: %d", &r.x);
-      std::sscanf(line.c_str(), "  Absolute upper-left Y: %d", &r.y);
-      std::sscanf(line.c_str(), "  Width: %d", &r.width);
-      std::sscanf(line.c_str(), "  Height: %d", &r.height);
-    }
-    return r;
-  }
-
   // The bounding box of the window's shape, in the window's own pixels.
   static Rect ShapeExtents(const std::string& window) {
     Rect r;
@@ -96,7 +72,7 @@ class CompositorSession : public DesktopTest {
     std::string scene;
     WaitFor([&] {
       for (const std::string& id : VisibleWindowsOf(pid, "+++ Tolmark2 +++")) {
-        if (Geometry(id).width == kScreenWidth) scene = id;
+        if (ClientRect(id).width == kScreenWidth) scene = id;
       }
       return !scene.empty();
     }, 20s);
@@ -128,7 +104,7 @@ TEST_F(WaylandSession, SceneCoversTheScreenFromItsCornerAndTheMerchantStandsOnTh
   ChildProcess game({TOLMARK2_PATH}, Env());
   const std::string scene = SceneOf(game.Pid());
   ASSERT_FALSE(scene.empty()) << "the game showed no scene";
-  const Rect at = Geometry(scene);
+  const Rect at = ClientRect(scene);
   EXPECT_EQ(at.x, 0);
   EXPECT_EQ(at.y, 0);
   EXPECT_EQ(at.width, kScreenWidth);
@@ -171,8 +147,8 @@ TEST_F(WaylandSession, ClicksReachTheMerchantAndBalloonsStandBesideHim) {
   ASSERT_EQ(probe.ReadLine(20s).value_or(""), "talking");
   const std::string scene = SceneOf(probe.Pid());
   ASSERT_FALSE(scene.empty());
-  EXPECT_EQ(Geometry(scene).x, 0);
-  EXPECT_EQ(Geometry(scene).y, 0);
+  EXPECT_EQ(ClientRect(scene).x, 0);
+  EXPECT_EQ(ClientRect(scene).y, 0);
   const Rect merchant = ShapeExtents(scene);
   EXPECT_GE(merchant.x, 400);  // his picture, 34 pixels wide from column 400
   EXPECT_LE(merchant.x + merchant.width, 434);
@@ -183,7 +159,7 @@ TEST_F(WaylandSession, ClicksReachTheMerchantAndBalloonsStandBesideHim) {
   EXPECT_TRUE(WaitFor([&] {
     const auto balloons = VisibleWindowsOf(probe.Pid(), "MakeRGNTalkWindowTitle");
     if (balloons.empty()) return false;
-    balloon = Geometry(balloons.front());
+    balloon = ClientRect(balloons.front());
     return balloon.x == 440 && balloon.Bottom() == kScreenHeight - 30;
   }, 10s)) << "balloon at " << balloon.x << "," << balloon.y << " " << balloon.width << "x"
            << balloon.height;
@@ -286,7 +262,7 @@ TEST_F(SeatedWaylandSession, RightClickOpensTheMenuThatStaysForThePointerToChoos
 
   // The pointer goes over to the last item: the menu is still there to take it, and the click
   // chooses it.
-  const Rect at = Geometry(menu);
+  const Rect at = ClientRect(menu);
   ASSERT_TRUE(PointAt(at.x + at.width / 3, at.Bottom() - 8, menu)) << "the menu closed by itself";
   Host({"xdotool", "click", "1"});
   EXPECT_TRUE(AsksWhetherToEnd(game.Pid())) << "choosing 終了 brought no end question";

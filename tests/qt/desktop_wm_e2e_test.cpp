@@ -109,17 +109,6 @@ class DesktopWithManager : public DesktopTest {
     return {-1, -1};
   }
 
-  // The program's visible windows, only those of exactly that name when one is given.
-  static std::vector<std::string> VisibleWindowsOf(pid_t pid, const std::string& name = "") {
-    std::vector<std::string> windows =
-        Lines(X({"xdotool", "search", "--onlyvisible", "--pid", std::to_string(pid)}).output);
-    if (name.empty()) return windows;
-    std::erase_if(windows, [&](const std::string& id) {
-      return FirstLine(X({"xdotool", "getwindowname", id}).output) != name;
-    });
-    return windows;
-  }
-
   static std::vector<std::string> GameWindows() {
     return VisibleWindowsOf(game_->Pid(), "+++ Tolmark2 +++");
   }
@@ -129,23 +118,6 @@ class DesktopWithManager : public DesktopTest {
       if (ClientRect(id).width == kScreenWidth) return id;
     }
     return {};
-  }
-
-  // The window's own area (inside any frame) on the screen.
-  static Rect ClientRect(const std::string& window) {
-    Rect r;
-    std::istringstream lines(X({"xwininfo", "-id", window}).output);
-    for (std::string line; std::getline(lines, line);) {
-      auto value = [&](const char* key, int& into) {
-        const auto at = line.find(key);
-        if (at != std::string::npos) into = std::stoi(line.substr(at + std::strlen(key)));
-      };
-      value("Absolute upper-left X:", r.x);
-      value("Absolute upper-left Y:", r.y);
-      value("Width:", r.width);
-      value("Height:", r.height);
-    }
-    return r;
   }
 
   static std::string FocusedName() {
