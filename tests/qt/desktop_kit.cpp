@@ -58,6 +58,7 @@ DesktopKit::DesktopKit(DesktopSetup setup) : setup_(std::move(setup)) {
 
 DesktopKit::~DesktopKit() {
   panel_.reset();
+  desktopWindow_.reset();
   manager_.manager.reset();
   manager_.bus.reset();
   backdrop_.reset();
@@ -108,6 +109,17 @@ DesktopKit::~DesktopKit() {
                  std::string::npos;
         }, 30s)) {
       return ::testing::AssertionFailure() << Manager().name << " did not start";
+    }
+    if (Manager().paintsABackground) {
+      ChildProcess::Options options = Env();
+      options.captureOutput = true;
+      desktopWindow_ = std::make_unique<ChildProcess>(
+          std::vector<std::string>{CLICK_TARGET_PATH, "0", "0", std::to_string(setup_.width),
+                                   std::to_string(setup_.height), "000000", "desktop", "desktop"},
+          options);
+      if (desktopWindow_->ReadLine(10s).value_or("") != "mapped") {
+        return ::testing::AssertionFailure() << "the desktop window did not show";
+      }
     }
   }
   if (!setup_.panel.empty()) {

@@ -97,6 +97,7 @@ class DesktopKit {
   std::unique_ptr<ChildProcess> server_;
   std::unique_ptr<ChildProcess> backdrop_;
   RunningWindowManager manager_;
+  std::unique_ptr<ChildProcess> desktopWindow_;
   std::unique_ptr<ChildProcess> panel_;
 };
 

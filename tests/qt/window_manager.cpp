@@ -9,6 +9,11 @@ const WindowManager& ChosenWindowManager() {
       {"openbox", {"openbox", "--sm-disable"}},
       {"xfwm4", {"xfwm4", "--compositor=off"}},
       {"kwin_x11", {"kwin_x11"}},
+      // Windows that fade out as they close would linger in the next test's first look.
+      {"mutter",
+       {"mutter", "--x11", "--replace", "--sm-disable"},
+       {{"MUTTER_DEBUG_DISABLE_ANIMATIONS", "1"}},
+       true},
   };
   const char* chosen = std::getenv("TOLMARK_TEST_WM");
   for (const WindowManager& m : kManagers) {
@@ -24,6 +29,7 @@ RunningWindowManager StartWindowManager(const WindowManager& manager, ChildProce
   running.bus = std::make_unique<ChildProcess>(
       QuietCommand({"dbus-daemon", "--session", "--nofork", "--address=" + bus}), env);
   env.env["DBUS_SESSION_BUS_ADDRESS"] = bus;
+  env.env.insert(manager.env.begin(), manager.env.end());
   running.manager = std::make_unique<ChildProcess>(QuietCommand(manager.command), env);
   return running;
 }
