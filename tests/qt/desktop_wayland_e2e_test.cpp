@@ -17,7 +17,6 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
-#include <regex>
 #include <sstream>
 
 #include "desktop_test.h"
@@ -32,6 +31,9 @@ namespace fs = std::filesystem;
 
 constexpr int kScreenWidth = 800;
 constexpr int kScreenHeight = 600;
+// The Xvfb under Weston's X11 back end: larger than the output window at its top left corner.
+constexpr int kHostWidth = kScreenWidth + 100;
+constexpr int kHostHeight = kScreenHeight + 100;
 
 using Rect = ScreenRect;
 
@@ -44,8 +46,8 @@ class CompositorSession : public DesktopTest {
                   .server = server,
                   .width = kScreenWidth,
                   .height = kScreenHeight,
-                  .hostWidth = kScreenWidth + 100,
-                  .hostHeight = kScreenHeight + 100,
+                  .hostWidth = kHostWidth,
+                  .hostHeight = kHostHeight,
                   .tools = std::move(tools)});
   }
 
@@ -187,8 +189,6 @@ TEST_F(WaylandSession, ClicksReachTheMerchantAndBalloonsStandBesideHim) {
 // hardware, so pop-up menus grab the pointer and keyboard as they do on a desktop.
 class SeatedWaylandSession : public CompositorSession {
  protected:
-  static constexpr int kHostWidth = kScreenWidth + 100;
-  static constexpr int kHostHeight = kScreenHeight + 100;
   static constexpr const char* kScene = "+++ Tolmark2 +++";
   static constexpr const char* kBalloon = "MakeRGNTalkWindowTitle";
 
