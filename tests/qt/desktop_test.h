@@ -38,6 +38,9 @@ class DesktopTest : public ::testing::Test {
   static Screenshot Shot(const std::string& name) { return desktop_->Shot(name); }
   static const std::string& Display() { return desktop_->Display(); }
   static const GameFolders& Folders() { return desktop_->Folders(); }
+  static std::vector<std::string> SearchWindows(const std::vector<std::string>& args) {
+    return testing::SearchWindows(*desktop_, args);
+  }
   static std::vector<std::string> VisibleWindowsOf(pid_t pid, const std::string& name = "") {
     return testing::VisibleWindowsOf(*desktop_, pid, name);
   }

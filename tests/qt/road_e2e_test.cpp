@@ -251,22 +251,10 @@ class Road : public DesktopTest {
 
   static Windows GameWindows() {
     auto search = [](std::vector<std::string> pattern) {
-      // Its error output too: a window that goes (a balloon clicked away) while xdotool reads it
-      // ends the search with an X error and no list, and then the search is made again.
-      std::vector<std::string> argv = {"sh", "-c", "exec \"$@\" 2>&1", "sh", "xdotool", "search",
-                                       "--onlyvisible", "--pid", std::to_string(game_->Pid())};
-      argv.insert(argv.end(), pattern.begin(), pattern.end());
-      std::string found = X(argv).output;
-      for (int again = 0; found.find("X Error") != std::string::npos && again < 5; ++again) {
-        found = X(argv).output;
-      }
-      // xdotool names a window once for each of its names that matches.
-      std::vector<std::string> ids = Lines(found);
-      std::erase_if(ids, [](const std::string& line) {
-        return line.find_first_not_of("0123456789") != std::string::npos;
-      });
+      std::vector<std::string> args = {"--onlyvisible", "--pid", std::to_string(game_->Pid())};
+      args.insert(args.end(), pattern.begin(), pattern.end());
+      std::vector<std::string> ids = SearchWindows(args);
       std::sort(ids.begin(), ids.end());
-      ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
       return ids;
     };
     // All first: a balloon shown before a menu is then found by the later searches too.

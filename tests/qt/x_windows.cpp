@@ -1,5 +1,6 @@
 #include "x_windows.h"
 
+#include <algorithm>
 #include <cstring>
 #include <sstream>
 
@@ -7,10 +8,29 @@
 
 namespace tolmark::testing {
 
+std::vector<std::string> SearchWindows(const DesktopKit& desktop, const std::vector<std::string>& args) {
+  // Its error output too: a window that goes (a balloon clicked away) while xdotool reads it
+  // ends the search with an X error and no list, and then the search is made again.
+  std::vector<std::string> argv = {"sh", "-c", "exec xdotool search \"$@\" 2>&1", "sh"};
+  argv.insert(argv.end(), args.begin(), args.end());
+  std::string found = desktop.X(argv).output;
+  for (int again = 0; found.find("X Error") != std::string::npos && again < 5; ++again) {
+    found = desktop.X(argv).output;
+  }
+  std::vector<std::string> windows;
+  for (const std::string& line : Lines(found)) {
+    const bool id = line.find_first_not_of("0123456789") == std::string::npos;
+    if (id && std::find(windows.begin(), windows.end(), line) == windows.end()) {
+      windows.push_back(line);
+    }
+  }
+  return windows;
+}
+
 std::vector<std::string> VisibleWindowsOf(const DesktopKit& desktop, pid_t pid,
                                           const std::string& name) {
   std::vector<std::string> windows =
-      Lines(desktop.X({"xdotool", "search", "--onlyvisible", "--pid", std::to_string(pid)}).output);
+      SearchWindows(desktop, {"--onlyvisible", "--pid", std::to_string(pid)});
   if (name.empty()) return windows;
   std::erase_if(windows, [&](const std::string& id) {
     return FirstLine(desktop.X({"xdotool", "getwindowname", id}).output) != name;

@@ -10,6 +10,10 @@
 
 namespace tolmark::testing {
 
+// The windows `xdotool search ARGS...` finds, in its order, each once (it names a window once
+// for each of its names that matches).
+std::vector<std::string> SearchWindows(const DesktopKit& desktop, const std::vector<std::string>& args);
+
 // The program's visible windows, only those of exactly that name when one is given.
 std::vector<std::string> VisibleWindowsOf(const DesktopKit& desktop, pid_t pid,
                                           const std::string& name = "");
