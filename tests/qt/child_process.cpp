@@ -103,4 +103,10 @@ RunResult Run(std::vector<std::string> argv, const ChildProcess::Options& option
   return result;
 }
 
+std::vector<std::string> QuietCommand(const std::vector<std::string>& argv) {
+  std::string command = "exec";
+  for (const std::string& arg : argv) command += " '" + arg + "'";
+  return {"sh", "-c", command + " >/dev/null 2>&1"};
+}
+
 }  // namespace tolmark::testing

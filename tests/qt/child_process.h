@@ -47,4 +47,8 @@ struct RunResult {
 };
 RunResult Run(std::vector<std::string> argv, const ChildProcess::Options& options = {});
 
+// The command with its output and errors thrown away: the desktop's own programs talk a lot,
+// and their words would bury the test's.
+std::vector<std::string> QuietCommand(const std::vector<std::string>& argv);
+
 }  // namespace tolmark::testing

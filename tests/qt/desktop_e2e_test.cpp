@@ -2,7 +2,6 @@
 // One display and one running game serve the whole suite; the tests run in order and leave
 // the screen as they found it, except the last, which opens the shop.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -14,9 +13,10 @@
 #include <sstream>
 #include <thread>
 
-#include "child_process.h"
-#include "screenshot.h"
-#include "virtual_display.h"
+#include "desktop_test.h"
+#include "text_lines.h"
+#include "tool_check.h"
+#include "wait_for.h"
 #include "wm_ping.h"
 
 namespace tolmark::testing {
@@ -39,41 +39,18 @@ constexpr Box kBoard{85, kFloor - 39, 100, kFloor + 2};
 constexpr Box kFigures{85, kFloor - 39, 134, kFloor + 2};
 constexpr Box kTarget{500, 200, 560, 240};  // the plain window lying under the scene window
 
-class Desktop : public ::testing::Test {
+class Desktop : public DesktopTest {
  protected:
   static void SetUpTestSuite() {
-    for (const char* tool : {"Xvfb", "xdotool", "import", "xsetroot", "xprop"}) {
-      if (!HaveTool(tool)) {
-        missing_ = std::string(tool) + " is not installed (scripts/install-deps)";
-        return;
-      }
+    if (!StartDesktop({.suite = "desktop",
+                       .shots = "desktop-shots",
+                       .width = kScreenWidth,
+                       .height = kScreenHeight,
+                       .tools = {"xdotool"},
+                       .backdrop = kRoot,
+                       .floor = kFloor})) {
+      return;
     }
-    work_ = fs::temp_directory_path() / ("tolmark2-desktop-" + std::to_string(getpid()));
-    fs::remove_all(work_);
-    for (const char* sub : {"home", "run", "play", "data"}) fs::create_directories(work_ / sub);
-    // Screenshots stay after the run, beside the test, for a look when something failed.
-    shots_ = fs::current_path() / "desktop-shots";
-    fs::create_directories(shots_);
-    chmod((work_ / "run").c_str(), 0700);
-
-    VirtualDisplay display = StartVirtualDisplay(kScreenWidth, kScreenHeight);
-    server_ = std::move(display.server);
-    display_ = display.name;
-    ASSERT_FALSE(display_.empty()) << "Xvfb did not start";
-
-    X({"xsetroot", "-solid", "#3366cc"});
-    // Xvfb keeps showing a black root whatever xsetroot asks, so a plain window of the root
-    // colour is laid over the whole screen first, under everything else.
-    ChildProcess::Options backdropOptions = Env();
-    backdropOptions.captureOutput = true;
-    backdrop_ = std::make_unique<ChildProcess>(
-        std::vector<std::string>{CLICK_TARGET_PATH, "0", "0", std::to_string(kScreenWidth),
-                                 std::to_string(kScreenHeight), "3366cc"},
-        backdropOptions);
-    ASSERT_EQ(backdrop_->ReadLine(10s).value_or(""), "mapped");
-    X({"xprop", "-root", "-f", "_NET_WORKAREA", "32cccc", "-set", "_NET_WORKAREA",
-       "0, 0, " + std::to_string(kScreenWidth) + ", " + std::to_string(kFloor)});
-
     ChildProcess::Options targetOptions = Env();
     targetOptions.captureOutput = true;
     target_ = std::make_unique<ChildProcess>(
@@ -93,37 +70,17 @@ class Desktop : public ::testing::Test {
   static void TearDownTestSuite() {
     game_.reset();
     target_.reset();
-    backdrop_.reset();
-    server_.reset();
-    if (!work_.empty()) fs::remove_all(work_);
+    StopDesktop();
   }
 
   void SetUp() override {
-    if (!missing_.empty()) GTEST_SKIP() << missing_;
+    DesktopTest::SetUp();
+    if (!Proceeds()) return;
     ASSERT_TRUE(game_ && game_->Running()) << "the game is not running";
-  }
-
-  static ChildProcess::Options Env() {
-    ChildProcess::Options options;
-    options.env = {{"DISPLAY", display_},
-                   {"HOME", (work_ / "home").string()},
-                   {"XDG_RUNTIME_DIR", (work_ / "run").string()},
-                   {"XDG_DATA_HOME", (work_ / "data").string()},
-                   {"QT_QPA_PLATFORM", "xcb"}};
-    options.folder = (work_ / "play").string();
-    return options;
   }
 
   static std::unique_ptr<ChildProcess> StartGame() {
     return std::make_unique<ChildProcess>(std::vector<std::string>{TOLMARK2_PATH}, Env());
-  }
-
-  static RunResult X(std::vector<std::string> argv) {
-    return testing::Run(std::move(argv), Env());
-  }
-
-  static Screenshot Shot(const std::string& name) {
-    return TakeScreenshot(display_, (shots_ / (name + ".png")).string());
   }
 
   // Pixels off the figures and off the plain window that do not show the root colour.
@@ -153,12 +110,6 @@ class Desktop : public ::testing::Test {
     X({"xdotool", "mousemove", std::to_string(x), std::to_string(y), "click", "3"});
   }
 
-  inline static std::string missing_;
-  inline static fs::path work_;
-  inline static fs::path shots_;
-  inline static std::string display_;
-  inline static std::unique_ptr<ChildProcess> server_;
-  inline static std::unique_ptr<ChildProcess> backdrop_;
   inline static std::unique_ptr<ChildProcess> target_;
   inline static std::unique_ptr<ChildProcess> game_;
 };
@@ -328,7 +279,7 @@ TEST_F(Desktop, PauseHoldsClicksUntilItEndsYetAnswersTheWindowManager) {
   const std::string window = FirstLine(
       X({"xdotool", "search", "--onlyvisible", "--pid", std::to_string(probe.Pid())}).output);
   ASSERT_FALSE(window.empty());
-  EXPECT_TRUE(AnswersPing(display_, std::stoul(window), 2s)) << "a paused game must not look hung";
+  EXPECT_TRUE(AnswersPing(Display(), std::stoul(window), 2s)) << "a paused game must not look hung";
   X({"xdotool", "mousemove", "417", std::to_string(kFloor - 5), "click", "1"});
   // The click waits for the end of the pause, and then it does arrive.
   EXPECT_EQ(probe.ReadLine(10s).value_or(""), "awake");

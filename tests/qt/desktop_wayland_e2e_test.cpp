@@ -17,12 +17,11 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
-#include <regex>
 #include <sstream>
 
-#include "child_process.h"
-#include "screenshot.h"
-#include "virtual_display.h"
+#include "desktop_test.h"
+#include "text_lines.h"
+#include "wait_for.h"
 
 namespace tolmark::testing {
 namespace {
@@ -32,119 +31,32 @@ namespace fs = std::filesystem;
 
 constexpr int kScreenWidth = 800;
 constexpr int kScreenHeight = 600;
+// The Xvfb under Weston's X11 back end: larger than the output window at its top left corner.
+constexpr int kHostWidth = kScreenWidth + 100;
+constexpr int kHostHeight = kScreenHeight + 100;
 
-struct Rect {
-  int x = 0, y = 0, width = 0, height = 0;
-  int Bottom() const { return y + height; }
-};
+using Rect = ScreenRect;
 
 // One compositor with XWayland for a suite of tests, with the game's own home and runtime folders.
-class CompositorSession : public ::testing::Test {
+class CompositorSession : public DesktopTest {
  protected:
-  // Whether all the programs are installed; otherwise the suite's tests are skipped.
-  static bool HaveTools(std::initializer_list<const char*> tools) {
-    missing_.clear();
-    for (const char* tool : tools) {
-      if (!HaveTool(tool)) {
-        missing_ = std::string(tool) + " is not installed (scripts/install-deps)";
-        return false;
-      }
-    }
-    return true;
+  static void StartCompositor(DesktopSetup::Server server, std::vector<std::string> tools) {
+    StartDesktop({.suite = "wayland",
+                  .shots = "desktop-wayland-shots",
+                  .server = server,
+                  .width = kScreenWidth,
+                  .height = kScreenHeight,
+                  .hostWidth = kHostWidth,
+                  .hostHeight = kHostHeight,
+                  .tools = std::move(tools)});
   }
 
-  // Starts weston with the back end's options (the output kScreenWidth x kScreenHeight) and
-  // waits for its XWayland; hostDisplay is the X server a nested back end shows its output on.
-  static void StartCompositor(const std::string& backend, const std::string& hostDisplay = "") {
-    work_ = fs::temp_directory_path() / ("tolmark2-wayland-" + std::to_string(getpid()));
-    fs::remove_all(work_);
-    for (const char* sub : {"home", "config", "run", "play", "shots"}) {
-      fs::create_directories(work_ / sub);
-    }
-    shots_ = fs::current_path() / "desktop-wayland-shots";
-    fs::create_directories(shots_);
-    fs::permissions(work_ / "run", fs::perms::owner_all, fs::perm_options::replace);
-    // Where X servers put their sockets; on a fresh machine no X server has made it yet.
-    const fs::path sockets = "/tmp/.X11-unix";
-    if (fs::create_directories(sockets)) {
-      fs::permissions(sockets, fs::perms::all | fs::perms::sticky_bit, fs::perm_options::replace);
-    }
-    socket_ = "tolmark-" + std::to_string(getpid());
-    display_.clear();
-    const fs::path log = work_ / "weston.log";
-    ChildProcess::Options options = Env();
-    options.env["DISPLAY"] = hostDisplay;
-    compositor_ = std::make_unique<ChildProcess>(
-        std::vector<std::string>{"sh", "-c",
-                                 "exec weston --no-config " + backend +
-                                     // drawn in software: no graphics card needed
-                                     " --use-pixman --xwayland --width=" + std::to_string(kScreenWidth) +
-                                     " --height=" + std::to_string(kScreenHeight) +
-                                     " --socket=" + socket_ + " --log=" + log.string() +
-                                     " >/dev/null 2>&1"},
-        options);
-    // The X server starts with the compositor and says where it listens.
-    const std::regex listening("xserver listening on display (:[0-9]+)");
-    ASSERT_TRUE(WaitFor([&] {
-      std::ifstream in(log);
-      std::stringstream text;
-      text << in.rdbuf();
-      std::smatch match;
-      const std::string all = text.str();
-      if (!std::regex_search(all, match, listening)) return false;
-      display_ = match[1];
-      return true;
-    }, 30s)) << "weston started no XWayland";
-    ASSERT_TRUE(WaitFor([] { return X({"xdpyinfo"}).status == 0; }, 30s))
-        << "XWayland does not answer";
-  }
-
-  static void TearDownTestSuite() {
-    compositor_.reset();
-    if (!work_.empty()) fs::remove_all(work_);
-    work_.clear();
-  }
+  static void TearDownTestSuite() { StopDesktop(); }
 
   void SetUp() override {
-    if (!missing_.empty()) GTEST_SKIP() << missing_;
-    ASSERT_TRUE(compositor_ && compositor_->Running()) << "the compositor is not running";
-  }
-
-  static ChildProcess::Options Env() {
-    ChildProcess::Options options;
-    options.env = {{"DISPLAY", display_},
-                   {"WAYLAND_DISPLAY", socket_},
-                   {"XDG_SESSION_TYPE", "wayland"},
-                   {"HOME", (work_ / "home").string()},
-                   {"XDG_CONFIG_HOME", (work_ / "config").string()},
-                   {"XDG_RUNTIME_DIR", (work_ / "run").string()},
-                   {"DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent"},
-                   {"QT_QPA_PLATFORM", "xcb"}};
-    options.folder = (work_ / "play").string();
-    return options;
-  }
-
-  static RunResult X(std::vector<std::string> argv) { return testing::Run(std::move(argv), Env()); }
-
-  static std::vector<std::string> VisibleWindowsOf(pid_t pid, const std::string& name) {
-    std::vector<std::string> windows =
-        Lines(X({"xdotool", "search", "--onlyvisible", "--pid", std::to_string(pid)}).output);
-    std::erase_if(windows, [&](const std::string& id) {
-      return Lines(X({"xdotool", "getwindowname", id}).output) != std::vector<std::string>{name};
-    });
-    return windows;
-  }
-
-  static Rect Geometry(const std::string& window) {
-    Rect r;
-    std::istringstream lines(X({"xwininfo", "-id", window}).output);
-    for (std::string line; std::getline(lines, line);) {
-      std::sscanf(line.c_str(), "  Absolute upper-left X: %d", &r.x);
-      std::sscanf(line.c_str(), "  Absolute upper-left Y: %d", &r.y);
-      std::sscanf(line.c_str(), "  Width: %d", &r.width);
-      std::sscanf(line.c_str(), "  Height: %d", &r.height);
-    }
-    return r;
+    DesktopTest::SetUp();
+    if (!Proceeds()) return;
+    ASSERT_TRUE(desktop_->ServerRunning()) << "the compositor is not running";
   }
 
   // The bounding box of the window's shape, in the window's own pixels.
@@ -157,55 +69,26 @@ class CompositorSession : public ::testing::Test {
     return r;
   }
 
-  // What the compositor shows, as the player sees it; kept beside the test as NAME.png.
-  static Screenshot Shot(const std::string& name) {
-    const fs::path folder = work_ / "shots";
-    for (const auto& old : fs::directory_iterator(folder)) fs::remove(old.path());
-    ChildProcess::Options options = Env();
-    options.folder = folder.string();
-    if (testing::Run({"weston-screenshooter"}, options).status != 0) return {};
-    for (const auto& taken : fs::directory_iterator(folder)) {
-      const fs::path kept = shots_ / (name + ".png"), ppm = folder / "shot.ppm";
-      fs::copy_file(taken.path(), kept, fs::copy_options::overwrite_existing);
-      testing::Run({"convert", kept.string(), "-depth", "8", "ppm:" + ppm.string()});
-      std::ifstream file(ppm, std::ios::binary);
-      std::stringstream bytes;
-      bytes << file.rdbuf();
-      return ReadPpm(bytes.str());
-    }
-    return {};
-  }
-
   // The screen-wide scene window of a program, once it shows.
   static std::string SceneOf(pid_t pid) {
     std::string scene;
     WaitFor([&] {
       for (const std::string& id : VisibleWindowsOf(pid, "+++ Tolmark2 +++")) {
-        if (Geometry(id).width == kScreenWidth) scene = id;
+        if (ClientRect(id).width == kScreenWidth) scene = id;
       }
       return !scene.empty();
     }, 20s);
     return scene;
   }
 
-  inline static std::string missing_;
-  inline static fs::path work_;
-  inline static fs::path shots_;
-  inline static Screenshot desktop_;  // the compositor's desktop before any window of the game
-  inline static std::string socket_;
-  inline static std::string display_;
-  inline static std::unique_ptr<ChildProcess> compositor_;
+  inline static Screenshot background_;  // the compositor's desktop before any window of the game
 };
 
 // Weston's headless back end: what it shows is read back with weston-screenshooter (--debug).
 class WaylandSession : public CompositorSession {
  protected:
   static void SetUpTestSuite() {
-    if (!HaveTools({"weston", "weston-screenshooter", "Xwayland", "xdotool", "xwininfo", "xdpyinfo",
-                    "convert"})) {
-      return;
-    }
-    StartCompositor("--backend=headless-backend.so --debug");
+    StartCompositor(DesktopSetup::Server::kWestonHeadless, {"xdotool", "xwininfo"});
   }
 };
 
@@ -219,11 +102,11 @@ TEST_F(WaylandSession, SceneCoversTheScreenFromItsCornerAndTheMerchantStandsOnTh
            std::equal(desktop.pixels.begin() + 40 * kScreenWidth, desktop.pixels.end(),
                       before.pixels.begin() + 40 * kScreenWidth);
   }, 20s)) << "weston took no steady screenshot";
-  desktop_ = desktop;
+  background_ = desktop;
   ChildProcess game({TOLMARK2_PATH}, Env());
   const std::string scene = SceneOf(game.Pid());
   ASSERT_FALSE(scene.empty()) << "the game showed no scene";
-  const Rect at = Geometry(scene);
+  const Rect at = ClientRect(scene);
   EXPECT_EQ(at.x, 0);
   EXPECT_EQ(at.y, 0);
   EXPECT_EQ(at.width, kScreenWidth);
@@ -254,7 +137,7 @@ TEST_F(WaylandSession, SceneCoversTheScreenFromItsCornerAndTheMerchantStandsOnTh
   EXPECT_EQ(differing(140, kScreenHeight - 45, kScreenWidth, kScreenHeight), 0);
   game.Terminate();
   EXPECT_TRUE(game.WaitExit(10s).has_value());
-  EXPECT_TRUE(compositor_->Running());
+  EXPECT_TRUE(desktop_->ServerRunning());
   EXPECT_EQ(X({"xdpyinfo"}).status, 0) << "XWayland went with the game";
 }
 
@@ -266,8 +149,8 @@ TEST_F(WaylandSession, ClicksReachTheMerchantAndBalloonsStandBesideHim) {
   ASSERT_EQ(probe.ReadLine(20s).value_or(""), "talking");
   const std::string scene = SceneOf(probe.Pid());
   ASSERT_FALSE(scene.empty());
-  EXPECT_EQ(Geometry(scene).x, 0);
-  EXPECT_EQ(Geometry(scene).y, 0);
+  EXPECT_EQ(ClientRect(scene).x, 0);
+  EXPECT_EQ(ClientRect(scene).y, 0);
   const Rect merchant = ShapeExtents(scene);
   EXPECT_GE(merchant.x, 400);  // his picture, 34 pixels wide from column 400
   EXPECT_LE(merchant.x + merchant.width, 434);
@@ -278,17 +161,17 @@ TEST_F(WaylandSession, ClicksReachTheMerchantAndBalloonsStandBesideHim) {
   EXPECT_TRUE(WaitFor([&] {
     const auto balloons = VisibleWindowsOf(probe.Pid(), "MakeRGNTalkWindowTitle");
     if (balloons.empty()) return false;
-    balloon = Geometry(balloons.front());
+    balloon = ClientRect(balloons.front());
     return balloon.x == 440 && balloon.Bottom() == kScreenHeight - 30;
   }, 10s)) << "balloon at " << balloon.x << "," << balloon.y << " " << balloon.width << "x"
            << balloon.height;
   // Its top row lies outside its outline: the desktop shows there, not a white or black band.
-  if (desktop_.width == kScreenWidth) {
+  if (background_.width == kScreenWidth) {
     const Screenshot shot = Shot("balloon");
     ASSERT_EQ(shot.width, kScreenWidth);
     int differing = 0;
     for (int x = balloon.x; x < balloon.x + 60; ++x) {
-      differing += shot.At(x, balloon.y) != desktop_.At(x, balloon.y);
+      differing += shot.At(x, balloon.y) != background_.At(x, balloon.y);
     }
     EXPECT_EQ(differing, 0) << "the balloon hides the desktop around its outline";
   }
@@ -297,7 +180,7 @@ TEST_F(WaylandSession, ClicksReachTheMerchantAndBalloonsStandBesideHim) {
   X({CLICK_PATH, scene, "415", std::to_string(kScreenHeight - 5), "3"});
   EXPECT_EQ(probe.ReadLine(10s).value_or("nothing"), "mouse 2");
   probe.Terminate();
-  EXPECT_TRUE(compositor_->Running());
+  EXPECT_TRUE(desktop_->ServerRunning());
 }
 
 // Weston's X11 back end, its output a window at the top left corner of an Xvfb larger than it:
@@ -306,30 +189,17 @@ TEST_F(WaylandSession, ClicksReachTheMerchantAndBalloonsStandBesideHim) {
 // hardware, so pop-up menus grab the pointer and keyboard as they do on a desktop.
 class SeatedWaylandSession : public CompositorSession {
  protected:
-  static constexpr int kHostWidth = kScreenWidth + 100;
-  static constexpr int kHostHeight = kScreenHeight + 100;
   static constexpr const char* kScene = "+++ Tolmark2 +++";
   static constexpr const char* kBalloon = "MakeRGNTalkWindowTitle";
 
   static void SetUpTestSuite() {
-    if (!HaveTools({"weston", "Xwayland", "Xvfb", "xdotool", "xwininfo", "xdpyinfo", "xprop",
-                    "xmessage"})) {
-      return;
-    }
-    host_ = StartVirtualDisplay(kHostWidth, kHostHeight);
-    ASSERT_FALSE(host_.name.empty()) << "Xvfb did not start";
-    StartCompositor("--backend=x11-backend.so", host_.name);
-  }
-
-  static void TearDownTestSuite() {
-    CompositorSession::TearDownTestSuite();
-    host_.server.reset();
+    StartCompositor(DesktopSetup::Server::kWestonOnXvfb, {"xdotool", "xwininfo", "xprop", "xmessage"});
   }
 
   // The player's hands: xdotool on the X server the compositor takes its input from.
   static RunResult Host(std::vector<std::string> argv) {
     ChildProcess::Options options;
-    options.env["DISPLAY"] = host_.name;
+    options.env["DISPLAY"] = desktop_->HostDisplay();
     return testing::Run(std::move(argv), options);
   }
 
@@ -378,8 +248,6 @@ class SeatedWaylandSession : public CompositorSession {
   static bool AsksWhetherToEnd(pid_t pid) {
     return WaitFor([&] { return !VisibleWindowsOf(pid, kBalloon).empty(); }, 10s);
   }
-
-  inline static VirtualDisplay host_;
 };
 
 TEST_F(SeatedWaylandSession, RightClickOpensTheMenuThatStaysForThePointerToChooseFrom) {
@@ -394,7 +262,7 @@ TEST_F(SeatedWaylandSession, RightClickOpensTheMenuThatStaysForThePointerToChoos
 
   // The pointer goes over to the last item: the menu is still there to take it, and the click
   // chooses it.
-  const Rect at = Geometry(menu);
+  const Rect at = ClientRect(menu);
   ASSERT_TRUE(PointAt(at.x + at.width / 3, at.Bottom() - 8, menu)) << "the menu closed by itself";
   Host({"xdotool", "click", "1"});
   EXPECT_TRUE(AsksWhetherToEnd(game.Pid())) << "choosing 終了 brought no end question";

@@ -17,9 +17,11 @@
 #include <string_view>
 #include <thread>
 
-#include "child_process.h"
-#include "screenshot.h"
-#include "virtual_display.h"
+#include "desktop_test.h"
+#include "panel.h"
+#include "text_lines.h"
+#include "wait_for.h"
+#include "window_manager.h"
 
 namespace tolmark::testing {
 namespace {
@@ -29,76 +31,26 @@ namespace fs = std::filesystem;
 
 constexpr int kScreenWidth = 800;
 constexpr int kScreenHeight = 600;
-constexpr int kPanelHeight = 30;
 constexpr std::uint32_t kRoot = 0x000000;  // Xvfb's root shows black
 constexpr int kMerchantX = 100;            // the merchant, 34 x 34 pixels at the left
 constexpr int kMerchantSize = 34;
 
-struct Rect {
-  int x = 0, y = 0, width = 0, height = 0;
-};
+using Rect = ScreenRect;
 
-// The window managers players run, each on a display of its own (TOLMARK_TEST_WM names one;
-// openbox when unset), with a session bus of its own that the game does not see.
-struct WindowManager {
-  const char* name;
-  const char* program;
-  std::vector<std::string> command;
-};
-
-const WindowManager& Manager() {
-  static const std::vector<WindowManager> kManagers = {
-      {"openbox", "openbox", {"openbox", "--sm-disable"}},
-      {"xfwm4", "xfwm4", {"xfwm4", "--compositor=off"}},
-      {"kwin_x11", "kwin_x11", {"kwin_x11"}},
-  };
-  const char* chosen = std::getenv("TOLMARK_TEST_WM");
-  for (const WindowManager& m : kManagers) {
-    if (chosen && std::string_view(chosen) == m.name) return m;
-  }
-  return kManagers.front();
-}
-
-class DesktopWithManager : public ::testing::Test {
+class DesktopWithManager : public DesktopTest {
  protected:
   static void SetUpTestSuite() {
-    for (const char* tool : {"Xvfb", "xdotool", "import", "xprop", "xwininfo", "tint2", "xterm",
-                             "dbus-daemon", Manager().program}) {
-      if (!HaveTool(tool)) {
-        missing_ = std::string(tool) + " is not installed (scripts/install-deps)";
-        return;
-      }
+    const std::string manager = ChosenWindowManager().name;
+    const std::string suite = manager == "openbox" ? "neighbour" : manager;
+    if (!StartDesktop({.suite = suite,
+                       .shots = "desktop-" + suite + "-shots",
+                       .width = kScreenWidth,
+                       .height = kScreenHeight,
+                       .tools = {"xdotool", "xwininfo", "xterm"},
+                       .windowManager = true,
+                       .panel = "bottom"})) {
+      return;
     }
-    work_ = fs::temp_directory_path() / ("tolmark2-neighbour-" + std::to_string(getpid()));
-    fs::remove_all(work_);
-    for (const char* sub : {"home", "config", "run", "play", "data"}) {
-      fs::create_directories(work_ / sub);
-    }
-    fs::permissions(work_ / "run", fs::perms::owner_all, fs::perm_options::replace);
-    shots_ = fs::current_path() / (Manager().name == std::string_view("openbox")
-                                       ? std::string("desktop-neighbour-shots")
-                                       : std::string("desktop-") + Manager().name + "-shots");
-    fs::create_directories(shots_);
-
-    VirtualDisplay display = StartVirtualDisplay(kScreenWidth, kScreenHeight);
-    server_ = std::move(display.server);
-    display_ = display.name;
-    ASSERT_FALSE(display_.empty()) << "Xvfb did not start";
-
-    const std::string bus = "unix:path=" + (work_ / "run" / "bus").string();
-    bus_ = std::make_unique<ChildProcess>(
-        Quiet({"dbus-daemon", "--session", "--nofork", "--address=" + bus}), Env());
-    ChildProcess::Options managerEnv = Env();
-    managerEnv.env["DBUS_SESSION_BUS_ADDRESS"] = bus;
-    manager_ = std::make_unique<ChildProcess>(Quiet(Manager().command), managerEnv);
-    ASSERT_TRUE(WaitFor([] {
-      return X({"xprop", "-root", "_NET_SUPPORTING_WM_CHECK"}).output.find("window id") !=
-             std::string::npos;
-    }, 30s)) << Manager().name << " did not start";
-    StartPanel("bottom");
-    ASSERT_TRUE(WaitFor([] { return WorkArea().height == kScreenHeight - kPanelHeight; }, 20s))
-        << "the panel published no work area";
-
     game_ = std::make_unique<ChildProcess>(std::vector<std::string>{TOLMARK2_PATH}, Env());
     ASSERT_TRUE(WaitFor([] { return MerchantPixels(Shot("start"), Floor()) > 200; }, 20s))
         << "the merchant never appeared on the floor";
@@ -106,70 +58,21 @@ class DesktopWithManager : public ::testing::Test {
 
   static void TearDownTestSuite() {
     game_.reset();
-    panel_.reset();
-    manager_.reset();
-    bus_.reset();
-    server_.reset();
-    if (!work_.empty()) fs::remove_all(work_);
+    StopDesktop();
   }
 
   void SetUp() override {
-    if (!missing_.empty()) GTEST_SKIP() << missing_;
+    DesktopTest::SetUp();
+    if (!Proceeds()) return;
     ASSERT_TRUE(game_ && game_->Running()) << "the game is not running";
-  }
-
-  static ChildProcess::Options Env() {
-    ChildProcess::Options options;
-    options.env = {{"DISPLAY", display_},
-                   {"HOME", (work_ / "home").string()},
-                   {"XDG_CONFIG_HOME", (work_ / "config").string()},
-                   {"XDG_RUNTIME_DIR", (work_ / "run").string()},
-                   {"XDG_DATA_HOME", (work_ / "data").string()},
-                   // No session bus: the tray icon is the X11 one the panel embeds.
-                   {"DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent"},
-                   {"QT_QPA_PLATFORM", "xcb"}};
-    options.folder = (work_ / "play").string();
-    return options;
-  }
-
-  // The desktop's own programs talk a lot; their words would bury the test's.
-  static std::vector<std::string> Quiet(std::vector<std::string> argv) {
-    std::string command = "exec";
-    for (const std::string& arg : argv) command += " '" + arg + "'";
-    return {"sh", "-c", command + " >/dev/null 2>&1"};
   }
 
   // X tools run to their end; those that wait for the window manager are given a time limit
   // (`timeout 10`), so a manager that refuses never stalls the suite.
-  static RunResult X(std::vector<std::string> argv) { return testing::Run(std::move(argv), Env()); }
+  // The panel moved to "top" or "bottom".
+  static void StartPanel(const std::string& position) { desktop_->MovePanel(position); }
 
-  static Screenshot Shot(const std::string& name) {
-    return TakeScreenshot(display_, (shots_ / (name + ".png")).string());
-  }
-
-  // A tint2 panel with a tray, 30 pixels high at the top or the bottom of the screen.
-  static void StartPanel(const std::string& position) {
-    panel_.reset();
-    const fs::path config = work_ / ("tint2-" + position + ".rc");
-    std::ofstream(config) << "panel_items = TS\n"
-                          << "panel_size = 100% " << kPanelHeight << "\n"
-                          << "panel_position = " << position << " center horizontal\n"
-                          << "panel_background_id = 0\n"
-                          << "strut_policy = follow_size\n"
-                          << "systray_icon_size = 22\n";
-    panel_ = std::make_unique<ChildProcess>(Quiet({"tint2", "-c", config.string()}), Env());
-  }
-
-  static Rect WorkArea() {
-    Rect area;
-    const std::string out = X({"xprop", "-root", "_NET_WORKAREA"}).output;
-    const auto equals = out.find('=');
-    if (equals == std::string::npos) return area;
-    char comma;
-    std::istringstream(out.substr(equals + 1)) >> area.x >> comma >> area.y >> comma >>
-        area.width >> comma >> area.height;
-    return area;
-  }
+  static Rect WorkArea() { return desktop_->WorkArea(); }
 
   static int Floor() {
     const Rect area = WorkArea();
@@ -206,17 +109,6 @@ class DesktopWithManager : public ::testing::Test {
     return {-1, -1};
   }
 
-  // The program's visible windows, only those of exactly that name when one is given.
-  static std::vector<std::string> VisibleWindowsOf(pid_t pid, const std::string& name = "") {
-    std::vector<std::string> windows =
-        Lines(X({"xdotool", "search", "--onlyvisible", "--pid", std::to_string(pid)}).output);
-    if (name.empty()) return windows;
-    std::erase_if(windows, [&](const std::string& id) {
-      return FirstLine(X({"xdotool", "getwindowname", id}).output) != name;
-    });
-    return windows;
-  }
-
   static std::vector<std::string> GameWindows() {
     return VisibleWindowsOf(game_->Pid(), "+++ Tolmark2 +++");
   }
@@ -226,23 +118,6 @@ class DesktopWithManager : public ::testing::Test {
       if (ClientRect(id).width == kScreenWidth) return id;
     }
     return {};
-  }
-
-  // The window's own area (inside any frame) on the screen.
-  static Rect ClientRect(const std::string& window) {
-    Rect r;
-    std::istringstream lines(X({"xwininfo", "-id", window}).output);
-    for (std::string line; std::getline(lines, line);) {
-      auto value = [&](const char* key, int& into) {
-        const auto at = line.find(key);
-        if (at != std::string::npos) into = std::stoi(line.substr(at + std::strlen(key)));
-      };
-      value("Absolute upper-left X:", r.x);
-      value("Absolute upper-left Y:", r.y);
-      value("Width:", r.width);
-      value("Height:", r.height);
-    }
-    return r;
   }
 
   static std::string FocusedName() {
@@ -258,9 +133,9 @@ class DesktopWithManager : public ::testing::Test {
   };
   static Terminal StartTerminal(int x, int y) {
     Terminal t;
-    t.typed = work_ / ("typed-" + std::to_string(++terminals_));
+    t.typed = Folders().Root() / ("typed-" + std::to_string(++terminals_));
     t.process = std::make_unique<ChildProcess>(
-        Quiet({"xterm", "-geometry", "30x6+" + std::to_string(x) + "+" + std::to_string(y),
+        QuietCommand({"xterm", "-geometry", "30x6+" + std::to_string(x) + "+" + std::to_string(y),
                "-title", "typist", "-e", "sh", "-c", "exec cat > " + t.typed.string()}),
         Env());
     WaitFor([&] {
@@ -298,15 +173,7 @@ class DesktopWithManager : public ::testing::Test {
     X({"xdotool", "mousemove", std::to_string(x), std::to_string(y), "click", "3"});
   }
 
-  inline static std::string missing_;
-  inline static fs::path work_;
-  inline static fs::path shots_;
-  inline static std::string display_;
   inline static int terminals_ = 0;
-  inline static std::unique_ptr<ChildProcess> server_;
-  inline static std::unique_ptr<ChildProcess> bus_;
-  inline static std::unique_ptr<ChildProcess> manager_;
-  inline static std::unique_ptr<ChildProcess> panel_;
   inline static std::unique_ptr<ChildProcess> game_;
 };
 
@@ -525,7 +392,7 @@ TEST_F(DesktopWithManager, CommandLineAnswersVersionAndHelpWithoutADisplay) {
 }
 
 TEST_F(DesktopWithManager, DataFolderThatCannotBeMadeShowsAMessageAndEndsWithFailure) {
-  const fs::path aFile = work_ / "not-a-folder";
+  const fs::path aFile = Folders().Root() / "not-a-folder";
   std::ofstream(aFile) << "a file, not a folder\n";
   for (const std::string& folder : {(aFile / "tolmark2").string(), std::string("/proc/tolmark2")}) {
     SCOPED_TRACE(folder);

@@ -55,4 +55,24 @@ Screenshot TakeScreenshot(const std::string& display, const std::string& savePat
   return ReadPpm(bytes.str());
 }
 
+Screenshot TakeWestonScreenshot(const ChildProcess::Options& env, const std::filesystem::path& scratch,
+                                const std::string& savePath) {
+  namespace fs = std::filesystem;
+  fs::create_directories(scratch);
+  for (const auto& old : fs::directory_iterator(scratch)) fs::remove(old.path());
+  ChildProcess::Options options = env;
+  options.folder = scratch.string();
+  if (Run({"weston-screenshooter"}, options).status != 0) return {};
+  for (const auto& taken : fs::directory_iterator(scratch)) {
+    const fs::path ppm = scratch / "shot.ppm";
+    fs::copy_file(taken.path(), savePath, fs::copy_options::overwrite_existing);
+    Run({"convert", savePath, "-depth", "8", "ppm:" + ppm.string()});
+    std::ifstream file(ppm, std::ios::binary);
+    std::stringstream bytes;
+    bytes << file.rdbuf();
+    return ReadPpm(bytes.str());
+  }
+  return {};
+}
+
 }  // namespace tolmark::testing

@@ -1,9 +1,13 @@
-// The whole X screen as pixels, taken the way a user would: `import -window root`.
+// The whole screen as pixels, taken the way a user would: `import -window root` on an X
+// server, the compositor's own screenshooter under Wayland.
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
+
+#include "child_process.h"
 
 namespace tolmark::testing {
 
@@ -24,6 +28,12 @@ struct Screenshot {
 // a .ppm copy is the quickest).
 // An empty picture when it failed.
 Screenshot TakeScreenshot(const std::string& display, const std::string& savePath);
+
+// What a Weston compositor shows, through weston-screenshooter (the compositor runs with
+// --debug), with env reaching the compositor; scratch is an empty folder for the shot's file,
+// and a copy is kept at savePath (.png). An empty picture when it failed.
+Screenshot TakeWestonScreenshot(const ChildProcess::Options& env, const std::filesystem::path& scratch,
+                                const std::string& savePath);
 
 // Reads a binary PPM (P6, maxval 255).
 Screenshot ReadPpm(const std::string& bytes);

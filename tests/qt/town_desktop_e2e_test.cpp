@@ -7,7 +7,6 @@
 // No timing is asserted: every wait is a bounded poll, and a pause is only looked into well
 // before its end.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -20,9 +19,8 @@
 #include <sstream>
 #include <thread>
 
-#include "child_process.h"
-#include "screenshot.h"
-#include "virtual_display.h"
+#include "desktop_test.h"
+#include "wait_for.h"
 
 namespace tolmark::testing {
 namespace {
@@ -170,102 +168,35 @@ class Probe {
   std::string log_;
 };
 
-class TownDesktop : public ::testing::Test {
+class TownDesktop : public DesktopTest {
  protected:
   static void SetUpTestSuite() {
-    for (const char* tool : {"Xvfb", "xdotool", "import", "convert", "xsetroot", "xprop"}) {
-      if (!HaveTool(tool)) {
-        missing_ = std::string(tool) + " is not installed (scripts/install-deps)";
-        return;
-      }
-    }
-    work_ = fs::temp_directory_path() / ("tolmark2-town-" + std::to_string(getpid()));
-    fs::remove_all(work_);
-    for (const char* sub : {"home", "run", "data"}) fs::create_directories(work_ / sub);
-    chmod((work_ / "run").c_str(), 0700);
-    shots_ = fs::current_path() / "town-desktop-shots";
-    fs::create_directories(shots_);
-
-    // A display number another server on this machine took meanwhile may leave ours without
-    // a screen of its own: started again, up to three times.
-    for (int attempt = 0; attempt < 3 && display_.empty(); ++attempt) StartDisplay();
-    ASSERT_FALSE(display_.empty()) << "no virtual display of " << kScreenWidth << " x "
-                                   << kScreenHeight << " could be started";
-    X({"xprop", "-root", "-f", "_NET_WORKAREA", "32cccc", "-set", "_NET_WORKAREA",
-       "0, 0, " + std::to_string(kScreenWidth) + ", " + std::to_string(kFloor)});
+    StartDesktop({.suite = "town",
+                  .shots = "town-desktop-shots",
+                  .width = kScreenWidth,
+                  .height = kScreenHeight,
+                  .tools = {"xdotool"},
+                  .backdrop = kRoot,
+                  .floor = kFloor});
   }
 
-  // The display counts once a plain window of the root colour covers it (Xvfb's root stays
-  // black whatever xsetroot asks) and a screenshot shows the screen's size.
-  static void StartDisplay() {
-    backdrop_.reset();
-    server_.reset();
-    VirtualDisplay display = StartVirtualDisplay(kScreenWidth, kScreenHeight);
-    server_ = std::move(display.server);
-    if (display.name.empty()) return;
-    display_ = display.name;
-    X({"xsetroot", "-solid", "#3366cc"});
-    ChildProcess::Options backdropOptions = Env("");
-    backdropOptions.captureOutput = true;
-    backdrop_ = std::make_unique<ChildProcess>(
-        std::vector<std::string>{CLICK_TARGET_PATH, "0", "0", std::to_string(kScreenWidth),
-                                 std::to_string(kScreenHeight), "3366cc"},
-        backdropOptions);
-    const Screenshot shot = backdrop_->ReadLine(10s).value_or("") == "mapped"
-                                ? Shot("display") : Screenshot{};
-    if (shot.width != kScreenWidth || shot.height != kScreenHeight ||
-        shot.CountOther(0, 0, kScreenWidth, kScreenHeight, kRoot) != 0) {
-      display_.clear();
-    }
-  }
-
-  static void TearDownTestSuite() {
-    backdrop_.reset();
-    server_.reset();
-    if (!work_.empty()) fs::remove_all(work_);
-  }
+  static void TearDownTestSuite() { StopDesktop(); }
 
   void SetUp() override {
-    if (!missing_.empty()) GTEST_SKIP() << missing_;
-    ASSERT_FALSE(display_.empty()) << "no display";
+    DesktopTest::SetUp();
+    if (!Proceeds()) return;
+    ASSERT_FALSE(Display().empty()) << "no display";
   }
 
   // Each game plays in a folder of its own: the ending writes its save and report there.
-  static ChildProcess::Options Env(const std::string& play) {
-    ChildProcess::Options options;
-    options.env = {{"DISPLAY", display_},
-                   {"HOME", (work_ / "home").string()},
-                   {"XDG_RUNTIME_DIR", (work_ / "run").string()},
-                   {"XDG_DATA_HOME", (work_ / "data").string()},
-                   {"QT_QPA_PLATFORM", "xcb"}};
-    if (!play.empty()) {
-      fs::create_directories(work_ / play);
-      options.folder = (work_ / play).string();
-    }
-    return options;
-  }
-
-  static RunResult X(std::vector<std::string> argv) { return testing::Run(std::move(argv), Env("")); }
-
-  static Screenshot Shot(const std::string& name) {
-    return TakeScreenshot(display_, (shots_ / (name + ".png")).string());
-  }
-
-  static bool Poll(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (std::chrono::steady_clock::now() < deadline) {
-      if (condition()) return true;
-      std::this_thread::sleep_for(100ms);
-    }
-    return condition();
-  }
+  static ChildProcess::Options Env(const std::string& play) { return desktop_->Env(play); }
 
   // Screenshots until one passes the check, as the desktop paints in its own time: whether
   // one did, and the last one taken.
   static bool ShotUntil(const std::string& name, Screenshot& shot,
                         const std::function<bool(const Screenshot&)>& check,
                         std::chrono::milliseconds timeout) {
-    return Poll([&] { return check(shot = Shot(name)); }, timeout);
+    return WaitFor([&] { return check(shot = Shot(name)); }, timeout);
   }
 
   static void Click(int x, int y, int button = 1, int repeat = 1) {
@@ -356,12 +287,6 @@ class TownDesktop : public ::testing::Test {
     return std::make_pair(std::stoi(words[2]), std::stoi(words[static_cast<std::size_t>(2 + row)]));
   }
 
-  inline static std::string missing_;
-  inline static fs::path work_;
-  inline static fs::path shots_;
-  inline static std::string display_;
-  inline static std::unique_ptr<ChildProcess> server_;
-  inline static std::unique_ptr<ChildProcess> backdrop_;
 };
 
 // The market's counts in a state line, row by row.
@@ -399,13 +324,13 @@ TEST_F(TownDesktop, MarketListsTakeAndPutBackWithTheMouseAndTheHeroBuysAndLeaves
 
   // Both lists open at the left above the floor, the shopping list right below the goods.
   std::optional<std::pair<Rect, Rect>> lists;
-  ASSERT_TRUE(Poll([&] { return (lists = MarketLists(game.Child())).has_value(); }, 10s))
+  ASSERT_TRUE(WaitFor([&] { return (lists = MarketLists(game.Child())).has_value(); }, 10s))
       << "the two list windows are not mapped at their places";
   EXPECT_EQ(lists->first.bottom, lists->second.top);
   EXPECT_EQ(lists->second.bottom, kFloor - 60);
   EXPECT_GE(lists->first.right - lists->first.left, 250);
   const Rect sellRect = lists->first, buyRect = lists->second;
-  ASSERT_TRUE(Poll([&] {
+  ASSERT_TRUE(WaitFor([&] {
     game.Drain();
     return RowPixel(game, "frmASell", 4).has_value();
   }, 10s)) << "the market's list shows fewer than four whole rows\n" << game.Log();
@@ -445,7 +370,7 @@ TEST_F(TownDesktop, MarketListsTakeAndPutBackWithTheMouseAndTheHeroBuysAndLeaves
   }, 10s)) << "the shopping list did not grow";
 
   // And put back with a double click on the shopping list: its row goes.
-  ASSERT_TRUE(Poll([&] {
+  ASSERT_TRUE(WaitFor([&] {
     game.Drain();
     return RowPixel(game, "frmABuy", 2).has_value();
   }, 10s)) << game.Log();
@@ -465,7 +390,7 @@ TEST_F(TownDesktop, MarketListsTakeAndPutBackWithTheMouseAndTheHeroBuysAndLeaves
   const auto figure = FigurePixel(after);
   ASSERT_TRUE(figure);
   Click(figure->first, figure->second, 3);
-  ASSERT_TRUE(Poll([&] {
+  ASSERT_TRUE(WaitFor([&] {
     return Changed(after, Shot("town-menu"), {0, 0, kScreenWidth, kScreenHeight}) > 500;
   }, 10s)) << "no menu on a right click at the counter";
   X({"xdotool", "key", "Down", "Return"});
@@ -585,9 +510,9 @@ TEST_F(TownDesktop, CastleDeliveryAndStoryLeadIntoTheNarrationAtItsPaceAndTheGam
   ClickBalloon(*talk);
   EXPECT_TRUE(game.WaitForPrefix("ended", 15s)) << "the game did not end\n" << game.Log();
   EXPECT_EQ(game.Child().WaitExit(15s), std::optional<int>(0));
-  EXPECT_TRUE(fs::exists(work_ / "castle" / "Tolmark.dat")) << "no save of the cleared game";
-  EXPECT_TRUE(fs::exists(work_ / "castle" / "Clear.txt")) << "no clear report";
-  EXPECT_TRUE(Poll([] {
+  EXPECT_TRUE(fs::exists(Folders().Root() / "castle" / "Tolmark.dat")) << "no save of the cleared game";
+  EXPECT_TRUE(fs::exists(Folders().Root() / "castle" / "Clear.txt")) << "no clear report";
+  EXPECT_TRUE(WaitFor([] {
     const Screenshot gone = Shot("ending-gone");
     return gone.CountOther(0, 0, kScreenWidth, kScreenHeight, kRoot) == 0;
   }, 10s)) << "a window of the game stayed on screen";

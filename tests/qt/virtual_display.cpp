@@ -3,36 +3,9 @@
 
 #include <unistd.h>
 
-#include <sstream>
-#include <thread>
 #include <vector>
 
 namespace tolmark::testing {
-
-std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty()) lines.push_back(line);
-  }
-  return lines;
-}
-
-bool HaveTool(const std::string& name) {
-  return Run({"sh", "-c", "command -v " + name + " >/dev/null"}).status == 0;
-}
-
-bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
-  using namespace std::chrono_literals;
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
-  while (std::chrono::steady_clock::now() < deadline) {
-    if (condition()) return true;
-    std::this_thread::sleep_for(100ms);
-  }
-  return condition();
-}
 
 VirtualDisplay StartVirtualDisplay(int width, int height) {
   VirtualDisplay display;
