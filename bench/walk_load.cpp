@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "game/scene_list.h"
 #include "present/shapes.h"
 #include "qt/qt_desktop.h"
 
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QTemporaryDir lockFolder;
   tolmark::QtDesktop desk(std::make_unique<tolmark::SingleCopyLock>(lockFolder.filePath("lock")));
+  desk.SetSceneWindows(tolmark::SceneWindowsOf(tolmark::kSceneList));
   using tolmark::Window;
   const int p = desk.TwipsPerPixelX();
   const std::int32_t heroX = 100 * p;

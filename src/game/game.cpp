@@ -12,6 +12,7 @@ namespace tolmark {
 
 Game::Game(Desktop& desktop, Random& random, std::span<const SceneRow* const> scenes)
     : desktop_(desktop), random_(random), scenes_{state_, desktop_, random_, scenes, {}} {
+  desktop_.SetSceneWindows(SceneWindowsOf(scenes));
   desktop_.SetEventSink(this);
 }
 

@@ -10,4 +10,13 @@ namespace tolmark {
 constexpr std::array<const SceneRow*, 3> kSceneList = {&shop::kShopScene, &field::kFieldScene,
                                                       &town::kTownScene};
 
+SceneWindows SceneWindowsOf(std::span<const SceneRow* const> rows) {
+  SceneWindows windows;
+  for (const SceneRow* row : rows) {
+    windows.scenes.push_back(row->window);
+    windows.menus.push_back(row->menuWindow);
+  }
+  return windows;
+}
+
 }  // namespace tolmark

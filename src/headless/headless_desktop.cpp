@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "game/scene_list.h"
 #include "headless/text_measure.h"
 #include "headless/transcript_text.h"
 
@@ -140,8 +139,8 @@ void HeadlessDesktop::DeliverInput(const HeadlessInput& input) {
 
 std::optional<Window> HeadlessDesktop::SceneOnScreen() const {
   if (focused_ && IsSceneWindow(*focused_) && IsOpen(*focused_)) return focused_;
-  for (const SceneRow* row : kSceneList) {
-    if (IsOpen(row->window)) return row->window;
+  for (const Window scene : scenes_.scenes) {
+    if (IsOpen(scene)) return scene;
   }
   return std::nullopt;
 }

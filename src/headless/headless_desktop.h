@@ -81,6 +81,8 @@ class HeadlessDesktop : public Desktop {
 
   // Desktop
   void SetEventSink(DesktopEvents* sink) override { sink_ = sink; }
+  void SetSceneWindows(const SceneWindows& windows) override { scenes_ = windows; }
+  bool IsSceneWindow(Window w) const { return scenes_.IsScene(w); }
   int TwipsPerPixelX() const override { return screen_.unitsPerPixel; }
   int TwipsPerPixelY() const override { return screen_.unitsPerPixel; }
   int ScreenWidthPixels() const override { return screen_.widthPixels; }
@@ -127,6 +129,7 @@ class HeadlessDesktop : public Desktop {
   bool Live() const { return sink_ != nullptr && !endRequested_ && !ended_; }
 
   std::ostream& out_;
+  SceneWindows scenes_;
   DesktopEvents* sink_ = nullptr;
   HeadlessScreen screen_;
   std::string foregroundCaption_{kGameCaption};

@@ -262,7 +262,7 @@ void ScriptRunner::Click(Args args) {
   RequireArgs(args, 1, 2, "click WINDOW [left|right|middle]");
   RequireRunning();
   const Window window = WindowArg(args[0]);
-  if (!IsSceneWindow(window) && !IsBalloonWindow(window)) {
+  if (!desktop_.IsSceneWindow(window) && !IsBalloonWindow(window)) {
     throw ScriptError(args[0].text + " takes no clicks");
   }
   if (!desktop_.IsOpen(window)) throw ScriptError(args[0].text + " is not on screen");

@@ -40,13 +40,6 @@ constexpr Window WindowAfterTheGames(int n) { return static_cast<Window>(kWindow
 std::string_view WindowName(Window w);
 std::optional<Window> WindowFromName(std::string_view name);
 
-// The windows the scenes play in, one a scene; everything else belongs to one of them.
-inline constexpr std::array<Window, 3> kSceneWindows = {Window::frmShop, Window::frmField,
-                                                       Window::frmArms};
-
-constexpr bool IsSceneWindow(Window w) {
-  return std::find(kSceneWindows.begin(), kSceneWindows.end(), w) != kSceneWindows.end();
-}
 constexpr bool IsBalloonWindow(Window w) {
   return w == Window::frmMessage || w == Window::frmYes || w == Window::frmNo;
 }

@@ -5,6 +5,7 @@
 // screen units (TwipsPerPixelX/Y units to a pixel, 15 on a 96 dpi display).
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -78,11 +79,23 @@ struct LabelContent {
   std::vector<std::pair<std::string, std::string>> rows;
 };
 
+// The windows the scenes play in and their pop-up menus, as the game's list of scenes has them;
+// every other window of the game belongs to one of them.
+struct SceneWindows {
+  std::vector<Window> scenes;
+  std::vector<Window> menus;
+
+  bool IsScene(Window w) const { return std::find(scenes.begin(), scenes.end(), w) != scenes.end(); }
+  bool IsMenu(Window w) const { return std::find(menus.begin(), menus.end(), w) != menus.end(); }
+};
+
 class Desktop {
  public:
   virtual ~Desktop() = default;
 
   virtual void SetEventSink(DesktopEvents* sink) = 0;
+  // Told once, before the first scene starts: which windows are scenes and which their menus.
+  virtual void SetSceneWindows(const SceneWindows& windows) = 0;
 
   // Metrics.
   virtual int TwipsPerPixelX() const = 0;

@@ -31,9 +31,6 @@ QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cas
 
 std::size_t Index(Window w) { return static_cast<std::size_t>(w); }
 
-bool IsMenuWindow(Window w) {
-  return w == Window::frmMenu || w == Window::frmFMenu || w == Window::frmAMenu;
-}
 
 int UnitsPerPixel(qreal dotsPerInch) {
   return dotsPerInch > 0 ? std::max(1, Round(1440.0 / dotsPerInch)) : 15;
@@ -67,16 +64,6 @@ QtDesktop::QtDesktop(std::unique_ptr<SingleCopyLock> lock) : lock_(std::move(loc
   QScreen* screen = QGuiApplication::primaryScreen();
   twipsX_ = UnitsPerPixel(screen ? screen->logicalDotsPerInchX() : 96.0);
   twipsY_ = UnitsPerPixel(screen ? screen->logicalDotsPerInchY() : 96.0);
-  for (std::size_t s = 0; s < timers_.size(); ++s) {
-    for (std::size_t t = 0; t < 2; ++t) {
-      timers_[s][t] = std::make_unique<SceneTimer>();
-      const auto scene = static_cast<Window>(s);
-      const auto timer = t == 0 ? Timer::Timer1 : Timer::Timer2;
-      connect(&timers_[s][t]->timer, &QTimer::timeout, this, [this, scene, timer] {
-        Tick(scene, timer);
-      });
-    }
-  }
   const DesktopBand band = ReadDesktopBand(screen);
   floor_ = FloorMapping(band.floor);
   ceiling_ = band.ceiling;
@@ -96,6 +83,24 @@ QtDesktop::QtDesktop(std::unique_ptr<SingleCopyLock> lock) : lock_(std::move(loc
   workAreaWatch_ = x11::WatchWorkAreas(reread);
   attentionWatch_ = x11::DeclineAttentionHints();
   unshapedDisplay_ = x11::Available() && !x11::HasShapes();
+}
+
+void QtDesktop::SetSceneWindows(const SceneWindows& windows) {
+  scenes_ = windows;
+  timers_.clear();
+  for (const Window scene : scenes_.scenes) {
+    auto& pair = timers_.emplace_back();
+    for (std::size_t t = 0; t < pair.size(); ++t) {
+      pair[t] = std::make_unique<SceneTimer>();
+      const auto timer = t == 0 ? Timer::Timer1 : Timer::Timer2;
+      connect(&pair[t]->timer, &QTimer::timeout, this, [this, scene, timer] { Tick(scene, timer); });
+    }
+  }
+}
+
+std::size_t QtDesktop::SceneIndex(Window scene) const {
+  const auto at = std::find(scenes_.scenes.begin(), scenes_.scenes.end(), scene);
+  return static_cast<std::size_t>(at - scenes_.scenes.begin());
 }
 
 QtDesktop::~QtDesktop() {
@@ -127,7 +132,7 @@ void QtDesktop::FollowFloor() {
   // placed above them keep their places relative to each other.
   for (std::size_t i = 0; i < windows_.size(); ++i) {
     QWidget* w = windows_[i].data();
-    if (w && !IsMenuWindow(static_cast<Window>(i))) MoveWithFloor(*w, moved);
+    if (w && !scenes_.IsMenu(static_cast<Window>(i))) MoveWithFloor(*w, moved);
   }
 }
 
@@ -149,12 +154,12 @@ SceneWindow& QtDesktop::Scene(Window scene) {
 }
 
 void QtDesktop::BeginScene(Window scene, int mode) {
-  if (!IsSceneWindow(scene) || ending_) return;
+  if (!scenes_.IsScene(scene) || ending_) return;
   Scene(scene).Begin(SceneRect(), mode);
 }
 
 void QtDesktop::DrawPicture(Window scene, int picture, std::int32_t x, std::int32_t y) {
-  if (!IsSceneWindow(scene) || ending_) return;
+  if (!scenes_.IsScene(scene) || ending_) return;
   // A number outside the picture table (a visitor slot holding "nobody") draws nothing rather
   // than ending the game in the middle of a frame.
   if (picture < 0 || picture >= kPictureCount) return;
@@ -170,7 +175,7 @@ bool QtDesktop::RefuseUnshapedDisplay() {
 }
 
 void QtDesktop::ShowScene(Window scene) {
-  if (!IsSceneWindow(scene) || ending_ || RefuseUnshapedDisplay()) return;
+  if (!scenes_.IsScene(scene) || ending_ || RefuseUnshapedDisplay()) return;
   Scene(scene).Present();
   Pump();
 }
@@ -200,13 +205,13 @@ void QtDesktop::ShowTalk(Window balloon, std::string_view text, std::int32_t x, 
 bool QtDesktop::IsOpen(Window window) const { return Widget(window) != nullptr; }
 
 void QtDesktop::ShowWindow(Window window) {
-  if (IsSceneWindow(window)) {
+  if (scenes_.IsScene(window)) {
     // A scene shows itself with its first frame: before it, it would cover the whole screen.
     SceneWindow& scene = Scene(window);
     if (scene.HasShownFrame()) scene.show();
     return;
   }
-  if (QWidget* w = Widget(window); w && !IsMenuWindow(window)) w->show();
+  if (QWidget* w = Widget(window); w && !scenes_.IsMenu(window)) w->show();
 }
 
 void QtDesktop::HideWindow(Window window) {
@@ -214,7 +219,7 @@ void QtDesktop::HideWindow(Window window) {
 }
 
 void QtDesktop::CloseWindow(Window window) {
-  if (IsSceneWindow(window)) StopTimers(window);
+  if (scenes_.IsScene(window)) StopTimers(window);
   QWidget* w = Widget(window);
   if (!w) return;
   windows_[Index(window)] = nullptr;
@@ -225,13 +230,13 @@ void QtDesktop::CloseWindow(Window window) {
 
 bool QtDesktop::Focus(Window window) {
   QWidget* w = Widget(window);
-  if (!w || IsMenuWindow(window)) return false;
+  if (!w || scenes_.IsMenu(window)) return false;
   return PassKeyboardWithinGame(*w);
 }
 
 void QtDesktop::BringToFront(Window window) {
   QWidget* w = Widget(window);
-  if (!w || IsMenuWindow(window)) return;
+  if (!w || scenes_.IsMenu(window)) return;
   if (auto* scene = dynamic_cast<SceneWindow*>(w); scene && !scene->HasShownFrame()) return;
   w->show();
   // Raised once, not pinned: the next window the user picks may cover the game again.
@@ -253,7 +258,7 @@ void QtDesktop::AskToEnd() {
 
 void QtDesktop::HintUntilMenuOpens(const QString& hint) {
   hint_ = hint;
-  for (const Window scene : kSceneWindows) {
+  for (const Window scene : scenes_.scenes) {
     if (QWidget* w = Widget(scene)) w->setToolTip(hint_);
   }
 }
@@ -265,7 +270,7 @@ std::string QtDesktop::ForegroundCaption() {
 }
 
 void QtDesktop::PopupMenu(Window menuWindow, const Menu& menu) {
-  if (!IsMenuWindow(menuWindow) || ending_) return;
+  if (!scenes_.IsMenu(menuWindow) || ending_) return;
   if (!hint_.isEmpty()) HintUntilMenuOpens(QString());  // the player has found the menu
   if (menu_) menu_->deleteLater();
   auto* popup = new QMenu;
@@ -319,15 +324,15 @@ void QtDesktop::MessageBox(std::string_view text, bool errorIcon) {
 }
 
 QtDesktop::SceneTimer& QtDesktop::TimerOf(Window scene, Timer timer) {
-  return *timers_[Index(scene)][timer == Timer::Timer1 ? 0 : 1];
+  return *timers_[SceneIndex(scene)][timer == Timer::Timer1 ? 0 : 1];
 }
 
 const QtDesktop::SceneTimer& QtDesktop::TimerOf(Window scene, Timer timer) const {
-  return *timers_[Index(scene)][timer == Timer::Timer1 ? 0 : 1];
+  return *timers_[SceneIndex(scene)][timer == Timer::Timer1 ? 0 : 1];
 }
 
 void QtDesktop::SetTimer(Window scene, Timer timer, int periodMs) {
-  if (!IsSceneWindow(scene) || ending_) return;
+  if (!scenes_.IsScene(scene) || ending_) return;
   SceneTimer& t = TimerOf(scene, timer);
   t.periodMs = std::max(0, periodMs);
   t.missed = false;
@@ -339,7 +344,7 @@ void QtDesktop::SetTimer(Window scene, Timer timer, int periodMs) {
 }
 
 int QtDesktop::TimerPeriod(Window scene, Timer timer) const {
-  return IsSceneWindow(scene) ? TimerOf(scene, timer).periodMs : 0;
+  return scenes_.IsScene(scene) ? TimerOf(scene, timer).periodMs : 0;
 }
 
 void QtDesktop::StopTimers(Window scene) {
@@ -361,7 +366,7 @@ void QtDesktop::Tick(Window scene, Timer timer) {
 
 void QtDesktop::DeliverMissedTicks() {
   if (pauses_ > 0) return;
-  for (const Window scene : kSceneWindows) {
+  for (const Window scene : scenes_.scenes) {
     for (Timer timer : {Timer::Timer1, Timer::Timer2}) {
       SceneTimer& t = TimerOf(scene, timer);
       if (!t.missed) continue;
@@ -392,7 +397,7 @@ bool QtDesktop::AnotherCopyRunning() { return lock_->AnotherCopyRunning(); }
 
 void QtDesktop::EndProgram() {
   ending_ = true;
-  for (const Window scene : kSceneWindows) StopTimers(scene);
+  for (const Window scene : scenes_.scenes) StopTimers(scene);
   for (int i = 0; i < kWindowCount; ++i) CloseWindow(static_cast<Window>(i));
   // Queued: the program ends once the game's call has returned to the event loop.
   QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);

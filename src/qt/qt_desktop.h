@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "present/desktop.h"
 #include "qt/floor_mapping.h"
@@ -29,6 +30,7 @@ class QtDesktop final : public QObject, public Desktop, private InputRouter {
   ~QtDesktop() override;
 
   void SetEventSink(DesktopEvents* sink) override { sink_ = sink; }
+  void SetSceneWindows(const SceneWindows& windows) override;
 
   int TwipsPerPixelX() const override { return twipsX_; }
   int TwipsPerPixelY() const override { return twipsY_; }
@@ -91,6 +93,7 @@ class QtDesktop final : public QObject, public Desktop, private InputRouter {
   // On an X server that cannot shape windows, says so and ends the program, once; true then.
   bool RefuseUnshapedDisplay();
   SceneWindow& Scene(Window scene);
+  std::size_t SceneIndex(Window scene) const;  // only for a scene window
   SceneTimer& TimerOf(Window scene, Timer timer);
   const SceneTimer& TimerOf(Window scene, Timer timer) const;
   void Tick(Window scene, Timer timer);
@@ -120,7 +123,8 @@ class QtDesktop final : public QObject, public Desktop, private InputRouter {
   // An X server without shapes: every scene would cover the screen. Asked once, at the start.
   bool unshapedDisplay_ = false;
   std::array<QPointer<QWidget>, kWindowCount> windows_{};
-  std::array<std::array<std::unique_ptr<SceneTimer>, 2>, 3> timers_{};
+  SceneWindows scenes_;
+  std::vector<std::array<std::unique_ptr<SceneTimer>, 2>> timers_;  // by scene, as listed
   QPointer<QMenu> menu_;
   std::unique_ptr<QObject> workAreaWatch_;  // stops calling back when this desktop goes
   std::unique_ptr<QObject> attentionWatch_;  // the game's windows never ask for attention

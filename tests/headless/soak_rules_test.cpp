@@ -8,6 +8,7 @@
 #include <functional>
 #include <sstream>
 
+#include "game/scene_list.h"
 #include "new_game.h"
 
 namespace tolmark {
@@ -18,6 +19,7 @@ struct Shop {
   HeadlessDesktop desk{transcript};
   GameState s = testing_support::NewGame();
   Shop() {
+    desk.SetSceneWindows(SceneWindowsOf(kSceneList));
     desk.ShowWindow(Window::frmShop);
   }
   std::optional<std::string> Broken() {

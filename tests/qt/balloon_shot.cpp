@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
+#include "game/scene_list.h"
 #include "present/shapes.h"
 #include "qt/qt_desktop.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QTemporaryDir lockFolder;  // never mistaken for (or refused by) a running game
   tolmark::QtDesktop desk(std::make_unique<tolmark::SingleCopyLock>(lockFolder.filePath("lock")));
+  desk.SetSceneWindows(tolmark::SceneWindowsOf(tolmark::kSceneList));
   using tolmark::Window;
   const int p = desk.TwipsPerPixelX();
   const std::int32_t heroX = 100 * p;

@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <string>
 
+#include "game/scene_list.h"
 #include "present/shapes.h"
 #include "qt/qt_desktop.h"
 #include "qt/whole_scale_factor.h"
@@ -71,6 +72,7 @@ int main(int argc, char** argv) {
   QTemporaryDir lockFolder;
   tolmark::QtDesktop desk(std::make_unique<tolmark::SingleCopyLock>(lockFolder.filePath("lock")));
   Printer printer;
+  desk.SetSceneWindows(tolmark::SceneWindowsOf(tolmark::kSceneList));
   desk.SetEventSink(&printer);
   const int x = std::atoi(argv[2]);
   QTimer redraw;

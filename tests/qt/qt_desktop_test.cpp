@@ -15,6 +15,7 @@
 #include <chrono>
 #include <thread>
 
+#include "game/scene_list.h"
 #include "present/balloon.h"
 #include "present/shapes.h"
 #include "qt/balloon_window.h"
@@ -68,6 +69,7 @@ W* OnlyWindowOfKind() {
 class QtDesktopTest : public ::testing::Test {
  protected:
   QtDesktopTest() : desk_(std::make_unique<SingleCopyLock>(dir_.filePath("lock"))) {
+    desk_.SetSceneWindows(SceneWindowsOf(kSceneList));
     desk_.SetEventSink(&events_);
   }
   ~QtDesktopTest() override { desk_.UnloadAllExcept(Window::frmShop); desk_.CloseWindow(Window::frmShop); }

@@ -58,6 +58,10 @@ class Recorder final : public tolmark::Desktop {
   explicit Recorder(tolmark::QtDesktop& desk) : d_(desk) {}
 
   void SetEventSink(tolmark::DesktopEvents* sink) override { d_.SetEventSink(sink); }
+  void SetSceneWindows(const tolmark::SceneWindows& windows) override {
+    scenes_ = windows;
+    d_.SetSceneWindows(windows);
+  }
   int TwipsPerPixelX() const override { return d_.TwipsPerPixelX(); }
   int TwipsPerPixelY() const override { return d_.TwipsPerPixelY(); }
   int ScreenWidthPixels() const override { return d_.ScreenWidthPixels(); }
@@ -89,7 +93,7 @@ class Recorder final : public tolmark::Desktop {
   void HideWindow(Window window) override { d_.HideWindow(window); }
   void CloseWindow(Window window) override {
     const bool told = d_.IsOpen(window) &&
-                      (tolmark::IsSceneWindow(window) || window == Window::frmASell ||
+                      (scenes_.IsScene(window) || window == Window::frmASell ||
                        window == Window::frmABuy);
     d_.CloseWindow(window);
     if (told) Say("closed " + std::string(tolmark::WindowName(window)));
@@ -137,6 +141,7 @@ class Recorder final : public tolmark::Desktop {
 
  private:
   tolmark::QtDesktop& d_;
+  tolmark::SceneWindows scenes_;
 };
 
 void Set(tolmark::GameState& s, std::string_view path, std::string_view value) {

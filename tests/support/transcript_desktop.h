@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "game/scene_list.h"
 #include "headless/headless_desktop.h"
 
 namespace tolmark::testing_support {
@@ -18,7 +19,10 @@ struct TranscriptStream {
 
 class TranscriptDesktop : private TranscriptStream, public HeadlessDesktop {
  public:
-  TranscriptDesktop() : HeadlessDesktop(transcript) {}
+  // Knows the game's scenes from the start, as a game would tell it.
+  TranscriptDesktop() : HeadlessDesktop(transcript) {
+    SetSceneWindows(SceneWindowsOf(kSceneList));
+  }
 
   // The transcript so far, one entry a line.
   std::vector<std::string> Lines() const;
