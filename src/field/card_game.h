@@ -15,21 +15,23 @@ class Random;
 
 namespace tolmark::field {
 
-// The card game's answers: at EventCode 2 ハイ (yes) guesses high and ロー (no) low, and the card
-// is drawn at once (EventCode 3); at 11 続ける (yes) plays on (12) and 止める (no) stops (30);
-// at any other code yes plays (1) and no declines (51).
+// The card game's answers (EventCode names in field::talk::cards): at AskHighOrLow ハイ (yes)
+// guesses high and ロー (no) low, and the card is turned at once (TurnTheCard); at AskToGoOn
+// 続ける (yes) plays on (NextTurn) and 止める (no) stops (Stopped); at any other code yes plays
+// (FirstCard) and no declines (talk::AnsweredNo).
 void CardAnswer(GameState& s, bool yes);
 
-// One step of the game by EventCode:
-// 100..102 the invitation (CardRound 0 first); 103 the prompt やる / やらない (CardRound 1);
-// 51 declined (closing); 1 the first card, reseeded and drawn Int(Rnd × 13) + 1, the prize
-// doubled and the first stake paid; 2 the prompt ハイ / ロー; 3 the next card, reseeded and drawn
-// again and again until it differs from the one shown: right (10) or wrong (40); 10 a right
-// guess: play on while the purse covers a stake and fewer than five turns are played (11),
-// else the end for want of money (13) or after five (14); 11 the prompt 続ける / 止める; 12 the
-// next turn, the prize doubled, the drawn card shown, the stake paid; 13, 14, 30 the player's
-// last word before he pays (31); 31 the prize paid with the cap of Gold, CardStake the total of
-// the stakes (closing); 40 the loss, CardStake the total of the stakes (closing).
+// One step of the game by EventCode: from talk::Opens the invitation (CardRound 0 first);
+// AskToPlay the prompt やる / やらない (CardRound 1); talk::AnsweredNo declined (closing);
+// FirstCard the first card, reseeded and drawn Int(Rnd × 13) + 1, the prize doubled and the
+// first stake paid; AskHighOrLow the prompt ハイ / ロー; TurnTheCard the next card, reseeded and
+// drawn again and again until it differs from the one shown: RightGuess or Lost; RightGuess: play
+// on while the purse covers a stake and fewer than five turns are played (AskToGoOn), else the
+// end for want of money (OutOfStakes) or after five (FiveTurnsPlayed); AskToGoOn the prompt
+// 続ける / 止める; NextTurn the prize doubled, the drawn card shown, the stake paid;
+// OutOfStakes, FiveTurnsPlayed and Stopped the player's last word before he pays
+// (PayThePrize); PayThePrize the prize paid with the cap of Gold, CardStake the total of the
+// stakes (closing); Lost the loss, CardStake the total of the stakes (closing).
 // A stake is paid without a floor: the purse was tested before each bet.
 Outcome CardGameStep(GameState& s, Random& random);
 

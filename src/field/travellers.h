@@ -70,8 +70,8 @@ void CharaSelect(GameState& s, Random& random);
 // again, its price again and again, and CharaSelect; the beast's d), VisitorPicture 0 first.
 // Nobody comes (false) when the traveller's condition fails: FieldEventItem 9999, FieldStop and
 // EventActive cleared, nothing to draw or say. Otherwise (true) VisitorFrames (2 for the demon,
-// else 3), FieldStop (clear for a beast: it moves as a monster does), PendingAction 300,
-// EventCode 100 and FieldEventItem k; the step function places the visitor, draws the landmark,
+// else 3), FieldStop (clear for a beast: it moves as a monster does), PendingAction
+// code::TravellerTalks, EventCode talk::Opens and FieldEventItem k; the step function places the visitor, draws the landmark,
 // the hero, the visitor and the marker, and calls EventTurn for the first line.
 bool ChooseTraveller(GameState& s, Random& random);
 
@@ -84,13 +84,13 @@ Outcome EncounterPrompt(std::string_view yes, std::string_view no);
 Outcome EncounterClosing(GameState& s, std::string_view text,
                          Speaker speaker = Speaker::Visitor);
 
-// EventTurn: first the answer of a prompt (Answer 89 moves EventCode to 1, 78 to 51, Answer
-// cleared; the card game maps its own answers), then one step of the encounter in FieldEventItem
+// EventTurn: first the answer of a prompt (Answer 89 moves EventCode to talk::AnsweredYes, 78
+// to talk::AnsweredNo, Answer cleared; the card game maps its own answers), then one step of the encounter in FieldEventItem
 // by EventCode. Draws only where a step says so (the trades' reputation, the card game).
 Outcome AdvanceEncounter(GameState& s, Random& random);
 
 // The common end of an encounter: FixedWaitMessage cleared, TickFromDialogue set, EventCode
-// 9999, FieldEventItem 99999, PendingAction 40. The step function then refreshes the open
+// talk::Over, FieldEventItem 99999, PendingAction code::ResumeWalking. The step function then refreshes the open
 // windows and, in automatic play, runs the field tick at once, which resumes the walk.
 void EndEncounter(GameState& s);
 
