@@ -69,8 +69,8 @@ Outcome BattleReward(GameState& s, Random& random);
 // BattleEnd at TellLevelUp: "レベルアップ！", then the battle continues.
 Outcome AnnounceLevelUp(GameState& s);
 
-// Where a won battle goes on: the battle of a traveller's event (EventCode 100) hands back to the
-// event (TravellerTalks, EventCode 101); any other to the walk (ResumeWalking), which for a boss
+// Where a won battle goes on: the battle of a traveller's event (talk::Opens) hands back to the
+// event (TravellerTalks, talk::BeastBeaten); any other to the walk (ResumeWalking), which for a boss
 // battle leads into the boss scene.
 std::int32_t BattleContinuation(GameState& s);
 
@@ -94,7 +94,7 @@ void RecoverFromDefeat(GameState& s);
 Outcome TryToEscape(GameState& s, Random& random);
 
 // EscapeTurn at TellEscapeLoss: the loss is told; CommandBusy cleared, an event battle abandoned
-// (EventCode 9999). Next ResumeWalking. The step function refreshes the open windows.
+// (talk::Over). Next ResumeWalking. The step function refreshes the open windows.
 Outcome TellEscapeLoss(GameState& s);
 
 // Lines of the fight, said by the hero.
