@@ -70,8 +70,8 @@ Outcome BattleReward(GameState& s, Random& random);
 Outcome AnnounceLevelUp(GameState& s);
 
 // Where a won battle goes on: the battle of a traveller's event (talk::Opens) hands back to the
-// event (TravellerTalks, talk::BeastBeaten); any other to the walk (ResumeWalking), which for a boss
-// battle leads into the boss scene.
+// event (TravellerTalks, talk::BeastBeaten); any other to the walk (ResumeWalking), which for a
+// boss battle leads into the boss scene.
 std::int32_t BattleContinuation(GameState& s);
 
 // GameOver at CountDefeat: PendingAction DefeatCounted and one more defeat is counted; a hero with

@@ -67,12 +67,13 @@ void CharaSelect(GameState& s, Random& random);
 
 // EventSelect: who comes. EventActive and FieldStop set, reseeds, draws k (then what the
 // traveller's set-up draws: the buyer's entry i and CharaSelect; the seller's weapon again and
-// again, its price again and again, and CharaSelect; the beast's d), VisitorPicture 0 first.
-// Nobody comes (false) when the traveller's condition fails: FieldEventItem 9999, FieldStop and
+// again, its price again and again, and CharaSelect; the beast's d), VisitorPicture 0 first. Nobody
+// comes (false) when the traveller's condition fails: FieldEventItem 9999, FieldStop and
 // EventActive cleared, nothing to draw or say. Otherwise (true) VisitorFrames (2 for the demon,
 // else 3), FieldStop (clear for a beast: it moves as a monster does), PendingAction
-// code::TravellerTalks, EventCode talk::Opens and FieldEventItem k; the step function places the visitor, draws the landmark,
-// the hero, the visitor and the marker, and calls EventTurn for the first line.
+// code::TravellerTalks, EventCode talk::Opens and FieldEventItem k; the step function places the
+// visitor, draws the landmark, the hero, the visitor and the marker, and calls EventTurn for the
+// first line.
 bool ChooseTraveller(GameState& s, Random& random);
 
 // The steps of an encounter as its rules hand them back: a line (the encounter goes on, its
@@ -84,14 +85,16 @@ Outcome EncounterPrompt(std::string_view yes, std::string_view no);
 Outcome EncounterClosing(GameState& s, std::string_view text,
                          Speaker speaker = Speaker::Visitor);
 
-// EventTurn: first the answer of a prompt (Answer 89 moves EventCode to talk::AnsweredYes, 78
-// to talk::AnsweredNo, Answer cleared; the card game maps its own answers), then one step of the encounter in FieldEventItem
-// by EventCode. Draws only where a step says so (the trades' reputation, the card game).
+// EventTurn: first the answer of a prompt (Answer 89 moves EventCode to talk::AnsweredYes, 78 to
+// talk::AnsweredNo, Answer cleared; the card game maps its own answers), then one step of the
+// encounter in FieldEventItem by EventCode. Draws only where a step says so (the trades'
+// reputation, the card game).
 Outcome AdvanceEncounter(GameState& s, Random& random);
 
 // The common end of an encounter: FixedWaitMessage cleared, TickFromDialogue set, EventCode
-// talk::Over, FieldEventItem 99999, PendingAction code::ResumeWalking. The step function then refreshes the open
-// windows and, in automatic play, runs the field tick at once, which resumes the walk.
+// talk::Over, FieldEventItem 99999, PendingAction code::ResumeWalking. The step function then
+// refreshes the open windows and, in automatic play, runs the field tick at once, which resumes the
+// walk.
 void EndEncounter(GameState& s);
 
 // An ordinary traveller's lines, keyed by picture.
