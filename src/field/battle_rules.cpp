@@ -5,6 +5,7 @@
 #include <string>
 
 #include "field/field_codes.h"
+#include "field/road_lines.h"
 #include "model/numbers.h"
 #include "model/progression.h"
 #include "model/random.h"
@@ -12,11 +13,6 @@
 
 namespace tolmark::field {
 namespace {
-
-// Every line of the fight is the hero's own.
-Outcome HeroSays(std::int32_t next, std::string line) {
-  return Says(Speaker::Hero, std::move(line), next);
-}
 
 // Int(Rnd × n): a whole number from 0 to n - 1.
 std::int32_t Draw(Random& random, std::int32_t n) { return Int(random.Rnd() * n); }
@@ -139,9 +135,9 @@ Outcome TellMonsterBlow(const GameState& s) {
     return HeroSays(code::AnnounceHeroBlow, std::string(battle_line::kSawItComing) + Num(s.HP));
   }
   const std::int32_t next = s.HP == 0 ? code::HeroCollapses : code::AnnounceHeroBlow;
-  Outcome told = HeroSays(next, Num(s.Damage) + std::string(battle_line::kHurtSuffix) + Num(s.HP));
-  told.refreshWindows = true;  // HP went down when the blow was announced; the windows show it now
-  return told;
+  // HP went down when the blow was announced; the windows show it now.
+  return HeroSays(next, Num(s.Damage) + std::string(battle_line::kHurtSuffix) + Num(s.HP),
+                  kRefresh);
 }
 
 Outcome HeroCollapses(GameState& s) {

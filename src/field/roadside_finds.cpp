@@ -4,6 +4,7 @@
 #include <array>
 
 #include "field/field_codes.h"
+#include "field/road_lines.h"
 #include "field/road_bag.h"
 #include "model/inventory.h"
 #include "model/numbers.h"
@@ -13,20 +14,6 @@
 
 namespace tolmark::field {
 namespace {
-
-// A line by the road and the code after it; kRefresh where the step changed what the open
-// windows show, so they are filled again before the line.
-constexpr bool kRefresh = true;
-Outcome HeroSays(std::int32_t next, std::string line, bool refresh = false) {
-  Outcome o = Says(Speaker::Hero, std::move(line), next);
-  o.refreshWindows = refresh;
-  return o;
-}
-Outcome VisitorSays(std::int32_t next, std::string line, bool refresh = false) {
-  Outcome o = Says(Speaker::Visitor, std::move(line), next);
-  o.refreshWindows = refresh;
-  return o;
-}
 
 // Int(Rnd × n): a whole number from 0 to n - 1.
 std::int32_t Draw(Random& random, std::int32_t n) { return Int(random.Rnd() * n); }
