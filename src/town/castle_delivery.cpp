@@ -68,9 +68,9 @@ Lines CastleScript(const GameState& s) {
 void ReplayEnding(GameState& s) { s.PendingAction = code::Epilogue; }
 
 std::string DeliveryRowLine(const OrderEntry& order, std::int32_t orderRow, std::int32_t pieces) {
-  const std::string_view pattern =
-      orderRow == kSuitsRow ? castle_line::kRowTakenSuits : castle_line::kRowTakenPieces;
-  return FillCount(pattern, pieces, {{"weapon", order.Name}});
+  // Each count is its own pattern where it is filled, so that the catalogue knows it as counted.
+  if (orderRow == kSuitsRow) return FillCount("{weapon}を{n}具戴くぞ", pieces, {{"weapon", order.Name}});
+  return FillCount("{weapon}を{n}本戴くぞ", pieces, {{"weapon", order.Name}});
 }
 
 DeliveryOutcome DeliverRoyalOrder(GameState& s, const DeliveryLineSink& sayRow) {

@@ -30,8 +30,8 @@ Lines CastleScript(const GameState& s);
 // EndingTurn at once, which replays the epilogue (no delivery).
 void ReplayEnding(GameState& s);
 
-// The king names one delivered row: kRowTakenPieces, or kRowTakenSuits for row 3, with the row's
-// name and the pieces handed over.
+// The king names one delivered row: "{weapon}を{n}本戴くぞ" with the row's name and the pieces
+// handed over, counted in suits ("具") for row 3.
 std::string DeliveryRowLine(const OrderEntry& order, std::int32_t orderRow, std::int32_t pieces);
 
 // Receives each delivered row's line, in order, inside the same click; the step function has
@@ -73,9 +73,6 @@ inline constexpr std::string_view kWellDone = "ご苦労じゃったな";       
 inline constexpr std::string_view kAreYouTheDealer = "あんた武器屋か？";      // the king
 inline constexpr std::string_view kBringingWeapons = "あぁ、武器を届けに来た";  // the hero
 inline constexpr std::string_view kLetMeSee = "すまないな。見せてもらうよ";   // the king
-// A delivered row, counted in pieces (rows 0..2) or in suits (row 3).
-inline constexpr std::string_view kRowTakenPieces = "{weapon}を{n}本戴くぞ";
-inline constexpr std::string_view kRowTakenSuits = "{weapon}を{n}具戴くぞ";
 inline constexpr std::string_view kNothingBrought = "うん？頼んでいた物を持ってきていないようだな";
 inline constexpr std::string_view kStillShort = "まだ、足りない物があるようじゃな";
 inline constexpr std::string_view kNextTime = "次は頼むよ";                   // the king
