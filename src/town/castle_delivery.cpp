@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "model/inventory.h"
+#include "model/language.h"
 #include "model/numbers.h"
 #include "town/town_codes.h"
 
@@ -67,9 +68,9 @@ Lines CastleScript(const GameState& s) {
 void ReplayEnding(GameState& s) { s.PendingAction = code::Epilogue; }
 
 std::string DeliveryRowLine(const OrderEntry& order, std::int32_t orderRow, std::int32_t pieces) {
-  return order.Name + std::string(castle_line::kRowJoin) + std::to_string(pieces) +
-         std::string(orderRow == kSuitsRow ? castle_line::kSuits : castle_line::kPieces) +
-         std::string(castle_line::kRowTaken);
+  // Each count is its own pattern where it is filled, so that the catalogue knows it as counted.
+  if (orderRow == kSuitsRow) return FillCount("{weapon}を{n}具戴くぞ", pieces, {{"weapon", order.Name}});
+  return FillCount("{weapon}を{n}本戴くぞ", pieces, {{"weapon", order.Name}});
 }
 
 DeliveryOutcome DeliverRoyalOrder(GameState& s, const DeliveryLineSink& sayRow) {
@@ -125,13 +126,9 @@ DeliveryOutcome DeliverRoyalOrder(GameState& s, const DeliveryLineSink& sayRow) 
 
 Outcome PaymentTalk(const GameState& s) {
   const std::string amount = std::to_string(s.DealAmount);
-  const std::string line =
-      s.WagonHired != kFalse
-          ? std::string(castle_line::kPaidWithWagon) + amount +
-                std::string(castle_line::kPaidWithWagonAfter)
-          : std::string(castle_line::kPaidForWeapons) + amount +
-                std::string(castle_line::kPaidForWeaponsAfter);
-  return Says(Speaker::Visitor, line, code::KingAsksAgain);
+  const std::string_view pattern =
+      s.WagonHired != kFalse ? castle_line::kPaidWithWagon : castle_line::kPaidForWeapons;
+  return Says(Speaker::Visitor, Fill(pattern, {{"amount", amount}}), code::KingAsksAgain);
 }
 
 }  // namespace tolmark::town

@@ -30,8 +30,8 @@ Lines CastleScript(const GameState& s);
 // EndingTurn at once, which replays the epilogue (no delivery).
 void ReplayEnding(GameState& s);
 
-// The king names one delivered row: the row's name + "を" + pieces + "本" ("具" for row 3) +
-// "戴くぞ".
+// The king names one delivered row: "{weapon}を{n}本戴くぞ" with the row's name and the pieces
+// handed over, counted in suits ("具") for row 3.
 std::string DeliveryRowLine(const OrderEntry& order, std::int32_t orderRow, std::int32_t pieces);
 
 // Receives each delivered row's line, in order, inside the same click; the step function has
@@ -64,9 +64,8 @@ struct DeliveryOutcome {
 // DealAmount).
 DeliveryOutcome DeliverRoyalOrder(GameState& s, const DeliveryLineSink& sayRow);
 
-// CastleTurn KingPays, the king pays for part of the order: with a hired wagon "とりあえず、馬車代と
-// 合わせて" + DealAmount + "カリム払っておくよ", else "とりあえず、今回の武器代は" + DealAmount +
-// "カリムだ" (plain digits); next KingAsksAgain. The money went to Gold at the delivery already.
+// CastleTurn KingPays, the king pays for part of the order: kPaidWithWagon with a hired wagon,
+// else kPaidForWeapons, naming DealAmount in plain digits; next KingAsksAgain. The money went to Gold at the delivery already.
 Outcome PaymentTalk(const GameState& s);
 
 namespace castle_line {
@@ -74,17 +73,11 @@ inline constexpr std::string_view kWellDone = "ご苦労じゃったな";       
 inline constexpr std::string_view kAreYouTheDealer = "あんた武器屋か？";      // the king
 inline constexpr std::string_view kBringingWeapons = "あぁ、武器を届けに来た";  // the hero
 inline constexpr std::string_view kLetMeSee = "すまないな。見せてもらうよ";   // the king
-inline constexpr std::string_view kPieces = "本";                             // counter, rows 0..2
-inline constexpr std::string_view kSuits = "具";                              // counter, row 3
-inline constexpr std::string_view kRowJoin = "を";
-inline constexpr std::string_view kRowTaken = "戴くぞ";
 inline constexpr std::string_view kNothingBrought = "うん？頼んでいた物を持ってきていないようだな";
 inline constexpr std::string_view kStillShort = "まだ、足りない物があるようじゃな";
 inline constexpr std::string_view kNextTime = "次は頼むよ";                   // the king
-inline constexpr std::string_view kPaidWithWagon = "とりあえず、馬車代と合わせて";
-inline constexpr std::string_view kPaidWithWagonAfter = "カリム払っておくよ";
-inline constexpr std::string_view kPaidForWeapons = "とりあえず、今回の武器代は";
-inline constexpr std::string_view kPaidForWeaponsAfter = "カリムだ";
+inline constexpr std::string_view kPaidWithWagon = "とりあえず、馬車代と合わせて{amount}カリム払っておくよ";
+inline constexpr std::string_view kPaidForWeapons = "とりあえず、今回の武器代は{amount}カリムだ";
 inline constexpr std::string_view kAgainPlease = "次も頼むよ";                // the king
 inline constexpr std::string_view kComeAgain = "また来るよ";                  // the hero
 }  // namespace castle_line

@@ -5,8 +5,10 @@
 
 #include <array>
 #include <cerrno>
+#include <initializer_list>
 #include <string_view>
 
+#include "model/language.h"
 #include "save/atomic_file.h"
 
 namespace tolmark::town {
@@ -68,12 +70,34 @@ void AddLine(std::string& text, std::string_view line) {
   text += '\n';
 }
 
+// The lady's words are read in the language the game was played in.
+void AddSaid(std::string& text, std::string_view line) { AddLine(text, Translated(line)); }
+
 void AddRemark(std::string& text, std::string_view first, std::string_view second) {
-  AddLine(text, first);
-  AddLine(text, second);
+  AddSaid(text, first);
+  AddSaid(text, second);
 }
 
 std::string Stars(int count) { return std::string(static_cast<std::size_t>(count), '*'); }
+
+// The report's title line, as wide as the stars around it.
+constexpr std::string_view kReportTitle =
+    "****** クリアデータ **************************************";
+
+// One figure of the body: its label with the number in {n} and, right after the number, {mark}
+// for the mark of a maximum reached.
+struct Figure {
+  std::string_view pattern;
+  std::int64_t value;
+  std::string_view mark = {};
+};
+
+void AddFigures(std::string& text, std::initializer_list<Figure> figures) {
+  for (const Figure& figure : figures) {
+    const std::string number = std::to_string(figure.value);
+    AddLine(text, Fill(figure.pattern, {{"n", number}, {"mark", figure.mark}}));
+  }
+}
 
 }  // namespace
 
@@ -97,7 +121,7 @@ std::string RankComment(const GameState& s) {
   const int points = RankPoints(s);
   for (const RankBlock& block : kRankBlocks) {
     if (points < block.least_points) continue;
-    for (const std::string_view line : block.lines) AddLine(text, line);
+    for (const std::string_view line : block.lines) AddSaid(text, line);
     break;
   }
 
@@ -124,36 +148,38 @@ std::string RankComment(const GameState& s) {
 }
 
 std::string ClearReportText(const GameState& s) {
-  using std::to_string;
   std::string text;
   AddLine(text, Stars(58));
   AddLine(text, "****** Tolmark2 " + Stars(42));
-  AddLine(text, "****** クリアデータ " + Stars(38));
+  AddLine(text, Translated(kReportTitle));
   AddLine(text, Stars(58));
   text += Stars(58) + "\r\n";
 
   const int collected = CountCollected(s);
-  AddLine(text, "Ｌｖ　　：" + to_string(s.Level));
-  AddLine(text, "Ｈｐ　　：" + to_string(s.MaxHP));
-  AddLine(text, "Ａｔ　　：" + to_string(s.Attack));
-  AddLine(text, "Ｄｉ　　：" + to_string(s.Defense));
-  AddLine(text, "Ｓｐ　　：" + to_string(s.Speed));
-  AddLine(text, "所持金　：" + to_string(s.Gold));
-  AddLine(text, "評判　　：" + to_string(s.Reputation));
-  AddLine(text, "武器収集：" + to_string(collected) + "／61" +
-                    (collected == kWeaponCount ? "(Collect!)" : ""));
-  AddLine(text, "店サイズ：" + to_string(s.StockCapacity) + (s.StockCapacity == 60 ? "(MAX!)" : ""));
-  AddLine(text, "鞄サイズ：" + to_string(s.BagCapacity) + (s.BagCapacity == 99 ? "(MAX!)" : ""));
+  AddFigures(text, {
+      {"Ｌｖ　　：{n}", s.Level},
+      {"Ｈｐ　　：{n}", s.MaxHP},
+      {"Ａｔ　　：{n}", s.Attack},
+      {"Ｄｉ　　：{n}", s.Defense},
+      {"Ｓｐ　　：{n}", s.Speed},
+      {"所持金　：{n}", s.Gold},
+      {"評判　　：{n}", s.Reputation},
+      {"武器収集：{n}／61{mark}", collected, collected == kWeaponCount ? "(Collect!)" : ""},
+      {"店サイズ：{n}{mark}", s.StockCapacity, s.StockCapacity == 60 ? "(MAX!)" : ""},
+      {"鞄サイズ：{n}{mark}", s.BagCapacity, s.BagCapacity == 99 ? "(MAX!)" : ""},
+  });
   AddLine(text, "");
-  AddLine(text, "物を売った回数　　：" + to_string(s.SalesCount));
-  AddLine(text, "物を買った回数　　：" + to_string(s.PurchasesCount));
-  AddLine(text, "売買を断わった回数：" + to_string(s.RefusalsCount));
-  AddLine(text, "敵に勝った回数　　：" + to_string(s.WinsCount));
-  AddLine(text, "敵から逃げた回数　：" + to_string(s.EscapesCount));
-  AddLine(text, "敵にやられた回数　：" + to_string(s.DefeatsCount));
-  AddLine(text, "魔族と取引した回数：" + to_string(s.DemonDealsCount));
+  AddFigures(text, {
+      {"物を売った回数　　：{n}", s.SalesCount},
+      {"物を買った回数　　：{n}", s.PurchasesCount},
+      {"売買を断わった回数：{n}", s.RefusalsCount},
+      {"敵に勝った回数　　：{n}", s.WinsCount},
+      {"敵から逃げた回数　：{n}", s.EscapesCount},
+      {"敵にやられた回数　：{n}", s.DefeatsCount},
+      {"魔族と取引した回数：{n}", s.DemonDealsCount},
+  });
   AddLine(text, "");
-  text += "総評価：" + RankComment(s) + "\n\n\n\r\n";
+  text += Fill("総評価：{comment}", {{"comment", RankComment(s)}}) + "\n\n\n\r\n";
   return text;
 }
 
@@ -177,7 +203,11 @@ std::optional<std::string> ToCodePage932(std::string_view utf8) {
 
 FileWriteResult WriteClearReport(GameState& s, const std::filesystem::path& path) {
   s.CollectedCount = CountCollected(s);
-  const std::optional<std::string> bytes = ToCodePage932(ClearReportText(s));
+  const std::string text = ClearReportText(s);
+  // The English report is written as it is: its own words are plain ASCII, the same bytes in
+  // the Japanese code page, and anything else reads right in the editors of its readers.
+  if (CurrentLanguage() != Language::Japanese) return AppendToFile(path, text);
+  const std::optional<std::string> bytes = ToCodePage932(text);
   if (!bytes) return {false, "the clear report holds a character the Japanese code page lacks"};
   return AppendToFile(path, *bytes);
 }

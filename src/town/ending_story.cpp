@@ -1,6 +1,7 @@
 // The king's story, the narration and the closing notes.
 #include "town/ending_story.h"
 
+#include "model/language.h"
 #include "town/town_codes.h"
 
 namespace tolmark::town {
@@ -57,10 +58,9 @@ Lines ClosingNotes() { return kClosingRows; }
 std::string EndingRowLine(const LineRow& row, const GameState& s) {
   if (row.code != code::KingPaysInFull) return std::string(row.text);
   const std::string amount = std::to_string(s.DealAmount);
-  if (s.WagonHired != kFalse) {
-    return std::string(ending_line::kWithWagon) + amount + std::string(ending_line::kWithWagonAfter);
-  }
-  return std::string(ending_line::kForWeapons) + amount + std::string(ending_line::kForWeaponsAfter);
+  const std::string_view pattern =
+      s.WagonHired != kFalse ? ending_line::kWithWagon : ending_line::kForWeapons;
+  return Fill(pattern, {{"amount", amount}});
 }
 
 }  // namespace tolmark::town

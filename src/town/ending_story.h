@@ -21,9 +21,8 @@ namespace tolmark::town {
 // followed by a 2000 ms pause. The last row leads to code::Epilogue on the next click.
 Lines KingsStory();
 
-// The finished line of a story row: for the payment, with a hired wagon "馬車代と合わせて" + DealAmount +
-// "カリムじゃな", else "今回の武器代は" + DealAmount + "カリムだ" (plain digits); the row's text
-// otherwise.
+// The finished line of a story row: for the payment, kWithWagon with a hired wagon, else
+// kForWeapons, naming DealAmount in plain digits; the row's text otherwise.
 std::string EndingRowLine(const LineRow& row, const GameState& s);
 
 // The four closing notes at the hero's side, each leading to the next; the last leads to
@@ -54,10 +53,9 @@ inline constexpr int kBareStagePauseMs = 1000;
 inline constexpr std::string_view kThanksForPlaying = "お疲れ様でした";
 
 namespace ending_line {
-inline constexpr std::string_view kWithWagon = "馬車代と合わせて";  // the payment, the king
-inline constexpr std::string_view kWithWagonAfter = "カリムじゃな";
-inline constexpr std::string_view kForWeapons = "今回の武器代は";
-inline constexpr std::string_view kForWeaponsAfter = "カリムだ";
+// The payment, the king.
+inline constexpr std::string_view kWithWagon = "馬車代と合わせて{amount}カリムじゃな";
+inline constexpr std::string_view kForWeapons = "今回の武器代は{amount}カリムだ";
 // The closing notes.
 inline constexpr std::string_view kSaved = "引き続き楽しめるよう、データをセーブしましたので、";
 inline constexpr std::string_view kEnjoy = "心ゆくまで、続きをお楽しみください";

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "model/inventory.h"
+#include "model/language.h"
 #include "model/numbers.h"
 #include "scene/dialogue.h"
 #include "town/arms_layout.h"
@@ -50,8 +51,7 @@ void StartBuying(GameState& s) {
 }
 
 std::string TotalLine(const GameState& s) {
-  return std::string(deal_line::kTotalBefore) + FormatThousands(s.DealAmount) +
-         std::string(deal_line::kTotalAfter);
+  return Fill(deal_line::kTotal, {{"total", FormatThousands(s.DealAmount)}});
 }
 
 Outcome BuyArmsTurn(GameState& s) {

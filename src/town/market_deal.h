@@ -36,7 +36,7 @@ void StartBuying(GameState& s);
 // Any other code: nothing.
 Outcome BuyArmsTurn(GameState& s);
 
-// The dealer's total: "全部で" + DealAmount formatted "#,##0" + "カリムになるぜ".
+// The dealer's total: kTotal with DealAmount formatted "#,##0".
 std::string TotalLine(const GameState& s);
 
 // The menu item 帰る (ahome): CommandBusy -1, Answer 0, PendingAction AskIfLeaving. The step
@@ -56,8 +56,7 @@ void StartGoingHome(GameState& s);
 Outcome GoHomeTurn(GameState& s);
 
 namespace deal_line {
-inline constexpr std::string_view kTotalBefore = "全部で";                    // the dealer
-inline constexpr std::string_view kTotalAfter = "カリムになるぜ";
+inline constexpr std::string_view kTotal = "全部で{total}カリムになるぜ";    // the dealer
 inline constexpr std::string_view kShortOfMoney = "って、金が足りないようだな…";
 inline constexpr std::string_view kStillBuying = "それでも買うかい？";
 inline constexpr std::string_view kBuy = "買う";                                // the prompt

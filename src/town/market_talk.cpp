@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "model/language.h"
 #include "model/numbers.h"
 #include "town/town_codes.h"
 #include "town/town_windows.h"
@@ -21,7 +22,7 @@ static_assert(SortedByCode(kGreetingRows));
 Lines MarketGreeting() { return kGreetingRows; }
 
 std::string PurseLine(const GameState& s) {
-  return std::string(market_line::kPurse) + FormatThousands(s.Gold);
+  return Fill(market_line::kPurse, {{"gold", FormatThousands(s.Gold)}});
 }
 
 Outcome ShopArmsTalk(const GameState& s) {

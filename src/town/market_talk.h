@@ -15,7 +15,7 @@ namespace tolmark::town {
 // ShopArms's plain talk: Welcome and AskWhatToBuy, the dealer.
 Lines MarketGreeting();
 
-// The hero's purse line: "所持金額：" and Gold formatted "#,##0".
+// The hero's purse line: kPurse with Gold formatted "#,##0".
 std::string PurseLine(const GameState& s);
 
 // ShopArms by PendingAction, changing nothing itself: the greeting rows; OpenLists the purse
@@ -26,7 +26,7 @@ Outcome ShopArmsTalk(const GameState& s);
 namespace market_line {
 inline constexpr std::string_view kWelcome = "いらっしゃい。ここは武器屋だよ";  // the dealer
 inline constexpr std::string_view kWhatToBuy = "何を買うんだい？";               // the dealer
-inline constexpr std::string_view kPurse = "所持金額：";                         // the hero
+inline constexpr std::string_view kPurse = "所持金額：{gold}";                   // the hero
 }  // namespace market_line
 
 }  // namespace tolmark::town

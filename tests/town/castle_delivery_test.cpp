@@ -131,6 +131,28 @@ TEST(CastleDelivery, PaymentWithoutWagonNamesTheWeapons) {
   EXPECT_EQ(PaymentTalk(s).line, "とりあえず、今回の武器代は9600カリムだ");
 }
 
+// In English the count picks the plural and the weapon is named as the glossary names it.
+TEST(CastleDelivery, TheKingCountsInEnglish) {
+  const testing::SpeakingEnglish english;
+  if (!english.ready()) GTEST_SKIP() << "no English catalogue with the town's texts";
+  struct Case {
+    std::vector<StockEntry> bag;
+    std::string line;
+  };
+  const Case cases[] = {
+      {{{23, 1}}, "I shall take 1 piece of Slumber Staff."},
+      {{{32, 20}}, "I shall take 20 pieces of Gae Bolg."},
+      {{{51, 1}}, "I shall take 1 set of Gale Bow."},
+      {{{51, 5}}, "I shall take 5 sets of Gale Bow."},
+  };
+  for (const Case& c : cases) {
+    GameState s = AtTheCastle(c.bag);
+    std::vector<std::string> said;
+    DeliverRoyalOrder(s, [&](const std::string& line) { said.push_back(line); });
+    EXPECT_EQ(said, std::vector<std::string>{c.line});
+  }
+}
+
 TEST(CastleDelivery, BossBeatenLeadsStraightIntoTheEnding) {
   GameState s = AtTheCastle({{23, 50}, {32, 50}, {44, 50}, {51, 50}});
   s.BossBeatenThisTrip = kTrue;

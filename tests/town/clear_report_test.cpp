@@ -10,6 +10,7 @@
 
 #include "file_size_limit.h"
 #include "scratch_folder.h"
+#include "town_fixture.h"
 
 namespace tolmark::town {
 namespace {
@@ -197,6 +198,66 @@ TEST_F(ClearReportFile, AFailedAppendLeavesTheEarlierReportsAsTheyWere) {
   EXPECT_EQ(Contents(), before);
 
   EXPECT_FALSE(WriteClearReport(top, folder_).ok);  // a folder in the file's place
+}
+
+const std::string kTopRankReportInEnglish =
+    "**********************************************************\n"
+    "****** Tolmark2 ******************************************\n"
+    "****** Clear Data ****************************************\n"
+    "**********************************************************\n"
+    "**********************************************************\r\n"
+    "Level     : 65\n"
+    "HP        : 9999\n"
+    "Attack    : 999\n"
+    "Defense   : 876\n"
+    "Speed     : 543\n"
+    "Money     : 2000000\n"
+    "Reputation: 900\n"
+    "Weapons   : 61/61(Collect!)\n"
+    "Shop size : 60(MAX!)\n"
+    "Bag size  : 99(MAX!)\n"
+    "\n"
+    "Sales            : 4321\n"
+    "Purchases        : 1234\n"
+    "Deals refused    : 56\n"
+    "Battles won      : 7890\n"
+    "Battles fled     : 12\n"
+    "Battles lost     : 5\n"
+    "Deals with demons: 0\n"
+    "\n"
+    "Verdict: [Rank S]\n"
+    "- You are the finest weapons dealer, darling!\n"
+    "  I'll make you my very own weapons dealer!\n"
+    "- Do go and defeat the demons properly!\n"
+    "  A delicate maiden like me can't sleep at night!\n"
+    "- You collected every weapon to be had hereabouts!\n"
+    "  I hereby name you a true Collector. Ohohoho!\n"
+    "\n\n\n\r\n";
+
+// Played in English, the report comes out in English, written as it is: plain ASCII whatever the
+// rank and the remarks, so that any editor reads it.
+TEST_F(ClearReportFile, AnEnglishClearIsReportedInPlainEnglish) {
+  const testing::SpeakingEnglish english;
+  if (!english.ready()) GTEST_SKIP() << "no English catalogue with the town's texts";
+  GameState top = TopRankGame();
+  ASSERT_TRUE(WriteClearReport(top, path_).ok);
+  EXPECT_EQ(Contents(), kTopRankReportInEnglish);
+
+  // Every rank block and every remark, each in some game: ranks A to E, and none.
+  const std::function<void(GameState&)> games[] = {
+      [](GameState& s) { s = TopRankGame(); s.Gold = 1800000; s.Level = 63; s.DemonsDefeated = kTrue; },
+      [](GameState& s) { s = TopRankGame(); s.Gold = 0; s.Reputation = 800; s.Chapter = 3; },
+      [](GameState& s) { s = TopRankGame(); s.Gold = 0; s.Reputation = 500; },
+      [](GameState& s) { s.Gold = 2000000; s.Reputation = 900; s.Level = 65; },
+      [](GameState& s) { s.Gold = 1800000; s.Reputation = 700; s.Chapter = 3; },
+      [](GameState& s) { s.Chapter = 4; },
+  };
+  for (const auto& change : games) {
+    GameState s = LowestGame();
+    change(s);
+    const std::string text = ClearReportText(s);
+    for (const char c : text) ASSERT_LT(static_cast<unsigned char>(c), 0x80) << text;
+  }
 }
 
 TEST(ClearReport, RankFollowsTheTotalPoints) {

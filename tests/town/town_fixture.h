@@ -1,5 +1,6 @@
-// Helpers of the town's tests: a new game, draw values for a chosen Int(Rnd × n), and a market
-// laid out by hand so that the lists' cases read as the player sees them.
+// Helpers of the town's tests: a new game, draw values for a chosen Int(Rnd × n), a market
+// laid out by hand so that the lists' cases read as the player sees them, and the game played in
+// English.
 #pragma once
 
 #include <array>
@@ -7,6 +8,7 @@
 #include <string>
 
 #include "model/game_state.h"
+#include "model/language.h"
 #include "scene_fixture.h"
 
 namespace tolmark::town::testing {
@@ -47,5 +49,21 @@ inline std::vector<std::string> ListRows(const GameState& s) {
   }
   return rows;
 }
+
+// While it lives the game speaks English, from the catalogue built with the game; ready() says
+// whether that catalogue holds the town's texts. The game speaks Japanese again afterwards.
+class SpeakingEnglish {
+ public:
+  SpeakingEnglish()
+      : ready_(UseLanguage(Language::English) && Translated("【Ｓランク】") != "【Ｓランク】") {}
+  ~SpeakingEnglish() { UseLanguage(Language::Japanese); }
+  SpeakingEnglish(const SpeakingEnglish&) = delete;
+  SpeakingEnglish& operator=(const SpeakingEnglish&) = delete;
+
+  bool ready() const { return ready_; }
+
+ private:
+  bool ready_;
+};
 
 }  // namespace tolmark::town::testing
