@@ -125,12 +125,12 @@ Outcome CardGameStep(GameState& s, Random& random) {
     case talk::cards::PayThePrize:
       s.CardStake = s.CardRound * s.CardStake;
       AddCapped(s, s.DealAmount, CappedKind::Gold);
-      return EncounterClosing(
-          s, FillCount(card_line::kPaid, s.CardRound, {{"prize", Num(s.DealAmount)}}));
+      return EncounterClosing(s, FillCount("{n}回当たったから{prize}カリムだ。もってけ泥棒！",
+                                           s.CardRound, {{"prize", Num(s.DealAmount)}}));
     case talk::cards::Lost:
       s.CardStake = s.CardRound * s.CardStake;
-      return EncounterClosing(
-          s, FillCount(card_line::kLost, s.CardRound, {{"stakes", Num(s.CardStake)}}));
+      return EncounterClosing(s, FillCount("残念だったな。{n}回分で{stakes}カリムか…。次も頼むよ！",
+                                           s.CardRound, {{"stakes", Num(s.CardStake)}}));
     default:
       return {};
   }

@@ -56,9 +56,8 @@ inline constexpr std::string_view kStop = "止める";
 inline constexpr std::string_view kNoMoreStakes = "賭け金がねぇようだから、終わりにしよう";
 inline constexpr std::string_view kEnough = "もうこのくらいで勘弁してくれ……";
 inline constexpr std::string_view kStopping = "なんだ、やめるのか…";
-// Counted by the rounds played: FillCount.
-inline constexpr std::string_view kPaid = "{n}回当たったから{prize}カリムだ。もってけ泥棒！";
-inline constexpr std::string_view kLost = "残念だったな。{n}回分で{stakes}カリムか…。次も頼むよ！";
+// The last words, counted by the rounds played, are written where they are filled (CardGameStep):
+// a count's pattern stands in its FillCount so that it is found as one.
 }  // namespace card_line
 
 }  // namespace tolmark::field
