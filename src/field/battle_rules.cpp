@@ -6,6 +6,7 @@
 
 #include "field/field_codes.h"
 #include "field/road_lines.h"
+#include "model/language.h"
 #include "model/numbers.h"
 #include "model/progression.h"
 #include "model/random.h"
@@ -75,14 +76,14 @@ Outcome AnnounceHeroBlow(GameState& s, Random& random) {
 Outcome LandHeroBlow(GameState& s) {
   if (s.Damage == 0) {
     return HeroSays(code::AnnounceMonsterBlow,
-                    s.MonsterName + std::string(battle_line::kNoEffectSuffix));
+                    Fill(battle_line::kNoEffect, {{"monster", s.MonsterName}}));
   }
   if (s.Damage < 0) return HeroSays(code::AnnounceMonsterBlow, std::string(battle_line::kDodged));
   SubtractFrom(s.MonsterHP, s.Damage);
   // A monster left at exactly 0 HP still stands; only a blow below 0 fells it.
   const std::int32_t next = s.MonsterHP < 0 ? code::MonsterFalls : code::AnnounceMonsterBlow;
-  return HeroSays(next, s.MonsterName + std::string(battle_line::kDamageTo) + Num(s.Damage) +
-                            std::string(battle_line::kDamageSuffix));
+  return HeroSays(next, Fill(battle_line::kDamageDealt,
+                             {{"monster", s.MonsterName}, {"damage", Num(s.Damage)}}));
 }
 
 Outcome AnnounceMonsterBlow(GameState& s, Random& random) {
@@ -90,7 +91,7 @@ Outcome AnnounceMonsterBlow(GameState& s, Random& random) {
   const std::int32_t e = Evasion(s.MonsterSpeed, s.Speed);
   const std::int32_t h = Draw(random, kHitRolls);
   s.HitRoll = h;
-  const std::string attacks = s.MonsterName + std::string(battle_line::kMonsterAttacksSuffix);
+  const std::string attacks = Fill(battle_line::kMonsterAttacks, {{"monster", s.MonsterName}});
   if (h + e > kMissFrom - 1) {
     s.Damage = kMissed;
     return HeroSays(code::TellMonsterBlow, attacks);
@@ -129,14 +130,14 @@ Outcome AnnounceMonsterBlow(GameState& s, Random& random) {
 
 Outcome TellMonsterBlow(const GameState& s) {
   if (s.Damage == 0) {
-    return HeroSays(code::AnnounceHeroBlow, std::string(battle_line::kNoPain) + Num(s.HP));
+    return HeroSays(code::AnnounceHeroBlow, Fill(battle_line::kNoPain, {{"hp", Num(s.HP)}}));
   }
   if (s.Damage < 0) {
-    return HeroSays(code::AnnounceHeroBlow, std::string(battle_line::kSawItComing) + Num(s.HP));
+    return HeroSays(code::AnnounceHeroBlow, Fill(battle_line::kSawItComing, {{"hp", Num(s.HP)}}));
   }
   const std::int32_t next = s.HP == 0 ? code::HeroCollapses : code::AnnounceHeroBlow;
   // HP went down when the blow was announced; the windows show it now.
-  return HeroSays(next, Num(s.Damage) + std::string(battle_line::kHurtSuffix) + Num(s.HP),
+  return HeroSays(next, Fill(battle_line::kHurt, {{"damage", Num(s.Damage)}, {"hp", Num(s.HP)}}),
                   kRefresh);
 }
 
@@ -147,7 +148,7 @@ Outcome HeroCollapses(GameState& s) {
 
 Outcome MonsterFalls(GameState& s) {
   AddCapped(s, 1, CappedKind::WinsCount);
-  return HeroSays(code::PayReward, s.MonsterName + std::string(battle_line::kBeatenSuffix));
+  return HeroSays(code::PayReward, Fill(battle_line::kBeaten, {{"monster", s.MonsterName}}));
 }
 
 // The demon's first form only tests the merchant; it carries nothing.
@@ -167,8 +168,8 @@ Outcome BattleReward(GameState& s, Random& random) {
   } else {
     step.next = BattleContinuation(s);
   }
-  step.line = Num(s.MonsterExp) + std::string(battle_line::kExpAnd) + Num(s.MonsterGold) +
-              std::string(battle_line::kGoldGained);
+  step.line = Fill(battle_line::kReward,
+                   {{"exp", Num(s.MonsterExp)}, {"gold", Num(s.MonsterGold)}});
   return step;
 }
 
@@ -223,7 +224,7 @@ Outcome TellEscapeLoss(GameState& s) {
   s.CommandBusy = kFalse;
   s.EventCode = talk::Over;
   Outcome told =
-      HeroSays(code::ResumeWalking, Num(s.BattleRoll) + std::string(battle_line::kDroppedSuffix));
+      HeroSays(code::ResumeWalking, Fill(battle_line::kDropped, {{"amount", Num(s.BattleRoll)}}));
   told.then = RefreshOpenWindows;  // what fell from the purse shows once it is told
   return told;
 }

@@ -99,26 +99,24 @@ Outcome TellEscapeLoss(GameState& s);
 
 // Lines of the fight, said by the hero.
 namespace battle_line {
-inline constexpr std::string_view kAppearsSuffix = "が現れた！";     // MonsterSelect, after the name
+inline constexpr std::string_view kAppears = "{monster}が現れた！";  // MonsterSelect
 inline constexpr std::string_view kHeroAttacks = "攻撃だぁ！";
 inline constexpr std::string_view kHeroStrongBlow = "これでも食らえっ！";
-inline constexpr std::string_view kNoEffectSuffix = "は、効いてないようだ";
+inline constexpr std::string_view kNoEffect = "{monster}は、効いてないようだ";
 inline constexpr std::string_view kDodged = "ちっ、かわされた！！";
-inline constexpr std::string_view kDamageTo = "に";
-inline constexpr std::string_view kDamageSuffix = "のダメージ！";
-inline constexpr std::string_view kMonsterAttacksSuffix = "の攻撃だ！";
+inline constexpr std::string_view kDamageDealt = "{monster}に{damage}のダメージ！";
+inline constexpr std::string_view kMonsterAttacks = "{monster}の攻撃だ！";
 inline constexpr std::string_view kMonsterStrongBlow = "やばいのが来るぞ！";
-inline constexpr std::string_view kNoPain = "痛くないぞ！残りHP：";
-inline constexpr std::string_view kSawItComing = "見切った！残りHP：";
-inline constexpr std::string_view kHurtSuffix = "のダメージを受けた！残りHP：";
+inline constexpr std::string_view kNoPain = "痛くないぞ！残りHP：{hp}";
+inline constexpr std::string_view kSawItComing = "見切った！残りHP：{hp}";
+inline constexpr std::string_view kHurt = "{damage}のダメージを受けた！残りHP：{hp}";
 inline constexpr std::string_view kCollapse = "目の前が暗くなる………";
-inline constexpr std::string_view kBeatenSuffix = "を倒した！";
-inline constexpr std::string_view kExpAnd = "の経験と";
-inline constexpr std::string_view kGoldGained = "カリムを手に入れた";
+inline constexpr std::string_view kBeaten = "{monster}を倒した！";
+inline constexpr std::string_view kReward = "{exp}の経験と{gold}カリムを手に入れた";
 inline constexpr std::string_view kLevelUp = "レベルアップ！";
 inline constexpr std::string_view kCutOff = "回り込まれたか！";
 inline constexpr std::string_view kRunAway = "ここはひとまず逃げるとしよう";
-inline constexpr std::string_view kDroppedSuffix = "カリム落としたみたいだ。評判も減るだろうな…";
+inline constexpr std::string_view kDropped = "{amount}カリム落としたみたいだ。評判も減るだろうな…";
 }  // namespace battle_line
 
 }  // namespace tolmark::field

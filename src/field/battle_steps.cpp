@@ -7,6 +7,7 @@
 #include "field/field_draw.h"
 #include "field/field_operations.h"
 #include "field/monster_select.h"
+#include "model/language.h"
 #include "scene/outcome.h"
 
 namespace tolmark::field {
@@ -16,7 +17,7 @@ void MonsterSelect(Scenes& c) {
   if (!MonsterSelect(s, c.rnd)) return;
   PlaceVisitor(s, MetricsOf(c));
   RedrawField(c, {Landmark(s), Hero(s), Visitor(s)}, Marker::Drawn);
-  VisitorLine(c, s.MonsterName + std::string(battle_line::kAppearsSuffix), s.PendingAction);
+  VisitorLine(c, Fill(battle_line::kAppears, {{"monster", s.MonsterName}}), s.PendingAction);
 }
 
 void FighterAtack(Scenes& c) {

@@ -8,6 +8,7 @@
 #include "field/field_codes.h"
 #include "field/roads.h"
 #include "model/inventory.h"
+#include "model/language.h"
 #include "scene/step_rows.h"
 
 namespace tolmark::field {
@@ -34,7 +35,7 @@ constexpr std::array<LineRow, 4> kOrcTail = {{
 // The orc's scene: it appears and fights; once it falls the 棟梁 comes (the step function's),
 // and its tail follows.
 constexpr auto kTotemOrc = Joined(std::array<LineRow, 3>{{
-  {BossAppears,     V, "が現れた！", BossSaid(1)},
+  {BossAppears,     V, "{monster}が現れた！", BossSaid(1)},
   {BossSaid(1),     V, "また食われるために人間が来たか", BossSaid(2)},
   {BossSaid(2),     V, "不味そうだが仕方ない、我慢するか", BossFights},
 }}, kOrcTail);
@@ -62,7 +63,7 @@ constexpr std::array<LineRow, 8> kTotemLater = {{
 
 // The castle road: the dragon appears and fights; its fall opens the gate.
 constexpr std::array<LineRow, 3> kCastleRoad = {{
-  {BossAppears, V, "が現れた！", BossSaid(1)},
+  {BossAppears, V, "{monster}が現れた！", BossSaid(1)},
   {BossSaid(1), V, "武器屋か…。その武器を城に持って行くつもりだな？", BossSaid(2)},
   {BossSaid(2), V, "その前にわしが食ってやる！", BossFights},
 }};
@@ -70,7 +71,7 @@ constexpr std::array<LineRow, 3> kCastleRoad = {{
 // デモンズ山脈: ガイル fights, staggers and comes back in his true form; its fall clears the
 // field, and the cursed sword is found and left before the carriage home.
 constexpr std::array<LineRow, 11> kDemons = {{
-  {BossAppears,   V, "が現れた！", BossSaid(1)},
+  {BossAppears,   V, "{monster}が現れた！", BossSaid(1)},
   {BossSaid(1),   V, "フッフッフ。とうとうここまで来たか", BossSaid(2)},
   {BossSaid(2),   V, "私を楽しませてくれ", BossFights},
   {GaleStaggers,  V, "ならば、本来の姿で闘ってやろう", BossSaid(12)},
@@ -117,7 +118,9 @@ BossScript BossScriptFor(std::int32_t destination, std::int32_t chapter,
 std::optional<Outcome> BossLine(BossScript script, const GameState& s) {
   const LineRow* row = FindLine(script, s.PendingAction);
   if (row == nullptr) return std::nullopt;
-  if (row->code == code::BossAppears) return Says(*row, s.MonsterName + std::string(row->text));
+  if (row->code == code::BossAppears) {
+    return Says(*row, Fill(row->text, {{"monster", s.MonsterName}}));
+  }
   return Says(*row);
 }
 
@@ -144,7 +147,7 @@ Outcome TalkOfTheFiveWeapons(GameState& s) {
 Outcome FindCursedSword(GameState& s) {
   s.SpecialItem = kCursedSword;
   return Says(Speaker::Hero,
-              s.Catalogue[kCursedSword].Name + std::string(boss_line::kSwordNameSuffix),
+              Fill(boss_line::kSwordNamed, {{"weapon", s.Catalogue[kCursedSword].Name}}),
               code::demons::SwordNamed);
 }
 

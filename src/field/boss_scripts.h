@@ -18,8 +18,8 @@
 
 namespace tolmark::field {
 
-// A boss scene's plain talk: line rows, sorted by code. The row at BossAppears names the boss
-// first ("オーク" + "が現れた！").
+// A boss scene's plain talk: line rows, sorted by code. The row at BossAppears names the boss:
+// "{monster}が現れた！" with MonsterName filled in.
 using BossScript = Lines;
 
 // The scene of the destination, chosen afresh at every click:
@@ -51,7 +51,7 @@ Outcome ReceiveHammer(GameState& s);
 // ownership check left it.
 Outcome TalkOfTheFiveWeapons(GameState& s);
 
-// The cursed sword is found (デモンズ山脈): SpecialItem 60, the hero says its name with "か…".
+// The cursed sword is found (デモンズ山脈): SpecialItem 60, the hero says its name (kSwordNamed).
 // Next demons::SwordNamed.
 Outcome FindCursedSword(GameState& s);
 
@@ -74,8 +74,8 @@ inline constexpr std::int32_t kHammerReputation = 200;
 
 // Lines said at the codes that act, with who says them (V the boss or the 棟梁, H the hero).
 namespace boss_line {
-// V, after MonsterName: 503 of every fighting scene, 514 at デモンズ山脈.
-inline constexpr std::string_view kAttacksSuffix = "が襲ってきた！";
+// V, with MonsterName: 503 of every fighting scene, 514 at デモンズ山脈.
+inline constexpr std::string_view kAttacks = "{monster}が襲ってきた！";
 // H: 510 of the orc and of the dragon, after the boss vanishes (PlaceBlankVisitor).
 inline constexpr std::string_view kPhewBeaten = "ふう、何とか倒したようだな";
 // V: 511 at トーテム山, as the 棟梁 comes (PlaceCarpenter).
@@ -98,8 +98,8 @@ inline constexpr std::string_view kGaleStaggers = "むぐぅ……なかなか�
 inline constexpr std::string_view kGaleFalls = "あぐぐぐぅ……";
 // H: デモンズ山脈 525, after the boss vanishes.
 inline constexpr std::string_view kPhewDemons = "ふう、倒したようだな";
-// H: デモンズ山脈 527 after the sword's name (FindCursedSword), and 529 (LeaveCursedSword).
-inline constexpr std::string_view kSwordNameSuffix = "か…";
+// H: デモンズ山脈 527 with the sword's name (FindCursedSword), and 529 (LeaveCursedSword).
+inline constexpr std::string_view kSwordNamed = "{weapon}か…";
 inline constexpr std::string_view kLetsGoHome = "さて、帰るとするか…";
 // The driver's line after the boss scene's carriage comes is carriage_line::kBossRideOffer.
 }  // namespace boss_line

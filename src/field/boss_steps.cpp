@@ -10,17 +10,18 @@
 #include "field/field_draw.h"
 #include "field/field_operations.h"
 #include "field/roads.h"
+#include "model/language.h"
 #include "scene/outcome.h"
 #include "scene/small_windows.h"
 
 namespace tolmark::field {
 namespace {
 
-// "…が襲ってきた！", and the next click opens the exchange of blows.
+// "{monster}が襲ってきた！", and the next click opens the exchange of blows.
 void Fight(Scenes& c) {
   GameState& s = c.s;
   StartBossFight(s);
-  VisitorLine(c, s.MonsterName + std::string(boss_line::kAttacksSuffix), s.PendingAction);
+  VisitorLine(c, Fill(boss_line::kAttacks, {{"monster", s.MonsterName}}), s.PendingAction);
 }
 
 // The beaten boss is gone; a blank stands where it stood.

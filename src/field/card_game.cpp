@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "field/field_codes.h"
+#include "model/language.h"
 #include "model/numbers.h"
 #include "model/progression.h"
 #include "model/random.h"
@@ -28,9 +29,8 @@ Outcome Line(std::string text, bool refresh = false) {
 Outcome Bet(GameState& s) {
   SubtractFrom(s.Gold, s.CardStake);
   s.EventCode = talk::cards::AskHighOrLow;
-  return Line(std::string(card_line::kTurnBefore) + Num(s.CardRound) +
-                  std::string(card_line::kTurnAfter) + Num(s.CardShown),
-              true);
+  return Line(
+      Fill(card_line::kTurn, {{"round", Num(s.CardRound)}, {"card", Num(s.CardShown)}}), true);
 }
 
 // The next card is never the one shown: a shown 13 can only be followed by a lower card.
@@ -42,14 +42,13 @@ Outcome TurnTheCard(GameState& s, Random& random) {
   const bool high = s.CardGuess == kTrue;
   const bool right = (s.CardDrawn > s.CardShown && high) || (s.CardDrawn < s.CardShown && !high);
   s.EventCode = right ? talk::cards::RightGuess : talk::cards::Lost;
-  return Line(std::string(card_line::kTheCardIs) + Num(s.CardDrawn));
+  return Line(Fill(card_line::kTheCardIs, {{"card", Num(s.CardDrawn)}}));
 }
 
 Outcome RightGuess(GameState& s) {
   if (s.Gold >= s.CardStake && s.CardRound < kMostTurns) {
     s.EventCode = talk::cards::AskToGoOn;
-    return Line(std::string(card_line::kRightGoOn) + Num(s.DealAmount * 2) +
-                std::string(card_line::kGoOnAfter));
+    return Line(Fill(card_line::kRightGoOn, {{"prize", Num(s.DealAmount * 2)}}));
   }
   if (s.Gold < s.CardStake) {
     s.EventCode = talk::cards::OutOfStakes;
@@ -90,8 +89,7 @@ Outcome CardGameStep(GameState& s, Random& random) {
       return Line(std::string(card_line::kRules));
     case talk::Said(2):
       s.EventCode = talk::cards::AskToPlay;
-      return Line(std::string(card_line::kStakeBefore) + Num(s.DealAmount) +
-                  std::string(card_line::kStakeAfter));
+      return Line(Fill(card_line::kStake, {{"stake", Num(s.DealAmount)}}));
     case talk::cards::AskToPlay:
       s.CardRound = 1;
       return EncounterPrompt(card_line::kPlay, card_line::kDontPlay);
@@ -127,13 +125,12 @@ Outcome CardGameStep(GameState& s, Random& random) {
     case talk::cards::PayThePrize:
       s.CardStake = s.CardRound * s.CardStake;
       AddCapped(s, s.DealAmount, CappedKind::Gold);
-      return EncounterClosing(s, Num(s.CardRound) + std::string(card_line::kPaidAfterRounds) +
-                     Num(s.DealAmount) + std::string(card_line::kPaidSuffix));
+      return EncounterClosing(s, FillCount("{n}回当たったから{prize}カリムだ。もってけ泥棒！",
+                                           s.CardRound, {{"prize", Num(s.DealAmount)}}));
     case talk::cards::Lost:
       s.CardStake = s.CardRound * s.CardStake;
-      return EncounterClosing(s, std::string(card_line::kLostBefore) + Num(s.CardRound) +
-                     std::string(card_line::kLostRounds) + Num(s.CardStake) +
-                     std::string(card_line::kLostSuffix));
+      return EncounterClosing(s, FillCount("残念だったな。{n}回分で{stakes}カリムか…。次も頼むよ！",
+                                           s.CardRound, {{"stakes", Num(s.CardStake)}}));
     default:
       return {};
   }

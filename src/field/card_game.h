@@ -40,29 +40,24 @@ namespace card_line {
 inline constexpr std::string_view kInvite =
     "お、いい所で会ったな。俺とカード13枚のハイ＆ローで遊ばないか？";
 inline constexpr std::string_view kRules = "俺が出したカードより、次のカードの番号が高いか低いかを当ててくれ";
-inline constexpr std::string_view kStakeBefore = "賭け金は";
-inline constexpr std::string_view kStakeAfter = "カリムだ。賭ける度に加算していくからな";
+inline constexpr std::string_view kStake = "賭け金は{stake}カリムだ。賭ける度に加算していくからな";
 inline constexpr std::string_view kPlay = "やる";
 inline constexpr std::string_view kDontPlay = "やらない";
 inline constexpr std::string_view kDeclined = "そうか…。また今度やろうな";
-inline constexpr std::string_view kTurnBefore = "じゃあ";
-inline constexpr std::string_view kTurnAfter = "回目。カードは";
+inline constexpr std::string_view kTurn = "じゃあ{round}回目。カードは{card}";
 inline constexpr std::string_view kHigh = "ハイ";
 inline constexpr std::string_view kLow = "ロー";
-inline constexpr std::string_view kTheCardIs = "カードは………";
-inline constexpr std::string_view kRightGoOn = "ちっ。当たっちまったようだな。次勝てば、";
-inline constexpr std::string_view kGoOnAfter = "カリムだ。まだ続けるかい？";
+inline constexpr std::string_view kTheCardIs = "カードは………{card}";
+inline constexpr std::string_view kRightGoOn =
+    "ちっ。当たっちまったようだな。次勝てば、{prize}カリムだ。まだ続けるかい？";
 inline constexpr std::string_view kRight = "ちっ。当たっちまったようだな";
 inline constexpr std::string_view kGoOn = "続ける";
 inline constexpr std::string_view kStop = "止める";
 inline constexpr std::string_view kNoMoreStakes = "賭け金がねぇようだから、終わりにしよう";
 inline constexpr std::string_view kEnough = "もうこのくらいで勘弁してくれ……";
 inline constexpr std::string_view kStopping = "なんだ、やめるのか…";
-inline constexpr std::string_view kPaidAfterRounds = "回当たったから";
-inline constexpr std::string_view kPaidSuffix = "カリムだ。もってけ泥棒！";
-inline constexpr std::string_view kLostBefore = "残念だったな。";
-inline constexpr std::string_view kLostRounds = "回分で";
-inline constexpr std::string_view kLostSuffix = "カリムか…。次も頼むよ！";
+// The last words, counted by the rounds played, are written where they are filled (CardGameStep):
+// a count's pattern stands in its FillCount so that it is found as one.
 }  // namespace card_line
 
 }  // namespace tolmark::field

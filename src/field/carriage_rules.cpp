@@ -7,6 +7,7 @@
 #include "field/battle_rules.h"
 #include "field/field_codes.h"
 #include "field/roads.h"
+#include "model/language.h"
 #include "model/numbers.h"
 
 namespace tolmark::field {
@@ -133,8 +134,7 @@ bool RideHomeAt(std::int32_t step) {
 }
 
 std::string FareLine(const GameState& s) {
-  return std::string(carriage_line::kFarePrefix) + std::to_string(s.DealAmount) +
-         std::string(carriage_line::kFareSuffix);
+  return Fill(carriage_line::kFare, {{"fare", std::to_string(s.DealAmount)}});
 }
 
 Outcome AcceptRide(GameState& s) {

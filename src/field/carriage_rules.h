@@ -81,7 +81,7 @@ bool RefusedTheWarning(const GameState& s);
 // back from the checkpoint, the end of a boss scene, and nothing beyond step 299.
 bool RideHomeAt(std::int32_t step);
 
-// CarriageTurn TellFare: the driver names the fare, "モノリスまで" DealAmount "カリムだよ". Next
+// CarriageTurn TellFare: the driver names the fare, kFare with DealAmount. Next
 // AskToBoard.
 std::string FareLine(const GameState& s);
 
@@ -102,8 +102,7 @@ inline constexpr std::string_view kHurryAboard = "お客さん、さっさと乗
 inline constexpr std::string_view kNothingBeyond = "そっちに行っても何もないぜ";
 inline constexpr std::string_view kWarning = "そこの人！それ以上進むと危険だよ！";
 inline constexpr std::string_view kPlainOffer = "モノリス行きだよ。乗ってくかい？";
-inline constexpr std::string_view kFarePrefix = "モノリスまで";  // TellFare: then DealAmount
-inline constexpr std::string_view kFareSuffix = "カリムだよ";
+inline constexpr std::string_view kFare = "モノリスまで{fare}カリムだよ";  // TellFare, DealAmount
 inline constexpr std::string_view kBoard = "乗る";  // AskToBoard: the prompt
 inline constexpr std::string_view kStay = "乗らない";
 inline constexpr std::string_view kPennilessAboard = "なんだよ、文無しかい。持ってる分だけでいいよ";

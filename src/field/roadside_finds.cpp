@@ -7,6 +7,7 @@
 #include "field/road_lines.h"
 #include "field/road_bag.h"
 #include "model/inventory.h"
+#include "model/language.h"
 #include "model/numbers.h"
 #include "model/progression.h"
 #include "model/random.h"
@@ -101,11 +102,11 @@ Outcome RareWeapon(GameState& s, Random& random) {
   const std::int32_t w = DrawFind(RareFinds(s.Destination), random);
   s.BattleRoll = w;
   if (BagIsFull(s))
-    return HeroSays(code::ResumeWalking, NameOf(s, w) + std::string(find_line::kRareNoRoomSuffix));
+    return HeroSays(code::ResumeWalking, Fill(find_line::kRareNoRoom, {{"weapon", NameOf(s, w)}}));
   // A rare weapon is never found twice while one is carried or stocked.
   if (Carried(s, w)) return LittleHappening(s, random);
   PutInBag(s, w);
-  return HeroSays(code::ResumeWalking, NameOf(s, w) + std::string(find_line::kRareSuffix),
+  return HeroSays(code::ResumeWalking, Fill(find_line::kRare, {{"weapon", NameOf(s, w)}}),
                   kRefresh);
 }
 
@@ -114,9 +115,9 @@ Outcome OrdinaryWeapon(GameState& s, Random& random) {
   s.BattleRoll = w;
   if (BagIsFull(s))
     return HeroSays(code::ResumeWalking,
-                    NameOf(s, w) + std::string(find_line::kOrdinaryNoRoomSuffix));
+                    Fill(find_line::kOrdinaryNoRoom, {{"weapon", NameOf(s, w)}}));
   PutInBag(s, w);
-  return HeroSays(code::ResumeWalking, NameOf(s, w) + std::string(find_line::kOrdinarySuffix),
+  return HeroSays(code::ResumeWalking, Fill(find_line::kOrdinary, {{"weapon", NameOf(s, w)}}),
                   kRefresh);
 }
 
@@ -125,7 +126,7 @@ Outcome Money(GameState& s, Random& random) {
   const std::int32_t a = CLng(static_cast<double>(Int(u * MoneyScale(s.Destination))) * s.Level);
   s.BattleRoll = a;
   AddCapped(s, a, CappedKind::Gold);
-  return HeroSays(code::ResumeWalking, Num(a) + std::string(find_line::kMoneySuffix), kRefresh);
+  return HeroSays(code::ResumeWalking, Fill(find_line::kMoney, {{"amount", Num(a)}}), kRefresh);
 }
 
 }  // namespace
@@ -176,28 +177,21 @@ Outcome SecondLine(GameState& s) {
     case code::AteMeat:
       if (s.HP == kFullStomach) {
         s.HP = Int(s.MaxHP * 0.9);
-        return HeroSays(code::ResumeWalking, std::string(find_line::kOvereaten) + Num(s.HP),
+        return HeroSays(code::ResumeWalking, Fill(find_line::kOvereaten, {{"hp", Num(s.HP)}}),
                         kRefresh);
       }
       return HeroSays(code::ResumeWalking,
-                      std::string(find_line::kTastyBefore) + g +
-                          std::string(find_line::kTastyAfter) + Num(s.HP),
-                      kRefresh);
+                      Fill(find_line::kTasty, {{"amount", g}, {"hp", Num(s.HP)}}), kRefresh);
     case code::Fell:
       if (s.HP == 1) return HeroSays(code::ResumeWalking, std::string(find_line::kSillyStone));
-      return HeroSays(
-          code::ResumeWalking,
-          std::string(find_line::kFellBefore) + g + std::string(find_line::kFellAfter) + Num(s.HP),
-          kRefresh);
+      return HeroSays(code::ResumeWalking,
+                      Fill(find_line::kFell, {{"amount", g}, {"hp", Num(s.HP)}}), kRefresh);
     case code::SprungTrap:
       if (s.Gold == kEmptyPurse) {
         s.Gold = 0;
         return HeroSays(code::ResumeWalking, std::string(find_line::kPurseWasEmpty));
       }
-      return HeroSays(
-          code::ResumeWalking,
-          std::string(find_line::kDroppedBefore) + g + std::string(find_line::kDroppedAfter),
-          kRefresh);
+      return HeroSays(code::ResumeWalking, Fill(find_line::kDropped, {{"amount", g}}), kRefresh);
     case code::PractisedGreeting:
       return HeroSays(code::ResumeWalking, std::string(find_line::kGreetingPractice));
     case code::Shouted:

@@ -78,20 +78,18 @@ inline constexpr std::int32_t kPriestPicture = 61;
 
 namespace find_line {
 inline constexpr std::string_view kWhatsThis = "こ……これはっ！！";
-inline constexpr std::string_view kRareSuffix = "だ！ラッキー！！";
-inline constexpr std::string_view kRareNoRoomSuffix = "だ！鞄が一杯で持てないだとっ！！ショックだ！";
-inline constexpr std::string_view kOrdinarySuffix = "か。持って帰って売るとするか";
-inline constexpr std::string_view kOrdinaryNoRoomSuffix = "か。鞄が一杯で持てないな。……残念。";
-inline constexpr std::string_view kMoneySuffix = "カリム拾ったぞ！やった～！";
-inline constexpr std::string_view kOvereaten = "ウプ……食べ過ぎたようだ。気持ち悪くなった……。残りHP：";
-inline constexpr std::string_view kTastyBefore = "美味い！体力が";
-inline constexpr std::string_view kTastyAfter = "ぐらいは回復したかな？残りHP：";
+inline constexpr std::string_view kRare = "{weapon}だ！ラッキー！！";
+inline constexpr std::string_view kRareNoRoom = "{weapon}だ！鞄が一杯で持てないだとっ！！ショックだ！";
+inline constexpr std::string_view kOrdinary = "{weapon}か。持って帰って売るとするか";
+inline constexpr std::string_view kOrdinaryNoRoom = "{weapon}か。鞄が一杯で持てないな。……残念。";
+inline constexpr std::string_view kMoney = "{amount}カリム拾ったぞ！やった～！";
+inline constexpr std::string_view kOvereaten =
+    "ウプ……食べ過ぎたようだ。気持ち悪くなった……。残りHP：{hp}";
+inline constexpr std::string_view kTasty = "美味い！体力が{amount}ぐらいは回復したかな？残りHP：{hp}";
 inline constexpr std::string_view kSillyStone = "ちくしょう、邪魔な石だな！";
-inline constexpr std::string_view kFellBefore = "転んで体力が";
-inline constexpr std::string_view kFellAfter = "ぐらい減ったようだ。残りHP：";
+inline constexpr std::string_view kFell = "転んで体力が{amount}ぐらい減ったようだ。残りHP：{hp}";
 inline constexpr std::string_view kPurseWasEmpty = "……サイフはカラだったな…";
-inline constexpr std::string_view kDroppedBefore = "はぁ……、";
-inline constexpr std::string_view kDroppedAfter = "カリム落としちまった！";
+inline constexpr std::string_view kDropped = "はぁ……、{amount}カリム落としちまった！";
 inline constexpr std::string_view kGreetingPractice = "一応店主なんだから、挨拶の練習ぐらいしないとな";
 inline constexpr std::string_view kShoutingIsGood = "たまには叫ぶのもいいな";
 }  // namespace find_line

@@ -12,6 +12,7 @@
 #include "field/road_bag.h"
 #include "field/roads.h"
 #include "model/inventory.h"
+#include "model/language.h"
 #include "model/monsters.h"
 #include "model/numbers.h"
 #include "model/progression.h"
@@ -53,48 +54,48 @@ constexpr std::array<std::int32_t, 10> kTravellerLooks = {27, 46, 52, 61, 67, 73
 
 constexpr std::array<TravellerLines, 9> kTravellerLines = {{
   {27, "おう、相棒！儲かってるか？",
-       "丁度いい所で会ったな。", "カリムで売ってくれ！",
-       "丁度いい所で会ったな。", "カリムで買い取ってくれ！",
+       "丁度いい所で会ったな。{weapon}を{price}カリムで売ってくれ！",
+       "丁度いい所で会ったな。{weapon}を{price}カリムで買い取ってくれ！",
        "相棒～！嬉しくて泣けてくるぜ！", "くそっ！もう二度とお前なんかに頼まねぇぞ！",
        "相棒、いつもありがとうな", "じゃあ、どっかで捨てるかなぁ…"},
   {46, "…人間か。目障りな……",
-       "人間！その", "カリムでくれ",
-       "人間！この", "カリムで引き取ってくれ",
+       "人間！その{weapon}を{price}カリムでくれ",
+       "人間！この{weapon}を{price}カリムで引き取ってくれ",
        "……………感謝する", "やはり、人間なんかに頼むべきではなかったか……",
        "ふんっ、商売上手な奴め……", "フンッ！やはり相容れぬ"},
   {52, "モンスターはいないようだな",
-       "すまないが、", "カリムで売ってくれないか？",
-       "すまないが、", "カリムで引き取ってくれないか？",
+       "すまないが、{weapon}を{price}カリムで売ってくれないか？",
+       "すまないが、{weapon}を{price}カリムで引き取ってくれないか？",
        "俺の武器が壊れてしまってね。丁度良かったよ！", "……………そうか",
        "これで他の物が持てるよ", "仕方ない、どこかで捨てるとするよ"},
   {61, "こんにちは。いいお天気ですねぇ",
-       "もしよければ、", "カリムで売って下さい",
-       "もしよければ、", "カリムで買い取ってください",
+       "もしよければ、{weapon}を{price}カリムで売って下さい",
+       "もしよければ、{weapon}を{price}カリムで買い取ってください",
        "ありがとう。助かりました", "………………ガイア神のご加護がありますように",
        "聖書より重いものはちょっと……", "……あなたに、ガイア神のご加護がありますように"},
   {67, "ふぅ。私は少し休んでから進むよ",
-       "あんた武器商人だね？", "カリムで売ってくれまいか？",
-       "あんた武器商人だね？", "カリムで引き取ってくれないか？",
+       "あんた武器商人だね？{weapon}を{price}カリムで売ってくれまいか？",
+       "あんた武器商人だね？{weapon}を{price}カリムで引き取ってくれないか？",
        "私の武器が壊れてたんだ、助かったよ", "人に親切にしておいて損はないぞ",
        "ふぅ。肩の荷が下りたようだよ", "このまま持っていたら、肩がこりそうだよ"},
   {73, "よぉ！調子はどうだ？",
-       "お！その", "カリムで売ってくれ！",
-       "お！この", "カリムで買ってくれ！",
+       "お！その{weapon}を{price}カリムで売ってくれ！",
+       "お！この{weapon}を{price}カリムで買ってくれ！",
        "丁度良かった。助かったぜ！", "ったく…。困った人を助けようって気持ちはねぇのか？！",
        "邪魔だったんだよなぁ…", "持ってても邪魔なんだけどなぁ…"},
   {79, "モンスターには気をつけてくださいね",
-       "お願いです！", "カリムで売ってください",
-       "お願いです！", "カリムで買ってください",
+       "お願いです！{weapon}を{price}カリムで売ってください",
+       "お願いです！{weapon}を{price}カリムで買ってください",
        "ありがとう♪助かりますわ", "うにゅ～。悲しいです……",
        "ありがとう♪重くて持てなかったんです", "重いからどこかで捨てるとします"},
   {85, "おい！気をつけて行けよ",
-       "すまんが、", "カリムで売ってくれ",
-       "すまんが、", "カリムで買ってくれ",
+       "すまんが、{weapon}を{price}カリムで売ってくれ",
+       "すまんが、{weapon}を{price}カリムで買ってくれ",
        "すまんな。助かった", "………指名手配するぞ",
        "世話になったな", "捨てるのは勿体無いんだけどな…"},
   {91, "邪魔ザマスよ！道をあけるザマス！！",
-       "その", "カリムで買ってあげるザマス！",
-       "この", "カリムで売ってあげるザマス！",
+       "その{weapon}を{price}カリムで買ってあげるザマス！",
+       "この{weapon}を{price}カリムで売ってあげるザマス！",
        "高く買ってあげたんだから、ワタクシに感謝するザマスよ！",
        "ワタクシが死んだら、あんたにとり憑いてあげるザマス",
        "オーッホッホッホ。世の中お金ザマス！",
@@ -112,6 +113,18 @@ constexpr bool EveryLookHasItsLines() {
   return true;
 }
 static_assert(EveryLookHasItsLines(), "every look CharaSelect gives has its lines");
+
+// A request or an offer that lost its weapon or its price would leave the merchant guessing.
+constexpr bool NamesWeaponAndPrice(std::string_view pattern) {
+  return pattern.find("{weapon}") != std::string_view::npos &&
+         pattern.find("{price}") != std::string_view::npos;
+}
+constexpr bool EveryTradeNamesWeaponAndPrice() {
+  return std::all_of(kTravellerLines.begin(), kTravellerLines.end(), [](const TravellerLines& l) {
+    return NamesWeaponAndPrice(l.buyerRequest) && NamesWeaponAndPrice(l.sellerOffer);
+  });
+}
+static_assert(EveryTradeNamesWeaponAndPrice(), "every request and offer names weapon and price");
 
 // Every traveller stands beside the hero as a figure of the picture sets: the ordinary ones
 // and those who come by themselves face the hero from the right as walkers, the demon and the
@@ -140,8 +153,7 @@ constexpr std::array<std::string_view, 3> kWarningLines = {
 
 // The bag seller.
 constexpr std::string_view kBagSellerHello = "あらまぁ！鞄が小さいザマスね！";
-constexpr std::string_view kBagOfferBefore = "ワタクシの鞄を特別に";
-constexpr std::string_view kBagOfferAfter = "カリムで売ってあげるザマス";
+constexpr std::string_view kBagOffer = "ワタクシの鞄を特別に{price}カリムで売ってあげるザマス";
 constexpr std::string_view kBuy = "買う";
 constexpr std::string_view kDontBuy = "買わない";
 constexpr std::string_view kBagSold = "オーホッホッホ！大事に使うザマスよ";
@@ -152,18 +164,16 @@ constexpr std::string_view kDemonAsks = "フッフッフ。強く、……なり
 constexpr std::string_view kDemonOffers = "……お前の評判と引き換えに強くしてやろう";
 constexpr std::string_view kWantTo = "なりたい";
 constexpr std::string_view kDontWantTo = "なりたくない";
-constexpr std::string_view kDemonDealBefore = "愚かな人間よ、お前の評判は";
-constexpr std::string_view kDemonDealAfter = "に落ちた。また会おうぞ";
+constexpr std::string_view kDemonDeal = "愚かな人間よ、お前の評判は{reputation}に落ちた。また会おうぞ";
 constexpr std::string_view kDemonRefused = "次は我が手を取ると、信じているぞ。フッフッフ";
 
 // The trades.
 constexpr std::string_view kSell = "売る";
 constexpr std::string_view kDontSell = "売らない";
-constexpr std::string_view kPriceJoin = "を";
 
 // The sacred beast.
-constexpr std::string_view kAppearsSuffix = "が現れた！";
-constexpr std::string_view kBeastWeaponSuffix = "だ！ラッキー！！";
+constexpr std::string_view kBeastAppears = "{monster}が現れた！";
+constexpr std::string_view kBeastWeapon = "{weapon}だ！ラッキー！！";
 
 // What the demon takes, and the reputation he asks for.
 constexpr std::int32_t kDemonPrice = 500;
@@ -309,9 +319,7 @@ Outcome BagSellerTalk(GameState& s, Random&) {
   switch (s.EventCode) {
     case talk::Opens: return Say(s, std::string(kBagSellerHello), talk::Said(1));
     case talk::Said(1):
-      return Say(s,
-                 std::string(kBagOfferBefore) + Num(s.EventNumber) + std::string(kBagOfferAfter),
-                 talk::Said(2));
+      return Say(s, Fill(kBagOffer, {{"price", Num(s.EventNumber)}}), talk::Said(2));
     case talk::Said(2): return EncounterPrompt(kBuy, kDontBuy);
     case talk::AnsweredYes:
       SubtractFrom(s.Gold, s.EventNumber);
@@ -334,8 +342,7 @@ Outcome DemonTalk(GameState& s, Random&) {
       AddCapped(s, 1, CappedKind::Attack);
       AddCapped(s, 1, CappedKind::Defense);
       AddCapped(s, 1, CappedKind::Speed);
-      return EncounterClosing(s, std::string(kDemonDealBefore) + Num(s.Reputation) +
-                     std::string(kDemonDealAfter));
+      return EncounterClosing(s, Fill(kDemonDeal, {{"reputation", Num(s.Reputation)}}));
     case talk::AnsweredNo: return EncounterClosing(s, kDemonRefused);
     default: return {};
   }
@@ -427,12 +434,12 @@ Outcome BeastTalk(GameState& s, Random&) {
   switch (s.EventCode) {
     case talk::Opens:
       // The beast attacks: its battle follows from the next click.
-      return Says(Speaker::Visitor, s.MonsterName + std::string(kAppearsSuffix),
+      return Says(Speaker::Visitor, Fill(kBeastAppears, {{"monster", s.MonsterName}}),
                   code::AnnounceHeroBlow);
     case talk::BeastBeaten: {
       // The beast is beaten: its weapon is the merchant's, said by the merchant himself.
       PutInBag(s, s.SpecialItem);
-      return EncounterClosing(s, Name(s, s.SpecialItem) + std::string(kBeastWeaponSuffix),
+      return EncounterClosing(s, Fill(kBeastWeapon, {{"weapon", Name(s, s.SpecialItem)}}),
                               Speaker::Hero);
     }
     default: return {};
@@ -562,13 +569,13 @@ const TravellerLines* LinesOf(std::int32_t picture) {
 }
 
 std::string BuyerRequest(const GameState& s, const TravellerLines& lines) {
-  return std::string(lines.buyerPrefix) + Name(s, s.CurrentItem) + std::string(kPriceJoin) +
-         Num(s.ItemPrice) + std::string(lines.buyerSuffix);
+  return Fill(lines.buyerRequest,
+              {{"weapon", Name(s, s.CurrentItem)}, {"price", Num(s.ItemPrice)}});
 }
 
 std::string SellerOffer(const GameState& s, const TravellerLines& lines) {
-  return std::string(lines.sellerPrefix) + Name(s, s.CurrentItem) + std::string(kPriceJoin) +
-         Num(s.ItemPrice) + std::string(lines.sellerSuffix);
+  return Fill(lines.sellerOffer,
+              {{"weapon", Name(s, s.CurrentItem)}, {"price", Num(s.ItemPrice)}});
 }
 
 }  // namespace tolmark::field

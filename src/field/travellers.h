@@ -101,8 +101,8 @@ void EndEncounter(GameState& s);
 struct TravellerLines {
   std::int32_t picture;
   std::string_view greeting;
-  std::string_view buyerPrefix, buyerSuffix;
-  std::string_view sellerPrefix, sellerSuffix;
+  std::string_view buyerRequest;  // "{weapon}" and "{price}" filled in
+  std::string_view sellerOffer;
   std::string_view bought, buyRefused;  // the buyer's closing lines
   std::string_view sold, sellRefused;   // the seller's closing lines
 };
@@ -110,8 +110,7 @@ struct TravellerLines {
 // The lines of that picture, or null for a picture no ordinary traveller has.
 const TravellerLines* LinesOf(std::int32_t picture);
 
-// The buyer's request and the seller's offer: prefix + Name(CurrentItem) + "を" + ItemPrice +
-// suffix.
+// The buyer's request and the seller's offer, with Name(CurrentItem) and ItemPrice filled in.
 std::string BuyerRequest(const GameState& s, const TravellerLines& lines);
 std::string SellerOffer(const GameState& s, const TravellerLines& lines);
 
