@@ -67,9 +67,11 @@ set(CPACK_DEBIAN_FILE_NAME "DEB-DEFAULT")
 set(CPACK_DEBIAN_PACKAGE_SECTION "games")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Every balloon and menu is Japanese: without a Japanese font they are rows of boxes. The game
-# looks for IPA P Gothic first and takes any other Japanese Gothic face after it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic | fonts-ipaexfont-gothic | fonts-vlgothic")
+# The Japanese edition's balloons and menus need a Japanese font, or they are rows of boxes: the
+# game looks for IPA P Gothic first and takes any other Japanese Gothic face after it. The
+# English edition's balloons are written in DejaVu Sans.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-ipafont-gothic | fonts-ipaexfont-gothic | fonts-vlgothic, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE "xz")
 

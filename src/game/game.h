@@ -8,6 +8,7 @@
 #include "model/game_state.h"
 #include "model/random.h"
 #include "present/desktop.h"
+#include "present/translated_desktop.h"
 #include "scene/scenes.h"
 
 namespace tolmark {
@@ -39,7 +40,7 @@ class Game final : public DesktopEvents {
 
  private:
   GameState state_;
-  Desktop& desktop_;
+  TranslatedDesktop desktop_;  // the desktop given, in the player's language
   Random& random_;
   Scenes scenes_;  // what every scene routine works on: the three above, the scenes, the menus
 

@@ -6,10 +6,8 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <iterator>
 #include <streambuf>
 
@@ -86,11 +84,14 @@ struct Monkey::Coverage {
   std::array<bool, soak::kParts.size()> reached{};
 };
 
-Monkey::Monkey(std::uint32_t seed, std::ostream& report, std::ostream& errors)
+Monkey::Monkey(std::uint32_t seed, std::ostream& report, std::ostream& errors,
+               Language language, std::ostream* transcript)
     : seed_(seed),
       report_(report),
       errors_(errors),
       gen_(seed),
+      language_(language),
+      wholeTranscript_(transcript),
       coverage_(std::make_unique<Coverage>()) {}
 
 Monkey::~Monkey() = default;
@@ -120,10 +121,8 @@ std::string Monkey::StateNow() const {
 void Monkey::StartProgram() {
   ++programs_;
   runner_.reset();  // before the transcript it writes to
-  // TOLMARK_MONKEY_TRANSCRIPT set: the transcript goes to standard error, to compare with a
-  // replay's.
   transcript_ = std::make_unique<std::ostream>(
-      std::getenv("TOLMARK_MONKEY_TRANSCRIPT") != nullptr ? std::cerr.rdbuf() : &Discard());
+      wholeTranscript_ != nullptr ? wholeTranscript_->rdbuf() : &Discard());
   runner_ = std::make_unique<ScriptRunner>(*transcript_, errors_);
   script_.clear();
   replay_ = std::make_unique<std::ofstream>(kReplayFile, std::ios::binary | std::ios::trunc);
@@ -158,6 +157,9 @@ int Monkey::Failed(int status, const std::string& what) {
 std::optional<int> Monkey::Step() {
   if (runner_ == nullptr || runner_->Ended() || programSteps_ >= programLength_) {
     StartProgram();
+    if (language_ != Language::Japanese) {
+      if (auto s = Feed("lang en")) return s;
+    }
     // The save file the last run left behind is part of this run's start.
     if (const auto saved = FileBytes(kSaveFile)) {
       if (auto s = Feed(std::string("file ") + kSaveFile + ' ' + Quoted(*saved))) return s;

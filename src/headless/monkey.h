@@ -13,6 +13,7 @@
 
 #include "headless/script_runner.h"
 #include "headless/soak_rules.h"
+#include "model/language.h"
 
 namespace tolmark {
 
@@ -23,8 +24,10 @@ class Monkey {
   static constexpr const char* kReplayFile = "monkey-replay.sim";
 
   // `report` gets the summary, or the failure and its replay script; `errors` what the game
-  // and the script runner say on standard error.
-  Monkey(std::uint32_t seed, std::ostream& report, std::ostream& errors);
+  // and the script runner say on standard error. Every program run plays in `language`; what
+  // the game shows goes to `transcript` when one is given, run after run.
+  Monkey(std::uint32_t seed, std::ostream& report, std::ostream& errors,
+         Language language = Language::Japanese, std::ostream* transcript = nullptr);
   ~Monkey();
   Monkey(const Monkey&) = delete;
   Monkey& operator=(const Monkey&) = delete;
@@ -58,6 +61,8 @@ class Monkey {
   std::ostream& report_;
   std::ostream& errors_;
   std::mt19937 gen_;
+  Language language_;
+  std::ostream* wholeTranscript_;
   std::unique_ptr<std::ostream> transcript_;
   std::unique_ptr<ScriptRunner> runner_;
   std::vector<std::string> script_;  // the lines of the program run on screen

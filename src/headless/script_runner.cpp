@@ -8,6 +8,7 @@
 
 #include "headless/script_args.h"
 #include "headless/script_error.h"
+#include "model/language.h"
 #include "model/state_fields.h"
 #include "scene/keys.h"
 
@@ -66,14 +67,16 @@ ScriptRunner::ScriptRunner(std::ostream& transcript, std::ostream& errors)
       random_(1),
       game_(desktop_, random_) {
   desktop_.SetEventSink(&game_);
+  UseLanguage(Language::Japanese);  // until the script asks for another
 }
 
-const std::array<ScriptRunner::Command, 20>& ScriptRunner::Commands() {
-  static const std::array<Command, 20> kCommands = {{
+const std::array<ScriptRunner::Command, 21>& ScriptRunner::Commands() {
+  static const std::array<Command, 21> kCommands = {{
       {"screen", &ScriptRunner::Screen},
       {"seed", &ScriptRunner::Seed},
       {"rnd", &ScriptRunner::QueueRandom},
       {"other-copy", &ScriptRunner::OtherCopy},
+      {"lang", &ScriptRunner::Lang},
       {"start", &ScriptRunner::Start},
       {"set", &ScriptRunner::Set},
       {"stock", &ScriptRunner::Stock},
@@ -203,6 +206,14 @@ void ScriptRunner::OtherCopy(Args args) {
   RequireArgs(args, 1, 1, "other-copy on|off");
   if (args[0].text != "on" && args[0].text != "off") throw ScriptError("expected: on or off");
   desktop_.SetAnotherCopyRunning(args[0].text == "on");
+}
+
+void ScriptRunner::Lang(Args args) {
+  RequireArgs(args, 1, 1, "lang ja|en");
+  const std::optional<Language> language = LanguageNamed(args[0].text);
+  if (!language) throw ScriptError("expected: ja or en");
+  if (started_) throw ScriptError("the language is chosen before start");
+  if (!UseLanguage(*language)) throw ScriptError("the English catalogue is not installed");
 }
 
 void ScriptRunner::Start(Args args) {

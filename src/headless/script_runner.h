@@ -68,6 +68,7 @@ class ScriptRunner {
   void Seed(Args args);
   void QueueRandom(Args args);
   void OtherCopy(Args args);
+  void Lang(Args args);
   void Start(Args args);
   void Set(Args args);
   void Stock(Args args);
@@ -94,7 +95,7 @@ class ScriptRunner {
   void ExpectFile(Args args);
   void ExpectNoFile(Args args);
 
-  static const std::array<Command, 20>& Commands();
+  static const std::array<Command, 21>& Commands();
 
   std::ostream& transcript_;
   std::ostream& errors_;

@@ -5,7 +5,16 @@
 
 namespace tolmark {
 
-QString PickBalloonFamily(const QStringList& installed, const QStringList& japanese) {
+QString PickBalloonFamily(Language language, const QStringList& installed,
+                          const QStringList& japanese) {
+  if (language == Language::English) {
+    // Any sans face writes the English texts, "…" and "♪" included; these are sure to.
+    for (const char* wanted : {"DejaVu Sans", "Noto Sans", "Liberation Sans"}) {
+      const QString name = QString::fromUtf8(wanted);
+      if (installed.contains(name, Qt::CaseInsensitive)) return name;
+    }
+    return {};
+  }
   for (const char* wanted : {"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic", "IPA Pゴシック"}) {
     const QString name = QString::fromUtf8(wanted);
     if (installed.contains(name, Qt::CaseInsensitive)) return name;
@@ -21,8 +30,8 @@ QString PickBalloonFamily(const QStringList& installed, const QStringList& japan
 
 QFont BalloonFont() {
   static const QFont font = [] {
-    const QString family = PickBalloonFamily(
-        QFontDatabase::families(), QFontDatabase::families(QFontDatabase::Japanese));
+    const QString family = PickBalloonFamily(CurrentLanguage(), QFontDatabase::families(),
+                                             QFontDatabase::families(QFontDatabase::Japanese));
     QFont f = family.isEmpty() ? QFont() : QFont(family);
     f.setPointSizeF(8.25);
     return f;

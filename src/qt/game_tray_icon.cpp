@@ -5,15 +5,16 @@
 #include <QSystemTrayIcon>
 
 #include "model/window.h"
+#include "qt/game_text.h"
 
 namespace tolmark {
 
 GameTrayIcon::GameTrayIcon(std::function<void()> raise, std::function<void()> end)
     : menu_(std::make_unique<QMenu>()), icon_(std::make_unique<QSystemTrayIcon>()) {
   icon_->setIcon(QGuiApplication::windowIcon());
-  icon_->setToolTip(QString::fromUtf8(kGameCaption.data(), static_cast<int>(kGameCaption.size())));
-  menu_->addAction(QStringLiteral("前に出す"), this, raise);
-  menu_->addAction(QStringLiteral("終了"), this, end);
+  icon_->setToolTip(QtText(kGameCaption));
+  menu_->addAction(TranslatedText("前に出す"), this, raise);
+  menu_->addAction(TranslatedText("終了"), this, end);
   icon_->setContextMenu(menu_.get());
   connect(icon_.get(), &QSystemTrayIcon::activated, this,
           [raise](QSystemTrayIcon::ActivationReason reason) {

@@ -2,13 +2,14 @@
 // whenever its state changes, so they keep nothing of their own.
 #include "qt/list_window.h"
 
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QShowEvent>
-#include <QCloseEvent>
 
+#include "qt/game_text.h"
 #include "qt/x11_desktop.h"
 
 namespace tolmark {
@@ -36,10 +37,6 @@ void AskGameToClose(QCloseEvent* event, InputRouter& router, Window id) {
   router.RouteCloseRequest(id);
 }
 
-QString Text(const std::string& s) {
-  return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
-}
-
 }  // namespace
 
 QRect UnitScale::ToPixels(const Placement& place) const {
@@ -64,7 +61,7 @@ void ListWindow::Fill(const ListContent& content, const UnitScale& scale) {
   clear();
   setColumnCount(static_cast<int>(content.columns.size()));
   QStringList titles;
-  for (const ListColumn& column : content.columns) titles << Text(column.title);
+  for (const ListColumn& column : content.columns) titles << QtText(column.title);
   setHeaderLabels(titles);
   for (int i = 0; i < static_cast<int>(content.columns.size()); ++i) {
     setColumnWidth(i, content.columns[static_cast<std::size_t>(i)].width / scale.unitsPerPixelX);
@@ -73,7 +70,7 @@ void ListWindow::Fill(const ListContent& content, const UnitScale& scale) {
   for (const auto& row : content.rows) {
     auto* item = new QTreeWidgetItem;
     for (int c = 0; c < static_cast<int>(row.size()); ++c) {
-      item->setText(c, Text(row[static_cast<std::size_t>(c)]));
+      item->setText(c, QtText(row[static_cast<std::size_t>(c)]));
     }
     items << item;
   }
@@ -120,8 +117,8 @@ void LabelWindow::Fill(const LabelContent& content) {
   }
   int row = 0;
   for (const auto& [label, value] : content.rows) {
-    grid->addWidget(new QLabel(Text(label), this), row, 0);
-    auto* valueLabel = new QLabel(Text(value), this);
+    grid->addWidget(new QLabel(QtText(label), this), row, 0);
+    auto* valueLabel = new QLabel(QtText(value), this);
     valueLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(valueLabel, row, 1);
     ++row;

@@ -20,14 +20,13 @@
 #include "qt/balloon_window.h"
 #include "qt/desktop_floor.h"
 #include "qt/frame_placement.h"
+#include "qt/game_text.h"
 #include "qt/keyboard_focus.h"
 #include "qt/scene_window.h"
 #include "qt/x11_desktop.h"
 
 namespace tolmark {
 namespace {
-
-QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 
 std::size_t Index(Window w) { return static_cast<std::size_t>(w); }
 
@@ -39,7 +38,7 @@ int UnitsPerPixel(qreal dotsPerInch) {
 void FillMenu(QMenu& menu, const std::vector<MenuItem>& items,
               const std::function<void(const std::string&)>& chosen) {
   for (const MenuItem& item : items) {
-    QString caption = Text(item.caption);
+    QString caption = QtText(item.caption);
     caption.replace(QLatin1Char('&'), QStringLiteral("&&"));  // no mnemonics in the game's menus
     QAction* action = nullptr;
     if (!item.children.empty()) {
@@ -181,7 +180,7 @@ void QtDesktop::ShowScene(Window scene) {
 }
 
 std::int32_t QtDesktop::TextWidth(std::string_view text) const {
-  return QFontMetrics(BalloonFont()).horizontalAdvance(Text(text)) * twipsX_;
+  return QFontMetrics(BalloonFont()).horizontalAdvance(QtText(text)) * twipsX_;
 }
 
 void QtDesktop::ShowTalk(Window balloon, std::string_view text, std::int32_t x, std::int32_t y,
@@ -196,7 +195,7 @@ void QtDesktop::ShowTalk(Window balloon, std::string_view text, std::int32_t x, 
     slot = window;
   }
   const QPoint at = GameOrigin() + QPoint(IntDiv(topLeft.x, twipsX_), IntDiv(topLeft.y, twipsY_));
-  window->Build(geometry, Text(text), at);
+  window->Build(geometry, QtText(text), at);
   window->show();
   window->raise();
   Pump();
@@ -312,10 +311,10 @@ void QtDesktop::ShowLabels(Window window, const Placement& place, const LabelCon
 }
 
 void QtDesktop::MessageBox(std::string_view text, bool errorIcon) {
-  QString body = Text(text);
+  QString body = QtText(text);
   body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  QMessageBox box(errorIcon ? QMessageBox::Critical : QMessageBox::NoIcon,
-                  Text(kGameCaption), body, QMessageBox::Ok);
+  QMessageBox box(errorIcon ? QMessageBox::Critical : QMessageBox::NoIcon, QtText(kGameCaption),
+                  body, QMessageBox::Ok);
   // The game waits for the answer: its windows hear nothing meanwhile.
   ++pauses_;
   box.exec();

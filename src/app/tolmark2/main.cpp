@@ -12,8 +12,10 @@
 #include <string_view>
 
 #include "game/game.h"
+#include "model/language.h"
 #include "model/random.h"
 #include "qt/data_folder.h"
+#include "qt/game_text.h"
 #include "qt/game_tray_icon.h"
 #include "qt/picture_images.h"
 #include "qt/qt_desktop.h"
@@ -39,34 +41,76 @@ struct Options {
   int scale = 0;       // 0: the desktop's scale factor, made whole
 };
 
+// The language asked for by --lang (read before anything is said, --help included), else the
+// one the user's locale asks for.
+tolmark::Language LanguageAsked(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    std::optional<tolmark::Language> named;
+    if (arg == "--lang" && i + 1 < argc) named = tolmark::LanguageNamed(argv[i + 1]);
+    if (arg.starts_with("--lang=")) named = tolmark::LanguageNamed(arg.substr(7));
+    if (named) return *named;
+  }
+  return tolmark::LanguageOfEnvironment();
+}
+
+// Speaks that language from here on. Called again after each Qt application object is made:
+// Qt sets the locale from the environment as it starts.
+void Speak(tolmark::Language language) {
+  static bool warned = false;
+  if (!tolmark::UseLanguage(language) && !warned) {
+    warned = true;
+    std::fprintf(stderr,
+                 "tolmark2: the English texts are not installed; the game speaks "
+                 "Japanese\n");
+  }
+}
+
+void PrintUsageError(const QString& problem) {
+  std::fprintf(stderr, "tolmark2: %s\n%s\n", qPrintable(problem),
+               qPrintable(tolmark::TranslatedText("使い方は 'tolmark2 --help' で見られます。")));
+}
+
 // Reads the command line without a display, so --help and --version work on any terminal.
 // Returns nothing when the program has answered already and ends with that exit code.
-std::optional<Options> ReadCommandLine(int argc, char** argv, int& exitCode) {
+std::optional<Options> ReadCommandLine(int argc, char** argv, tolmark::Language language,
+                                       int& exitCode) {
+  using tolmark::TranslatedText;
   QCoreApplication reader(argc, argv);
+  Speak(language);
   QCoreApplication::setApplicationName(QStringLiteral("tolmark2"));
   QCoreApplication::setApplicationVersion(QStringLiteral(TOLMARK_VERSION));
   QCommandLineParser parser;
   parser.setApplicationDescription(
-      QStringLiteral("Tolmark2: run a weapons shop whose merchant and customers stand on your "
-                     "desktop. Right-click the merchant for the menu."));
+      TranslatedText("Tolmark2：デスクトップに立つ主人と客で武器屋を営むゲーム。"
+                     "主人を右クリックするとメニューが出ます。"));
   const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
   const QCommandLineOption dataDir(
       QStringLiteral("data-dir"),
-      QStringLiteral("Keep the save file and the clear report in DIR (default: the current "
-                     "folder). DIR is created when missing."),
+      TranslatedText("セーブファイルとクリア記録を DIR に置く（既定：カレントフォルダー）。"
+                     "DIR がなければ作る。"),
       QStringLiteral("DIR"));
   parser.addOption(dataDir);
   const QCommandLineOption scale(
       QStringLiteral("scale"),
-      QStringLiteral("Draw every pixel of the pictures as N x N screen pixels (a whole number, "
-                     "1 to 8), whatever the desktop's scale factor (default: the desktop's, "
-                     "rounded to a whole number)."),
+      TranslatedText("絵の1ドットを画面の N×N ドットで描く（N は1から8の整数。"
+                     "既定：デスクトップの拡大率を整数にしたもの）。"),
       QStringLiteral("N"));
   parser.addOption(scale);
+  const QCommandLineOption lang(
+      QStringLiteral("lang"),
+      TranslatedText("ゲームの言葉：ja（日本語）か en（英語）（既定：ロケールに従う）。"),
+      QStringLiteral("LANG"));
+  parser.addOption(lang);
   if (!parser.parse(QCoreApplication::arguments())) {
-    std::fprintf(stderr, "tolmark2: %s\nTry 'tolmark2 --help'.\n",
-                 qPrintable(parser.errorText()));
+    PrintUsageError(parser.errorText());
+    exitCode = 2;
+    return std::nullopt;
+  }
+  if (parser.isSet(lang) && !tolmark::LanguageNamed(parser.value(lang).toStdString())) {
+    PrintUsageError(TranslatedText("--lang には ja か en を指定してください（'%1' は使えません）")
+                        .arg(parser.value(lang)));
     exitCode = 2;
     return std::nullopt;
   }
@@ -85,8 +129,9 @@ std::optional<Options> ReadCommandLine(int argc, char** argv, int& exitCode) {
     bool whole = false;
     options.scale = parser.value(scale).toInt(&whole);
     if (!whole || options.scale < 1 || options.scale > 8) {
-      std::fprintf(stderr, "tolmark2: --scale takes a whole number from 1 to 8, not '%s'\n"
-                   "Try 'tolmark2 --help'.\n", qPrintable(parser.value(scale)));
+      PrintUsageError(
+          TranslatedText("--scale には1から8の整数を指定してください（'%1' は使えません）")
+              .arg(parser.value(scale)));
       exitCode = 2;
       return std::nullopt;
     }
@@ -98,13 +143,15 @@ std::optional<Options> ReadCommandLine(int argc, char** argv, int& exitCode) {
 
 int main(int argc, char** argv) {
   int exitCode = 0;
-  const std::optional<Options> options = ReadCommandLine(argc, argv, exitCode);
+  const tolmark::Language language = LanguageAsked(argc, argv);
+  const std::optional<Options> options = ReadCommandLine(argc, argv, language, exitCode);
   if (!options) return exitCode;
 
   PreferX11();
   if (options->scale > 0) tolmark::UseScaleFactor(options->scale);
   tolmark::UseWholeScaleFactors();
   QApplication app(argc, argv);
+  Speak(language);
   app.setQuitOnLastWindowClosed(false);  // the game decides when it ends
   app.setWindowIcon(QIcon(QPixmap::fromImage(tolmark::GameIcon(128))));
 
@@ -123,7 +170,7 @@ int main(int argc, char** argv) {
 
   tolmark::SystemRandom random;
   tolmark::QtDesktop desktop;
-  if (firstStart) desktop.HintUntilMenuOpens(QStringLiteral("右クリックでメニュー (right-click: menu)"));
+  if (firstStart) desktop.HintUntilMenuOpens(tolmark::TranslatedText("右クリックでメニュー"));
   tolmark::Game game(desktop, random);
   desktop.SetEventSink(&game);
   game.Start();
