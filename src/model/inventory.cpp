@@ -5,11 +5,16 @@
 #include <span>
 #include <utility>
 
+#include "model/language.h"
 #include "model/step_codes.h"
 #include "model/weapons.h"
 
 namespace tolmark {
 namespace {
+
+// What the merchant says of a weapon the stock cannot take: fifty of it already, or no row left.
+constexpr std::string_view kTooManyLine = "{weapon}は、これ以上要らないな。残念だが捨ててしまおう…";
+constexpr std::string_view kStockFullLine = "倉庫が一杯なようだ。{weapon}は、残念だが捨ててしまおう…";
 
 bool IsWeaponIndex(std::int32_t index) { return index >= 0 && index < kWeaponCount; }
 
@@ -80,7 +85,7 @@ void MergeLot(GameState& s, std::int32_t weapon, std::int32_t pieces,
               const DiscardLineSink& sayDiscard) {
   if (!IsWeaponIndex(weapon) || pieces < 1) return;
   const auto sayTooMany = [&] {
-    if (sayDiscard) sayDiscard(NameOf(s, weapon) + "は、これ以上要らないな。残念だが捨ててしまおう…");
+    if (sayDiscard) sayDiscard(Fill(kTooManyLine, {{"weapon", NameOf(s, weapon)}}));
   };
 
   if (StockEntry* entry = FindEntry(UsedEntriesOf(s.ShopStock, s.StockCount), weapon)) {
@@ -96,7 +101,7 @@ void MergeLot(GameState& s, std::int32_t weapon, std::int32_t pieces,
   if (!StockTakesNewKind(s)) {
     // The weapon was in the hero's hands, so it counts as owned even though it is lost.
     MarkCollected(s, weapon);
-    if (sayDiscard) sayDiscard("倉庫が一杯なようだ。" + NameOf(s, weapon) + "は、残念だが捨ててしまおう…");
+    if (sayDiscard) sayDiscard(Fill(kStockFullLine, {{"weapon", NameOf(s, weapon)}}));
     return;
   }
 

@@ -1,5 +1,6 @@
 // Talk balloons and answer balloons; in automatic play each balloon waits, then ticks its scene.
 #include "scene/dialogue.h"
+#include "model/language.h"
 #include "model/numbers.h"
 
 #include <string>
@@ -10,6 +11,10 @@
 
 namespace tolmark {
 namespace {
+
+// An answer balloon carries the key that gives the same answer.
+constexpr std::string_view kYesAnswer = "{answer}(Y)";
+constexpr std::string_view kNoAnswer = "{answer}(N)";
 
 void CloseBalloons(Desktop& desk) {
   desk.CloseWindow(Window::frmMessage);
@@ -78,8 +83,8 @@ void AskYesNo(Scenes& c, std::string_view yesText, std::string_view noText) {
     yesX += c.PxX(18);
     noX += c.PxX(18);
   }
-  c.desk.ShowTalk(Window::frmYes, std::string(yesText) + "(Y)", yesX, yesY, yesSide);
-  c.desk.ShowTalk(Window::frmNo, std::string(noText) + "(N)", noX, y, 0);
+  c.desk.ShowTalk(Window::frmYes, Fill(kYesAnswer, {{"answer", yesText}}), yesX, yesY, yesSide);
+  c.desk.ShowTalk(Window::frmNo, Fill(kNoAnswer, {{"answer", noText}}), noX, y, 0);
 
   if (const SceneRow* row = ReadsOnByItself(c); row != nullptr && s.AutoMode == kTrue) {
     s.AwaitingAnswer = kTrue;

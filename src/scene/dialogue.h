@@ -20,7 +20,7 @@ void ShowTalkLine(Scenes& c, std::string_view text, std::int32_t x, int side, bo
 // behind it (its balloon at 1800 units), 0 for the one in front of it (at 1000 units).
 void Say(Scenes& c, std::string_view text, Flag atCounter);
 
-// The two answer balloons, yesText + "(Y)" and noText + "(N)".
+// The two answer balloons, each answer followed by its key: yesText "(Y)" and noText "(N)".
 void AskYesNo(Scenes& c, std::string_view yesText, std::string_view noText);
 
 // The player's answer to the open prompt (89 yes, 78 no): stored, the pair closed, the step

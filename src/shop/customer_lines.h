@@ -1,7 +1,6 @@
 // The nine customers' words: one table keyed by picture, buy or sell, and step code.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -12,20 +11,14 @@
 
 namespace tolmark::shop {
 
-// The values a line may carry, written as plain digits (or the weapon's name).
-enum class Insert : std::uint8_t { Text, WeaponName, Price, HP, Amount };
-
-struct LinePiece {
-  Insert insert = Insert::Text;
-  std::string_view text;
-};
-
 struct CustomerLineRow {
   std::int32_t picture;
   bool buys;          // the customer buys from the shop (else he sells to it)
   std::int32_t code;  // PendingAction the line is spoken at
   bool heroSpeaks;    // only the rich lady's payment line is the merchant's own
-  std::array<LinePiece, 5> pieces;
+  // The whole line, with {weapon}, {price}, {hp} and {amount} where the weapon's name, the
+  // price, the merchant's HP and the amount paid go, as plain digits.
+  std::string_view pattern;
   std::int32_t next;  // PendingAction after the line
 };
 

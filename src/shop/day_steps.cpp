@@ -2,6 +2,7 @@
 #include <string>
 
 #include "art/picture_names.h"
+#include "model/language.h"
 #include "scene/dialogue.h"
 #include "scene/dispatch.h"
 #include "scene/interruption.h"
@@ -107,7 +108,8 @@ void Sleeping(Scenes& c) {
       return;
     case code::ChargeForTheNight:
       ChargeLivingCost(s);
-      MerchantLine(c, "生活費として" + std::to_string(s.DealAmount) + "カリムかかったようだ",
+      MerchantLine(c, Fill("生活費として{amount}カリムかかったようだ",
+                           {{"amount", std::to_string(s.DealAmount)}}),
                    code::WakeUp);
       return;
     case code::WakeUp:

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/inventory.h"
+#include "model/language.h"
 #include "model/numbers.h"
 #include "model/weapons.h"
 
@@ -82,7 +83,8 @@ LabelContent OrderListContent(const GameState& s) {
   labels.rows.push_back({"+++ 注文品リスト +++++++++++++++++++++++++", ""});
   // Rows in reading order: the window sets rows 0 and 2 side by side, then rows 1 and 3.
   for (std::size_t i : {0u, 2u, 1u, 3u}) {
-    labels.rows.push_back({s.RoyalOrder[i].Name + "：", std::to_string(s.RoyalOrder[i].Wanted)});
+    const OrderEntry& order = s.RoyalOrder[i];
+    labels.rows.push_back({Fill("{weapon}：", {{"weapon", order.Name}}), std::to_string(order.Wanted)});
   }
   return labels;
 }

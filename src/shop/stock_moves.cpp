@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "model/inventory.h"
+#include "model/language.h"
 #include "model/weapons.h"
 #include "shop/story_scripts.h"
 
@@ -62,8 +63,8 @@ std::optional<std::string> AddStrongestSword(GameState& s) {
     StockEntry& entry = s.ShopStock[static_cast<std::size_t>(row)];
     if (entry.Count + 1 > kMostPiecesStocked) {
       entry.Count = kMostPiecesStocked;
-      return s.Catalogue[static_cast<std::size_t>(kStrongestSword)].Name +
-             std::string(story_line::kTooManySuffix);
+      return Fill(story_line::kTooMany,
+                  {{"weapon", s.Catalogue[static_cast<std::size_t>(kStrongestSword)].Name}});
     }
     ++entry.Count;
     return std::nullopt;

@@ -20,7 +20,8 @@ std::int32_t StoryEndCode(std::int32_t eventCode, std::int32_t storyState);
 
 // Lines said at the codes that do more than talk.
 namespace story_line {
-inline constexpr std::string_view kEnlargeCost = "カリムかかるが、どうする？";
+// {amount}: the price of the works, with thousands separators.
+inline constexpr std::string_view kEnlargeCost = "{amount}カリムかかるが、どうする？";
 inline constexpr std::string_view kEnlargeYes = "お！そうか？！じゃあ、善は急げだ";
 inline constexpr std::string_view kEnlargeNo = "そうかい？じゃあ、また来るよ";
 inline constexpr std::string_view kGoToBed = "今日は、もう寝るとするか…";
@@ -32,7 +33,8 @@ inline constexpr std::string_view kNoBigger = "もうこれ以上は大きく出
 inline constexpr std::string_view kGoodWork = "いい仕事をさせてもらったよ";
 inline constexpr std::string_view kTryTheDemons = "力試しに入ってみたらどうだ？";
 inline constexpr std::string_view kWeaponsMissing = "武器が足りないじゃないか！";
-inline constexpr std::string_view kTooManySuffix = "は、これ以上要らないな。残念だが捨ててしまおう…";
+// {weapon}: the sword the stock has fifty of already.
+inline constexpr std::string_view kTooMany = "{weapon}は、これ以上要らないな。残念だが捨ててしまおう…";
 }  // namespace story_line
 
 }  // namespace tolmark::shop

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "art/picture_names.h"
+#include "model/language.h"
 #include "model/numbers.h"
 #include "scene/dialogue.h"
 #include "scene/outcome.h"
@@ -37,7 +38,8 @@ bool EnlargementStep(Scenes& c) {
   GameState& s = c.s;
   switch (s.PendingAction) {
     case code::TellEnlargementPrice:
-      Line(c, Speaker::Visitor, FormatThousands(s.DealAmount) + std::string(story_line::kEnlargeCost),
+      Line(c, Speaker::Visitor,
+           Fill(story_line::kEnlargeCost, {{"amount", FormatThousands(s.DealAmount)}}),
            code::AskToEnlarge);
       return true;
     case code::AskToEnlarge:
