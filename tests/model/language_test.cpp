@@ -82,5 +82,32 @@ TEST(Language, JapanesePatternsAreFilledAsWritten) {
   EXPECT_EQ(Translated("終了"), "終了");
 }
 
+// The build tree's catalogue: the English edition as the tests play it.
+class English : public testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(UseLanguage(Language::English)); }
+  void TearDown() override { UseLanguage(Language::Japanese); }
+};
+
+bool Ascii(std::string_view text) {
+  for (const char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
+TEST_F(English, TextsAndTheNamesFilledInAreTranslated) {
+  EXPECT_EQ(CurrentLanguage(), Language::English);
+  const std::string_view end = Translated("終了");
+  EXPECT_NE(end, "終了");
+  EXPECT_TRUE(Ascii(end)) << end;
+  // A name put into a pattern comes out in English, a number as it is.
+  const std::string filled = Fill("{name}…{price}", {{"name", "木刀"}, {"price", "1,200"}});
+  EXPECT_EQ(filled, std::string(Translated("木刀")) + "…1,200");
+  EXPECT_NE(Translated("木刀"), "木刀");
+  // What the catalogue does not hold (a name typed by the player) stays as it is.
+  EXPECT_EQ(Translated("ゲームにない文"), "ゲームにない文");
+}
+
 }  // namespace
 }  // namespace tolmark
