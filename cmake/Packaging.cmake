@@ -54,7 +54,7 @@ on the bottom edge of the desktop, beside the player's other windows.
 Customers come to buy and sell weapons, and the player answers each request
 with yes or no. Between shop days the merchant travels to stock up, fights
 monsters, meets travellers and delivers the king's order at the castle.
-All texts of the game are Japanese.
+The game speaks Japanese or English, as the locale or its --lang option asks.
 
 The game needs an X11 desktop (or XWayland) that can shape windows.]])
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
