@@ -175,7 +175,10 @@ ChildProcess::Options DesktopKit::Env(const std::string& play) const {
                  {"XDG_DATA_HOME", folders_->Data().string()},
                  {"XDG_RUNTIME_DIR", folders_->Runtime().string()},
                  {"DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent"},
-                 {"QT_QPA_PLATFORM", "xcb"}};
+                 {"QT_QPA_PLATFORM", "xcb"},
+                 // The suites read the game's Japanese, whatever the locale they are run in.
+                 {"LC_ALL", "C.UTF-8"},
+                 {"LANGUAGE", ""}};
   if (!socket_.empty()) {
     options.env["WAYLAND_DISPLAY"] = socket_;
     options.env["XDG_SESSION_TYPE"] = "wayland";

@@ -35,6 +35,7 @@
 #include "field/field_layout.h"
 #include "field/gate_rules.h"
 #include "game/game.h"
+#include "model/language.h"
 #include "model/state_fields.h"
 #include "present/balloon.h"
 #include "qt/qt_desktop.h"
@@ -191,6 +192,7 @@ int main(int argc, char** argv) {
   tolmark::UseWholeScaleFactors();
   QApplication app(argc, argv);
   app.setQuitOnLastWindowClosed(false);  // the game decides when it ends
+  tolmark::UseLanguage(tolmark::LanguageOfEnvironment());  // as the game does without --lang
   const std::string place = argc == 2 ? argv[1] : "";
   if (place != "town" && place != "castle") {
     std::fprintf(stderr, "usage: town-probe town|castle\n");
