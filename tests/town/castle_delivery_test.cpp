@@ -134,7 +134,7 @@ TEST(CastleDelivery, PaymentWithoutWagonNamesTheWeapons) {
 // In English the count picks the plural and the weapon is named as the glossary names it.
 TEST(CastleDelivery, TheKingCountsInEnglish) {
   const testing::SpeakingEnglish english;
-  if (!english.ready()) GTEST_SKIP() << "no English catalogue with the town's texts";
+  ASSERT_TRUE(english.ready()) << "the build's English catalogue";
   struct Case {
     std::vector<StockEntry> bag;
     std::string line;

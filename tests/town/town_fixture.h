@@ -51,11 +51,10 @@ inline std::vector<std::string> ListRows(const GameState& s) {
 }
 
 // While it lives the game speaks English, from the catalogue built with the game; ready() says
-// whether that catalogue holds the town's texts. The game speaks Japanese again afterwards.
+// whether it was found. The game speaks Japanese again afterwards.
 class SpeakingEnglish {
  public:
-  SpeakingEnglish()
-      : ready_(UseLanguage(Language::English) && Translated("【Ｓランク】") != "【Ｓランク】") {}
+  SpeakingEnglish() : ready_(UseLanguage(Language::English)) {}
   ~SpeakingEnglish() { UseLanguage(Language::Japanese); }
   SpeakingEnglish(const SpeakingEnglish&) = delete;
   SpeakingEnglish& operator=(const SpeakingEnglish&) = delete;
