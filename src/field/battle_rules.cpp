@@ -168,8 +168,8 @@ Outcome BattleReward(GameState& s, Random& random) {
   } else {
     step.next = BattleContinuation(s);
   }
-  step.line = Fill(battle_line::kReward,
-                   {{"exp", Num(s.MonsterExp)}, {"gold", Num(s.MonsterGold)}});
+  step.line =
+      Fill(battle_line::kReward, {{"exp", Num(s.MonsterExp)}, {"gold", Num(s.MonsterGold)}});
   return step;
 }
 

@@ -29,8 +29,8 @@ Outcome Line(std::string text, bool refresh = false) {
 Outcome Bet(GameState& s) {
   SubtractFrom(s.Gold, s.CardStake);
   s.EventCode = talk::cards::AskHighOrLow;
-  return Line(
-      Fill(card_line::kTurn, {{"round", Num(s.CardRound)}, {"card", Num(s.CardShown)}}), true);
+  return Line(Fill(card_line::kTurn, {{"round", Num(s.CardRound)}, {"card", Num(s.CardShown)}}),
+              true);
 }
 
 // The next card is never the one shown: a shown 13 can only be followed by a lower card.

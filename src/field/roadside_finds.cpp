@@ -4,8 +4,8 @@
 #include <array>
 
 #include "field/field_codes.h"
-#include "field/road_lines.h"
 #include "field/road_bag.h"
+#include "field/road_lines.h"
 #include "model/inventory.h"
 #include "model/language.h"
 #include "model/numbers.h"

@@ -79,13 +79,15 @@ inline constexpr std::int32_t kPriestPicture = 61;
 namespace find_line {
 inline constexpr std::string_view kWhatsThis = "こ……これはっ！！";
 inline constexpr std::string_view kRare = "{weapon}だ！ラッキー！！";
-inline constexpr std::string_view kRareNoRoom = "{weapon}だ！鞄が一杯で持てないだとっ！！ショックだ！";
+inline constexpr std::string_view kRareNoRoom =
+    "{weapon}だ！鞄が一杯で持てないだとっ！！ショックだ！";
 inline constexpr std::string_view kOrdinary = "{weapon}か。持って帰って売るとするか";
 inline constexpr std::string_view kOrdinaryNoRoom = "{weapon}か。鞄が一杯で持てないな。……残念。";
 inline constexpr std::string_view kMoney = "{amount}カリム拾ったぞ！やった～！";
 inline constexpr std::string_view kOvereaten =
     "ウプ……食べ過ぎたようだ。気持ち悪くなった……。残りHP：{hp}";
-inline constexpr std::string_view kTasty = "美味い！体力が{amount}ぐらいは回復したかな？残りHP：{hp}";
+inline constexpr std::string_view kTasty =
+    "美味い！体力が{amount}ぐらいは回復したかな？残りHP：{hp}";
 inline constexpr std::string_view kSillyStone = "ちくしょう、邪魔な石だな！";
 inline constexpr std::string_view kFell = "転んで体力が{amount}ぐらい減ったようだ。残りHP：{hp}";
 inline constexpr std::string_view kPurseWasEmpty = "……サイフはカラだったな…";

@@ -7,8 +7,8 @@
 
 #include "art/picture_names.h"
 #include "field/card_game.h"
-#include "field/field_operations.h"
 #include "field/field_codes.h"
+#include "field/field_operations.h"
 #include "field/road_bag.h"
 #include "field/roads.h"
 #include "model/inventory.h"
@@ -164,7 +164,8 @@ constexpr std::string_view kDemonAsks = "フッフッフ。強く、……なり
 constexpr std::string_view kDemonOffers = "……お前の評判と引き換えに強くしてやろう";
 constexpr std::string_view kWantTo = "なりたい";
 constexpr std::string_view kDontWantTo = "なりたくない";
-constexpr std::string_view kDemonDeal = "愚かな人間よ、お前の評判は{reputation}に落ちた。また会おうぞ";
+constexpr std::string_view kDemonDeal =
+    "愚かな人間よ、お前の評判は{reputation}に落ちた。また会おうぞ";
 constexpr std::string_view kDemonRefused = "次は我が手を取ると、信じているぞ。フッフッフ";
 
 // The trades.
@@ -574,8 +575,7 @@ std::string BuyerRequest(const GameState& s, const TravellerLines& lines) {
 }
 
 std::string SellerOffer(const GameState& s, const TravellerLines& lines) {
-  return Fill(lines.sellerOffer,
-              {{"weapon", Name(s, s.CurrentItem)}, {"price", Num(s.ItemPrice)}});
+  return Fill(lines.sellerOffer, {{"weapon", Name(s, s.CurrentItem)}, {"price", Num(s.ItemPrice)}});
 }
 
 }  // namespace tolmark::field

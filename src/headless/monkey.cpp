@@ -84,8 +84,8 @@ struct Monkey::Coverage {
   std::array<bool, soak::kParts.size()> reached{};
 };
 
-Monkey::Monkey(std::uint32_t seed, std::ostream& report, std::ostream& errors,
-               Language language, std::ostream* transcript)
+Monkey::Monkey(std::uint32_t seed, std::ostream& report, std::ostream& errors, Language language,
+               std::ostream* transcript)
     : seed_(seed),
       report_(report),
       errors_(errors),

@@ -14,7 +14,8 @@ namespace {
 
 // What the merchant says of a weapon the stock cannot take: fifty of it already, or no row left.
 constexpr std::string_view kTooManyLine = "{weapon}は、これ以上要らないな。残念だが捨ててしまおう…";
-constexpr std::string_view kStockFullLine = "倉庫が一杯なようだ。{weapon}は、残念だが捨ててしまおう…";
+constexpr std::string_view kStockFullLine =
+    "倉庫が一杯なようだ。{weapon}は、残念だが捨ててしまおう…";
 
 bool IsWeaponIndex(std::int32_t index) { return index >= 0 && index < kWeaponCount; }
 

@@ -1,10 +1,10 @@
 // Talk balloons and answer balloons; in automatic play each balloon waits, then ticks its scene.
 #include "scene/dialogue.h"
-#include "model/language.h"
-#include "model/numbers.h"
 
 #include <string>
 
+#include "model/language.h"
+#include "model/numbers.h"
 #include "scene/dispatch.h"
 #include "scene/keys.h"
 #include "scene/step_codes.h"

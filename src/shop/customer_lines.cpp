@@ -171,8 +171,8 @@ std::optional<Outcome> CustomerLineFor(const GameState& s) {
   const std::string price = std::to_string(s.ItemPrice);
   const std::string hp = std::to_string(s.HP);
   const std::string amount = std::to_string(s.DealAmount);
-  std::string text = Fill(row->pattern, {{"weapon", weapon}, {"price", price}, {"hp", hp},
-                                         {"amount", amount}});
+  std::string text =
+      Fill(row->pattern, {{"weapon", weapon}, {"price", price}, {"hp", hp}, {"amount", amount}});
   return Says(row->heroSpeaks ? Speaker::Hero : Speaker::Visitor, std::move(text), row->next);
 }
 

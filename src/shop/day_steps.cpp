@@ -108,8 +108,9 @@ void Sleeping(Scenes& c) {
       return;
     case code::ChargeForTheNight:
       ChargeLivingCost(s);
-      MerchantLine(c, Fill("生活費として{amount}カリムかかったようだ",
-                           {{"amount", std::to_string(s.DealAmount)}}),
+      MerchantLine(c,
+                   Fill("生活費として{amount}カリムかかったようだ",
+                        {{"amount", std::to_string(s.DealAmount)}}),
                    code::WakeUp);
       return;
     case code::WakeUp:

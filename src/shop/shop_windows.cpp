@@ -84,7 +84,8 @@ LabelContent OrderListContent(const GameState& s) {
   // Rows in reading order: the window sets rows 0 and 2 side by side, then rows 1 and 3.
   for (std::size_t i : {0u, 2u, 1u, 3u}) {
     const OrderEntry& order = s.RoyalOrder[i];
-    labels.rows.push_back({Fill("{weapon}：", {{"weapon", order.Name}}), std::to_string(order.Wanted)});
+    labels.rows.push_back(
+        {Fill("{weapon}：", {{"weapon", order.Name}}), std::to_string(order.Wanted)});
   }
   return labels;
 }

@@ -1,12 +1,12 @@
 // Lots moved between the stock and the wagon or the carpenter.
 #include "shop/stock_moves.h"
-#include "model/numbers.h"
 
 #include <algorithm>
 #include <iterator>
 
 #include "model/inventory.h"
 #include "model/language.h"
+#include "model/numbers.h"
 #include "model/weapons.h"
 #include "shop/story_scripts.h"
 

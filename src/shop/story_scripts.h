@@ -34,7 +34,8 @@ inline constexpr std::string_view kGoodWork = "いい仕事をさせてもらっ
 inline constexpr std::string_view kTryTheDemons = "力試しに入ってみたらどうだ？";
 inline constexpr std::string_view kWeaponsMissing = "武器が足りないじゃないか！";
 // {weapon}: the sword the stock has fifty of already.
-inline constexpr std::string_view kTooMany = "{weapon}は、これ以上要らないな。残念だが捨ててしまおう…";
+inline constexpr std::string_view kTooMany =
+    "{weapon}は、これ以上要らないな。残念だが捨ててしまおう…";
 }  // namespace story_line
 
 }  // namespace tolmark::shop

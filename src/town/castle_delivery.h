@@ -65,18 +65,20 @@ struct DeliveryOutcome {
 DeliveryOutcome DeliverRoyalOrder(GameState& s, const DeliveryLineSink& sayRow);
 
 // CastleTurn KingPays, the king pays for part of the order: kPaidWithWagon with a hired wagon,
-// else kPaidForWeapons, naming DealAmount in plain digits; next KingAsksAgain. The money went to Gold at the delivery already.
+// else kPaidForWeapons, naming DealAmount in plain digits; next KingAsksAgain. The money went to
+// Gold at the delivery already.
 Outcome PaymentTalk(const GameState& s);
 
 namespace castle_line {
 inline constexpr std::string_view kWellDone = "ご苦労じゃったな";            // cleared, the king
 inline constexpr std::string_view kAreYouTheDealer = "あんた武器屋か？";      // the king
 inline constexpr std::string_view kBringingWeapons = "あぁ、武器を届けに来た";  // the hero
-inline constexpr std::string_view kLetMeSee = "すまないな。見せてもらうよ";   // the king
+inline constexpr std::string_view kLetMeSee = "すまないな。見せてもらうよ";     // the king
 inline constexpr std::string_view kNothingBrought = "うん？頼んでいた物を持ってきていないようだな";
 inline constexpr std::string_view kStillShort = "まだ、足りない物があるようじゃな";
 inline constexpr std::string_view kNextTime = "次は頼むよ";                   // the king
-inline constexpr std::string_view kPaidWithWagon = "とりあえず、馬車代と合わせて{amount}カリム払っておくよ";
+inline constexpr std::string_view kPaidWithWagon =
+    "とりあえず、馬車代と合わせて{amount}カリム払っておくよ";
 inline constexpr std::string_view kPaidForWeapons = "とりあえず、今回の武器代は{amount}カリムだ";
 inline constexpr std::string_view kAgainPlease = "次も頼むよ";                // the king
 inline constexpr std::string_view kComeAgain = "また来るよ";                  // the hero

@@ -56,7 +56,7 @@ void StartGoingHome(GameState& s);
 Outcome GoHomeTurn(GameState& s);
 
 namespace deal_line {
-inline constexpr std::string_view kTotal = "全部で{total}カリムになるぜ";    // the dealer
+inline constexpr std::string_view kTotal = "全部で{total}カリムになるぜ";  // the dealer
 inline constexpr std::string_view kShortOfMoney = "って、金が足りないようだな…";
 inline constexpr std::string_view kStillBuying = "それでも買うかい？";
 inline constexpr std::string_view kBuy = "買う";                                // the prompt
