@@ -1,7 +1,10 @@
 // Names for the pictures the rules refer to by number, each checked against the picture sets.
 #pragma once
 
+#include <array>
+
 #include "art/picture_sets.h"
+#include "art/picture_sizes.h"
 
 namespace tolmark::picture {
 
@@ -21,6 +24,27 @@ inline constexpr int kDemonGail = 119;
 inline constexpr int kKing = 122;
 inline constexpr int kHeroWalking = 134;
 inline constexpr int kBlank = 146;         // the gate, and where a beaten boss stood
+inline constexpr int kClosedBoardEnglish = 174;  // painted CLOSED
+inline constexpr int kAutoBoardEnglish = 175;    // painted AUTO
+
+// A picture with words painted on it and the same picture as the English edition shows it.
+struct EnglishEdition {
+  int japanese;
+  int english;
+};
+
+inline constexpr std::array<EnglishEdition, 2> kEnglishEditions = {{
+    {kClosedBoard, kClosedBoardEnglish},
+    {kAutoBoard, kAutoBoardEnglish},
+}};
+
+// The picture the English edition draws in place of `picture`: its English twin, or itself.
+constexpr int EnglishEditionOf(int picture) {
+  for (const EnglishEdition& pair : kEnglishEditions) {
+    if (pair.japanese == picture) return pair.english;
+  }
+  return picture;
+}
 
 // Whether a picture set of that kind begins at that number, or holds it at all.
 constexpr bool BeginsSet(int first, PictureSetKind kind) {
@@ -46,5 +70,19 @@ static_assert(BeginsSet(kTownDealer, kFrames) && BeginsSet(kWagon, kWalkingSix) 
               BeginsSet(kCounterBoard, kSingle) && BeginsSet(kAutoBoard, kSingle) &&
               BeginsSet(kAutoMarker, kSingle) && BeginsSet(kDemonGail, kFrames) &&
               BeginsSet(kKing, kFrames) && BeginsSet(kHeroWalking, kWalkingSix));
+
+// An English twin stands in the very same place and window shape as its Japanese picture, so
+// it must be a single picture of the same size, and the English pictures are nobody's
+// Japanese edition in turn.
+constexpr bool EnglishEditionsFit() {
+  for (const EnglishEdition& pair : kEnglishEditions) {
+    if (!BeginsSet(pair.japanese, kSingle) || !BeginsSet(pair.english, kSingle)) return false;
+    if (pair.japanese == pair.english) return false;
+    if (!(PictureSizeOf(pair.japanese) == PictureSizeOf(pair.english))) return false;
+    if (EnglishEditionOf(pair.english) != pair.english) return false;
+  }
+  return true;
+}
+static_assert(EnglishEditionsFit());
 
 }  // namespace tolmark::picture

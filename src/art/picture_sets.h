@@ -23,7 +23,7 @@ struct PictureSet {
 
 using enum PictureSetKind;
 
-inline constexpr std::array<PictureSet, 53> kPictureSets = {{
+inline constexpr std::array<PictureSet, 55> kPictureSets = {{
     {0, 3, kFrames, "assassin"},
     {3, 1, kSingle, "castle"},
     {4, 1, kSingle, "mountains"},
@@ -77,6 +77,8 @@ inline constexpr std::array<PictureSet, 53> kPictureSets = {{
     {167, 2, kFrames, "slime"},
     {169, 3, kFrames, "vermilion bird"},
     {172, 2, kFrames, "whale tank"},
+    {174, 1, kSingle, "closed board in English"},
+    {175, 1, kSingle, "auto board in English"},
 }};
 
 // The sets follow each other without gap or overlap and cover the whole table.
@@ -95,7 +97,7 @@ constexpr const PictureSet& PictureSetOf(int index) {
   for (const PictureSet& set : kPictureSets) {
     if (index >= set.first && index < set.first + set.count) return set;
   }
-  return kPictureSets[0];  // unreachable for 0..173: the table covers them all
+  return kPictureSets[0];  // unreachable for 0..175: the table covers them all
 }
 
 }  // namespace tolmark

@@ -1,4 +1,4 @@
-// The picture table: 174 numbered bitmaps built into the game, background RGB(10,10,10).
+// The picture table: 176 numbered bitmaps built into the game, background RGB(10,10,10).
 #pragma once
 
 #include <cstdint>
@@ -6,7 +6,7 @@
 
 namespace tolmark {
 
-inline constexpr int kPictureCount = 174;  // indices 0..173
+inline constexpr int kPictureCount = 176;  // indices 0..175
 inline constexpr std::uint32_t kBackgroundRgb = 0x0A0A0A;
 
 // One picture: width x height pixels, row-major, each 0xRRGGBB.
@@ -18,7 +18,7 @@ struct PictureBitmap {
   std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
 };
 
-// The bitmap of picture 0..173.
+// The bitmap of picture 0..175.
 const PictureBitmap& PictureBitmapOf(int index);
 
 // False while an index still shows a plain stand-in block instead of its drawing.

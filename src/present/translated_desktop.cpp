@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "art/picture_names.h"
 #include "model/language.h"
 
 namespace tolmark {
@@ -15,6 +16,11 @@ void TranslateItems(std::vector<MenuItem>& items) {
 }
 
 }  // namespace
+
+void TranslatedDesktop::DrawPicture(Window scene, int picture, std::int32_t x, std::int32_t y) {
+  if (CurrentLanguage() == Language::English) picture = picture::EnglishEditionOf(picture);
+  inner_.DrawPicture(scene, picture, x, y);
+}
 
 void TranslatedDesktop::ShowTalk(Window balloon, std::string_view text, std::int32_t x,
                                  std::int32_t y, int side) {

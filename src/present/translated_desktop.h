@@ -1,6 +1,7 @@
 // The desktop as the player's language sees it: every whole text the core hands over (a balloon's
 // line, a menu caption, a list's headers and cells, a label, a message) is translated on its way
-// to the back end; everything else passes straight through. In Japanese it changes nothing.
+// to the back end, and a picture with words painted on it (the shop's boards) is drawn as its
+// English twin; everything else passes straight through. In Japanese it changes nothing.
 #pragma once
 
 #include <cstdint>
@@ -24,9 +25,7 @@ class TranslatedDesktop final : public Desktop {
   std::int32_t WorkAreaHeight() const override { return inner_.WorkAreaHeight(); }
 
   void BeginScene(Window scene, int mode) override { inner_.BeginScene(scene, mode); }
-  void DrawPicture(Window scene, int picture, std::int32_t x, std::int32_t y) override {
-    inner_.DrawPicture(scene, picture, x, y);
-  }
+  void DrawPicture(Window scene, int picture, std::int32_t x, std::int32_t y) override;
   void ShowScene(Window scene) override { inner_.ShowScene(scene); }
 
   void ShowTalk(Window balloon, std::string_view text, std::int32_t x, std::int32_t y,

@@ -5,7 +5,7 @@
 
 namespace tolmark {
 
-// All 174 pictures at `scale` times their size; background pixels show the mid-grey ground
+// All the pictures at `scale` times their size; background pixels show the mid-grey ground
 // the desktop might have, so holes and dark edges stand out.
 RgbImage ContactSheet(int scale);
 

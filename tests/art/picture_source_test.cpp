@@ -117,7 +117,7 @@ TEST(PictureSource, FaultsNameTheirLine) {
       {"sprite a 2x1\noutline .\n", "test.pix:2: outline takes one figure colour"},
       {"sprite a 2x1\nrows 1\n", "test.pix:2: row out of range"},
       {"sprite a 2x1\nflip 1\n", "test.pix:2: unknown instruction"},
-      {"picture 174\n", "test.pix:1: no picture 174"},
+      {"picture 176\n", "test.pix:1: no picture 176"},
       {"picture 146\npicture 146\n", "test.pix:2: picture 146 drawn twice"},
   };
   const Palette palette = TestPalette();
