@@ -52,7 +52,7 @@ Shape UniteShapes(const Shape& a, const Shape& b);
 Shape MoveShape(Shape shape, int dx, int dy);
 bool ShapeContains(const Shape& shape, int x, int y);
 
-// The shape of picture 0..173 (its pixels not exactly RGB(10,10,10)) or of balloon part
+// The shape of picture 0..175 (its pixels not exactly RGB(10,10,10)) or of balloon part
 // 10000..10007, in the picture's own pixels. Built on first use, kept for the run.
 // Any other number throws std::out_of_range.
 const Shape& PictureShapeOf(int picture);

@@ -5,7 +5,7 @@
 
 namespace tolmark {
 
-// Picture 0..173 with every pixel of exactly the background colour made transparent, so that
+// Picture 0..175 with every pixel of exactly the background colour made transparent, so that
 // painting it over the canvas touches only the pixels of its shape. Built on first use.
 const QImage& PictureImage(int picture);
 

@@ -10,7 +10,7 @@ namespace tolmark {
 // The region covering exactly the shape's rectangles.
 QRegion RegionOf(const Shape& shape);
 
-// The region of picture 0..173 or balloon part 10000..10007 in its own pixels, built once;
+// The region of picture 0..175 or balloon part 10000..10007 in its own pixels, built once;
 // regions share their data, so each use copies it cheaply.
 const QRegion& PictureRegion(int picture);
 
