@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "kwin_wayland_session.h"
 #include "panel.h"
 #include "text_lines.h"
 #include "tool_check.h"
@@ -40,8 +41,11 @@ std::vector<std::string> ToolsFor(const DesktopSetup& setup) {
     case Server::kWestonOnXvfb:
       tools = {"weston", "Xwayland", "Xvfb", "xdpyinfo"};
       break;
+    case Server::kKwinWayland:
+      tools = {"kwin_wayland", "Xwayland", "dbus-daemon", "xdpyinfo", "xprop", "convert"};
+      break;
   }
-  if (setup.windowManager) {
+  if (setup.windowManager && setup.server != Server::kKwinWayland) {
     tools.push_back("dbus-daemon");
     tools.push_back(ChosenWindowManager().command.front());
   }
@@ -63,6 +67,7 @@ DesktopKit::~DesktopKit() {
   manager_.bus.reset();
   backdrop_.reset();
   server_.reset();
+  compositorBus_.reset();
   host_.server.reset();
   folders_.reset();
 }
@@ -96,6 +101,16 @@ DesktopKit::~DesktopKit() {
       if (!weston.failure.empty()) return ::testing::AssertionFailure() << weston.failure;
       break;
     }
+    case Server::kKwinWayland: {
+      KwinWaylandSession kwin =
+          StartKwinWayland(setup_.width, setup_.height, Env(), folders_->Root() / "kwin");
+      compositorBus_ = std::move(kwin.bus);
+      server_ = std::move(kwin.compositor);
+      socket_ = kwin.socket;
+      display_ = kwin.display;
+      if (!kwin.failure.empty()) return ::testing::AssertionFailure() << kwin.failure;
+      break;
+    }
   }
 
   if (setup_.floor) {
@@ -103,7 +118,10 @@ DesktopKit::~DesktopKit() {
        "0, 0, " + std::to_string(setup_.width) + ", " + std::to_string(*setup_.floor)});
   }
   if (setup_.windowManager) {
-    manager_ = StartWindowManager(Manager(), Env(), folders_->Runtime() / "bus");
+    // kwin_wayland manages XWayland's windows itself.
+    if (setup_.server != Server::kKwinWayland) {
+      manager_ = StartWindowManager(Manager(), Env(), folders_->Runtime() / "bus");
+    }
     if (!WaitFor([&] {
           return X({"xprop", "-root", "_NET_SUPPORTING_WM_CHECK"}).output.find("window id") !=
                  std::string::npos;
@@ -194,6 +212,7 @@ Screenshot DesktopKit::Shot(const std::string& name) const {
   if (setup_.server == Server::kWestonHeadless) {
     return TakeWestonScreenshot(Env(), folders_->Root() / "shots", saved);
   }
+  if (setup_.server == Server::kKwinWayland) return TakeXWindowsShot(Env(), saved);
   return TakeScreenshot(display_, saved);
 }
 
