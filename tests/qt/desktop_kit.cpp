@@ -27,6 +27,11 @@ std::string Hex(std::uint32_t colour) {
   return out.str();
 }
 
+// A compositor that is its XWayland's window manager too.
+bool ManagedByCompositor(Server server) {
+  return server == Server::kKwinWayland || server == Server::kMutterWayland;
+}
+
 // The programs the kit runs itself for what the suite asked.
 std::vector<std::string> ToolsFor(const DesktopSetup& setup) {
   std::vector<std::string> tools;
@@ -44,8 +49,11 @@ std::vector<std::string> ToolsFor(const DesktopSetup& setup) {
     case Server::kKwinWayland:
       tools = {"kwin_wayland", "Xwayland", "dbus-daemon", "xdpyinfo", "xprop", "convert"};
       break;
+    case Server::kMutterWayland:
+      tools = {"mutter", "Xwayland", "dbus-daemon", "xdpyinfo", "xprop", "convert"};
+      break;
   }
-  if (setup.windowManager && setup.server != Server::kKwinWayland) {
+  if (setup.windowManager && !ManagedByCompositor(setup.server)) {
     tools.push_back("dbus-daemon");
     tools.push_back(ChosenWindowManager().command.front());
   }
@@ -101,14 +109,19 @@ DesktopKit::~DesktopKit() {
       if (!weston.failure.empty()) return ::testing::AssertionFailure() << weston.failure;
       break;
     }
-    case Server::kKwinWayland: {
-      KwinWaylandSession kwin =
-          StartKwinWayland(setup_.width, setup_.height, Env(), folders_->Root() / "kwin");
-      compositorBus_ = std::move(kwin.bus);
-      server_ = std::move(kwin.compositor);
-      socket_ = kwin.socket;
-      display_ = kwin.display;
-      if (!kwin.failure.empty()) return ::testing::AssertionFailure() << kwin.failure;
+    case Server::kKwinWayland:
+    case Server::kMutterWayland: {
+      KwinWaylandSession session =
+          setup_.server == Server::kKwinWayland
+              ? StartKwinWayland(setup_.width, setup_.height, Env(), folders_->Root() / "kwin")
+              : StartMutterWayland(setup_.width, setup_.height, Env(),
+                                   folders_->Root() / "mutter");
+      compositorBus_ = std::move(session.bus);
+      server_ = std::move(session.compositor);
+      socket_ = session.socket;
+      display_ = session.display;
+      xauthority_ = session.xauthority;
+      if (!session.failure.empty()) return ::testing::AssertionFailure() << session.failure;
       break;
     }
   }
@@ -118,8 +131,8 @@ DesktopKit::~DesktopKit() {
        "0, 0, " + std::to_string(setup_.width) + ", " + std::to_string(*setup_.floor)});
   }
   if (setup_.windowManager) {
-    // kwin_wayland manages XWayland's windows itself.
-    if (setup_.server != Server::kKwinWayland) {
+    // A Wayland compositor manages its XWayland's windows itself.
+    if (!ManagedByCompositor(setup_.server)) {
       manager_ = StartWindowManager(Manager(), Env(), folders_->Runtime() / "bus");
     }
     if (!WaitFor([&] {
@@ -197,6 +210,7 @@ ChildProcess::Options DesktopKit::Env(const std::string& play) const {
                  // The suites read the game's Japanese, whatever the locale they are run in.
                  {"LC_ALL", "C.UTF-8"},
                  {"LANGUAGE", ""}};
+  if (!xauthority_.empty()) options.env["XAUTHORITY"] = xauthority_;
   if (!socket_.empty()) {
     options.env["WAYLAND_DISPLAY"] = socket_;
     options.env["XDG_SESSION_TYPE"] = "wayland";
@@ -212,7 +226,7 @@ Screenshot DesktopKit::Shot(const std::string& name) const {
   if (setup_.server == Server::kWestonHeadless) {
     return TakeWestonScreenshot(Env(), folders_->Root() / "shots", saved);
   }
-  if (setup_.server == Server::kKwinWayland) return TakeXWindowsShot(Env(), saved);
+  if (ManagedByCompositor(setup_.server)) return TakeXWindowsShot(Env(), saved);
   return TakeScreenshot(display_, saved);
 }
 

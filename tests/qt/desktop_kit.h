@@ -31,6 +31,7 @@ struct DesktopSetup {
                       // pointer and keyboard are the compositor's seat
     kKwinWayland,     // kwin_wayland on a virtual output with XWayland: the compositor is the
                       // window manager; screenshots put together from the X windows
+    kMutterWayland,   // mutter as a headless Wayland compositor with XWayland, the same way
   };
   std::string suite{};  // names the temporary folders (tolmark2-SUITE-PID)
   std::string shots{};  // the folder beside the test where its screenshots stay for a look
@@ -92,6 +93,7 @@ class DesktopKit {
   std::unique_ptr<GameFolders> folders_;
   std::string display_;
   std::string socket_;  // WAYLAND_DISPLAY under Weston
+  std::string xauthority_;  // XWayland's key where it asks for one
   struct Host {
     std::unique_ptr<ChildProcess> server;
     std::string name;

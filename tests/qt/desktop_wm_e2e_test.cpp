@@ -44,8 +44,9 @@ class DesktopWithManager : public DesktopTest {
     const std::string suite = manager == "openbox" ? "neighbour" : manager;
     if (!StartDesktop({.suite = suite,
                        .shots = "desktop-" + suite + "-shots",
-                       .server = manager == "kwin_wayland" ? DesktopSetup::Server::kKwinWayland
-                                                           : DesktopSetup::Server::kXvfb,
+                       .server = manager == "kwin_wayland"     ? DesktopSetup::Server::kKwinWayland
+                                 : manager == "mutter_wayland" ? DesktopSetup::Server::kMutterWayland
+                                                               : DesktopSetup::Server::kXvfb,
                        .width = kScreenWidth,
                        .height = kScreenHeight,
                        .tools = {"xdotool", "xwininfo", "xterm"},

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 #include "text_lines.h"
@@ -63,6 +64,62 @@ KwinWaylandSession StartKwinWayland(int width, int height, const ChildProcess::O
   }
   ChildProcess::Options onXWayland = env;
   onXWayland.env["DISPLAY"] = session.display;
+  if (!WaitFor([&] { return Run({"xdpyinfo"}, onXWayland).status == 0; }, 30s)) {
+    session.failure = "XWayland does not answer";
+  }
+  return session;
+}
+
+KwinWaylandSession StartMutterWayland(int width, int height, const ChildProcess::Options& env,
+                                      const fs::path& folder) {
+  KwinWaylandSession session;
+  fs::create_directories(folder);
+  ChildProcess::Options options = env;
+  const std::string bus = "unix:path=" + (folder / "bus").string();
+  session.bus = std::make_unique<ChildProcess>(
+      QuietCommand({"dbus-daemon", "--session", "--nofork", "--address=" + bus}), options);
+  options.env["DBUS_SESSION_BUS_ADDRESS"] = bus;
+  options.env["DISPLAY"] = "";
+  options.env["WAYLAND_DISPLAY"] = "";
+  options.env["QT_QPA_PLATFORM"] = "";
+  // Windows that fade out as they close would linger in the next test's first look.
+  options.env["MUTTER_DEBUG_DISABLE_ANIMATIONS"] = "1";
+  session.socket = "tolmark-mutter-" + std::to_string(getpid());
+  const fs::path log = folder / "mutter.log";
+  const std::string size = std::to_string(width) + "x" + std::to_string(height);
+  session.compositor = std::make_unique<ChildProcess>(
+      std::vector<std::string>{"sh", "-c",
+                               "exec mutter --wayland --headless --virtual-monitor " + size +
+                                   " --wayland-display " + session.socket + " --sm-disable >" +
+                                   log.string() + " 2>&1"},
+      options);
+  // It says which display it gives X programs; XWayland's key lies in the runtime folder.
+  const std::regex publicDisplay("Using public X11 display (:[0-9]+)");
+  if (!WaitFor([&] {
+        std::ifstream in(log);
+        std::stringstream text;
+        text << in.rdbuf();
+        const std::string all = text.str();
+        std::smatch match;
+        if (!std::regex_search(all, match, publicDisplay)) return false;
+        session.display = match[1];
+        return true;
+      }, 30s)) {
+    session.failure = "mutter started no XWayland (see " + log.string() + ")";
+    return session;
+  }
+  const fs::path runtime = env.env.at("XDG_RUNTIME_DIR");
+  WaitFor([&] {
+    for (const auto& entry : fs::directory_iterator(runtime)) {
+      if (entry.path().filename().string().rfind(".mutter-Xwaylandauth.", 0) == 0) {
+        session.xauthority = entry.path().string();
+      }
+    }
+    return !session.xauthority.empty();
+  }, 10s);
+  ChildProcess::Options onXWayland = env;
+  onXWayland.env["DISPLAY"] = session.display;
+  onXWayland.env["XAUTHORITY"] = session.xauthority;
   if (!WaitFor([&] { return Run({"xdpyinfo"}, onXWayland).status == 0; }, 30s)) {
     session.failure = "XWayland does not answer";
   }

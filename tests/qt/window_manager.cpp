@@ -11,6 +11,8 @@ const WindowManager& ChosenWindowManager() {
       {"kwin_x11", {"kwin_x11"}},
       // KDE's Wayland compositor, the display itself (DesktopSetup::Server::kKwinWayland).
       {"kwin_wayland", {"kwin_wayland"}},
+      // GNOME's, as a Wayland compositor (DesktopSetup::Server::kMutterWayland).
+      {"mutter_wayland", {"mutter"}},
       // Windows that fade out as they close would linger in the next test's first look.
       {"mutter",
        {"mutter", "--x11", "--replace", "--sm-disable"},
