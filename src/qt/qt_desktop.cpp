@@ -176,6 +176,7 @@ bool QtDesktop::RefuseUnshapedDisplay() {
 void QtDesktop::ShowScene(Window scene) {
   if (!scenes_.IsScene(scene) || ending_ || RefuseUnshapedDisplay()) return;
   Scene(scene).Present();
+  KeepMenuOnTop();
   Pump();
 }
 
@@ -198,6 +199,7 @@ void QtDesktop::ShowTalk(Window balloon, std::string_view text, std::int32_t x, 
   window->Build(geometry, QtText(text), at);
   window->show();
   window->raise();
+  KeepMenuOnTop();
   Pump();
 }
 
@@ -208,9 +210,11 @@ void QtDesktop::ShowWindow(Window window) {
     // A scene shows itself with its first frame: before it, it would cover the whole screen.
     SceneWindow& scene = Scene(window);
     if (scene.HasShownFrame()) scene.show();
+    KeepMenuOnTop();
     return;
   }
   if (QWidget* w = Widget(window); w && !scenes_.IsMenu(window)) w->show();
+  KeepMenuOnTop();
 }
 
 void QtDesktop::HideWindow(Window window) {
@@ -241,6 +245,18 @@ void QtDesktop::BringToFront(Window window) {
   // Raised once, not pinned: the next window the user picks may cover the game again.
   w->raise();
   x11::RestackAbove(w->winId());
+  KeepMenuOnTop();
+}
+
+// Where no window manager stacks the game's windows (a bare X server, XWayland's figure
+// windows), a balloon or scene raised while the player reads the menu would cover its items:
+// whatever the game raises, the open menu goes back on top.
+void QtDesktop::KeepMenuOnTop() {
+  if (!menu_ || !menu_->isVisible()) return;
+  menu_->raise();
+  for (QMenu* sub : menu_->findChildren<QMenu*>()) {
+    if (sub->isVisible()) sub->raise();
+  }
 }
 
 void QtDesktop::RaiseAll() {

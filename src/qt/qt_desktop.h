@@ -109,6 +109,9 @@ class QtDesktop final : public QObject, public Desktop, private InputRouter {
   int SceneTop() const;  // in the game's pixels
   QRect SceneRect() const;
   QWidget* Widget(Window window) const;
+  // The game's open pop-up menu (and its open submenus) back over every other window of the
+  // game, after one of them was shown or raised.
+  void KeepMenuOnTop();
   UnitScale Scale() const { return UnitScale{twipsX_, twipsY_}; }
 
   DesktopEvents* sink_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "kwin_wayland_session.h"
 #include "panel.h"
 #include "text_lines.h"
 #include "tool_check.h"
@@ -26,6 +27,11 @@ std::string Hex(std::uint32_t colour) {
   return out.str();
 }
 
+// A compositor that is its XWayland's window manager too.
+bool ManagedByCompositor(Server server) {
+  return server == Server::kKwinWayland || server == Server::kMutterWayland;
+}
+
 // The programs the kit runs itself for what the suite asked.
 std::vector<std::string> ToolsFor(const DesktopSetup& setup) {
   std::vector<std::string> tools;
@@ -40,8 +46,14 @@ std::vector<std::string> ToolsFor(const DesktopSetup& setup) {
     case Server::kWestonOnXvfb:
       tools = {"weston", "Xwayland", "Xvfb", "xdpyinfo"};
       break;
+    case Server::kKwinWayland:
+      tools = {"kwin_wayland", "Xwayland", "dbus-daemon", "xdpyinfo", "xprop", "convert"};
+      break;
+    case Server::kMutterWayland:
+      tools = {"mutter", "Xwayland", "dbus-daemon", "xdpyinfo", "xprop", "convert"};
+      break;
   }
-  if (setup.windowManager) {
+  if (setup.windowManager && !ManagedByCompositor(setup.server)) {
     tools.push_back("dbus-daemon");
     tools.push_back(ChosenWindowManager().command.front());
   }
@@ -63,6 +75,7 @@ DesktopKit::~DesktopKit() {
   manager_.bus.reset();
   backdrop_.reset();
   server_.reset();
+  compositorBus_.reset();
   host_.server.reset();
   folders_.reset();
 }
@@ -96,6 +109,21 @@ DesktopKit::~DesktopKit() {
       if (!weston.failure.empty()) return ::testing::AssertionFailure() << weston.failure;
       break;
     }
+    case Server::kKwinWayland:
+    case Server::kMutterWayland: {
+      KwinWaylandSession session =
+          setup_.server == Server::kKwinWayland
+              ? StartKwinWayland(setup_.width, setup_.height, Env(), folders_->Root() / "kwin")
+              : StartMutterWayland(setup_.width, setup_.height, Env(),
+                                   folders_->Root() / "mutter");
+      compositorBus_ = std::move(session.bus);
+      server_ = std::move(session.compositor);
+      socket_ = session.socket;
+      display_ = session.display;
+      xauthority_ = session.xauthority;
+      if (!session.failure.empty()) return ::testing::AssertionFailure() << session.failure;
+      break;
+    }
   }
 
   if (setup_.floor) {
@@ -103,7 +131,10 @@ DesktopKit::~DesktopKit() {
        "0, 0, " + std::to_string(setup_.width) + ", " + std::to_string(*setup_.floor)});
   }
   if (setup_.windowManager) {
-    manager_ = StartWindowManager(Manager(), Env(), folders_->Runtime() / "bus");
+    // A Wayland compositor manages its XWayland's windows itself.
+    if (!ManagedByCompositor(setup_.server)) {
+      manager_ = StartWindowManager(Manager(), Env(), folders_->Runtime() / "bus");
+    }
     if (!WaitFor([&] {
           return X({"xprop", "-root", "_NET_SUPPORTING_WM_CHECK"}).output.find("window id") !=
                  std::string::npos;
@@ -179,6 +210,7 @@ ChildProcess::Options DesktopKit::Env(const std::string& play) const {
                  // The suites read the game's Japanese, whatever the locale they are run in.
                  {"LC_ALL", "C.UTF-8"},
                  {"LANGUAGE", ""}};
+  if (!xauthority_.empty()) options.env["XAUTHORITY"] = xauthority_;
   if (!socket_.empty()) {
     options.env["WAYLAND_DISPLAY"] = socket_;
     options.env["XDG_SESSION_TYPE"] = "wayland";
@@ -194,6 +226,7 @@ Screenshot DesktopKit::Shot(const std::string& name) const {
   if (setup_.server == Server::kWestonHeadless) {
     return TakeWestonScreenshot(Env(), folders_->Root() / "shots", saved);
   }
+  if (ManagedByCompositor(setup_.server)) return TakeXWindowsShot(Env(), saved);
   return TakeScreenshot(display_, saved);
 }
 

@@ -29,6 +29,9 @@ struct DesktopSetup {
     kWestonHeadless,  // Weston's headless back end with XWayland; screenshots from Weston
     kWestonOnXvfb,    // Weston's X11 back end, its output a window on an Xvfb: that X server's
                       // pointer and keyboard are the compositor's seat
+    kKwinWayland,     // kwin_wayland on a virtual output with XWayland: the compositor is the
+                      // window manager; screenshots put together from the X windows
+    kMutterWayland,   // mutter as a headless Wayland compositor with XWayland, the same way
   };
   std::string suite{};  // names the temporary folders (tolmark2-SUITE-PID)
   std::string shots{};  // the folder beside the test where its screenshots stay for a look
@@ -90,10 +93,12 @@ class DesktopKit {
   std::unique_ptr<GameFolders> folders_;
   std::string display_;
   std::string socket_;  // WAYLAND_DISPLAY under Weston
+  std::string xauthority_;  // XWayland's key where it asks for one
   struct Host {
     std::unique_ptr<ChildProcess> server;
     std::string name;
   } host_;
+  std::unique_ptr<ChildProcess> compositorBus_;  // kwin_wayland's session bus
   std::unique_ptr<ChildProcess> server_;
   std::unique_ptr<ChildProcess> backdrop_;
   RunningWindowManager manager_;

@@ -44,6 +44,9 @@ class DesktopWithManager : public DesktopTest {
     const std::string suite = manager == "openbox" ? "neighbour" : manager;
     if (!StartDesktop({.suite = suite,
                        .shots = "desktop-" + suite + "-shots",
+                       .server = manager == "kwin_wayland"     ? DesktopSetup::Server::kKwinWayland
+                                 : manager == "mutter_wayland" ? DesktopSetup::Server::kMutterWayland
+                                                               : DesktopSetup::Server::kXvfb,
                        .width = kScreenWidth,
                        .height = kScreenHeight,
                        .tools = {"xdotool", "xwininfo", "xterm"},
@@ -173,6 +176,35 @@ class DesktopWithManager : public DesktopTest {
     X({"xdotool", "mousemove", std::to_string(x), std::to_string(y), "click", "3"});
   }
 
+  // The root's children from the top of the stack down, override-redirect windows among them
+  // (_NET_CLIENT_LIST_STACKING leaves those out); xwininfo lists them top first.
+  static std::vector<unsigned long> StackingTopDown() {
+    std::vector<unsigned long> ids;
+    for (const std::string& line : Lines(X({"xwininfo", "-root", "-children"}).output)) {
+      const auto at = line.find("0x");
+      if (line.rfind("     0x", 0) == 0 && at != std::string::npos) {
+        ids.push_back(std::stoul(line.substr(at), nullptr, 16));
+      }
+    }
+    return ids;
+  }
+
+  // The root's child that holds the window: its frame under a window manager, else itself.
+  static unsigned long TopLevelOf(const std::string& window) {
+    unsigned long id = std::stoul(window, nullptr, 0);
+    for (int depth = 0; depth < 8; ++depth) {
+      const std::string tree = X({"xwininfo", "-children", "-id", std::to_string(id)}).output;
+      const auto root = tree.find("Root window id: ");
+      const auto parent = tree.find("Parent window id: ");
+      if (root == std::string::npos || parent == std::string::npos) return 0;
+      const unsigned long rootId = std::stoul(tree.substr(root + 16), nullptr, 16);
+      const unsigned long parentId = std::stoul(tree.substr(parent + 18), nullptr, 16);
+      if (parentId == rootId) return id;
+      id = parentId;
+    }
+    return 0;
+  }
+
   inline static int terminals_ = 0;
   inline static std::unique_ptr<ChildProcess> game_;
 };
@@ -229,6 +261,49 @@ TEST_F(DesktopWithManager, TextTypedIntoATerminalArrivesWholeWhileBalloonsAppear
         << id << ": " << states;
   }
   EXPECT_EQ(probe.ReadLine(500ms), std::nullopt) << "a key reached the game";
+}
+
+TEST_F(DesktopWithManager, RightClickMenuStaysAboveEveryGameWindowWhileTheWatchdogRaises) {
+  // With always-in-front on, the watchdog raises every window of the game each 100 ms; the
+  // shop's menu, opened over the merchant, must stay above them all while it is open.
+  ToggleAlwaysInFront();
+  RightClickMerchant();
+  std::string menu;
+  ASSERT_TRUE(WaitFor([&] {
+    // The menu is the game's window named neither as a scene nor as a balloon, taller than a
+    // tooltip's line.
+    for (const std::string& id : VisibleWindowsOf(game_->Pid())) {
+      const RunResult name = X({"xdotool", "getwindowname", id});
+      if (name.status == 0 && FirstLine(name.output) != "+++ Tolmark2 +++" &&
+          FirstLine(name.output) != "MakeRGNTalkWindowTitle" && ClientRect(id).height > 60) {
+        menu = id;
+      }
+    }
+    return !menu.empty();
+  }, 10s)) << "the menu did not open: " << X({"xwininfo", "-root", "-children"}).output;
+  const unsigned long menuTop = TopLevelOf(menu);
+  ASSERT_NE(menuTop, 0u);
+  const auto until = std::chrono::steady_clock::now() + 3s;
+  int looks = 0;
+  while (std::chrono::steady_clock::now() < until && !HasFailure()) {
+    const std::vector<unsigned long> stack = StackingTopDown();
+    const auto menuAt = std::find(stack.begin(), stack.end(), menuTop);
+    ASSERT_NE(menuAt, stack.end()) << "the menu went while still open";
+    for (const std::string& id : VisibleWindowsOf(game_->Pid())) {
+      const unsigned long top = TopLevelOf(id);
+      if (top == 0 || top == menuTop) continue;  // gone meanwhile, or the menu itself
+      const auto at = std::find(stack.begin(), stack.end(), top);
+      EXPECT_TRUE(at == stack.end() || at > menuAt)
+          << "after " << looks << " looks, game window " << id << " ("
+          << FirstLine(X({"xdotool", "getwindowname", id}).output) << ") stands over the menu";
+    }
+    ++looks;
+  }
+  Shot(HasFailure() ? "menu-covered" : "menu-on-top");
+  X({"xdotool", "key", "Escape"});
+  EXPECT_TRUE(WaitFor([&] { return X({"xwininfo", "-id", menu}).output.find("IsViewable") ==
+                                   std::string::npos; }, 5s)) << "the menu did not close";
+  ToggleAlwaysInFront();
 }
 
 TEST_F(DesktopWithManager, AlwaysInFrontRaisesTheGameOverATerminalThatKeepsTheKeyboard) {

@@ -75,4 +75,16 @@ Screenshot TakeWestonScreenshot(const ChildProcess::Options& env, const std::fil
   return {};
 }
 
+Screenshot TakeXWindowsShot(const ChildProcess::Options& env, const std::string& savePath) {
+  const std::string ppm = savePath + ".ppm";
+  if (Run({"sh", "-c", std::string(X_WINDOW_SHOT_PATH) + " > '" + ppm + "'"}, env).status != 0) {
+    return {};
+  }
+  Run({"convert", "ppm:" + ppm, savePath}, env);
+  std::ifstream file(ppm, std::ios::binary);
+  std::stringstream bytes;
+  bytes << file.rdbuf();
+  return ReadPpm(bytes.str());
+}
+
 }  // namespace tolmark::testing

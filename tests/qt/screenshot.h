@@ -35,6 +35,11 @@ Screenshot TakeScreenshot(const std::string& display, const std::string& savePat
 Screenshot TakeWestonScreenshot(const ChildProcess::Options& env, const std::filesystem::path& scratch,
                                 const std::string& savePath);
 
+// What the X windows of a rootless XWayland show, put together by x-window-shot in their
+// stacking order, with env reaching the X server; a copy is kept at savePath (any format
+// convert writes). An empty picture when it failed.
+Screenshot TakeXWindowsShot(const ChildProcess::Options& env, const std::string& savePath);
+
 // Reads a binary PPM (P6, maxval 255).
 Screenshot ReadPpm(const std::string& bytes);
 

@@ -9,6 +9,10 @@ const WindowManager& ChosenWindowManager() {
       {"openbox", {"openbox", "--sm-disable"}},
       {"xfwm4", {"xfwm4", "--compositor=off"}},
       {"kwin_x11", {"kwin_x11"}},
+      // KDE's Wayland compositor, the display itself (DesktopSetup::Server::kKwinWayland).
+      {"kwin_wayland", {"kwin_wayland"}},
+      // GNOME's, as a Wayland compositor (DesktopSetup::Server::kMutterWayland).
+      {"mutter_wayland", {"mutter"}},
       // Windows that fade out as they close would linger in the next test's first look.
       {"mutter",
        {"mutter", "--x11", "--replace", "--sm-disable"},
