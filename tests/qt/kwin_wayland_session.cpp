@@ -14,6 +14,25 @@ namespace tolmark::testing {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
+namespace {
+
+// The compositor's environment: a D-Bus session of its own (started here, kept by the session),
+// and none of the test's display settings, which would make it a client of another display.
+ChildProcess::Options OnOwnBus(KwinWaylandSession& session, const ChildProcess::Options& env,
+                               const fs::path& folder) {
+  ChildProcess::Options options = env;
+  const std::string bus = "unix:path=" + (folder / "bus").string();
+  session.bus = std::make_unique<ChildProcess>(
+      QuietCommand({"dbus-daemon", "--session", "--nofork", "--address=" + bus}), options);
+  options.env["DBUS_SESSION_BUS_ADDRESS"] = bus;
+  options.env["DISPLAY"] = "";
+  options.env["WAYLAND_DISPLAY"] = "";
+  options.env["QT_QPA_PLATFORM"] = "";
+  return options;
+}
+
+}  // namespace
+
 KwinWaylandSession StartKwinWayland(int width, int height, const ChildProcess::Options& env,
                                     const fs::path& folder) {
   KwinWaylandSession session;
@@ -33,14 +52,7 @@ KwinWaylandSession StartKwinWayland(int width, int height, const ChildProcess::O
     return session;
   }
 
-  ChildProcess::Options options = env;
-  const std::string bus = "unix:path=" + (folder / "bus").string();
-  session.bus = std::make_unique<ChildProcess>(
-      QuietCommand({"dbus-daemon", "--session", "--nofork", "--address=" + bus}), options);
-  options.env["DBUS_SESSION_BUS_ADDRESS"] = bus;
-  options.env["DISPLAY"] = "";
-  options.env["WAYLAND_DISPLAY"] = "";
-  options.env["QT_QPA_PLATFORM"] = "";
+  ChildProcess::Options options = OnOwnBus(session, env, folder);
   session.socket = "tolmark-kwin-" + std::to_string(getpid());
   // kwin starts the programs it is given once XWayland runs, with DISPLAY set to it: the one
   // program here tells which display that is.
@@ -74,14 +86,7 @@ KwinWaylandSession StartMutterWayland(int width, int height, const ChildProcess:
                                       const fs::path& folder) {
   KwinWaylandSession session;
   fs::create_directories(folder);
-  ChildProcess::Options options = env;
-  const std::string bus = "unix:path=" + (folder / "bus").string();
-  session.bus = std::make_unique<ChildProcess>(
-      QuietCommand({"dbus-daemon", "--session", "--nofork", "--address=" + bus}), options);
-  options.env["DBUS_SESSION_BUS_ADDRESS"] = bus;
-  options.env["DISPLAY"] = "";
-  options.env["WAYLAND_DISPLAY"] = "";
-  options.env["QT_QPA_PLATFORM"] = "";
+  ChildProcess::Options options = OnOwnBus(session, env, folder);
   // Windows that fade out as they close would linger in the next test's first look.
   options.env["MUTTER_DEBUG_DISABLE_ANIMATIONS"] = "1";
   session.socket = "tolmark-mutter-" + std::to_string(getpid());
