@@ -32,12 +32,8 @@ std::filesystem::path CatalogueFolder() {
   if (error) return {};
   std::filesystem::path folder = program.parent_path();
   for (int up = 0; up < 6 && !folder.empty(); ++up, folder = folder.parent_path()) {
-    for (const char* prefix : {"share/locale", "../share/locale"}) {
-      const std::filesystem::path candidate = folder / prefix;
-      if (std::filesystem::exists(candidate / "en/LC_MESSAGES/tolmark2.mo", error)) {
-        return candidate.lexically_normal();
-      }
-    }
+    const std::filesystem::path candidate = folder / "share/locale";
+    if (std::filesystem::exists(candidate / "en/LC_MESSAGES/tolmark2.mo", error)) return candidate;
     if (folder == folder.root_path()) break;
   }
   return {};
