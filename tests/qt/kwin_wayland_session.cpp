@@ -8,6 +8,7 @@
 
 #include "text_lines.h"
 #include "wait_for.h"
+#include "weston_session.h"
 
 namespace tolmark::testing {
 
@@ -76,9 +77,7 @@ KwinWaylandSession StartKwinWayland(int width, int height, const ChildProcess::O
   }
   ChildProcess::Options onXWayland = env;
   onXWayland.env["DISPLAY"] = session.display;
-  if (!WaitFor([&] { return Run({"xdpyinfo"}, onXWayland).status == 0; }, 30s)) {
-    session.failure = "XWayland does not answer";
-  }
+  if (!XWaylandAnswers(onXWayland)) session.failure = "XWayland does not answer";
   return session;
 }
 
@@ -125,9 +124,7 @@ KwinWaylandSession StartMutterWayland(int width, int height, const ChildProcess:
   ChildProcess::Options onXWayland = env;
   onXWayland.env["DISPLAY"] = session.display;
   onXWayland.env["XAUTHORITY"] = session.xauthority;
-  if (!WaitFor([&] { return Run({"xdpyinfo"}, onXWayland).status == 0; }, 30s)) {
-    session.failure = "XWayland does not answer";
-  }
+  if (!XWaylandAnswers(onXWayland)) session.failure = "XWayland does not answer";
   return session;
 }
 

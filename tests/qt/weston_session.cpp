@@ -51,10 +51,12 @@ WestonSession StartWeston(const std::string& backend, int width, int height,
   }
   ChildProcess::Options onXWayland = options;
   onXWayland.env["DISPLAY"] = session.display;
-  if (!WaitFor([&] { return Run({"xdpyinfo"}, onXWayland).status == 0; }, 30s)) {
-    session.failure = "XWayland does not answer";
-  }
+  if (!XWaylandAnswers(onXWayland)) session.failure = "XWayland does not answer";
   return session;
+}
+
+bool XWaylandAnswers(const ChildProcess::Options& onXWayland) {
+  return WaitFor([&] { return Run({"xdpyinfo"}, onXWayland).status == 0; }, 30s);
 }
 
 }  // namespace tolmark::testing

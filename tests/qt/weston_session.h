@@ -22,4 +22,8 @@ struct WestonSession {
 WestonSession StartWeston(const std::string& backend, int width, int height,
                           const ChildProcess::Options& env, const std::filesystem::path& logFile);
 
+// Whether a compositor's XWayland answers within 30 s; onXWayland names its display (and its key,
+// where it asks for one).
+bool XWaylandAnswers(const ChildProcess::Options& onXWayland);
+
 }  // namespace tolmark::testing
