@@ -14,9 +14,7 @@
 namespace tolmark {
 
 BalloonWindow::BalloonWindow(Window id, InputRouter& router)
-    : QWidget(nullptr, FigureWindowFlags()),
-      id_(id),
-      router_(router) {
+    : FigureWindow(), id_(id), router_(router) {
   setWindowTitle(QStringLiteral("MakeRGNTalkWindowTitle"));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);

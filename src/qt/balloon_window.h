@@ -4,13 +4,14 @@
 #include <QString>
 #include <QWidget>
 
-#include "present/balloon.h"
 #include "model/window.h"
+#include "present/balloon.h"
+#include "qt/figure_window_kind.h"
 #include "qt/input_router.h"
 
 namespace tolmark {
 
-class BalloonWindow final : public QWidget {
+class BalloonWindow final : public FigureWindow {
  public:
   BalloonWindow(Window id, InputRouter& router);
 

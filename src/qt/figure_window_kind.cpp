@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "qt/open_menu_hold.h"
+
 namespace tolmark {
 
 bool OnXWayland() {
@@ -22,6 +24,11 @@ Qt::WindowFlags FigureWindowFlags() {
   Qt::WindowFlags flags = Qt::Window | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint;
   if (unmanaged) flags |= Qt::X11BypassWindowManagerHint;
   return flags;
+}
+
+void FigureWindow::setVisible(bool visible) {
+  const MenusHeldOpen held;
+  QWidget::setVisible(visible);
 }
 
 }  // namespace tolmark

@@ -11,6 +11,7 @@
 // the keyboard while the compositor has it on any X window.
 #pragma once
 
+#include <QWidget>
 #include <Qt>
 
 namespace tolmark {
@@ -20,5 +21,13 @@ bool OnXWayland();
 
 // The flags of scene and balloon windows (needs the application object).
 Qt::WindowFlags FigureWindowFlags();
+
+// A scene or balloon window: one of the figures' flags, which leaves the player's open menu
+// open as it shows (open_menu_hold.h).
+class FigureWindow : public QWidget {
+ public:
+  FigureWindow() : QWidget(nullptr, FigureWindowFlags()) {}
+  void setVisible(bool visible) override;
+};
 
 }  // namespace tolmark

@@ -22,6 +22,7 @@
 #include "qt/frame_placement.h"
 #include "qt/game_text.h"
 #include "qt/keyboard_focus.h"
+#include "qt/open_menu_hold.h"
 #include "qt/scene_window.h"
 #include "qt/x11_desktop.h"
 
@@ -295,6 +296,7 @@ void QtDesktop::PopupMenu(Window menuWindow, const Menu& menu) {
   connect(popup, &QMenu::aboutToHide, this, [this, menuWindow, popup] {
     if (windows_[Index(menuWindow)].data() == popup) windows_[Index(menuWindow)] = nullptr;
   });
+  HoldOpen(*popup);
   menu_ = popup;
   windows_[Index(menuWindow)] = popup;
   popup->popup(QCursor::pos());

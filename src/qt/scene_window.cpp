@@ -61,9 +61,7 @@ int GameButton(int qtButton) {
 }
 
 SceneWindow::SceneWindow(Window id, InputRouter& router)
-    : QWidget(nullptr, FigureWindowFlags()),
-      id_(id),
-      router_(router) {
+    : FigureWindow(), id_(id), router_(router) {
   setWindowTitle(QString::fromUtf8(kGameCaption.data(), static_cast<int>(kGameCaption.size())));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);

@@ -8,12 +8,13 @@
 #include <vector>
 
 #include "model/window.h"
+#include "qt/figure_window_kind.h"
 #include "qt/input_router.h"
 #include "qt/x11_scene_surface.h"
 
 namespace tolmark {
 
-class SceneWindow final : public QWidget {
+class SceneWindow final : public FigureWindow {
  public:
   SceneWindow(Window id, InputRouter& router);
   ~SceneWindow() override;

@@ -9,14 +9,19 @@
 //   desktop-probe talk X    keeps the merchant at column X talking: a new balloon beside him
 //                           every 250 ms, each followed by the scene taking the focus, as the
 //                           game does after every line
+//   desktop-probe front X   the same talk, with the scene and the balloon raised after each
+//                           line, as the watchdog raises them while another program has the
+//                           keyboard
+// A right click on the merchant opens a menu of three items, as the shop's does.
 // Scale factors are made whole as the game makes them.
-// Standard output tells "shown", "asleep", "awake", "walked" and every click or key that reaches
-// the game.
+// Standard output tells "shown", "asleep", "awake", "walked" and every click, key or menu choice
+// that reaches the game.
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "game/scene_list.h"
 #include "present/shapes.h"
@@ -26,16 +31,30 @@
 namespace {
 
 struct Printer final : tolmark::DesktopEvents {
-  void MouseDown(tolmark::Window, int button) override { Say("mouse " + std::to_string(button)); }
+  void MouseDown(tolmark::Window, int button) override {
+    Say("mouse " + std::to_string(button));
+    if (button == 2 && menuOn) {
+      tolmark::Menu menu{"menu", {}};
+      for (const auto& [name, caption] :
+           {std::pair{"mitem", "売り物"}, {"mstatus", "ステータス"}, {"mend", "終了"}}) {
+        tolmark::MenuItem item;
+        item.name = name;
+        item.caption = caption;
+        menu.items.push_back(item);
+      }
+      menuOn->PopupMenu(tolmark::Window::frmMenu, menu);
+    }
+  }
   void KeyDown(tolmark::Window, int keyCode) override { Say("key " + std::to_string(keyCode)); }
   void TimerTick(tolmark::Window, tolmark::Timer) override {}
-  void MenuChosen(std::string_view) override {}
+  void MenuChosen(std::string_view name) override { Say("menu " + std::string(name)); }
   void ListMouseDown(tolmark::Window, int, int) override {}
   void DoubleClick(tolmark::Window) override {}
   static void Say(const std::string& line) {
     std::printf("%s\n", line.c_str());
     std::fflush(stdout);
   }
+  tolmark::QtDesktop* menuOn = nullptr;  // the desktop a right click opens the menu on
 };
 
 void ShowMerchant(tolmark::QtDesktop& desk, int xPixels) {
@@ -65,8 +84,9 @@ int main(int argc, char** argv) {
   tolmark::UseWholeScaleFactors();
   QApplication app(argc, argv);
   const std::string mode = argc == 3 ? argv[1] : "";
-  if (mode != "sleep" && mode != "stand" && mode != "walk" && mode != "walked" && mode != "talk") {
-    std::fprintf(stderr, "usage: desktop-probe sleep|stand|walk|walked|talk X\n");
+  if (mode != "sleep" && mode != "stand" && mode != "walk" && mode != "walked" && mode != "talk" &&
+      mode != "front") {
+    std::fprintf(stderr, "usage: desktop-probe sleep|stand|walk|walked|talk|front X\n");
     return 2;
   }
   QTemporaryDir lockFolder;
@@ -74,6 +94,7 @@ int main(int argc, char** argv) {
   Printer printer;
   desk.SetSceneWindows(tolmark::SceneWindowsOf(tolmark::kSceneList));
   desk.SetEventSink(&printer);
+  printer.menuOn = &desk;
   const int x = std::atoi(argv[2]);
   QTimer redraw;
   if (mode == "walk" || mode == "walked") {
@@ -97,7 +118,7 @@ int main(int argc, char** argv) {
       desk.Sleep(3000);
       Printer::Say("awake");
     });
-  } else if (mode == "talk") {
+  } else if (mode == "talk" || mode == "front") {
     const int p = desk.TwipsPerPixelX();
     int line = 0;
     QObject::connect(&redraw, &QTimer::timeout, [&] {
@@ -105,6 +126,10 @@ int main(int argc, char** argv) {
       desk.ShowTalk(tolmark::Window::frmMessage, line++ % 2 ? "いらっしゃい" : "何をお探しで？",
                     (x + 40) * p, desk.WorkAreaHeight() - 30 * p, 0);
       desk.Focus(tolmark::Window::frmShop);
+      if (mode == "front") {
+        desk.BringToFront(tolmark::Window::frmShop);
+        desk.BringToFront(tolmark::Window::frmMessage);
+      }
       if (line == 1) Printer::Say("talking");
     });
     redraw.start(250);
