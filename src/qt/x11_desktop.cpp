@@ -157,16 +157,26 @@ void SendToWindowManager(xcb_connection_t* c, const void* event) {
   xcb_flush(c);
 }
 
+// Whether a window manager runs that says what it supports: its check window names itself, so a
+// property left on the root by a manager that has ended does not count.
+bool ManagerRuns(xcb_connection_t* c) {
+  const xcb_atom_t check = Atom(c, "_NET_SUPPORTING_WM_CHECK", true);
+  const auto onRoot = Cardinals(ReadProperty(c, Root(c), check, XCB_ATOM_WINDOW));
+  if (onRoot.empty()) return false;
+  const auto onItself = Cardinals(ReadProperty(c, onRoot[0], check, XCB_ATOM_WINDOW));
+  return !onItself.empty() && onItself[0] == onRoot[0];
+}
+
 }  // namespace
 
 bool RaiseWithoutKeyboard(WId window) {
   xcb_connection_t* c = Connection();
-  if (!c) return false;
+  if (!c || !ManagerRuns(c)) return false;
   const xcb_window_t root = Root(c);
   const auto w = static_cast<xcb_window_t>(window);
   const auto supported =
       Cardinals(ReadProperty(c, root, Atom(c, "_NET_SUPPORTED", true), XCB_ATOM_ATOM));
-  if (supported.empty()) return false;  // no window manager, or one that lists nothing
+  if (supported.empty()) return false;
   const xcb_atom_t restack = Atom(c, "_NET_RESTACK_WINDOW", true);
   if (Contains(supported, restack)) {
     xcb_client_message_event_t event{};

@@ -33,7 +33,8 @@ std::string FocusedWindowCaption();
 // else as a client restacks beside another program's window (a ConfigureRequest sent to the
 // root, naming the topmost window as the sibling). A plain raise, which names no sibling, is
 // taken by some window managers (xfwm4) as the program asking for the keyboard. False where no
-// window manager says which windows it stacks: there the X server's own raise serves.
+// window manager runs that says what it supports and which windows it stacks (EWMH): there the
+// X server's own raise serves.
 bool RaiseWithoutKeyboard(WId window);
 
 // The usable rectangle of the monitor whose geometry is given (device pixels), as the
