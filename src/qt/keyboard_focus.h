@@ -20,4 +20,11 @@ bool MayTakeKeyboard(const QWidget& window);
 // Gives the window the keyboard if the game holds it; false (and nothing done) otherwise.
 bool PassKeyboardWithinGame(QWidget& window);
 
+// Puts the window in front of the desktop's other windows without taking the keyboard from the
+// program that holds it. A window the window manager manages is raised through the manager
+// (x11::RaiseWithoutKeyboard): Qt's raise, a plain restack request, is what xfwm4 takes for a
+// program asking to be activated. An unmanaged window, or any window where no window manager
+// runs, is raised by the X server itself, which moves no focus.
+void RaiseKeepingKeyboard(QWidget& window);
+
 }  // namespace tolmark

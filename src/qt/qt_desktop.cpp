@@ -199,7 +199,7 @@ void QtDesktop::ShowTalk(Window balloon, std::string_view text, std::int32_t x, 
   const QPoint at = GameOrigin() + QPoint(IntDiv(topLeft.x, twipsX_), IntDiv(topLeft.y, twipsY_));
   window->Build(geometry, QtText(text), at);
   window->show();
-  window->raise();
+  RaiseKeepingKeyboard(*window);
   KeepMenuOnTop();
   Pump();
 }
@@ -244,8 +244,7 @@ void QtDesktop::BringToFront(Window window) {
   if (auto* scene = dynamic_cast<SceneWindow*>(w); scene && !scene->HasShownFrame()) return;
   w->show();
   // Raised once, not pinned: the next window the user picks may cover the game again.
-  w->raise();
-  x11::RestackAbove(w->winId());
+  RaiseKeepingKeyboard(*w);
   KeepMenuOnTop();
 }
 

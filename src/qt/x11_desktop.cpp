@@ -144,21 +144,69 @@ std::string FocusedWindowCaption() {
   return {};
 }
 
-void RestackAbove(WId window) {
-  xcb_connection_t* c = Connection();
-  if (!c) return;
-  xcb_client_message_event_t event{};
-  event.response_type = XCB_CLIENT_MESSAGE;
-  event.format = 32;
-  event.window = static_cast<xcb_window_t>(window);
-  event.type = Atom(c, "_NET_RESTACK_WINDOW");
-  event.data.data32[0] = 2;  // source: a pager, whose requests window managers honour
-  event.data.data32[1] = XCB_WINDOW_NONE;
-  event.data.data32[2] = XCB_STACK_MODE_ABOVE;
+namespace {
+
+bool Contains(const std::vector<std::uint32_t>& atoms, xcb_atom_t atom) {
+  return atom != XCB_ATOM_NONE && std::find(atoms.begin(), atoms.end(), atom) != atoms.end();
+}
+
+void SendToWindowManager(xcb_connection_t* c, const void* event) {
   xcb_send_event(c, 0, Root(c),
                  XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                 reinterpret_cast<const char*>(&event));
+                 static_cast<const char*>(event));
   xcb_flush(c);
+}
+
+// Whether a window manager runs that says what it supports: its check window names itself, so a
+// property left on the root by a manager that has ended does not count.
+bool ManagerRuns(xcb_connection_t* c) {
+  const xcb_atom_t check = Atom(c, "_NET_SUPPORTING_WM_CHECK", true);
+  const auto onRoot = Cardinals(ReadProperty(c, Root(c), check, XCB_ATOM_WINDOW));
+  if (onRoot.empty()) return false;
+  const auto onItself = Cardinals(ReadProperty(c, onRoot[0], check, XCB_ATOM_WINDOW));
+  return !onItself.empty() && onItself[0] == onRoot[0];
+}
+
+}  // namespace
+
+bool RaiseWithoutKeyboard(WId window) {
+  xcb_connection_t* c = Connection();
+  if (!c || !ManagerRuns(c)) return false;
+  const xcb_window_t root = Root(c);
+  const auto w = static_cast<xcb_window_t>(window);
+  const auto supported =
+      Cardinals(ReadProperty(c, root, Atom(c, "_NET_SUPPORTED", true), XCB_ATOM_ATOM));
+  if (supported.empty()) return false;
+  const xcb_atom_t restack = Atom(c, "_NET_RESTACK_WINDOW", true);
+  if (Contains(supported, restack)) {
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = w;
+    event.type = restack;
+    event.data.data32[0] = 2;  // source: a pager, whose requests window managers honour
+    event.data.data32[1] = XCB_WINDOW_NONE;
+    event.data.data32[2] = XCB_STACK_MODE_ABOVE;
+    SendToWindowManager(c, &event);
+    return true;
+  }
+  // The window manager's stacking, bottom first; its top may be a panel in a higher layer,
+  // which the manager keeps above the game all the same.
+  const auto stacking = Cardinals(
+      ReadProperty(c, root, Atom(c, "_NET_CLIENT_LIST_STACKING", true), XCB_ATOM_WINDOW));
+  if (stacking.empty()) return false;
+  if (stacking.back() == w) return true;  // in front already
+  // A window's sibling must share its parent, and the manager's frames do not: so the request
+  // goes to the root as an event, where the window manager reads it as the window's own.
+  xcb_configure_request_event_t request{};
+  request.response_type = XCB_CONFIGURE_REQUEST;
+  request.stack_mode = XCB_STACK_MODE_ABOVE;
+  request.parent = root;
+  request.window = w;
+  request.sibling = stacking.back();
+  request.value_mask = XCB_CONFIG_WINDOW_SIBLING | XCB_CONFIG_WINDOW_STACK_MODE;
+  SendToWindowManager(c, &request);
+  return true;
 }
 
 std::optional<QRect> PublishedWorkArea(const QRect& monitor) {

@@ -1,5 +1,5 @@
 // The few X11 conversations Qt does not hold for us: task-bar hints, the focused window's
-// caption, restacking and the work areas the desktop publishes.
+// caption, raising without the keyboard and the work areas the desktop publishes.
 #pragma once
 
 #include <QRect>
@@ -28,8 +28,14 @@ void SkipTaskbarAndPager(WId window);
 // The caption of the window holding the focus, "" when there is none or it vanished.
 std::string FocusedWindowCaption();
 
-// Asks the window manager to put the window above its siblings, as a pager would.
-void RestackAbove(WId window);
+// Asks the window manager to put a window it manages above the desktop's other windows without
+// giving it the keyboard: as a pager would (_NET_RESTACK_WINDOW) where the manager offers that,
+// else as a client restacks beside another program's window (a ConfigureRequest sent to the
+// root, naming the topmost window as the sibling). A plain raise, which names no sibling, is
+// taken by some window managers (xfwm4) as the program asking for the keyboard. False where no
+// window manager runs that says what it supports and which windows it stacks (EWMH): there the
+// X server's own raise serves.
+bool RaiseWithoutKeyboard(WId window);
 
 // The usable rectangle of the monitor whose geometry is given (device pixels), as the
 // desktop publishes it: per-monitor work areas first, then the desktop-wide work area.

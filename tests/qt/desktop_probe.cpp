@@ -6,9 +6,11 @@
 //   desktop-probe walk X    shows a visitor walking along the merchant at column X, between him
 //                           and the board he holds, one frame every 20 ms, then stops beyond him
 //   desktop-probe walked X  shows only the last frame of that walk
-//   desktop-probe talk X    keeps the merchant at column X talking: a new balloon beside him
-//                           every 250 ms, each followed by the scene taking the focus, as the
-//                           game does after every line
+//   desktop-probe talk X    keeps the merchant at column X talking: a line beside him every
+//                           250 ms, each followed by the scene taking the focus, as the game
+//                           does after every line; every other line goes into the balloon
+//                           still showing, as a speaker's next line does, and the others into
+//                           a balloon shown anew
 //   desktop-probe front X   the same talk, with the scene and the balloon raised after each
 //                           line, as the watchdog raises them while another program has the
 //                           keyboard
@@ -122,7 +124,7 @@ int main(int argc, char** argv) {
     const int p = desk.TwipsPerPixelX();
     int line = 0;
     QObject::connect(&redraw, &QTimer::timeout, [&] {
-      desk.CloseWindow(tolmark::Window::frmMessage);
+      if (line % 2 == 0) desk.CloseWindow(tolmark::Window::frmMessage);
       desk.ShowTalk(tolmark::Window::frmMessage, line++ % 2 ? "いらっしゃい" : "何をお探しで？",
                     (x + 40) * p, desk.WorkAreaHeight() - 30 * p, 0);
       desk.Focus(tolmark::Window::frmShop);

@@ -241,7 +241,10 @@ TEST_F(DesktopWithManager, TextTypedIntoATerminalArrivesWholeWhileBalloonsAppear
   ChildProcess probe({PROBE_PATH, "talk", "400"}, options);
   ASSERT_EQ(probe.ReadLine(20s).value_or(""), "shown");
   ASSERT_EQ(probe.ReadLine(20s).value_or(""), "talking");
-  // Balloons come and go, and the talking scene asks for the focus after each one.
+  // The player goes back to his terminal while the merchant talks on.
+  X({"timeout", "10", "xdotool", "windowactivate", "--sync", terminal.window});
+  // Balloons come and go or take the next line, and the talking scene asks for the focus
+  // after each one.
   TypeLine("the quick brown fox jumps over the lazy dog");
   EXPECT_TRUE(WaitFor([&] {
     return Typed(terminal) == "the quick brown fox jumps over the lazy dog\n";
