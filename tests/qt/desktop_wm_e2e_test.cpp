@@ -267,6 +267,39 @@ TEST_F(DesktopWithManager, TextTypedIntoATerminalArrivesWholeWhileBalloonsAppear
   EXPECT_EQ(probe.ReadLine(500ms), std::nullopt) << "a key reached the game";
 }
 
+TEST_F(DesktopWithManager, AClickedBalloonLeavesLaterTypingToTheTerminal) {
+  // The player clicks the merchant's balloon, then clicks back into his terminal and types:
+  // the letters are the terminal's, never the game's keys (an n would answer a customer no).
+  Terminal terminal = StartTerminal(400, 80);
+  ASSERT_FALSE(terminal.window.empty()) << "xterm did not start";
+  ChildProcess::Options options = Env();
+  options.captureOutput = true;
+  ChildProcess probe({PROBE_PATH, "talk", "400"}, options);
+  ASSERT_EQ(probe.ReadLine(20s).value_or(""), "shown");
+  ASSERT_EQ(probe.ReadLine(20s).value_or(""), "talking");
+  // Every other line comes in a new balloon: a click that found the last one gone is made again.
+  bool clicked = false;
+  for (int attempt = 0; attempt < 5 && !clicked; ++attempt) {
+    const std::vector<std::string> balloons =
+        VisibleWindowsOf(probe.Pid(), "MakeRGNTalkWindowTitle");
+    if (balloons.empty()) continue;
+    const Rect at = ClientRect(balloons.front());
+    X({"xdotool", "mousemove", std::to_string(at.x + at.width / 2),
+       std::to_string(at.y + at.height / 2), "click", "1"});
+    while (const auto line = probe.ReadLine(1s)) {
+      if (*line == "mouse 1") clicked = true;
+    }
+  }
+  ASSERT_TRUE(clicked) << "no click reached a balloon";
+  const Rect back = ClientRect(terminal.window);
+  X({"xdotool", "mousemove", std::to_string(back.x + back.width / 2),
+     std::to_string(back.y + back.height / 2), "click", "1"});
+  TypeLine("nty nty");
+  EXPECT_TRUE(WaitFor([&] { return Typed(terminal) == "nty nty\n"; }, 10s))
+      << "the terminal got: " << Typed(terminal);
+  EXPECT_EQ(probe.ReadLine(500ms), std::nullopt) << "a key reached the game";
+}
+
 TEST_F(DesktopWithManager, RightClickMenuStaysAboveATalkingMerchantAndTakesTheChoice) {
   // A customer talks while the player types into a terminal, and the watchdog raises the scene
   // and every new balloon. The menu opened over the merchant stays open above every window of
