@@ -1,7 +1,8 @@
 // The game places its small windows by their outer frame: the size it gives is the client area
 // inside the frame, and the whole framed window, title bar and borders included, ends where the
 // game's rectangle ends, so that it stands clear of the figures below it whatever frame the
-// window manager draws.
+// window manager draws. Its frameless windows stand exactly where it puts them. Each window
+// follows the floor from the place the game gave it.
 #pragma once
 
 #include <QRect>

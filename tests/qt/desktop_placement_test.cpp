@@ -92,24 +92,27 @@ TEST(FloorMapping, KeepsTheGamesFloorAndShiftsItsWindowsByEachMove) {
 TEST(WindowPlacement, FramelessWindowsFollowTheFloorFromTheirPlacesWhereverTheManagerMovedThem) {
   struct Case {
     const char* what;
-    QRect byManager;  // where the window manager put the window meanwhile; empty: nowhere else
+    QRect place;      // where the game put the window
+    QRect byManager;  // where the window manager put it meanwhile; empty: nowhere else
     int shift;        // how far the floor moved
   };
-  const QRect place(0, 30, 800, 570);  // a scene below a top panel, on the screen's bottom edge
+  const QRect belowTopPanel(0, 30, 800, 570), aboveBottomPanel(0, 0, 800, 570);
   const Case cases[] = {
-      {"left alone, the floor moved up", QRect(), -30},
-      {"kept on the top edge, the floor moved up", QRect(0, 0, 800, 570), -30},
-      {"kept on the top edge as the top panel went, the floor stayed", QRect(0, 0, 800, 570), 0},
-      {"fitted to the whole screen, the floor stayed", QRect(0, 0, 800, 600), 0},
-      {"pushed above the new floor, the floor moved up", QRect(0, 1, 800, 570), -30},
+      {"left alone, the floor moved up", belowTopPanel, QRect(), -30},
+      {"kept on the top edge as the top panel went, the floor stayed", belowTopPanel,
+       QRect(0, 0, 800, 570), 0},
+      {"pushed inside the work area as the panel came at the bottom, the floor moved up",
+       belowTopPanel, QRect(0, 1, 800, 570), -30},
+      {"fitted to the whole screen as the bottom panel went, the floor moved down",
+       aboveBottomPanel, QRect(0, 0, 800, 600), 30},
   };
   for (const Case& c : cases) {
     QWidget window(nullptr, Qt::FramelessWindowHint);
-    PlaceWindow(window, place);
+    PlaceWindow(window, c.place);
     window.show();
     if (!c.byManager.isEmpty()) window.setGeometry(c.byManager);
     MoveWithFloor(window, c.shift);
-    EXPECT_EQ(window.geometry(), place.translated(0, c.shift)) << c.what;
+    EXPECT_EQ(window.geometry(), c.place.translated(0, c.shift)) << c.what;
   }
 }
 
@@ -118,9 +121,9 @@ TEST(WindowPlacement, EachMoveOfTheFloorCountsFromTheGamesLastPlace) {
   const QRect place(120, 400, 90, 40);
   PlaceWindow(balloon, place);
   balloon.show();
-  MoveWithFloor(balloon, 30);           // the panel went to the top
-  balloon.move(120, 380);               // the window manager's own idea
-  MoveWithFloor(balloon, -30);          // and back to the bottom
+  MoveWithFloor(balloon, 30);   // the panel went to the top
+  balloon.move(120, 380);       // the window manager's own idea
+  MoveWithFloor(balloon, -30);  // and back to the bottom
   EXPECT_EQ(balloon.geometry(), place);
   PlaceWindow(balloon, place.translated(50, 0));  // the game places it anew: that place counts
   balloon.move(0, 0);
