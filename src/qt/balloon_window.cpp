@@ -8,6 +8,7 @@
 
 #include "qt/balloon_font.h"
 #include "qt/figure_window_kind.h"
+#include "qt/frame_placement.h"
 #include "qt/shape_region.h"
 #include "qt/x11_desktop.h"
 
@@ -32,7 +33,7 @@ void BalloonWindow::Build(const BalloonGeometry& geometry, const QString& text,
                           const QPoint& topLeft) {
   geometry_ = geometry;
   text_ = text;
-  setGeometry(QRect(topLeft, QSize(geometry.widthPixels, geometry.heightPixels)));
+  PlaceWindow(*this, QRect(topLeft, QSize(geometry.widthPixels, geometry.heightPixels)));
   const QRegion shape = RegionOf(geometry.shape);
   if (shape.isEmpty()) {
     clearMask();

@@ -1,7 +1,7 @@
 // The game keeps the floor it was told when it started: its figures, balloons and windows stay
 // in those coordinates for the whole run, so a walk in progress never jumps. When the desktop's
 // floor moves (a panel moved or resized, a monitor plugged), the back end moves the game's
-// windows instead, by the difference between the two floors.
+// windows instead, by the difference between the two floors, from the places it gave them.
 #pragma once
 
 namespace tolmark {

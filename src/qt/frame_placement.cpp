@@ -5,10 +5,13 @@
 #include <QVariant>
 #include <QWidget>
 
+#include "qt/x11_desktop.h"
+
 namespace tolmark {
 namespace {
 
 constexpr char kPlace[] = "tolmarkFramePlace";
+constexpr char kWindowPlace[] = "tolmarkWindowPlace";
 
 // The frame's top-left corner that makes the whole frame end at the rectangle's bottom.
 void KeepFrameInPlace(QWidget& window) {
@@ -49,14 +52,29 @@ void PlaceByFrame(QWidget& window, const QRect& place) {
   KeepFrameInPlace(window);
 }
 
+void PlaceWindow(QWidget& window, const QRect& place) {
+  window.setProperty(kWindowPlace, place);
+  window.setGeometry(place);
+}
+
 void MoveWithFloor(QWidget& window, int shift) {
-  const QVariant stored = window.property(kPlace);
-  if (!stored.isValid()) {
-    window.move(window.pos() + QPoint(0, shift));
+  if (const QVariant framed = window.property(kPlace); framed.isValid()) {
+    window.setProperty(kPlace, framed.toRect().translated(0, shift));
+    KeepFrameInPlace(window);
     return;
   }
-  window.setProperty(kPlace, stored.toRect().translated(0, shift));
-  KeepFrameInPlace(window);
+  const QVariant placed = window.property(kWindowPlace);
+  if (!placed.isValid()) return;  // never placed by the game: nothing of it stands on the floor
+  const QRect place = placed.toRect().translated(0, shift);
+  PlaceWindow(window, place);
+  // Qt sends nothing when it believes the window is there already, which it does until it
+  // hears of the window manager's own move.
+  if (window.testAttribute(Qt::WA_WState_Created)) {
+    const qreal ratio = window.devicePixelRatio();
+    x11::AskForGeometry(window.winId(),
+                        QRect(QPoint(qRound(place.x() * ratio), qRound(place.y() * ratio)),
+                              place.size() * ratio));
+  }
 }
 
 }  // namespace tolmark

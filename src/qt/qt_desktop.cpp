@@ -127,9 +127,10 @@ void QtDesktop::FollowFloor() {
   const DesktopBand band = ReadDesktopBand(QGuiApplication::primaryScreen());
   ceiling_ = band.ceiling;
   const int moved = floor_.Follow(band.floor);
-  if (moved == 0) return;
   // Every window moves with the floor, in one go: figures, their balloons and the lists
-  // placed above them keep their places relative to each other.
+  // placed above them keep their places relative to each other. Each goes to its own place
+  // again when the floor stayed, too: a window manager may have moved it as a panel came or
+  // went at the top.
   for (std::size_t i = 0; i < windows_.size(); ++i) {
     QWidget* w = windows_[i].data();
     if (w && !scenes_.IsMenu(static_cast<Window>(i))) MoveWithFloor(*w, moved);

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "qt/figure_window_kind.h"
+#include "qt/frame_placement.h"
 #include "qt/keyboard_focus.h"
 #include "qt/picture_images.h"
 #include "qt/shape_region.h"
@@ -89,7 +90,7 @@ QPaintEngine* SceneWindow::paintEngine() const {
 
 void SceneWindow::Begin(const QRect& place, int mode) {
   mode_ = mode;
-  setGeometry(place);
+  PlaceWindow(*this, place);
   framePending_ = false;
   StartFrameIfNeeded();
 }

@@ -209,6 +209,21 @@ bool RaiseWithoutKeyboard(WId window) {
   return true;
 }
 
+void AskForGeometry(WId window, const QRect& place) {
+  xcb_connection_t* c = Connection();
+  if (!c) return;
+  // Coordinates travel as 32-bit values; negative ones in two's complement.
+  const std::uint32_t values[] = {static_cast<std::uint32_t>(place.x()),
+                                  static_cast<std::uint32_t>(place.y()),
+                                  static_cast<std::uint32_t>(std::max(1, place.width())),
+                                  static_cast<std::uint32_t>(std::max(1, place.height()))};
+  xcb_configure_window(c, static_cast<xcb_window_t>(window),
+                       XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y | XCB_CONFIG_WINDOW_WIDTH |
+                           XCB_CONFIG_WINDOW_HEIGHT,
+                       values);
+  xcb_flush(c);
+}
+
 std::optional<QRect> PublishedWorkArea(const QRect& monitor) {
   xcb_connection_t* c = Connection();
   if (!c) return std::nullopt;

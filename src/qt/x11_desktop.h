@@ -37,6 +37,11 @@ std::string FocusedWindowCaption();
 // X server's own raise serves.
 bool RaiseWithoutKeyboard(WId window);
 
+// Asks for the window's client area at a rectangle of the root (device pixels) with a request
+// of its own, also where Qt believes the window stands there already: a window manager may have
+// moved it a moment ago, and Qt hears of that only later.
+void AskForGeometry(WId window, const QRect& devicePixels);
+
 // The usable rectangle of the monitor whose geometry is given (device pixels), as the
 // desktop publishes it: per-monitor work areas first, then the desktop-wide work area.
 std::optional<QRect> PublishedWorkArea(const QRect& monitorDevicePixels);

@@ -1,17 +1,25 @@
 // The small rules that put the game's windows on a real desktop: whole scale factors, the floor
-// from the work area, the mapping that keeps the game's coordinates when the floor moves, and
-// the folder the game keeps its files in.
+// from the work area, the mapping that keeps the game's coordinates when the floor moves, the
+// windows following the floor from their places, and the folder the game keeps its files in.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QWidget>
+#include <ostream>
 
 #include "qt/data_folder.h"
 #include "qt/desktop_floor.h"
 #include "qt/floor_mapping.h"
+#include "qt/frame_placement.h"
 #include "qt/panel_struts.h"
 #include "qt/whole_scale_factor.h"
+
+// Rectangles in failure messages as x, y, width and height.
+void PrintTo(const QRect& r, std::ostream* os) {
+  *os << r.x() << ", " << r.y() << ", " << r.width() << " x " << r.height();
+}
 
 namespace tolmark {
 namespace {
@@ -76,6 +84,51 @@ TEST(FloorMapping, KeepsTheGamesFloorAndShiftsItsWindowsByEachMove) {
   EXPECT_EQ(floor.Shift(), -70);
   EXPECT_EQ(floor.Follow(570), 70);
   EXPECT_EQ(floor.Shift(), 0);
+}
+
+// As a panel comes, goes or moves, a window manager may move the game's frameless windows
+// itself (KWin keeps a window that touched the work area's top edge on it, and fits one as large
+// as the work area to the new one) before the game hears of the new floor.
+TEST(WindowPlacement, FramelessWindowsFollowTheFloorFromTheirPlacesWhereverTheManagerMovedThem) {
+  struct Case {
+    const char* what;
+    QRect place;      // where the game put the window
+    QRect byManager;  // where the window manager put it meanwhile; empty: nowhere else
+    int shift;        // how far the floor moved
+  };
+  const QRect belowTopPanel(0, 30, 800, 570), aboveBottomPanel(0, 0, 800, 570);
+  const Case cases[] = {
+      {"left alone, the floor moved up", belowTopPanel, QRect(), -30},
+      {"kept on the top edge as the top panel went, the floor stayed", belowTopPanel,
+       QRect(0, 0, 800, 570), 0},
+      {"pushed inside the work area as the panel came at the bottom, the floor moved up",
+       belowTopPanel, QRect(0, 1, 800, 570), -30},
+      {"fitted to the whole screen as the bottom panel went, the floor moved down",
+       aboveBottomPanel, QRect(0, 0, 800, 600), 30},
+  };
+  for (const Case& c : cases) {
+    QWidget window(nullptr, Qt::FramelessWindowHint);
+    PlaceWindow(window, c.place);
+    window.show();
+    if (!c.byManager.isEmpty()) window.setGeometry(c.byManager);
+    MoveWithFloor(window, c.shift);
+    EXPECT_EQ(window.geometry(), c.place.translated(0, c.shift)) << c.what;
+  }
+}
+
+TEST(WindowPlacement, EachMoveOfTheFloorCountsFromTheGamesLastPlace) {
+  QWidget balloon(nullptr, Qt::FramelessWindowHint);
+  const QRect place(120, 400, 90, 40);
+  PlaceWindow(balloon, place);
+  balloon.show();
+  MoveWithFloor(balloon, 30);   // the panel went to the top
+  balloon.move(120, 380);       // the window manager's own idea
+  MoveWithFloor(balloon, -30);  // and back to the bottom
+  EXPECT_EQ(balloon.geometry(), place);
+  PlaceWindow(balloon, place.translated(50, 0));  // the game places it anew: that place counts
+  balloon.move(0, 0);
+  MoveWithFloor(balloon, 10);
+  EXPECT_EQ(balloon.geometry(), place.translated(50, 10));
 }
 
 class DataFolderTest : public ::testing::Test {
