@@ -150,6 +150,20 @@ class DesktopWithManager : public DesktopTest {
     return t;
   }
 
+  // The player's terminal at the top, with the keyboard, and the probe's merchant at column 400
+  // talking (desktop-probe's `mode`, talk or front).
+  static void TalkBesideTerminal(const std::string& mode, Terminal& terminal,
+                                 std::unique_ptr<ChildProcess>& probe) {
+    terminal = StartTerminal(400, 80);
+    ASSERT_FALSE(terminal.window.empty()) << "xterm did not start";
+    ChildProcess::Options options = Env();
+    options.captureOutput = true;
+    probe = std::make_unique<ChildProcess>(std::vector<std::string>{PROBE_PATH, mode, "400"},
+                                           options);
+    ASSERT_EQ(probe->ReadLine(20s).value_or(""), "shown");
+    ASSERT_EQ(probe->ReadLine(20s).value_or(""), "talking");
+  }
+
   static std::string Typed(const Terminal& t) {
     std::ifstream in(t.typed);
     std::stringstream text;
@@ -234,13 +248,10 @@ TEST_F(DesktopWithManager, MerchantStandsOnTheFloorAboveThePanel) {
 }
 
 TEST_F(DesktopWithManager, TextTypedIntoATerminalArrivesWholeWhileBalloonsAppear) {
-  Terminal terminal = StartTerminal(400, 80);
-  ASSERT_FALSE(terminal.window.empty()) << "xterm did not start";
-  ChildProcess::Options options = Env();
-  options.captureOutput = true;
-  ChildProcess probe({PROBE_PATH, "talk", "400"}, options);
-  ASSERT_EQ(probe.ReadLine(20s).value_or(""), "shown");
-  ASSERT_EQ(probe.ReadLine(20s).value_or(""), "talking");
+  Terminal terminal;
+  std::unique_ptr<ChildProcess> talking;
+  ASSERT_NO_FATAL_FAILURE(TalkBesideTerminal("talk", terminal, talking));
+  ChildProcess& probe = *talking;
   // The player goes back to his terminal while the merchant talks on.
   X({"timeout", "10", "xdotool", "windowactivate", "--sync", terminal.window});
   // Balloons come and go or take the next line, and the talking scene asks for the focus
@@ -270,13 +281,10 @@ TEST_F(DesktopWithManager, TextTypedIntoATerminalArrivesWholeWhileBalloonsAppear
 TEST_F(DesktopWithManager, AClickedBalloonLeavesLaterTypingToTheTerminal) {
   // The player clicks the merchant's balloon, then clicks back into his terminal and types:
   // the letters are the terminal's, never the game's keys (an n would answer a customer no).
-  Terminal terminal = StartTerminal(400, 80);
-  ASSERT_FALSE(terminal.window.empty()) << "xterm did not start";
-  ChildProcess::Options options = Env();
-  options.captureOutput = true;
-  ChildProcess probe({PROBE_PATH, "talk", "400"}, options);
-  ASSERT_EQ(probe.ReadLine(20s).value_or(""), "shown");
-  ASSERT_EQ(probe.ReadLine(20s).value_or(""), "talking");
+  Terminal terminal;
+  std::unique_ptr<ChildProcess> talking;
+  ASSERT_NO_FATAL_FAILURE(TalkBesideTerminal("talk", terminal, talking));
+  ChildProcess& probe = *talking;
   // Every other line comes in a new balloon: a click that found the last one gone is made again.
   bool clicked = false;
   for (int attempt = 0; attempt < 5 && !clicked; ++attempt) {
@@ -304,13 +312,10 @@ TEST_F(DesktopWithManager, RightClickMenuStaysAboveATalkingMerchantAndTakesTheCh
   // A customer talks while the player types into a terminal, and the watchdog raises the scene
   // and every new balloon. The menu opened over the merchant stays open above every window of
   // the game, and the item chosen with the keys reaches the game.
-  Terminal terminal = StartTerminal(400, 80);
-  ASSERT_FALSE(terminal.window.empty()) << "xterm did not start";
-  ChildProcess::Options options = Env();
-  options.captureOutput = true;
-  ChildProcess probe({PROBE_PATH, "front", "400"}, options);
-  ASSERT_EQ(probe.ReadLine(20s).value_or(""), "shown");
-  ASSERT_EQ(probe.ReadLine(20s).value_or(""), "talking");
+  Terminal terminal;
+  std::unique_ptr<ChildProcess> talking;
+  ASSERT_NO_FATAL_FAILURE(TalkBesideTerminal("front", terminal, talking));
+  ChildProcess& probe = *talking;
   std::pair<int, int> merchant;
   ASSERT_TRUE(WaitFor([&] {
     merchant = MerchantPixel(Shot("talking-before-menu"), 400);
