@@ -23,6 +23,7 @@ using namespace code;
 using namespace code::totem;
 using namespace code::demons;
 
+// clang-format off
 // From the 棟梁's thanks on, both of トーテム山's first scenes go the same way: the hammer test,
 // the hammer and the carriage home.
 constexpr std::array<LineRow, 4> kOrcTail = {{
@@ -34,13 +35,11 @@ constexpr std::array<LineRow, 4> kOrcTail = {{
 
 // The orc's scene: it appears and fights; once it falls the 棟梁 comes (the step function's),
 // and its tail follows.
-constexpr auto kTotemOrc =
-    Joined(std::array<LineRow, 3>{{
-               {BossAppears, V, "{monster}が現れた！", BossSaid(1)},
-               {BossSaid(1), V, "また食われるために人間が来たか", BossSaid(2)},
-               {BossSaid(2), V, "不味そうだが仕方ない、我慢するか", BossFights},
-           }},
-           kOrcTail);
+constexpr auto kTotemOrc = Joined(std::array<LineRow, 3>{{
+  {BossAppears,     V, "{monster}が現れた！", BossSaid(1)},
+  {BossSaid(1),     V, "また食われるために人間が来たか", BossSaid(2)},
+  {BossSaid(2),     V, "不味そうだが仕方ない、我慢するか", BossFights},
+}}, kOrcTail);
 
 // The hammer still owed (StoryState 2): the 棟梁 comes at once and tests the merchant; kept
 // from him, the merchant goes home; from the 棟梁's thanks on, the orc's tail.
@@ -65,26 +64,25 @@ constexpr std::array<LineRow, 8> kTotemLater = {{
 
 // The castle road: the dragon appears and fights; its fall opens the gate.
 constexpr std::array<LineRow, 3> kCastleRoad = {{
-    {BossAppears, V, "{monster}が現れた！", BossSaid(1)},
-    {BossSaid(1), V, "武器屋か…。その武器を城に持って行くつもりだな？", BossSaid(2)},
-    {BossSaid(2), V, "その前にわしが食ってやる！", BossFights},
+  {BossAppears, V, "{monster}が現れた！", BossSaid(1)},
+  {BossSaid(1), V, "武器屋か…。その武器を城に持って行くつもりだな？", BossSaid(2)},
+  {BossSaid(2), V, "その前にわしが食ってやる！", BossFights},
 }};
 
 // デモンズ山脈: ガイル fights, staggers and comes back in his true form; its fall clears the
 // field, and the cursed sword is found and left before the carriage home.
 constexpr std::array<LineRow, 11> kDemons = {{
-    {BossAppears, V, "{monster}が現れた！", BossSaid(1)},
-    {BossSaid(1), V, "フッフッフ。とうとうここまで来たか", BossSaid(2)},
-    {BossSaid(2), V, "私を楽しませてくれ", BossFights},
-    {GaleStaggers, V, "ならば、本来の姿で闘ってやろう", BossSaid(12)},
-    {BossSaid(12), V, "どこまで楽しませてくれるかな？", TrueFormComes},
-    {GaleFallen, V, "な……何が起きた…？！", BossSaid(22)},
-    {BossSaid(22), V, "そんな、まさか……", BossSaid(23)},
-    {BossSaid(23), V, "人間ごときに私がやられるなんて……", BossSaid(24)},
-    {BossSaid(24), V, "ぐあぁぁぁ！！", GaleVanishes},
-    {SomethingLies, H, "ん……？なんだコレは？", code::demons::FindCursedSword},
-    {SwordNamed, H, "さすが魔剣だ。触ると取り込まれそうだからやめておこう",
-     code::demons::LeaveCursedSword},
+  {BossAppears,   V, "{monster}が現れた！", BossSaid(1)},
+  {BossSaid(1),   V, "フッフッフ。とうとうここまで来たか", BossSaid(2)},
+  {BossSaid(2),   V, "私を楽しませてくれ", BossFights},
+  {GaleStaggers,  V, "ならば、本来の姿で闘ってやろう", BossSaid(12)},
+  {BossSaid(12),  V, "どこまで楽しませてくれるかな？", TrueFormComes},
+  {GaleFallen,    V, "な……何が起きた…？！", BossSaid(22)},
+  {BossSaid(22),  V, "そんな、まさか……", BossSaid(23)},
+  {BossSaid(23),  V, "人間ごときに私がやられるなんて……", BossSaid(24)},
+  {BossSaid(24),  V, "ぐあぁぁぁ！！", GaleVanishes},
+  {SomethingLies, H, "ん……？なんだコレは？", code::demons::FindCursedSword},
+  {SwordNamed,    H, "さすが魔剣だ。触ると取り込まれそうだからやめておこう", code::demons::LeaveCursedSword},
 }};
 // clang-format on
 

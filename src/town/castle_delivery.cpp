@@ -69,8 +69,9 @@ void ReplayEnding(GameState& s) { s.PendingAction = code::Epilogue; }
 
 std::string DeliveryRowLine(const OrderEntry& order, std::int32_t orderRow, std::int32_t pieces) {
   // Each count is its own pattern where it is filled, so that the catalogue knows it as counted.
-  if (orderRow == kSuitsRow)
+  if (orderRow == kSuitsRow) {
     return FillCount("{weapon}を{n}具戴くぞ", pieces, {{"weapon", order.Name}});
+  }
   return FillCount("{weapon}を{n}本戴くぞ", pieces, {{"weapon", order.Name}});
 }
 

@@ -156,30 +156,30 @@ std::string ClearReportText(const GameState& s) {
   text += Stars(58) + "\r\n";
 
   const int collected = CountCollected(s);
-  AddFigures(
-      text,
-      {
-          {"Ｌｖ　　：{n}", s.Level},
-          {"Ｈｐ　　：{n}", s.MaxHP},
-          {"Ａｔ　　：{n}", s.Attack},
-          {"Ｄｉ　　：{n}", s.Defense},
-          {"Ｓｐ　　：{n}", s.Speed},
-          {"所持金　：{n}", s.Gold},
-          {"評判　　：{n}", s.Reputation},
-          {"武器収集：{n}／61{mark}", collected, collected == kWeaponCount ? "(Collect!)" : ""},
-          {"店サイズ：{n}{mark}", s.StockCapacity, s.StockCapacity == 60 ? "(MAX!)" : ""},
-          {"鞄サイズ：{n}{mark}", s.BagCapacity, s.BagCapacity == 99 ? "(MAX!)" : ""},
-      });
+  // clang-format off
+  AddFigures(text, {
+      {"Ｌｖ　　：{n}", s.Level},
+      {"Ｈｐ　　：{n}", s.MaxHP},
+      {"Ａｔ　　：{n}", s.Attack},
+      {"Ｄｉ　　：{n}", s.Defense},
+      {"Ｓｐ　　：{n}", s.Speed},
+      {"所持金　：{n}", s.Gold},
+      {"評判　　：{n}", s.Reputation},
+      {"武器収集：{n}／61{mark}", collected, collected == kWeaponCount ? "(Collect!)" : ""},
+      {"店サイズ：{n}{mark}", s.StockCapacity, s.StockCapacity == 60 ? "(MAX!)" : ""},
+      {"鞄サイズ：{n}{mark}", s.BagCapacity, s.BagCapacity == 99 ? "(MAX!)" : ""},
+  });
   AddLine(text, "");
   AddFigures(text, {
-                       {"物を売った回数　　：{n}", s.SalesCount},
-                       {"物を買った回数　　：{n}", s.PurchasesCount},
-                       {"売買を断わった回数：{n}", s.RefusalsCount},
-                       {"敵に勝った回数　　：{n}", s.WinsCount},
-                       {"敵から逃げた回数　：{n}", s.EscapesCount},
-                       {"敵にやられた回数　：{n}", s.DefeatsCount},
-                       {"魔族と取引した回数：{n}", s.DemonDealsCount},
-                   });
+      {"物を売った回数　　：{n}", s.SalesCount},
+      {"物を買った回数　　：{n}", s.PurchasesCount},
+      {"売買を断わった回数：{n}", s.RefusalsCount},
+      {"敵に勝った回数　　：{n}", s.WinsCount},
+      {"敵から逃げた回数　：{n}", s.EscapesCount},
+      {"敵にやられた回数　：{n}", s.DefeatsCount},
+      {"魔族と取引した回数：{n}", s.DemonDealsCount},
+  });
+  // clang-format on
   AddLine(text, "");
   text += Fill("総評価：{comment}", {{"comment", RankComment(s)}}) + "\n\n\n\r\n";
   return text;
