@@ -6,9 +6,13 @@
 #include <algorithm>
 #include <QByteArray>
 #include <QGuiApplication>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
 #include <vector>
 #include <xcb/shape.h>
 #include <xcb/xcb.h>
@@ -22,11 +26,22 @@ xcb_window_t Root(xcb_connection_t* c) {
   return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
 }
 
+// An atom lives as long as the X server, so each name is asked for once per connection; a name
+// no program has made yet (onlyIfExists) is asked for again the next time.
 xcb_atom_t Atom(xcb_connection_t* c, const char* name, bool onlyIfExists = false) {
+  static xcb_connection_t* knownOn = nullptr;
+  static std::unordered_map<std::string, xcb_atom_t> known;
+  if (c != knownOn) {
+    known.clear();
+    knownOn = c;
+  }
+  if (const auto it = known.find(name); it != known.end()) return it->second;
   const auto cookie = xcb_intern_atom(c, onlyIfExists ? 1 : 0,
                                       static_cast<std::uint16_t>(std::strlen(name)), name);
   Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(c, cookie, nullptr));
-  return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+  const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+  if (atom != XCB_ATOM_NONE) known.emplace(name, atom);
+  return atom;
 }
 
 // The raw bytes of a property, empty when the window or the property is gone.
@@ -167,23 +182,42 @@ bool ManagerRuns(xcb_connection_t* c) {
   return !onItself.empty() && onItself[0] == onRoot[0];
 }
 
+// How the running window manager lets a program raise a window without the keyboard.
+enum class RaiseOffer { kNone, kPagerRestack, kSiblingRestack };
+
+// Read again at most once a second: the watchdog raises every window of the game ten times a
+// second, and a desktop changes its window manager rarely.
+RaiseOffer OfferedRaise(xcb_connection_t* c) {
+  static RaiseOffer offer = RaiseOffer::kNone;
+  static std::optional<std::chrono::steady_clock::time_point> readAt;
+  const auto now = std::chrono::steady_clock::now();
+  if (readAt && now - *readAt < std::chrono::seconds(1)) return offer;
+  readAt = now;
+  offer = RaiseOffer::kNone;
+  if (!ManagerRuns(c)) return offer;
+  const auto supported =
+      Cardinals(ReadProperty(c, Root(c), Atom(c, "_NET_SUPPORTED", true), XCB_ATOM_ATOM));
+  if (supported.empty()) return offer;
+  offer = Contains(supported, Atom(c, "_NET_RESTACK_WINDOW", true)) ? RaiseOffer::kPagerRestack
+                                                                    : RaiseOffer::kSiblingRestack;
+  return offer;
+}
+
 }  // namespace
 
 bool RaiseWithoutKeyboard(WId window) {
   xcb_connection_t* c = Connection();
-  if (!c || !ManagerRuns(c)) return false;
+  if (!c) return false;
+  const RaiseOffer offer = OfferedRaise(c);
+  if (offer == RaiseOffer::kNone) return false;
   const xcb_window_t root = Root(c);
   const auto w = static_cast<xcb_window_t>(window);
-  const auto supported =
-      Cardinals(ReadProperty(c, root, Atom(c, "_NET_SUPPORTED", true), XCB_ATOM_ATOM));
-  if (supported.empty()) return false;
-  const xcb_atom_t restack = Atom(c, "_NET_RESTACK_WINDOW", true);
-  if (Contains(supported, restack)) {
+  if (offer == RaiseOffer::kPagerRestack) {
     xcb_client_message_event_t event{};
     event.response_type = XCB_CLIENT_MESSAGE;
     event.format = 32;
     event.window = w;
-    event.type = restack;
+    event.type = Atom(c, "_NET_RESTACK_WINDOW", true);
     event.data.data32[0] = 2;  // source: a pager, whose requests window managers honour
     event.data.data32[1] = XCB_WINDOW_NONE;
     event.data.data32[2] = XCB_STACK_MODE_ABOVE;
