@@ -41,18 +41,37 @@ Screenshot ReadPpm(const std::string& bytes) {
   return shot;
 }
 
-Screenshot TakeScreenshot(const std::string& display, const std::string& savePath) {
-  // A copy wanted as PPM is the picture read itself, with no conversion to wait for.
-  const bool ppmWanted = savePath.size() >= 4 && savePath.compare(savePath.size() - 4, 4, ".ppm") == 0;
-  const std::string ppm = ppmWanted ? savePath : savePath + ".ppm";
-  ChildProcess::Options options;
-  options.env["DISPLAY"] = display;
-  if (Run({"import", "-silent", "-window", "root", "-depth", "8", "ppm:" + ppm}, options).status != 0) return {};
-  if (!ppmWanted) Run({"convert", "ppm:" + ppm, savePath});
-  std::ifstream file(ppm, std::ios::binary);
+namespace {
+
+Screenshot ReadPpmFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
   std::stringstream bytes;
   bytes << file.rdbuf();
   return ReadPpm(bytes.str());
+}
+
+// Where a shot is first written as PPM: the copy to keep itself when it is wanted as PPM, with no
+// conversion to wait for.
+std::string PpmFor(const std::string& savePath) {
+  const bool ppmWanted =
+      savePath.size() >= 4 && savePath.compare(savePath.size() - 4, 4, ".ppm") == 0;
+  return ppmWanted ? savePath : savePath + ".ppm";
+}
+
+// The shot written at `ppm`, with its copy kept at savePath in the format the name asks for.
+Screenshot Kept(const std::string& ppm, const std::string& savePath) {
+  if (ppm != savePath) Run({"convert", "ppm:" + ppm, savePath});
+  return ReadPpmFile(ppm);
+}
+
+}  // namespace
+
+Screenshot TakeScreenshot(const std::string& display, const std::string& savePath) {
+  const std::string ppm = PpmFor(savePath);
+  ChildProcess::Options options;
+  options.env["DISPLAY"] = display;
+  if (Run({"import", "-silent", "-window", "root", "-depth", "8", "ppm:" + ppm}, options).status != 0) return {};
+  return Kept(ppm, savePath);
 }
 
 Screenshot TakeWestonScreenshot(const ChildProcess::Options& env, const std::filesystem::path& scratch,
@@ -67,24 +86,17 @@ Screenshot TakeWestonScreenshot(const ChildProcess::Options& env, const std::fil
     const fs::path ppm = scratch / "shot.ppm";
     fs::copy_file(taken.path(), savePath, fs::copy_options::overwrite_existing);
     Run({"convert", savePath, "-depth", "8", "ppm:" + ppm.string()});
-    std::ifstream file(ppm, std::ios::binary);
-    std::stringstream bytes;
-    bytes << file.rdbuf();
-    return ReadPpm(bytes.str());
+    return ReadPpmFile(ppm.string());
   }
   return {};
 }
 
 Screenshot TakeXWindowsShot(const ChildProcess::Options& env, const std::string& savePath) {
-  const std::string ppm = savePath + ".ppm";
+  const std::string ppm = PpmFor(savePath);
   if (Run({"sh", "-c", std::string(X_WINDOW_SHOT_PATH) + " > '" + ppm + "'"}, env).status != 0) {
     return {};
   }
-  Run({"convert", "ppm:" + ppm, savePath}, env);
-  std::ifstream file(ppm, std::ios::binary);
-  std::stringstream bytes;
-  bytes << file.rdbuf();
-  return ReadPpm(bytes.str());
+  return Kept(ppm, savePath);
 }
 
 }  // namespace tolmark::testing

@@ -7,8 +7,9 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/shape.h>
 
-#include <cstdio>
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <vector>
 
 namespace {
